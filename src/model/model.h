@@ -1,0 +1,198 @@
+// The analysis model: the single process-wide store of one run. It holds the problem as read
+// from the input data file, the values derived from it, the per-node work arrays and the
+// results. Every subsystem reads and writes it; nothing else passes between subsystems.
+// Initialize_Model puts it into its initial state at the start of every call of the engine.
+//
+// Conventions: tables are 1-based (index 0 unused) with their count beside them; flags are
+// -1 for YES and 0 for NO; lengths are in the internal unit of the run (inches for US
+// customary once ConvertUSCustomaryInput has run, meters for SI, as given for general units).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+
+#include "model/capacities.h"
+
+// A fixed text field of the model: up to k_Name_Length characters and a terminating NUL.
+using NameText = std::array<char, k_Name_Length + 1>;
+
+struct AnalysisModel {
+    // ---- Run control -------------------------------------------------------------------
+    int ErrorStatus;                                  // 0, or the raised status; never lowered
+    std::array<int, k_Max_Warning_Number + 1> WarningLog;  // reports per warning number, capped at 4000
+    int i_LastWarningCode;                            // most recent warning code reported (negative)
+    int i_NumMvsEIFileNames;                          // names read from M_vs_EI_report_names.txt
+    std::array<NameText, k_Max_MvsEI_Files + 1> MvsEIFileNames;  // moment-curvature file names
+    NameText InputFileName;                           // NAMES.DAT line 1
+    NameText ReportFileName;                          // NAMES.DAT line 2
+    NameText PlotFileName;                            // NAMES.DAT line 3
+    NameText MessageFileName;                         // NAMES.DAT line 4
+    std::FILE* InputFile;                             // open from file opening to the ending
+    std::FILE* ReportFile;                            // output report file
+    std::FILE* PlotFile;                              // plot output file
+    std::FILE* MessageFile;                           // runtime message file
+    int i_InputLineNumber;                            // lines of the input data file read so far
+
+    // ---- Options -----------------------------------------------------------------------
+    int IUNITS;                                       // 1 US customary, 2 SI, 3 general, 0 none
+    int i_Analysis_Type;                              // 2 bending stiffness only, 3 conventional
+    int b_UseLRFD;                                    // LRFD combinations are the cases analysed
+    int b_ComputeKmatrix;                             // pile-head stiffness matrix requested
+    int b_UseTipShear;                                // tip shear option (echoed only)
+    int b_UseSoilMovement;                            // soil movement option
+    int b_UsePYModifiers;                             // p-y modifier option
+    int b_Cyclic;                                     // -1 cyclic loading, 0 static
+    double NumCycles;                                 // number of cycles of cyclic loading
+    int MaxIterations;                                // iteration limit, 30 to 1000
+    double MaxAllowableDeflection;                    // excess deflection limit (in | m)
+    double ConvergenceTolerance;                      // deflection tolerance (in | m)
+    int NumIncrements;                                // pile increments, 40 to 500
+    int b_PrintSummaryOnly;                           // report only summary tables
+    int PrintIncrement;                               // nodal spacing of printed output points
+    int b_PrintPYCurves;                              // p-y curves at user-specified depths requested
+    int b_ComputeInteraction;                         // section thrusts from the input thrust list
+    int i_InteractionCode;                            // 1 AASHTO, 2 ACI318, 3 Eurocode2
+    int KYL;                                          // pile-head deflection versus length option value
+    int b_USCustomaryConverted;                       // ConvertUSCustomaryInput has run
+
+    // ---- Problem title -----------------------------------------------------------------
+    std::array<NameText, k_Num_Title_Lines + 1> TitleLine;   // five 256-character title lines
+
+    // ---- Unit labels (blank-padded to their widths, set once the unit system is known) ---
+    char LabelLength[3 + 1];                          // "in" | "m" | "L"
+    char LabelForcePerLength[5 + 1];                  // "lb/in" | "kN/m" | "F/L"
+    char LabelSubgradeModulus[5 + 1];                 // "pci" | "kN/m3" | "F/L3"
+    char LabelLengthLarge[2 + 1];                     // "ft" | "m" | "L"
+    char LabelLengthSmall[2 + 1];                     // "in" | "mm" | "L"
+    char LabelForce[3 + 1];                           // "lbs" | "kN" | "F"
+    char LabelMoment[8 + 1];                          // "in-lb" | "kN-m" | "F-L"
+    char LabelUnitWeightInput[5 + 1];                 // "pcf" | "kN/m3" | "F/L3"
+    char LabelUnitWeight[5 + 1];                      // "pci" | "kN/m3" | "F/L3"
+    char LabelStressLarge[4 + 1];                     // "psf" | "kPa" | "F/L2"
+    char LabelStress[4 + 1];                          // "psi" | "kPa" | "F/L2"
+    char LabelSlash[1 + 1];                           // "/"
+    char LabelDash[1 + 1];                            // "-"
+    char LabelPower[2 + 1];                           // "**"
+    char LabelExp2[1 + 1];                            // "2"
+    char LabelExp3[1 + 1];                            // "3"
+    char LabelExp4[1 + 1];                            // "4"
+
+    // ---- Pile and sections -------------------------------------------------------------
+    double PileLength;                                // total pile length, sum of section lengths (in | m)
+    double XGroundSurface;                            // depth of the ground surface below the pile head
+    int NumSections;                                  // pile sections, 0 to 20
+    std::array<int, k_Max_Sections + 1> SectionType;          // section type code (-3 stored as 3)
+    std::array<int, k_Max_Sections + 1> b_FillCoreWithConcrete;
+    std::array<double, k_Max_Sections + 1> SectionLength;     // (in | m)
+    std::array<double, k_Max_Sections + 1> XSectionTop;       // depth of the section's top end
+    std::array<double, k_Max_Sections + 1> XSectionBottom;    // depth of the section's bottom end
+    int NumSectionPoints;                             // 2 x NumSections
+    std::array<double, k_Max_Section_Points + 1> XSectionPoint;  // depth of section property point
+
+    // ---- Soil layers -------------------------------------------------------------------
+    std::array<NameText, k_Num_Soil_Types + 1> SoilTypeCode;     // ten-character soil type codes
+    std::array<NameText, k_Num_Soil_Types + 1> SoilTypeName;     // long names for reports
+    int i_Number_of_Layers;                           // soil layers, 0 to 40
+    std::array<int, k_Max_Layers + 1> i_SoilLayer_py_Type;    // soil type number, 1 to 20
+    std::array<double, k_Max_Layers + 1> XLayerTop;           // depth of layer top
+    std::array<double, k_Max_Layers + 1> XLayerBottom;        // depth of layer bottom
+    std::array<double, k_Max_Layers + 1> LayerKTop;           // subgrade modulus k at the top (pci | kN/m3)
+    std::array<double, k_Max_Layers + 1> LayerKBottom;        // subgrade modulus k at the bottom
+
+    // Soil strength table: point 2L-1 is the top and 2L the bottom of layer L.
+    int NumStrengthPoints;
+    std::array<double, k_Max_Soil_Points + 1> XSoilPoint;                 // depth
+    std::array<double, k_Max_Soil_Points + 1> StrengthAtPoint;            // c or qu (psi | kPa)
+    std::array<double, k_Max_Soil_Points + 1> Epsilon50AtPoint;           // eps50; k_rm for weak rock
+    std::array<double, k_Max_Soil_Points + 1> JAtPoint;                   // J of soft clay with J
+    std::array<double, k_Max_Soil_Points + 1> FrictionAngleAtPoint;       // degrees
+    std::array<double, k_Max_Soil_Points + 1> RQDAtPoint;                 // percent
+    std::array<int, k_Max_Soil_Points + 1> FieldTestTypeAtPoint;          // 1 SPT, 2 CPT, 3 DMT, 4 PMT
+    std::array<double, k_Max_Soil_Points + 1> SPTN60AtPoint;
+    std::array<double, k_Max_Soil_Points + 1> ConeTipResistanceAtPoint;
+    std::array<double, k_Max_Soil_Points + 1> DilatometerModulusAtPoint;
+    std::array<double, k_Max_Soil_Points + 1> PressuremeterModulusAtPoint;
+    std::array<double, k_Max_Soil_Points + 1> ElasticSubgradeAtPoint;
+    std::array<double, k_Max_Soil_Points + 1> IntactRockStrengthAtPoint;  // sigma_ci of massive rock
+    std::array<int, k_Max_Soil_Points + 1> RockTypeAtPoint;               // selects Hoek-Brown mi
+    std::array<double, k_Max_Soil_Points + 1> GSIAtPoint;
+    std::array<double, k_Max_Soil_Points + 1> MassRockExtraAtPoint;       // stored, read by nothing
+
+    // Effective unit weight table, points as in the strength table.
+    int NumUnitWeightPoints;
+    std::array<double, k_Max_Soil_Points + 1> XUnitWeightPoint;           // depth
+    std::array<double, k_Max_Soil_Points + 1> UnitWeightAtPoint;          // (pci | kN/m3)
+
+    // User-input p-y curves per strength point.
+    std::array<int, k_Max_Soil_Points + 1> NumUserPYPoints;               // 0 to 29
+    std::array<std::array<double, k_Max_Soil_Points + 1>, k_Max_User_PY_Points + 1> UserPY_y;  // [j][k]
+    std::array<std::array<double, k_Max_Soil_Points + 1>, k_Max_User_PY_Points + 1> UserPY_p;  // [j][k]
+    std::array<double, k_Max_Soil_Points + 1> UserPYDepth;                // depth of the curve
+
+    // ---- Pile-head load cases ----------------------------------------------------------
+    int NumLoadCases;
+    std::array<int, k_Max_Load_Cases + 1> LoadType;            // 1 to 5
+    std::array<double, k_Max_Load_Cases + 1> Load1;            // first pile-head boundary value
+    std::array<double, k_Max_Load_Cases + 1> Load2;            // second pile-head boundary value
+    std::array<double, k_Max_Load_Cases + 1> AxialThrustLoad;  // (lbs | kN)
+    std::array<int, k_Max_Load_Cases + 1> b_LengthStudy;       // top deflection versus length wanted
+    int NumDistLoadPoints;                                     // distributed lateral load profile
+    std::array<double, k_Max_Dist_Load_Points + 1> XDistLoad;  // depth (in | m)
+    std::array<double, k_Max_Dist_Load_Points + 1> DistLoad;   // (lb/in | kN/m)
+
+    // ---- LRFD --------------------------------------------------------------------------
+    int NumLrfdLoads;
+    std::array<int, k_Max_Lrfd_Loads + 1> LrfdLoadType;        // 1 to 13
+    std::array<double, k_Max_Lrfd_Loads + 1> LrfdH;            // unfactored shear
+    std::array<double, k_Max_Lrfd_Loads + 1> LrfdM;            // unfactored moment
+    std::array<double, k_Max_Lrfd_Loads + 1> LrfdP;            // unfactored axial thrust
+    std::array<int, k_Max_Lrfd_Loads + 1> NumLrfdDistPoints;   // 0 or 2 to 100
+    std::array<std::array<double, k_Max_Lrfd_Loads + 1>, k_Max_Lrfd_Dist_Points + 1> XLrfdDist;  // [j][g]
+    std::array<std::array<double, k_Max_Lrfd_Loads + 1>, k_Max_Lrfd_Dist_Points + 1> LrfdDist;   // [j][g]
+    int NumLrfdCombinations;
+    std::array<std::array<double, k_Max_Lrfd_Combinations + 1>, k_Num_Lrfd_Load_Types + 1> LrfdFactor;  // [t][c]
+    std::array<double, k_Max_Lrfd_Combinations + 1> PhiM;      // resistance factor for moment
+    std::array<double, k_Max_Lrfd_Combinations + 1> PhiV;      // resistance factor for shear
+    std::array<NameText, k_Max_Lrfd_Combinations + 1> LrfdCombinationName;
+
+    // ---- Auxiliary profiles ------------------------------------------------------------
+    int NumSoilMovementPoints;
+    std::array<double, k_Max_Soil_Movement_Points + 1> XSoilMovement;   // depth
+    std::array<double, k_Max_Soil_Movement_Points + 1> SoilMovement;    // (in | m)
+    int NumPYModifierPoints;
+    std::array<double, k_Max_PY_Modifier_Points + 1> XPYModifier;       // depth
+    std::array<double, k_Max_PY_Modifier_Points + 1> PMultiplier;
+    std::array<double, k_Max_PY_Modifier_Points + 1> YMultiplier;
+    int NumTipShearPoints;
+    std::array<double, k_Max_Tip_Shear_Points + 1> YTipShear;           // tip deflection
+    std::array<double, k_Max_Tip_Shear_Points + 1> VTipShear;           // tip shear
+    int NumPYOutputDepths;
+    std::array<double, k_Max_PY_Output_Depths + 1> XPYOutputDepth;
+    double GroundSlope;                               // radians
+    double PileBatter;                                // radians
+    double EffectiveSlope;                            // GroundSlope - PileBatter (radians)
+    int NumEIThrusts;                                 // axial thrust list of the section analysis
+    std::array<double, k_Max_EI_Thrusts + 1> EIThrust;          // ascending (kips | kN)
+
+    // ---- Per-node arrays (node 1 at the pile head) ---------------------------------------
+    int NumNodes;                                     // NumIncrements + 1
+    std::array<double, k_Max_Nodes + 1> XNode;        // depth along the pile
+    std::array<double, k_Max_Nodes + 1> ZNode;        // vertical depth
+    std::array<double, k_Max_Nodes + 1> EI_Node;      // bending stiffness (lb-in2 | kN-m2)
+    std::array<double, k_Max_Nodes + 1> Es_Node;      // secant soil modulus (lb/in2 | kPa)
+    std::array<double, k_Max_Nodes + 1> W_Node;       // distributed-load term
+    std::array<double, k_Max_Nodes + 4> Y_Node_Store; // deflection with two imaginary nodes above
+                                                      // the head and one below the tip; see Y_Node
+};
+
+extern AnalysisModel g_Model;
+
+// Deflection of node k, k = -1 .. NumNodes + 1 (nodes -1 and 0 lie above the head, NumNodes + 1
+// below the tip).
+constexpr int k_Y_Node_Offset = 2;
+inline double& Y_Node(int k) { return g_Model.Y_Node_Store[k + k_Y_Node_Offset]; }
+
+// Puts the model into its initial state in place: every count zero, every flag NO, every table
+// empty, no unit system, the soil type code table set up.
+void Initialize_Model();
