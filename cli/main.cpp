@@ -1,1 +1,71 @@
-int main() { return 0; }
+// orvane PROBLEM [--out-dir DIR]: runs one analysis of an input data file.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "driver.h"
+
+namespace {
+
+constexpr const char* k_Usage = "usage: orvane PROBLEM [--out-dir DIR]   (orvane --help explains)";
+
+constexpr const char* k_Help =
+    "usage: orvane PROBLEM [--out-dir DIR]\n"
+    "\n"
+    "Analyses the single pile or drilled shaft under lateral load described by the input\n"
+    "data file PROBLEM (a text file starting with the tag ORVANE6) by the p-y method.\n"
+    "\n"
+    "The run takes place in a private working directory: orvane writes the hand-off file\n"
+    "NAMES.DAT there itself (a NAMES.DAT in your own directory is never read or touched),\n"
+    "calls the engine once and removes the working directory afterwards.\n"
+    "\n"
+    "Outputs, named from the input's stem (PROBLEM without its extension), are written next\n"
+    "to the input, or into DIR with --out-dir DIR:\n"
+    "  STEM-report.txt     output report (human-readable results)\n"
+    "  STEM-plot.txt       plot output file (fixed-column records \"Line 1\" to \"Line 14\")\n"
+    "  STEM-messages.txt   runtime message file (progress and closing lines)\n"
+    "  STEM-mcK.txt        moment-curvature file of the K-th (pile section, axial thrust)\n"
+    "                      pair; only those the analysis computes are written\n"
+    "Existing files of these names are replaced.\n"
+    "\n"
+    "orvane prints one line saying how the run ended and where the report is.\n"
+    "\n"
+    "Exit codes:\n"
+    "  0  the analysis ended normally (with or without warnings)\n"
+    "  1  the analysis was ended by an input data error (see the report)\n"
+    "  2  the command line was not understood\n"
+    "  3  the analysis was ended by a runtime error (see the report)\n"
+    "  4  the run could not be prepared (input file missing, output directory not writable)\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    DriverRequest request;
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
+            std::fputs(k_Help, stdout);
+            return k_Exit_Normal;
+        }
+        if (std::strcmp(arg, "--out-dir") == 0) {
+            if (i + 1 >= argc || !request.out_dir.empty()) {
+                std::fprintf(stderr, "orvane: --out-dir needs one directory\n%s\n", k_Usage);
+                return k_Exit_Usage;
+            }
+            request.out_dir = argv[++i];
+        } else if (arg[0] == '-' && arg[1] != '\0') {
+            std::fprintf(stderr, "orvane: unknown option %s\n%s\n", arg, k_Usage);
+            return k_Exit_Usage;
+        } else if (request.input.empty()) {
+            request.input = arg;
+        } else {
+            std::fprintf(stderr, "orvane: only one input data file per run\n%s\n", k_Usage);
+            return k_Exit_Usage;
+        }
+    }
+    if (request.input.empty()) {
+        std::fprintf(stderr, "orvane: no input data file given\n%s\n", k_Usage);
+        return k_Exit_Usage;
+    }
+    return Run_Driver(request);
+}

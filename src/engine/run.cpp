@@ -1,2 +1,135 @@
+// The run sequence of one call of the engine: hand-off files, opening of the run's files, input,
+// report header, computation and the ending with its closing lines and result code. The first
+// error ends the run: after every step that can raise, the sequence goes straight to the ending.
 #include "engine/run.h"
-int32_t Run_Analysis(int32_t version) { return version == k_Interface_Version ? 0 : k_Result_Wrong_Version; }
+
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+
+#include "engine/errors.h"
+#include "engine/report_header.h"
+#include "engine/run_files.h"
+#include "input/line_reader.h"
+#include "input/reader.h"
+#include "input/warning_catalogue.h"
+#include "model/model.h"
+#include "model/units.h"
+
+namespace {
+
+constexpr const char* k_Format_Tag = "ORVANE6";
+
+bool Failed() { return g_Model.ErrorStatus != 0; }
+
+// Steps up to the opened files: NAMES.DAT, the four run files, the moment-curvature names.
+void Open_Run() {
+    Read_Names_File();
+    if (Failed()) return;
+    Open_Run_Files();
+    if (Failed()) return;
+    Read_MvsEI_File_Names();
+}
+
+// Empty-input check, tag check and the input reader.
+void Read_Problem() {
+    if (Input_File_Size() <= 0) {
+        Write_Message_Line("**** Input Data Error No. 25 ****");
+        Write_Message_Line("Size of input data file is 0 bytes.  No analysis performed.");
+        RaiseError("INP00025", k_Status_Input_Base + 25);
+        return;
+    }
+    char tag[8];
+    Read_Format_Tag(tag);
+    // Only the exact tag starts the reader; with any other first value nothing more is read and
+    // the run goes on with the model in its initial state.
+    if (std::strcmp(tag, k_Format_Tag) == 0) ReadInputData();
+}
+
+// Plot output records "Line 1" and "Line 2" at the start of the run.
+void Write_Plot_Header() {
+    const AnalysisModel& m = g_Model;
+    char line[160];
+    std::snprintf(line, sizeof line, "%5d%5d%5d%5d%60s%s", m.i_Analysis_Type, m.IUNITS, m.KYL,
+                  m.b_ComputeKmatrix != 0 ? 1 : 0, "",
+                  "Line 1 : i_Analysis_Type, IUNITS, KYL, ib_ComputeKmatrix_1T0F");
+    Write_Plot_Line(line);
+    std::snprintf(line, sizeof line, "%5d%75s%s", m.NumSections, "",
+                  "Line 2 : Total number of sections");
+    Write_Plot_Line(line);
+}
+
+// The computation of sections and load cases joins the run here as those subsystems are built.
+// Until then a problem that asks for it ends with a clear runtime error instead of a report that
+// looks complete.
+void Compute() {
+    const AnalysisModel& m = g_Model;
+    if (m.NumSections == 0 && m.NumLoadCases == 0 && m.NumLrfdCombinations == 0) return;
+    const char* lines[] = {
+        "", "**** Runtime Error No. 1 ****", "",
+        "Problem:  This engine build cannot yet analyse pile sections or load cases.",
+        "Solution: Use an engine build that includes the section analysis and the lateral solution.",
+        ""};
+    for (const char* l : lines) Write_Message_Line(l);
+    for (const char* l : lines) Write_Report_Line(l);
+    RaiseError("RUN00001", k_Status_Runtime_Base + 1);
+}
+
+// Closing lines, warning summary, closing of the files.
+void Write_Ending() {
+    const int status = g_Model.ErrorStatus;
+    const bool input_error = status >= 101 && status <= 199;
+    const bool runtime_error = status >= 201 && status <= 299;
+    if (input_error || runtime_error) {
+        char line[80];
+        std::snprintf(line, sizeof line, "The analysis ended due to %s error No. %d.",
+                      input_error ? "input" : "runtime", status % 100);
+        const char* lines[] = {"", line, ""};
+        for (const char* l : lines) Write_Message_Line(l);
+        for (const char* l : lines) Write_Report_Line(l);
+    }
+    if (Count_Warning_Numbers() > 0) {
+        const char* lines[] = {"", "",
+                               "The analysis ended with one or more warning messages. See the "
+                               "output report file for more details.",
+                               "", ""};
+        for (const char* l : lines) Write_Message_Line(l);
+        WriteWarningSummary();
+    }
+    if (status == 0) {
+        const char* lines[] = {"", "The analysis ended normally. ", ""};
+        for (const char* l : lines) Write_Message_Line(l);
+        for (const char* l : lines) Write_Report_Line(l);
+    }
+    Close_Run_Files();
+}
+
+void Run_Sequence() {
+    Open_Run();
+    if (Failed()) return;
+    Read_Problem();
+    if (Failed()) return;
+    Write_Message_Line("Input of data completed");
+    Write_Message_Line("");
+
+    Set_Unit_Labels();
+    Write_Banner();
+    Write_Files_Used();
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    Write_Date_And_Time(local);
+    Write_Plot_Header();
+    ConvertUSCustomaryInput();
+    Compute();
+}
+
+}  // namespace
+
+int32_t Run_Analysis(int32_t version) {
+    if (version != k_Interface_Version) return k_Result_Wrong_Version;
+    Initialize_Model();
+    Run_Sequence();
+    Write_Ending();
+    return Result_Code();
+}

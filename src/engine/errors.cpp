@@ -1,0 +1,60 @@
+// Error status, RaiseError and the warning log of the analysis model.
+#include "engine/errors.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "engine/run_files.h"
+#include "model/model.h"
+
+void RaiseError(const char* code_text, int status) {
+    if (status >= 1 && status <= 199) {
+        Write_Report_Line("");
+        Write_Report_Line("");
+        char line[128];
+        std::snprintf(line, sizeof line, "Orvane ended prematurely due to input error number %s",
+                      code_text);
+        Write_Report_Line(line);
+    }
+    if (status == k_Status_Input_Base + 25) {
+        Write_Report_Line("");
+        Write_Report_Line("**** Input Data Error No. 25 ****");
+        Write_Report_Line("");
+        Write_Report_Line("Length of input file is 0 bytes.  No analysis can be performed.");
+    }
+    Set_Error_Status(status);
+}
+
+void Set_Error_Status(int status) {
+    // A raised status is never lowered: the first error ends the run.
+    if (g_Model.ErrorStatus == 0) g_Model.ErrorStatus = status;
+}
+
+void RecordWarning(int code) {
+    const int k = std::abs(code);
+    if (k < 1 || k > k_Max_Warning_Number) return;   // no such warning number exists
+    if (g_Model.WarningLog[k] >= k_Max_Warning_Count) return;
+    ++g_Model.WarningLog[k];
+    g_Model.i_LastWarningCode = code;
+}
+
+void Make_Error_Code_Text(bool input_error, int number, char (&out)[9]) {
+    const unsigned n = static_cast<unsigned>(number < 0 ? -number : number) % 100000u;
+    std::snprintf(out, sizeof out, "%s%05u", input_error ? "INP" : "RUN", n);
+}
+
+int Count_Warning_Numbers() {
+    int n = 0;
+    for (int k = 1; k <= k_Max_Warning_Number; ++k) {
+        if (g_Model.WarningLog[k] != 0) ++n;
+    }
+    return n;
+}
+
+int32_t Result_Code() {
+    if (g_Model.ErrorStatus != 0) return g_Model.ErrorStatus;
+    const int kinds = Count_Warning_Numbers();
+    if (kinds == 0) return 0;
+    if (kinds == 1) return g_Model.i_LastWarningCode;
+    return k_Result_Many_Warnings;
+}

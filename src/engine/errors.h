@@ -1,0 +1,32 @@
+// Error termination and the warning log. A raiser writes its framed message, calls RaiseError
+// (or Set_Error_Status for the few direct statuses) and returns; every caller checks
+// g_Model.ErrorStatus after each call that can raise and returns at once. Only this file
+// writes ErrorStatus.
+#pragma once
+
+#include <cstdint>
+
+constexpr int k_Status_Input_Base = 100;     // Input Data Error No. N is status 100 + N
+constexpr int k_Status_Runtime_Base = 200;   // Runtime Error No. N is status 200 + N
+constexpr int32_t k_Result_Many_Warnings = -300;
+
+// Ends the run with the given status: for statuses 1..199 writes the "ended prematurely" line
+// (and for 125 the empty-input block) to the report, then sets ErrorStatus. code_text is the
+// eight-character error code, "INP00053" or "RUN00009".
+void RaiseError(const char* code_text, int status);
+
+// Sets ErrorStatus directly, for the statuses that end a run without RaiseError's report lines
+// (228, 229, 231-238, 99, 123, 999).
+void Set_Error_Status(int status);
+
+// Records one report of the warning with this (negative) code; a count stops at 4000.
+void RecordWarning(int code);
+
+// Writes the error code text of an input ("INP") or runtime ("RUN") error number into out[9].
+void Make_Error_Code_Text(bool input_error, int number, char (&out)[9]);
+
+// Number of distinct warning numbers recorded so far.
+int Count_Warning_Numbers();
+
+// The run's result code from the final error status and warning log.
+int32_t Result_Code();

@@ -1,0 +1,192 @@
+// Standard warning texts and WriteWarningSummary. The texts are the system's own and are kept
+// as they stand, misspellings ("uisng") and trailing blanks included, because users and tools
+// compare reports against earlier ones.
+#include "input/warning_catalogue.h"
+
+#include <cstdio>
+
+#include "engine/run_files.h"
+#include "model/model.h"
+
+namespace {
+
+struct WarningText {
+    int number;
+    bool blank_before;      // an empty line before the heading
+    const char* heading;    // nullptr: no heading and no empty line after it
+    bool blank_after;       // an empty line after the last text line
+    const char* lines[6];   // text lines, ended by nullptr
+};
+
+const WarningText k_Warning_Texts[] = {
+    {302, true, "**** Warning ****", true,
+     {"An unreasonable value was input for friction angle has been specified",
+      "for a soil layer defined uisng the sand criteria.  The input value is",
+      "either smaller than 20 degrees or higher than 48 degrees.  The input",
+      "data should be checked for correctness.", nullptr}},
+    {303, false, "**** Warning ****", true,
+     {"An unreasonable value was input for friction angle has been specified for a",
+      "soil layer defined uisng the API sand criteria.  The input value is either",
+      "smaller than 20 degrees or higher than 48 degrees.  The input data should",
+      "be checked for correctness.", nullptr}},
+    {305, false, "***** Warning *****", false,
+     {"Too many values were calculated for moment-curvature.",
+      "This may indicate that the pile is too weak or is under-reinforced, ",
+      "where all reinforcing steel has yielded.  You should examine your input ",
+      "data and increase the amount of steel reinforcement if necessary.", nullptr}},
+    {306, true, nullptr, true,
+     {"Warning - Negative values of bending moment were computed in nonlinear EI computations.",
+      "This may indicate that the pile is too weak or is under-reinforced and that all "
+      "reinforcing steel ",
+      "has yielded.",
+      "You should examine your input data and increase the amount of steel reinforcement if "
+      "necessary.",
+      nullptr}},
+    {308, true, "**** Warning ****", true,
+     {"An unreasonable input value for uniaxial compressive strength has been ",
+      "specified for a soil defined using the vuggy limestone criteria.",
+      "The input value is outside of the range of 1,000 to 2,500 psi (6,895 to 17,237 kPa).",
+      "You should check your input data for correctness.", nullptr}},
+    {316, false, "***** Warning *****", true,
+     {"The input value for k_rm used by the weak rock criteria is smaller than ",
+      "0.00005.  This value is outside the recommended range of 0.00005 to 0.0005.",
+      "You should check your input data for accuracy.", nullptr}},
+    {317, false, "**** Warning - Possible Input Data Error ****", true,
+     {"The input value for k_rm used by the weak rock criteria is ",
+      "greater than 0.0005.  This value is outside the recommended ",
+      "range of 0.00005 to 0.005.  You should check your input data", "for accuracy.", nullptr}},
+    {354, true, "**** Warning - Possible Modelling Error ****", true,
+     {"The depth of this liquefied sand layer is deeper than the recommended depth ",
+      "limit of 6 meters for using the p-y criteria for liquefied sand.",
+      "Please consult the Orvane Technical Manual for additional background ",
+      "information regarding limitations on the use of the liquefied sand criteria.", nullptr}},
+    {355, true, "**** Warning - Possible Design Error ****", true,
+     {"Maximum moment capacity was reached at maximum compressive strains that are",
+      "smaller than 0.003.  This usually indicates that the pile section is under-",
+      "reinforced.  The user should carefully examine the moment-curve results to",
+      "determine if additional reinforcement or higher prestressing force is needed",
+      "to achieve the necessary moment capacity.", nullptr}},
+    {400, true, "**** Warning - Failure for One or More LRFD Load Cases ****", false,
+     {"This warning message is provided to alert the user that one or more of ",
+      "LRFD load cases has overloaded the structural capacity of the pile.", nullptr}},
+    {3041, true, "**** Warning ****", true,
+     {"An unreasonable input value for shear strength has been specified for a soil",
+      "defined using the soft clay criteria.  The input value is greater than 8.68",
+      "psi (1,250 psf).  You should check your input data for correctness.", nullptr}},
+    {3042, true, "**** Warning ****", true,
+     {"An unreasonable input value for shear strength has been specified for a soil",
+      "defined using the soft clay criteria.",
+      "The input value is greater than 59.85 kPa. You should check your input data for "
+      "correctness.",
+      nullptr}},
+    {3051, true, "**** Warning ****", true,
+     {"An unreasonable input value for shear strength has been specified for a layer.",
+      "defined using the stiff clay with free water criteria.  The input value is ",
+      "less than 3.47 psi (500 psf). You should check your input data for correctness.",
+      nullptr}},
+    {3052, true, "**** Warning ****", true,
+     {"An unreasonable input value for shear strength has been specified for a layer.",
+      "defined using the stiff clay with free water criteria.  The input value is ",
+      "greater than 55.55 psi (8,000 psf).  You should check your input data for",
+      "correctness.", nullptr}},
+    {3053, true, "**** Warning ****", true,
+     {"An unreasonable input value for shear strength has been specified for a layer.",
+      "defined using the stiff clay with free water criteria.  The input value is ",
+      "less than 23.94kPa.  You should check your input data for correctness.", nullptr}},
+    {3054, true, "**** Warning ****", true,
+     {"An unreasonable input value for shear strength has been specified for a layer. ",
+      "defined using the stiff clay with free water criteria.  The input value is ",
+      "greater than 383.04 kPa.  You should check your input data for correctness.", nullptr}},
+    {3061, true, "**** Warning ****", true,
+     {"An unreasonable input value for shear strength has been specified for a layer. ",
+      "defined using the stiff clay without free water criteria.  The input value is ",
+      "less than 3.47 psi (500 psf).  You should check your input data for correctness.",
+      nullptr}},
+    {3062, true, "**** Warning ****", true,
+     {"An unreasonable input value for shear strength has been specified for a layer.",
+      "defined using the stiff clay without free water criteria.  The input value is ",
+      "greater than 8,000 psf (55.55 psi).  You should check your input data for correctness.",
+      nullptr}},
+    {3063, true, "**** Warning ****", true,
+     {"An unreasonable input value for shear strength has been specified for a layer.",
+      "defined using the stiff clay without free water criteria.  The input value is ",
+      "less than 23.94 kPa.  You should check your input data for correctness.", nullptr}},
+    {3064, true, "**** Warning ****", true,
+     {"An unreasonable input value for shear strength has been specified for a layer.",
+      "defined using the stiff clay without free water criteria.  The input value is ",
+      "greater than 383.04 kPa.  You should check your input data for correctness.", nullptr}},
+    {3071, true, "**** Warning ****", true,
+     {"An unreasonable input value for the compressive strength has been specified",
+      "for a soil defined using the weak rock criteria.  The input value is less ",
+      "than 100 psi.  You should check your input data for correctness.", nullptr}},
+    {3072, true, "**** Warning ****", true,
+     {"An unreasonable input value for unconfined compressive strength has been ",
+      "specified for a soil defined using the weak rock criteria.  The input value",
+      "is greater than 1000 psi.  You should check your input data for correctness.", nullptr}},
+    {3073, true, "**** Warning ****", true,
+     {"An unreasonable input value for unconfined compressive strength has been ",
+      "specified for a soil defined using the weak rock criteria.  The input value",
+      "is less than  689.5 kPa.  You should check your input data for correctness.", nullptr}},
+    {3074, true, "**** Warning ****", true,
+     {"An unreasonable input value for unconfined compressive strength has been",
+      "specified for a soil defined using the weak rock criteria.  The input value",
+      "is greater than 6895 kPa.  You should check your input data for correctness.", nullptr}},
+    {3261, true, "**** Warning ****", true,
+     {"An unreasonable input value for shear strength has been specified for a layer.",
+      "defined using the stiff clay without free water criteria using k.",
+      "The input value is less than 500 psf (3.47 psi).",
+      "   You should check your input data for correctness.", nullptr}},
+    {3262, true, "**** Warning ****", true,
+     {"An unreasonable input value for shear strength has been specified for a layer.",
+      "defined using the stiff clay without free water criteria using k.",
+      "The input value is greater than 8,000 psf (55.55 psi).",
+      "You should check your input data for correctness.", nullptr}},
+    {3263, true, "**** Warning ****", true,
+     {"An unreasonable input value for shear strength has been specified for a layer.",
+      "defined using the stiff clay without free water criteria using k.",
+      "The input value is less than 23.94 kPa.",
+      "You should check your input data for correctness.", nullptr}},
+    {3264, true, "**** Warning ****", true,
+     {"An unreasonable input value for shear strength has been specified for a layer.",
+      "defined using the stiff clay without free water criteria using k.",
+      "The input value is greater than 383.04 kPa.",
+      "You should check your input data for correctness.", nullptr}},
+};
+
+const WarningText* Find_Warning_Text(int number) {
+    for (const WarningText& w : k_Warning_Texts) {
+        if (w.number == number) return &w;
+    }
+    return nullptr;
+}
+
+void Write_Warning_Text(const WarningText& w) {
+    if (w.blank_before) Write_Report_Line("");
+    if (w.heading != nullptr) {
+        Write_Report_Line(w.heading);
+        Write_Report_Line("");
+    }
+    for (int i = 0; w.lines[i] != nullptr; ++i) Write_Report_Line(w.lines[i]);
+    if (w.blank_after) Write_Report_Line("");
+}
+
+}  // namespace
+
+void WriteWarningSummary() {
+    Write_Report_Line("");
+    Write_Report_Line("");
+    Write_Report_Line("--------------------------------------------------------------------------------");
+    Write_Report_Line("                          Summary of Warning Messages");
+    Write_Report_Line("--------------------------------------------------------------------------------");
+    Write_Report_Line("");
+    for (int k = 1; k <= k_Max_Warning_Number; ++k) {
+        const int count = g_Model.WarningLog[k];
+        if (count == 0) continue;
+        char line[80];
+        std::snprintf(line, sizeof line, "The following warning was reported %d times", count);
+        Write_Report_Line(line);
+        Write_Report_Line("");
+        const WarningText* w = Find_Warning_Text(k);
+        if (w != nullptr) Write_Warning_Text(*w);
+    }
+}
