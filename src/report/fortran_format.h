@@ -22,6 +22,10 @@ struct FieldText {
 // minimal width.
 FieldText Format_I(long long n, int w);
 
+// Iw.m: as Iw with at least m digits, zero-padded on the left ("05" for I2.2 of 5); with m = 0
+// a zero value is written as blanks only.
+FieldText Format_I_Min(long long n, int w, int m);
+
 // Fw.d: x rounded to d decimals (exact binary value, ties to even), a leading zero only when
 // it fits, a minus sign for every negative value including -0 and values that round to zero.
 FieldText Format_F(double x, int w, int d);
