@@ -215,6 +215,7 @@ struct AnalysisModel {
     std::array<double, k_Max_Nodes + 1> Es_Node;      // secant soil modulus (lb/in2 | kPa)
     std::array<double, k_Max_Nodes + 1> W_Node;       // distributed-load term
     std::array<double, k_Max_Nodes + 1> SoilMovement_Node;  // lateral soil movement at the node
+    std::array<double, k_Max_Nodes + 1> DistLoad_Node;      // distributed load averaged at the node
     std::array<int, k_Max_Nodes + 1> BeyondCurveFlag; // curvature beyond the node's M-EI table
     int b_BeyondCurve;                                // some node went beyond its table this case
     std::array<double, k_Max_Nodes + 4> Y_Node_Store; // deflection with two imaginary nodes above

@@ -188,6 +188,13 @@ void Append_Text(FortranRecord& record, const char* text) {
     put_characters(record, text, static_cast<int>(std::strlen(text)));
 }
 
+void Append_Trimmed(FortranRecord& record, const char* text) {
+    if (text == nullptr) return;
+    int n = static_cast<int>(std::strlen(text));
+    while (n > 0 && text[n - 1] == ' ') --n;
+    put_characters(record, text, n);
+}
+
 void Append_X(FortranRecord& record, int n) {
     if (n <= 0) return;
     record.column = std::min(record.column + n, k_Max_Record_Length);

@@ -48,6 +48,8 @@ void Append_I(FortranRecord& record, long long n, int w);
 void Append_F(FortranRecord& record, double x, int w, int d);
 void Append_E(FortranRecord& record, double x, int w, int d);
 void Append_Text(FortranRecord& record, const char* text);
+// The text without its trailing blanks, as unit labels are written inside report lines.
+void Append_Trimmed(FortranRecord& record, const char* text);
 void Append_X(FortranRecord& record, int n);          // nX: skip n columns
 void Tab_To(FortranRecord& record, int column);       // Tn: next character at 1-based column n
 
