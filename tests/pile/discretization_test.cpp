@@ -67,7 +67,8 @@ TEST_F(DiscretizationTest, LayerTopsFollowTheGroundSurfaceAndTheBottomsAbove) {
 TEST_F(DiscretizationTest, LayerNodeRanges) {
     for (const LayerCase& row : k_Layer_Cases) {
         SCOPED_TRACE(row.name);
-        Initialize_Model();
+        TearDown();   // a fresh model and fresh captured files for every row
+        SetUp();
         Capture_Run_Files();
         Set_Nodes_Every_10();
         Set_Layers(row.ground, row.bottoms);
