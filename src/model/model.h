@@ -124,6 +124,7 @@ struct AnalysisModel {
     std::array<int, k_Max_Soil_Points + 1> RockTypeAtPoint;               // selects Hoek-Brown mi
     std::array<double, k_Max_Soil_Points + 1> GSIAtPoint;
     std::array<double, k_Max_Soil_Points + 1> MassRockExtraAtPoint;       // stored, read by nothing
+    int b_AtNode;                                     // the last fn_c depth lay on an interior point
 
     // Effective unit weight table, points as in the strength table.
     int NumUnitWeightPoints;
