@@ -87,8 +87,14 @@ struct AnalysisModel {
     std::array<double, k_Max_Sections + 1> SectionLength;     // (in | m)
     std::array<double, k_Max_Sections + 1> XSectionTop;       // depth of the section's top end
     std::array<double, k_Max_Sections + 1> XSectionBottom;    // depth of the section's bottom end
+    // Section property table: point 2s-1 is the top and 2s the bottom of section s.
     int NumSectionPoints;                             // 2 x NumSections
-    std::array<double, k_Max_Section_Points + 1> XSectionPoint;  // depth of section property point
+    std::array<double, k_Max_Section_Points + 1> XSectionPoint;   // depth along the pile
+    std::array<double, k_Max_Section_Points + 1> SectionPointD;   // outside dimension D (in | m)
+    std::array<double, k_Max_Section_Points + 1> SectionPointD2;  // second dimension D2 (in | m)
+    std::array<double, k_Max_Section_Points + 1> SectionPointI;   // moment of inertia (in4 | m4)
+    std::array<double, k_Max_Section_Points + 1> SectionPointE;   // modulus E (lb/in2 | kPa)
+    std::array<double, k_Max_Section_Points + 1> SectionPointA;   // cross-sectional area (in2 | m2)
 
     // ---- Soil layers -------------------------------------------------------------------
     std::array<NameText, k_Num_Soil_Types + 1> SoilTypeCode;     // ten-character soil type codes
@@ -175,8 +181,14 @@ struct AnalysisModel {
     int NumEIThrusts;                                 // axial thrust list of the section analysis
     std::array<double, k_Max_EI_Thrusts + 1> EIThrust;          // ascending (kips | kN)
 
-    // ---- Per-node arrays (node 1 at the pile head) ---------------------------------------
+    // ---- Pile model: nodes, sections and layers -------------------------------------------
     int NumNodes;                                     // NumIncrements + 1
+    double IncrementLength;                           // h = PileLength / NumIncrements
+    std::array<int, k_Max_Nodes + 1> i_SectionOfNode;          // pile section containing node k
+    std::array<int, k_Max_Soil_Points + 1> i_TopNodeInLayer;   // first node of layer L; 0: none
+    std::array<int, k_Max_Soil_Points + 1> i_BottomNodeInLayer;  // last node of layer L; 0: none
+
+    // ---- Per-node arrays (node 1 at the pile head) ---------------------------------------
     std::array<double, k_Max_Nodes + 1> XNode;        // depth along the pile
     std::array<double, k_Max_Nodes + 1> ZNode;        // vertical depth
     std::array<double, k_Max_Nodes + 1> EI_Node;      // bending stiffness (lb-in2 | kN-m2)

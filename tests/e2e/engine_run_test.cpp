@@ -1,0 +1,212 @@
+// Whole runs through the exported ORVGO: hand-off files, run files, header, endings and result
+// codes.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "e2e/run_support.h"
+#include "support/test_support.h"
+
+namespace {
+
+const std::string k_Dashes(80, '-');
+const std::string k_Equals(80, '=');
+
+}  // namespace
+
+TEST(EngineRun, WrongInterfaceVersionTouchesNoFile) {
+    for (int version : {6031, 6033, 0, -6032}) {
+        SCOPED_TRACE(version);
+        EngineRun run;
+        Write_File(run.input(), "ORVANE6\nEND\n");
+        run.Write_Names();
+        Write_File(run.dir.file("M_vs_EI_report_names.txt"), run.dir.file("mc1.txt") + "\n");
+        EXPECT_EQ(run.Call(version), 99);
+        EXPECT_FALSE(File_Exists(run.report()));
+        EXPECT_FALSE(File_Exists(run.plot()));
+        EXPECT_FALSE(File_Exists(run.messages()));
+        EXPECT_TRUE(File_Exists(run.dir.file("M_vs_EI_report_names.txt")));
+    }
+}
+
+TEST(EngineRun, NamesFileProblemsAreRuntimeErrors) {
+    struct Case { const char* name; const char* names_dat; int result; };
+    const Case cases[] = {
+        {"no NAMES.DAT", nullptr, 202},
+        {"only the input name", "in.lp\n", 204},
+        {"two names", "in.lp\nout.txt\n", 205},
+        {"three names, last without line end", "in.lp\nout.txt\nplot.txt", 206},
+        {"blank input name", "   \nout.txt\nplot.txt\nmsg.txt\n", 217},
+        {"blank plot name", "in.lp\nout.txt\n\nmsg.txt\n", 217},
+        {"empty file", "", 203},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EngineRun run;
+        if (c.names_dat != nullptr) Write_File(run.dir.file("NAMES.DAT"), c.names_dat);
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(run.Call(6032), c.result);
+        const std::string err = testing::internal::GetCapturedStderr();
+        char heading[64];
+        std::snprintf(heading, sizeof heading, "**** Runtime Error No. %d ****\n", c.result - 200);
+        EXPECT_EQ(err.rfind(heading, 0), 0u) << err;
+        EXPECT_FALSE(File_Exists(run.dir.file("out.txt")));
+    }
+}
+
+TEST(EngineRun, BlankNameMessagesNameTheFile) {
+    EngineRun run;
+    Write_File(run.dir.file("NAMES.DAT"), "in.lp\nout.txt\nplot.txt\n  \n");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(run.Call(6032), 217);
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("**** Runtime Error No. 17 ****\nRun message filename information is "
+                       "corrupted. No analysis performed.\n"),
+              std::string::npos)
+        << err;
+}
+
+TEST(EngineRun, MissingInputFileIsARuntimeErrorWithNoOutputs) {
+    EngineRun run;
+    run.Write_Names();
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(run.Call(6032), 207);
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("**** Runtime Error No. 7 ****"), std::string::npos);
+    EXPECT_NE(err.find(run.input()), std::string::npos);
+    EXPECT_FALSE(File_Exists(run.report()));
+}
+
+TEST(EngineRun, EmptyInputFileIsInputError25) {
+    EngineRun run;
+    EXPECT_EQ(run.Run(""), 125);
+    const auto report = Read_Lines(run.report());
+    const std::vector<std::string> expected = {
+        "", "", "Orvane ended prematurely due to input error number INP00025", "",
+        "**** Input Data Error No. 25 ****", "",
+        "Length of input file is 0 bytes.  No analysis can be performed.",
+        "", "The analysis ended due to input error No. 25.", ""};
+    EXPECT_EQ(report, expected);
+    const auto messages = Read_Lines(run.messages());
+    const std::vector<std::string> expected_messages = {
+        "**** Input Data Error No. 25 ****",
+        "Size of input data file is 0 bytes.  No analysis performed.",
+        "", "The analysis ended due to input error No. 25.", ""};
+    EXPECT_EQ(messages, expected_messages);
+}
+
+TEST(EngineRun, NormalRunWritesHeaderAndClosingLines) {
+    EngineRun run;
+    ASSERT_EQ(run.Run("ORVANE6\nEND\n"), 0);
+    const auto report = Read_Lines(run.report());
+    ASSERT_GE(report.size(), 25u);
+    EXPECT_EQ(report[0], k_Equals);
+    EXPECT_EQ(report[1], "");
+    EXPECT_EQ(report[2].substr(0, 15), std::string(15, ' '));
+    EXPECT_EQ(report[2].substr(report[2].size() - 11), "2012-06.032");
+    EXPECT_EQ(report[4], std::string(15, ' ') + " Analysis of Individual Piles and Drilled Shafts ");
+    EXPECT_EQ(report[5], std::string(15, ' ') + "Subjected to Lateral Loading Using the p-y Method");
+
+    const int files = Find_Line(report, std::string(28, ' ') + "Files Used for Analysis");
+    ASSERT_GT(files, 5);
+    EXPECT_EQ(report[static_cast<std::size_t>(files) - 1], k_Dashes);
+    EXPECT_EQ(report[static_cast<std::size_t>(files) - 2], k_Equals);
+    const std::vector<std::string> files_block = {
+        k_Dashes, "",
+        "Path to file locations:        " + run.dir.path() + "/",
+        "Name of input data file:       problem.lp",
+        "Name of output report file:    problem-report.txt",
+        "Name of plot output file:      problem-plot.txt",
+        "Name of runtime messeage file: problem-messages.txt",
+        "", "",
+        k_Dashes, std::string(27, ' ') + "Date and Time of Analysis", k_Dashes, ""};
+    EXPECT_EQ(std::vector<std::string>(report.begin() + files + 1,
+                                       report.begin() + files + 1 + 13),
+              files_block);
+    const std::regex date_line(
+        " {15}Date:  (January|February|March|April|May|June|July|August|September|October|"
+        "November|December) [1-9][0-9]?, [0-9]{4}     Time:  [ 12][0-9]:[0-5][0-9]:[0-5][0-9]");
+    EXPECT_TRUE(std::regex_match(report[static_cast<std::size_t>(files) + 14], date_line))
+        << report[static_cast<std::size_t>(files) + 14];
+    const std::vector<std::string> ending = {"", "The analysis ended normally. ", ""};
+    EXPECT_EQ(std::vector<std::string>(report.end() - 3, report.end()), ending);
+
+    const auto messages = Read_Lines(run.messages());
+    const std::vector<std::string> expected_messages = {
+        "Input of data begun",
+        "Input of data completed",
+        "",
+        "File Path and Names Used for Analysis:",
+        "Path to file locations:        " + run.dir.path() + "/",
+        "Name of input data file:       problem.lp",
+        "Name of output report file:    problem-report.txt",
+        "Name of plot output file:      problem-plot.txt",
+        "Name of runtime messeage file: problem-messages.txt",
+        "", "",
+        "", "The analysis ended normally. ", ""};
+    EXPECT_EQ(messages, expected_messages);
+}
+
+TEST(EngineRun, PlotFileStartsWithLines1And2) {
+    EngineRun run;
+    ASSERT_EQ(run.Run("ORVANE6\nEND\n"), 0);
+    const auto plot = Read_Lines(run.plot());
+    ASSERT_EQ(plot.size(), 2u);
+    EXPECT_EQ(plot[0], "    0    0    0    0" + std::string(60, ' ') +
+                           "Line 1 : i_Analysis_Type, IUNITS, KYL, ib_ComputeKmatrix_1T0F");
+    EXPECT_EQ(plot[1], "    0" + std::string(75, ' ') + "Line 2 : Total number of sections");
+}
+
+TEST(EngineRun, TagIsTheFirstValueOnlyAndCaseSensitive) {
+    struct Case { const char* name; const char* input; int result; };
+    const Case cases[] = {
+        {"tag followed by further words", "ORVANE6 written by the front end, v2\nEND\n", 0},
+        {"tag after blank lines and a comma", "\n\n  ,ORVANE6\nEND\n", 0},
+        {"lower-case tag: nothing more is read", "orvane6\nthis line is never read\n", 0},
+        {"longer first value: only 7 characters count", "ORVANE6X\nEND\n", 0},
+        {"tag with CR-LF line ends", "ORVANE6\r\nEND\r\n", 0},
+        {"tag then a stray line", "ORVANE6\nend\n", 199},
+        {"tag without END", "ORVANE6\n", 199},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EngineRun run;
+        EXPECT_EQ(run.Run(c.input), c.result);
+        const auto messages = Read_Lines(run.messages());
+        const bool reader_ran = Find_Line(messages, "Input of data begun") >= 0;
+        const bool tag_ok = std::string(c.name).find("lower-case") == std::string::npos;
+        EXPECT_EQ(reader_ran, tag_ok);
+    }
+}
+
+TEST(EngineRun, UnrecognizedLineEndsWithInputError99) {
+    EngineRun run;
+    EXPECT_EQ(run.Run("ORVANE6\n END\n"), 199);
+    const auto report = Read_Lines(run.report());
+    const std::vector<std::string> expected = {
+        "", "", "***** INPUT ERROR *****", "",
+        "The following line is unrecognized or is out-of-order", "", " END", "", "",
+        "", "", "Orvane ended prematurely due to input error number INP00099",
+        "", "The analysis ended due to input error No. 99.", ""};
+    EXPECT_EQ(report, expected);
+    const auto messages = Read_Lines(run.messages());
+    ASSERT_GE(messages.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(messages.end() - 3, messages.end()),
+              (std::vector<std::string>{"", "The analysis ended due to input error No. 99.", ""}));
+    EXPECT_EQ(Find_Line(messages, "Input of data completed"), -1);
+}
+
+TEST(EngineRun, MomentCurvatureNameListIsReadAndDeleted) {
+    EngineRun run;
+    std::string list;
+    for (int k = 1; k <= 120; ++k) list += run.dir.file("mc" + std::to_string(k) + ".txt") + "\n";
+    Write_File(run.dir.file("M_vs_EI_report_names.txt"), list);
+    EXPECT_EQ(run.Run("ORVANE6\nEND\n"), 0);
+    EXPECT_FALSE(File_Exists(run.dir.file("M_vs_EI_report_names.txt")));
+}
+
+TEST(EngineRun, RepeatedCallsStartFromTheInitialState) {
+    EngineRun run;
+    EXPECT_EQ(run.Run("ORVANE6\nbad line\n"), 199);
+    EXPECT_EQ(run.Run("ORVANE6\nEND\n"), 0);
+}

@@ -1,0 +1,22 @@
+// A run of the engine in its own temporary working directory, with NAMES.DAT written for it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "support/test_support.h"
+
+struct EngineRun {
+    TempDir dir;
+    std::string input() const { return dir.file("problem.lp"); }
+    std::string report() const { return dir.file("problem-report.txt"); }
+    std::string plot() const { return dir.file("problem-plot.txt"); }
+    std::string messages() const { return dir.file("problem-messages.txt"); }
+
+    // Writes NAMES.DAT naming the four files of this run.
+    void Write_Names() const;
+    // Writes the input data file and NAMES.DAT, calls ORVGO(6032) there and returns the result.
+    int Run(const std::string& input_text) const;
+    // Calls ORVGO(version) in the run's directory with whatever files are there.
+    int Call(int version) const;
+};

@@ -1,3 +1,0 @@
-#include <gtest/gtest.h>
-#include "engine/orvane.h"
-TEST(Version, WrongVersionReturns99) { EXPECT_EQ(ORVGO(6031), 99); }
