@@ -1,0 +1,185 @@
+// Fortran edit descriptors as gfortran renders them. The digits come from the C library's
+// correctly rounded conversions ("%f", "%e"), which round the exact binary value with ties to
+// even, as gfortran's run time does by default; this file arranges those digits into Fortran
+// fields: sign, optional leading zero, 0.ddd mantissa, exponent forms, asterisks on overflow.
+#include "report/fortran_format.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// 309 integer digits of the largest double, a point and up to k_Max_Field_Width decimals.
+constexpr int k_Fixed_Digits_Capacity = 309 + 1 + k_Max_Field_Width + 8;
+
+int clamp_width(int w, int smallest) {
+    assert(w >= smallest && w <= k_Max_Field_Width);
+    return std::min(std::max(w, smallest), k_Max_Field_Width);
+}
+
+FieldText filled_field(int w, char c) {
+    FieldText field;
+    std::memset(field.text.data(), c, static_cast<std::size_t>(w));
+    field.text[static_cast<std::size_t>(w)] = '\0';
+    field.length = w;
+    return field;
+}
+
+// Infinity and NaN are written right-justified: "Infinity" when the field is wide enough
+// (a minus sign needs one more column), else "Inf"; "NaN"; asterisks below three columns,
+// and for a negative infinity in exactly three.
+FieldText infinity_or_nan_field(double x, int w) {
+    if (w < 3) return filled_field(w, '*');
+    FieldText field = filled_field(w, ' ');
+    char* end = field.text.data() + w;
+    if (std::isnan(x)) {
+        std::memcpy(end - 3, "NaN", 3);
+        return field;
+    }
+    const bool negative = std::signbit(x);
+    if (negative && w == 3) return filled_field(w, '*');
+    const int long_form_width = negative ? 9 : 8;
+    if (w >= long_form_width) {
+        std::memcpy(end - 8, "Infinity", 8);
+        if (negative) end[-9] = '-';
+    } else {
+        std::memcpy(end - 3, "Inf", 3);
+        if (negative) end[-4] = '-';
+    }
+    return field;
+}
+
+// Places a real's body (from the decimal point on, or with its integer digits) right-justified
+// in w columns. The zero before the point of a value below one is written only when a column
+// is left for it. A lone "." or "-." is never written: gfortran shows asterisks instead.
+FieldText placed_number(bool negative, bool zero_before_point, const char* body, int body_length,
+                        int w) {
+    const int needed = body_length + (negative ? 1 : 0);
+    if (needed > w || w == 1 || (w == 2 && negative)) return filled_field(w, '*');
+    const bool lead_zero = zero_before_point && needed < w;
+    FieldText field = filled_field(w, ' ');
+    char* p = field.text.data() + (w - needed - (lead_zero ? 1 : 0));
+    if (negative) *p++ = '-';
+    if (lead_zero) *p++ = '0';
+    std::memcpy(p, body, static_cast<std::size_t>(body_length));
+    return field;
+}
+
+// Copies up to `length` characters into the record at its column, padding a gap left by a tab
+// or a skip with blanks. Text beyond the record's capacity is dropped.
+void put_characters(FortranRecord& record, const char* characters, int length) {
+    assert(record.column + length <= k_Max_Record_Length);
+    const int start = std::min(record.column, k_Max_Record_Length);
+    const int count = std::min(length, k_Max_Record_Length - start);
+    if (start > record.length) {
+        std::memset(record.text.data() + record.length, ' ',
+                    static_cast<std::size_t>(start - record.length));
+    }
+    std::memcpy(record.text.data() + start, characters, static_cast<std::size_t>(count));
+    record.column = start + count;
+    record.length = std::max(record.length, record.column);
+    record.text[static_cast<std::size_t>(record.length)] = '\0';
+}
+
+}  // namespace
+
+FieldText Format_I(long long n, int w) {
+    w = clamp_width(w, 0);
+    char digits[24];
+    const int length = std::snprintf(digits, sizeof digits, "%lld", n);
+    if (w == 0) w = length;
+    if (length > w) return filled_field(w, '*');
+    FieldText field = filled_field(w, ' ');
+    std::memcpy(field.text.data() + (w - length), digits, static_cast<std::size_t>(length));
+    return field;
+}
+
+FieldText Format_F(double x, int w, int d) {
+    w = clamp_width(w, 1);
+    if (!std::isfinite(x)) return infinity_or_nan_field(x, w);
+    if (d < 0 || d > k_Max_Field_Width) return filled_field(w, '*');
+    // '#' keeps the point when d = 0, as in "2."
+    char digits[k_Fixed_Digits_Capacity];
+    const int length = std::snprintf(digits, sizeof digits, "%#.*f", d, std::fabs(x));
+    if (length < 0 || length >= static_cast<int>(sizeof digits)) return filled_field(w, '*');
+    // a value that rounds below one has the lone integer digit "0", which is optional
+    const bool below_one = digits[0] == '0' && digits[1] == '.';
+    const char* body = below_one ? digits + 1 : digits;
+    return placed_number(std::signbit(x), below_one, body, length - (below_one ? 1 : 0), w);
+}
+
+FieldText Format_E(double x, int w, int d) {
+    w = clamp_width(w, 1);
+    if (!std::isfinite(x)) return infinity_or_nan_field(x, w);
+    if (d < 1 || d > k_Max_Field_Width) return filled_field(w, '*');
+    // d significant digits as D.DDDe+XX; rounding that carries (0.99999999 to 1.000000)
+    // is already reflected in the C library's exponent
+    char digits[k_Max_Field_Width + 16];
+    std::snprintf(digits, sizeof digits, "%#.*e", d - 1, std::fabs(x));
+    const char* e = std::strchr(digits, 'e');
+    if (e == nullptr) return filled_field(w, '*');
+    // the mantissa 0.DDDD is one decade below D.DDD; zero keeps the exponent 0
+    const long exponent = std::strtol(e + 1, nullptr, 10) + (x != 0.0 ? 1 : 0);
+    const long magnitude = exponent < 0 ? -exponent : exponent;
+    if (magnitude > 999) return filled_field(w, '*');
+
+    char body[k_Max_Field_Width + 16];
+    int length = 0;
+    body[length++] = '.';
+    body[length++] = digits[0];
+    for (const char* p = digits + 2; p < e; ++p) body[length++] = *p;
+    // beyond two exponent digits gfortran drops the E to keep the field's width
+    const char exponent_sign = exponent < 0 ? '-' : '+';
+    if (magnitude <= 99) {
+        length += std::snprintf(body + length, sizeof body - static_cast<std::size_t>(length),
+                                "E%c%02ld", exponent_sign, magnitude);
+    } else {
+        length += std::snprintf(body + length, sizeof body - static_cast<std::size_t>(length),
+                                "%c%03ld", exponent_sign, magnitude);
+    }
+    return placed_number(std::signbit(x), true, body, length, w);
+}
+
+void Start_Record(FortranRecord& record) {
+    record.text[0] = '\0';
+    record.length = 0;
+    record.column = 0;
+}
+
+void Append_I(FortranRecord& record, long long n, int w) {
+    const FieldText field = Format_I(n, w);
+    put_characters(record, field.text.data(), field.length);
+}
+
+void Append_F(FortranRecord& record, double x, int w, int d) {
+    const FieldText field = Format_F(x, w, d);
+    put_characters(record, field.text.data(), field.length);
+}
+
+void Append_E(FortranRecord& record, double x, int w, int d) {
+    const FieldText field = Format_E(x, w, d);
+    put_characters(record, field.text.data(), field.length);
+}
+
+void Append_Text(FortranRecord& record, const char* text) {
+    if (text == nullptr) return;
+    put_characters(record, text, static_cast<int>(std::strlen(text)));
+}
+
+void Append_X(FortranRecord& record, int n) {
+    if (n <= 0) return;
+    record.column = std::min(record.column + n, k_Max_Record_Length);
+}
+
+void Tab_To(FortranRecord& record, int column) {
+    record.column = std::min(std::max(column, 1) - 1, k_Max_Record_Length);
+}
+
+void Write_Record(std::FILE* file, const FortranRecord& record) {
+    if (file == nullptr) return;
+    std::fwrite(record.text.data(), 1, static_cast<std::size_t>(record.length), file);
+    std::fputc('\n', file);
+}

@@ -1,0 +1,51 @@
+// Fortran edit descriptors, rendered character for character as gfortran's formatted WRITE
+// renders them: Iw and I0 for integers, Fw.d and Ew.d for reals (rounding, optional leading
+// zero, signed zero, asterisks for a value that does not fit, Infinity and NaN), and a record
+// builder with nX and Tn for the fixed-column plot records. Everything here works on text alone
+// (Write_Record only copies a finished record to the file it is given); the report's number
+// forms are in report/number_writer, the records' layouts in the writers that own them.
+#pragma once
+
+#include <array>
+#include <cstdio>
+
+constexpr int k_Max_Field_Width = 48;       // widest single field; wider requests are cut to it
+constexpr int k_Max_Record_Length = 400;    // longest record; plot records with labels stay below 260
+
+// One rendered field: `length` characters of `text`, followed by a NUL.
+struct FieldText {
+    std::array<char, k_Max_Field_Width + 1> text;
+    int length;
+};
+
+// Iw: n right-justified in w columns, w asterisks when it does not fit; w = 0 is I0, the
+// minimal width.
+FieldText Format_I(long long n, int w);
+
+// Fw.d: x rounded to d decimals (exact binary value, ties to even), a leading zero only when
+// it fits, a minus sign for every negative value including -0 and values that round to zero.
+FieldText Format_F(double x, int w, int d);
+
+// Ew.d: x as 0.ddd with d digits and exponent "E+xx", or "+xxx" for exponents of 100 to 999.
+// gfortran refuses d = 0 at run time; here such a field, like any that cannot hold x, is asterisks.
+FieldText Format_E(double x, int w, int d);
+
+// A record under construction: the characters written so far and the column where the next
+// edit descriptor begins. As in a Fortran record, a tab or a skip beyond the end adds blanks
+// only when something is written after it, and a tab back overwrites what was there.
+struct FortranRecord {
+    std::array<char, k_Max_Record_Length + 1> text;   // NUL after `length` characters
+    int length;                                       // characters in the record so far
+    int column;                                       // 0-based column of the next character
+};
+
+void Start_Record(FortranRecord& record);
+void Append_I(FortranRecord& record, long long n, int w);
+void Append_F(FortranRecord& record, double x, int w, int d);
+void Append_E(FortranRecord& record, double x, int w, int d);
+void Append_Text(FortranRecord& record, const char* text);
+void Append_X(FortranRecord& record, int n);          // nX: skip n columns
+void Tab_To(FortranRecord& record, int column);       // Tn: next character at 1-based column n
+
+// Writes the record and its line end to file; a null file receives nothing.
+void Write_Record(std::FILE* file, const FortranRecord& record);
