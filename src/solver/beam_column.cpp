@@ -16,6 +16,7 @@
 #include "engine/errors.h"
 #include "engine/run_files.h"
 #include "model/model.h"
+#include "report/fortran_format.h"
 
 namespace {
 
@@ -67,22 +68,59 @@ void Eliminate_From_Tip(double q, double h) {
     }
 }
 
+// Writes one line, text then a number field, to the report and the runtime message file.
+void Write_Labelled_Line(const char* text, const FieldText& value) {
+    FortranRecord line;
+    Start_Record(line);
+    Append_Text(line, text);
+    Append_Text(line, value.text.data());
+    Write_Report_Line(line.text.data());
+    Write_Message_Line(line.text.data());
+}
+
+// A dump title of the head system, framed by two empty lines on each side.
+void Write_Dump_Title(const char* title) {
+    const char* lines[] = {"", "", title, "", ""};
+    for (const char* l : lines) Write_Report_Line(l);
+}
+
 // Runtime Error No. 11: the framed message to the report and the runtime message file, then
-// the head system as it stood at the failure, and the raise.
+// the head system as it stood at the failure (F column by column, five per line; G and Y one
+// per line), and the raise.
 void Raise_Small_Pivot_Error(int node, double pivot) {
-    (void)node;
-    (void)pivot;
-    const char* lines[] = {
-        "**** Runtime Error No. 11 ****",
-        "",
-        "Problem:  Solution failed due to small pivot value.",
+    const char* problem[] = {"**** Runtime Error No. 11 ****", "",
+                             "Problem:  Solution failed due to small pivot value."};
+    const char* solution[] = {
         "",
         "Solution: This error usually occurs when a lateral bearing capacity failure occurs.  ",
         "          Reduce the load on the pile and repeat the analysis.",
         "          You may also consider increasing pile diameter or pile length.",
     };
-    for (const char* l : lines) Write_Report_Line(l);
-    for (const char* l : lines) Write_Message_Line(l);
+    for (const char* l : problem) {
+        Write_Report_Line(l);
+        Write_Message_Line(l);
+    }
+    Write_Labelled_Line("          Node number = ", Format_I(node, 0));
+    Write_Labelled_Line("          Pivot value = ", Format_E(pivot, 12, 5));
+    for (const char* l : solution) {
+        Write_Report_Line(l);
+        Write_Message_Line(l);
+    }
+
+    const AnalysisModel& m = g_Model;
+    Write_Dump_Title("F Matrix ");
+    for (int row = 0; row < 5; ++row) {
+        FortranRecord line;
+        Start_Record(line);
+        for (int j = 0; j < 5; ++j) Append_E(line, m.rd_HeadF[5 * row + j], 12, 4);
+        Write_Report_Line(line.text.data());
+    }
+    const std::array<double, 5 + 1>* vectors[] = {&m.rd_HeadG, &m.rd_HeadY};
+    const char* titles[] = {"G Vector ", "YG Vector"};
+    for (int v = 0; v < 2; ++v) {
+        Write_Dump_Title(titles[v]);
+        for (int i = 1; i <= 5; ++i) Write_Report_Line(Format_E((*vectors[v])[i], 12, 4).text.data());
+    }
     RaiseError("RUN00011", k_Status_Runtime_Base + 11);
 }
 
