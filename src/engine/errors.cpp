@@ -3,9 +3,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "engine/run_files.h"
 #include "model/model.h"
+#include "report/fortran_format.h"
 
 void RaiseError(const char* code_text, int status) {
     if (status >= 1 && status <= 199) {
@@ -39,8 +41,11 @@ void RecordWarning(int code) {
 }
 
 void Make_Error_Code_Text(bool input_error, int number, char (&out)[9]) {
-    const unsigned n = static_cast<unsigned>(number < 0 ? -number : number) % 100000u;
-    std::snprintf(out, sizeof out, "%s%05u", input_error ? "INP" : "RUN", n);
+    // The number in five digits with leading zeros (I5.5).
+    const FieldText digits = Format_I_Min(number, 5, 5);
+    std::memcpy(out, input_error ? "INP" : "RUN", 3);
+    std::memcpy(out + 3, digits.text.data(), 5);
+    out[8] = '\0';
 }
 
 int Count_Warning_Numbers() {

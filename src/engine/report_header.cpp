@@ -5,6 +5,7 @@
 
 #include "engine/run_files.h"
 #include "model/model.h"
+#include "report/fortran_format.h"
 
 namespace {
 
@@ -74,15 +75,27 @@ void Write_Date_And_Time(const std::tm& now) {
         "January", "February", "March",     "April",   "May",      "June",
         "July",    "August",   "September", "October", "November", "December"};
     const int month = now.tm_mon >= 0 && now.tm_mon < 12 ? now.tm_mon : 0;
-    char line[128];
-    std::snprintf(line, sizeof line,
-                  "               Date:  %s %d, %4d     Time:  %2d:%02d:%02d", k_Months[month],
-                  now.tm_mday, now.tm_year + 1900, now.tm_hour, now.tm_min, now.tm_sec);
+    FortranRecord line;
+    Start_Record(line);
+    Append_X(line, 15);
+    Append_Text(line, "Date:  ");
+    Append_Text(line, k_Months[month]);
+    Append_Text(line, " ");
+    Append_I(line, now.tm_mday, 0);
+    Append_Text(line, ", ");
+    Append_I(line, now.tm_year + 1900, 4);
+    Append_X(line, 5);
+    Append_Text(line, "Time:  ");
+    Append_I(line, now.tm_hour, 2);
+    Append_Text(line, ":");
+    Append_Text(line, Format_I_Min(now.tm_min, 2, 2).text.data());
+    Append_Text(line, ":");
+    Append_Text(line, Format_I_Min(now.tm_sec, 2, 2).text.data());
     Write_Report_Line(k_Dash_Line);
     Write_Report_Line("                           Date and Time of Analysis");
     Write_Report_Line(k_Dash_Line);
     Write_Report_Line("");
-    Write_Report_Line(line);
+    Write_Report_Line(line.text.data());
 }
 
 void Write_Section_Analysis_Heading() {
@@ -101,8 +114,10 @@ void Write_Section_Analysis_Heading() {
         Write_Report_Line("Axial thrust force values were determined from pile-head loading conditions");
     }
     Write_Report_Line("");
-    char line[64];
-    std::snprintf(line, sizeof line, "Number of Pile Sections Analyzed = %d", m.NumSections);
-    Write_Report_Line(line);
+    FortranRecord line;
+    Start_Record(line);
+    Append_Text(line, "Number of Pile Sections Analyzed = ");
+    Append_I(line, m.NumSections, 0);
+    Write_Report_Line(line.text.data());
     Write_Report_Line("");
 }

@@ -15,6 +15,7 @@
 #include "input/warning_catalogue.h"
 #include "model/model.h"
 #include "model/units.h"
+#include "report/fortran_format.h"
 
 namespace {
 
@@ -49,14 +50,21 @@ void Read_Problem() {
 // Plot output records "Line 1" and "Line 2" at the start of the run.
 void Write_Plot_Header() {
     const AnalysisModel& m = g_Model;
-    char line[160];
-    std::snprintf(line, sizeof line, "%5d%5d%5d%5d%60s%s", m.i_Analysis_Type, m.IUNITS, m.KYL,
-                  m.b_ComputeKmatrix != 0 ? 1 : 0, "",
-                  "Line 1 : i_Analysis_Type, IUNITS, KYL, ib_ComputeKmatrix_1T0F");
-    Write_Plot_Line(line);
-    std::snprintf(line, sizeof line, "%5d%75s%s", m.NumSections, "",
-                  "Line 2 : Total number of sections");
-    Write_Plot_Line(line);
+    FortranRecord line1;   // 4I5, 60X, label
+    Start_Record(line1);
+    Append_I(line1, m.i_Analysis_Type, 5);
+    Append_I(line1, m.IUNITS, 5);
+    Append_I(line1, m.KYL, 5);
+    Append_I(line1, m.b_ComputeKmatrix != 0 ? 1 : 0, 5);
+    Append_X(line1, 60);
+    Append_Text(line1, "Line 1 : i_Analysis_Type, IUNITS, KYL, ib_ComputeKmatrix_1T0F");
+    Write_Record(m.PlotFile, line1);
+    FortranRecord line2;   // I5, 75X, label
+    Start_Record(line2);
+    Append_I(line2, m.NumSections, 5);
+    Append_X(line2, 75);
+    Append_Text(line2, "Line 2 : Total number of sections");
+    Write_Record(m.PlotFile, line2);
 }
 
 // The computation of sections and load cases joins the run here as those subsystems are built.
@@ -81,10 +89,13 @@ void Write_Ending() {
     const bool input_error = status >= 101 && status <= 199;
     const bool runtime_error = status >= 201 && status <= 299;
     if (input_error || runtime_error) {
-        char line[80];
-        std::snprintf(line, sizeof line, "The analysis ended due to %s error No. %d.",
-                      input_error ? "input" : "runtime", status % 100);
-        const char* lines[] = {"", line, ""};
+        FortranRecord line;
+        Start_Record(line);
+        Append_Text(line, input_error ? "The analysis ended due to input error No. "
+                                      : "The analysis ended due to runtime error No. ");
+        Append_I(line, status % 100, 0);
+        Append_Text(line, ".");
+        const char* lines[] = {"", line.text.data(), ""};
         for (const char* l : lines) Write_Message_Line(l);
         for (const char* l : lines) Write_Report_Line(l);
     }

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "engine/errors.h"
+#include "report/fortran_format.h"
 
 namespace {
 
@@ -32,9 +33,12 @@ bool Is_Blank(const NameText& name) { return name[0] == '\0'; }
 // Writes a two-line runtime error message to standard error (the run files are not open yet)
 // and raises the error.
 void Raise_Names_Error(int number, const char* text) {
-    char heading[64];
-    std::snprintf(heading, sizeof heading, "**** Runtime Error No. %d ****", number);
-    Write_Stderr_Line(heading);
+    FortranRecord heading;
+    Start_Record(heading);
+    Append_Text(heading, "**** Runtime Error No. ");
+    Append_I(heading, number, 0);
+    Append_Text(heading, " ****");
+    Write_Stderr_Line(heading.text.data());
     Write_Stderr_Line(text);
     char code[9];
     Make_Error_Code_Text(false, number, code);

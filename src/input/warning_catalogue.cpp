@@ -7,6 +7,7 @@
 
 #include "engine/run_files.h"
 #include "model/model.h"
+#include "report/fortran_format.h"
 
 namespace {
 
@@ -182,9 +183,12 @@ void WriteWarningSummary() {
     for (int k = 1; k <= k_Max_Warning_Number; ++k) {
         const int count = g_Model.WarningLog[k];
         if (count == 0) continue;
-        char line[80];
-        std::snprintf(line, sizeof line, "The following warning was reported %d times", count);
-        Write_Report_Line(line);
+        FortranRecord line;
+        Start_Record(line);
+        Append_Text(line, "The following warning was reported ");
+        Append_I(line, count, 0);
+        Append_Text(line, " times");
+        Write_Report_Line(line.text.data());
         Write_Report_Line("");
         const WarningText* w = Find_Warning_Text(k);
         if (w != nullptr) Write_Warning_Text(*w);

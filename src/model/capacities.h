@@ -21,6 +21,7 @@ constexpr int k_Max_PY_Modifier_Points = 80;    // p-y modifier rows
 constexpr int k_Max_Tip_Shear_Points = 50;      // tip shear table
 constexpr int k_Max_PY_Output_Depths = 100;     // depths of printed p-y curves
 constexpr int k_Max_EI_Thrusts = 100;           // axial thrusts of the section analysis
+constexpr int k_Max_Curve_Points = 150;         // points of one moment-curvature curve
 constexpr int k_Max_MvsEI_Files = 100;          // moment-curvature file names
 constexpr int k_Num_Title_Lines = 5;            // problem title lines
 constexpr int k_Max_Warning_Number = 4000;      // warning numbers 1..4000
@@ -28,3 +29,6 @@ constexpr int k_Max_Warning_Count = 4000;       // a warning's count stops here
 constexpr int k_Num_Soil_Types = 20;            // soil type code table
 
 constexpr int k_Name_Length = 256;              // file names, title lines, input text fields
+
+// Marks an equivalent layer-top depth that has not been computed.
+constexpr double k_No_Equivalent_Top = -10000.0;

@@ -16,4 +16,6 @@ void Initialize_Model() {
     // are 0 for every integer, 0.0 for every double, an empty text and a null file handle.
     std::memset(static_cast<void*>(&g_Model), 0, sizeof g_Model);
     Set_Soil_Type_Codes();
+    // No equivalent depth has been computed for any layer yet.
+    for (int L = 1; L <= k_Max_Layers; ++L) g_Model.XEquivalentTop[L] = k_No_Equivalent_Top;
 }

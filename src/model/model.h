@@ -124,6 +124,7 @@ struct AnalysisModel {
     std::array<int, k_Max_Soil_Points + 1> RockTypeAtPoint;               // selects Hoek-Brown mi
     std::array<double, k_Max_Soil_Points + 1> GSIAtPoint;
     std::array<double, k_Max_Soil_Points + 1> MassRockExtraAtPoint;       // stored, read by nothing
+    int b_AtNode;                                     // the last fn_c depth lay on an interior point
 
     // Effective unit weight table, points as in the strength table.
     int NumUnitWeightPoints;
@@ -181,6 +182,25 @@ struct AnalysisModel {
     int NumEIThrusts;                                 // axial thrust list of the section analysis
     std::array<double, k_Max_EI_Thrusts + 1> EIThrust;          // ascending (kips | kN)
 
+    // ---- Bending-stiffness tables of the section analysis (section s, thrust t, point k) ---
+    std::array<std::array<int, k_Max_EI_Thrusts + 1>, k_Max_Sections + 1> i_TablePoints;
+    std::array<std::array<std::array<double, k_Max_Curve_Points + 1>, k_Max_EI_Thrusts + 1>,
+               k_Max_Sections + 1> rd_TableMoment;      // moment (in-kips | kN-m)
+    std::array<std::array<std::array<double, k_Max_Curve_Points + 1>, k_Max_EI_Thrusts + 1>,
+               k_Max_Sections + 1> rd_TableEI;          // bending stiffness (kip-in2 | kN-m2)
+    std::array<std::array<std::array<double, k_Max_Curve_Points + 1>, k_Max_EI_Thrusts + 1>,
+               k_Max_Sections + 1> rd_TableCurvature;   // curvature (rad/in | rad/m)
+    std::array<std::array<double, k_Max_EI_Thrusts + 1>, k_Max_Sections + 1> rd_TableNominalCap;
+                                                        // nominal moment capacity (in-lb | kN-m)
+    std::array<double, k_Max_EI_Thrusts + 1> rd_TableThrust;   // thrust list of the tables (kips | kN)
+
+    // ---- p-y curves: layering state of a pass over the layers --------------------------
+    std::array<double, k_Max_Layers + 1> Fu_Layer;        // integral of pu over layer L (force)
+    std::array<double, k_Max_Layers + 1> XEquivalentTop;  // equivalent depth of layer top; -10000: none yet
+    std::array<int, k_Max_Layers + 1> b_BelowRockLayer;   // layer processed below a rock-type layer
+    int i_RockLayersAbove;                                // rock-type layers met so far in this pass
+    int b_PrintPYMode;                                    // p-y curves printed at requested depths
+
     // ---- Pile model: nodes, sections and layers -------------------------------------------
     int NumNodes;                                     // NumIncrements + 1
     double IncrementLength;                           // h = PileLength / NumIncrements
@@ -194,6 +214,10 @@ struct AnalysisModel {
     std::array<double, k_Max_Nodes + 1> EI_Node;      // bending stiffness (lb-in2 | kN-m2)
     std::array<double, k_Max_Nodes + 1> Es_Node;      // secant soil modulus (lb/in2 | kPa)
     std::array<double, k_Max_Nodes + 1> W_Node;       // distributed-load term
+    std::array<double, k_Max_Nodes + 1> SoilMovement_Node;  // lateral soil movement at the node
+    std::array<double, k_Max_Nodes + 1> DistLoad_Node;      // distributed load averaged at the node
+    std::array<int, k_Max_Nodes + 1> BeyondCurveFlag; // curvature beyond the node's M-EI table
+    int b_BeyondCurve;                                // some node went beyond its table this case
     std::array<double, k_Max_Nodes + 4> Y_Node_Store; // deflection with two imaginary nodes above
                                                       // the head and one below the tip; see Y_Node
 

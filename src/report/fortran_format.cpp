@@ -97,6 +97,25 @@ FieldText Format_I(long long n, int w) {
     return field;
 }
 
+FieldText Format_I_Min(long long n, int w, int m) {
+    w = clamp_width(w, 1);
+    if (m < 0) m = 0;
+    if (m > w) return filled_field(w, '*');
+    char digits[48];
+    const unsigned long long magnitude =
+        n < 0 ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
+    int length = 0;
+    if (magnitude == 0 && m == 0) {
+        length = 0;
+    } else {
+        length = std::snprintf(digits, sizeof digits, "%s%0*llu", n < 0 ? "-" : "", m, magnitude);
+    }
+    if (length > w) return filled_field(w, '*');
+    FieldText field = filled_field(w, ' ');
+    std::memcpy(field.text.data() + (w - length), digits, static_cast<std::size_t>(length));
+    return field;
+}
+
 FieldText Format_F(double x, int w, int d) {
     w = clamp_width(w, 1);
     if (!std::isfinite(x)) return infinity_or_nan_field(x, w);
@@ -167,6 +186,13 @@ void Append_E(FortranRecord& record, double x, int w, int d) {
 void Append_Text(FortranRecord& record, const char* text) {
     if (text == nullptr) return;
     put_characters(record, text, static_cast<int>(std::strlen(text)));
+}
+
+void Append_Trimmed(FortranRecord& record, const char* text) {
+    if (text == nullptr) return;
+    int n = static_cast<int>(std::strlen(text));
+    while (n > 0 && text[n - 1] == ' ') --n;
+    put_characters(record, text, n);
 }
 
 void Append_X(FortranRecord& record, int n) {

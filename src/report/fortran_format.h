@@ -22,6 +22,10 @@ struct FieldText {
 // minimal width.
 FieldText Format_I(long long n, int w);
 
+// Iw.m: as Iw with at least m digits, zero-padded on the left ("05" for I2.2 of 5); with m = 0
+// a zero value is written as blanks only.
+FieldText Format_I_Min(long long n, int w, int m);
+
 // Fw.d: x rounded to d decimals (exact binary value, ties to even), a leading zero only when
 // it fits, a minus sign for every negative value including -0 and values that round to zero.
 FieldText Format_F(double x, int w, int d);
@@ -44,6 +48,8 @@ void Append_I(FortranRecord& record, long long n, int w);
 void Append_F(FortranRecord& record, double x, int w, int d);
 void Append_E(FortranRecord& record, double x, int w, int d);
 void Append_Text(FortranRecord& record, const char* text);
+// The text without its trailing blanks, as unit labels are written inside report lines.
+void Append_Trimmed(FortranRecord& record, const char* text);
 void Append_X(FortranRecord& record, int n);          // nX: skip n columns
 void Tab_To(FortranRecord& record, int column);       // Tn: next character at 1-based column n
 

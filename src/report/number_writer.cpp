@@ -84,6 +84,12 @@ FieldText Format_Number(double x, int W) {
         return text_field(k_Not_A_Number_Text);
     }
 
+    // A negative value at the top of a fixed form's range (-10000 with five decimals in eleven
+    // columns) does not fit; the exponent form shows it rather than a field of asterisks.
+    if (std::memchr(number.text.data(), '*', static_cast<std::size_t>(number.length)) != nullptr) {
+        number = Format_E(x, w, W - 8);
+    }
+
     FieldText field;
     field.text[0] = ' ';
     std::memcpy(field.text.data() + 1, number.text.data(),

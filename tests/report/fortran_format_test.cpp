@@ -93,6 +93,19 @@ TEST(FortranFormat, IntegerMinimalWidthAndOverflow) {
     EXPECT_EQ(Text_Of(Format_I(-123, 3)), "***");
 }
 
+TEST(FortranFormat, IntegerWithMinimumDigitsMatchesGfortran) {
+    // Texts printed by gfortran 12 for '(I2.2)', '(I4.2)' and '(I3.0)'.
+    struct Case { long long n; int w; int m; const char* text; };
+    const Case cases[] = {
+        {5, 2, 2, "05"}, {59, 2, 2, "59"}, {0, 2, 2, "00"}, {-7, 4, 2, " -07"},
+        {123, 2, 2, "**"}, {0, 3, 0, "   "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(Text_Of(Format_I_Min(c.n, c.w, c.m)), c.text);
+    }
+}
+
 TEST(FortranFormat, ExponentFormWithoutDecimalsIsAsterisks) {
     // gfortran stops with a run-time error for E8.0; the formatter shows the field as unusable
     EXPECT_EQ(Text_Of(Format_E(1234.5, 8, 0)), "********");

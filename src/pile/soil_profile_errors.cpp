@@ -1,0 +1,283 @@
+// Messages of the soil property lookups. The input error blocks go to the runtime message file
+// and then to the report, word for word the same; the fn_c diagnostics are list-directed lines
+// in the report only.
+#include "pile/soil_profile_errors.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "engine/errors.h"
+#include "engine/report_header.h"
+#include "engine/run_files.h"
+#include "model/model.h"
+#include "pile/soil_profile.h"
+#include "report/fortran_format.h"
+#include "report/list_directed.h"
+
+namespace {
+
+constexpr int k_Line_Length = 160;
+using Line = char[k_Line_Length];
+
+void Write_Block(const char* const* lines, int count) {
+    for (int i = 0; i < count; ++i) Write_Message_Line(lines[i]);
+    for (int i = 0; i < count; ++i) Write_Report_Line(lines[i]);
+}
+
+void Raise_Input_Error(int number) {
+    char code[9];
+    Make_Error_Code_Text(true, number, code);
+    RaiseError(code, k_Status_Input_Base + number);
+}
+
+// "... depth is " followed by z in E12.4 form.
+void Depth_Line(const char* prefix, double z, Line& line) {
+    const FieldText e = Format_E(z, 12, 4);
+    std::snprintf(line, sizeof line, "%s%s", prefix, e.text.data());
+}
+
+// Depth, a blank and the length label, as the strength-curve messages write them.
+void Depth_Line_With_Unit(const char* prefix, const char* number, Line& line) {
+    std::snprintf(line, sizeof line, "%s%s %.3s", prefix, number, g_Model.LabelLength);
+}
+
+void Write_Report_Record(const ListRecord& record) { Write_Report_Line(record.text); }
+
+void Write_Text_Record(const char* text) {
+    ListRecord r;
+    Start_List_Record(r);
+    List_Text(r, text);
+    Write_Report_Record(r);
+}
+
+void Write_Integer_Record(const char* label, int n) {
+    ListRecord r;
+    Start_List_Record(r);
+    List_Text(r, label);
+    List_Integer(r, n);
+    Write_Report_Record(r);
+}
+
+void Write_Real_Record(const char* label, double x) {
+    ListRecord r;
+    Start_List_Record(r);
+    List_Text(r, label);
+    List_Real(r, x);
+    Write_Report_Record(r);
+}
+
+void Write_Logical_Record(const char* label, bool value) {
+    ListRecord r;
+    Start_List_Record(r);
+    List_Text(r, label);
+    List_Logical(r, value);
+    Write_Report_Record(r);
+}
+
+}  // namespace
+
+void Raise_Strength_Average_Below_Data(double z) {
+    Line depth;
+    Depth_Line("The value for a pile station depth is ", z, depth);
+    const char* const lines[] = {
+        "**** Input Data Error No. 3 ****",
+        "",
+        "An error was detected that is related to an incompatibility",
+        "between the input data defining the embedment of the pile and",
+        "the maximum depth of the soil shear strength data.",
+        "",
+        depth,
+        "This depth is below the deepest extent of the input data for",
+        "soil shear strength versus depth.",
+        "",
+        "Solution:",
+        "Please revise the input data by either extending the maximum",
+        "depth for soil shear strength or shorten the pile to correct",
+        "this problem.",
+    };
+    Write_Block(lines, sizeof lines / sizeof lines[0]);
+    Raise_Input_Error(3);
+}
+
+void Raise_Friction_Angle_Below_Data(double z) {
+    Line depth;
+    Depth_Line("Problem:  The value for a pile station depth is ", z, depth);
+    // The opening paragraph names the shear strength data, as the strength message does.
+    const char* const lines[] = {
+        "**** Input Data Error No. 4 ****",
+        "",
+        "An error was detected that is related to an incompatibility",
+        "between the input data defining the embedment of the pile and",
+        "the maximum depth of the soil shear strength data.",
+        "",
+        depth,
+        "This depth is below the deepest extent of the input data for",
+        "soil friction angle versus depth.",
+        "",
+        "Solution:  Please revise the input data by either extending ",
+        "the maximum depth for soil friction angle or shorten the ",
+        "pile to correct this problem.",
+    };
+    Write_Block(lines, sizeof lines / sizeof lines[0]);
+    Raise_Input_Error(4);
+}
+
+void Raise_Strength_Below_Data(double z, double deepest) {
+    const FieldText e = Format_E(z, 12, 4);
+    const FieldText f = Format_F(deepest, 10, 3);
+    Line depth;
+    Line curve;
+    Depth_Line_With_Unit("Problem:  The value for a pile station depth is ", e.text.data(), depth);
+    Depth_Line_With_Unit("shear strength of soil versus depth at ", f.text.data(), curve);
+    const char* const lines[] = {
+        "**** Input Data Error No. 5 ****",
+        "",
+        "An error was detected that is related to an incompatibility between ",
+        "the input data defining pile embedment depth and values of shear ",
+        "strength of soil versus depth.",
+        "",
+        depth,
+        "This depth is below the deepest extent of the input curve for ",
+        curve,
+        "",
+        "Solution:  Please revise the input data by either extending the ",
+        "maximum depth for shear strength of soil or shorten the ",
+        "pile to be entirely within the defined soil layers.",
+    };
+    Write_Block(lines, sizeof lines / sizeof lines[0]);
+    Raise_Input_Error(5);
+}
+
+void Raise_Unit_Weight_Below_Data(double z) {
+    Line depth;
+    Depth_Line("The value for a pile station depth is ", z, depth);
+    const char* const lines[] = {
+        "**** Input Data Error No. 15 ****",
+        "",
+        "An error was detected related to an incompatibility between ",
+        "the data defining pile embedment depth and effective unit ",
+        "weights versus depth.",
+        "",
+        depth,
+        "This depth is below the deepest extent of the input curve for",
+        "effective unit weight versus depth.",
+        "",
+        "Solution:",
+        "Please revise the input data by either extending the maximum",
+        "depth for effective unit weight or shorten the length of pile",
+        "to be within the range of defined soil properties.",
+    };
+    Write_Block(lines, sizeof lines / sizeof lines[0]);
+    Raise_Input_Error(15);
+}
+
+void Raise_RQD_Below_Data(double z) {
+    Line depth;
+    Depth_Line("Problem:  The value for a pile station depth is ", z, depth);
+    const char* const lines[] = {
+        "**** Input Data Error No. 31 ****",
+        "",
+        "An error was detected that is related to an incompatibility",
+        "between the input data defining the embedment of the pile and",
+        "the maximum depth of the soil shear strength data.",
+        "",
+        depth,
+        "This depth is below the deepest extent of the input data for",
+        "RQD versus depth.",
+        "",
+        "Solution:  Revise the input data by either extending the ",
+        "maximum depth for RQD or shorten the pile to correct this ",
+        "problem.",
+    };
+    Write_Block(lines, sizeof lines / sizeof lines[0]);
+    Raise_Input_Error(31);
+}
+
+void Raise_RQD_Out_Of_Range(double rqd) {
+    const FieldText e = Format_E(rqd, 12, 4);
+    Line value;
+    std::snprintf(value, sizeof value, "The interpolated value of RQD = %s %%", e.text.data());
+    const char* const lines[] = {
+        "**** Input Data Error No. 49 ****",
+        "",
+        "Problem:  The interpolated value of RQD used for p-y curves in weak rock ",
+        "was found to be invalid because it was either less than zero or more than ",
+        "100 percent.",
+        "",
+        "Solution:  Check your input data and revise in the data for RQD.",
+        "",
+        value,
+    };
+    Write_Block(lines, sizeof lines / sizeof lines[0]);
+    Raise_Input_Error(49);
+}
+
+void Raise_Zero_Strength_Segment(double z) {
+    const FieldText f = Format_F(z, 10, 3);
+    Line depth;
+    std::snprintf(depth, sizeof depth, "layer is zero.  The depth of computation is %s", f.text.data());
+    const char* const lines[] = {
+        "**** Input Data Error No. 60 ****",
+        "",
+        "An error was found in the strength of soil input data when interpolating ",
+        "to obtain values of cohesion or uniaxial compressive strength.",
+        "",
+        "Problem:  The depth increment between the upper and lower soil depths in a ",
+        depth,
+        "",
+        "Solution:  Examine the program output file to find the depth in question",
+        "and correct the soil layer depth values. ",
+    };
+    Write_Block(lines, sizeof lines / sizeof lines[0]);
+    Raise_Input_Error(60);
+}
+
+void Raise_Interface_Class_Error(double z, int class_above, int class_below, int i, bool at_tip) {
+    const AnalysisModel& m = g_Model;
+    Write_Text_Record("***** Runtime Error No. 30 *****");
+    Line request;
+    std::snprintf(request, sizeof request, "Error in fn_c, please report by email to %s",
+                  k_Support_Address);
+    Write_Text_Record(request);
+    Write_Real_Record("X value for f(c) =", z);
+    Write_Text_Record("Soil types: 1 = cohesive, 2 = cohesionless, 3 = rock, 4= user input)");
+    Write_Integer_Record("Soil type above        =", class_above);
+    Write_Integer_Record("Soil type below        =", class_below);
+    Write_Integer_Record("cohesionless           =", k_Soil_Class_Cohesionless);
+    Write_Integer_Record("cohesive               =", k_Soil_Class_Cohesive);
+    ListRecord r;
+    Start_List_Record(r);
+    List_Text(r, "JBOT index             =");
+    List_Integer(r, i);
+    List_Text(r, "= index number of strength value below depth in question");
+    Write_Report_Record(r);
+    Start_List_Record(r);
+    List_Text(r, "At tip condition       =");
+    List_Logical(r, at_tip);
+    List_Text(r, ", T = true, F = false");
+    Write_Report_Record(r);
+    Write_Integer_Record("i_SoilLayer_py_Type(JBOT/2)          =", m.i_SoilLayer_py_Type[i / 2]);
+    Write_Integer_Record("i_SoilLayer_py_Type(JBOT/2+1)        =",
+                         m.i_SoilLayer_py_Type[i / 2 + 1]);
+    char code[9];
+    Make_Error_Code_Text(false, 30, code);
+    RaiseError(code, k_Status_Runtime_Base + 30);
+}
+
+void Raise_Interface_Not_Found(double z, bool at_node, bool at_tip, int KTOP, int KBOT) {
+    const AnalysisModel& m = g_Model;
+    Write_Text_Record("Internal error in function C (undrained shear strength)");
+    Write_Text_Record("The layer interface cannot be located");
+    Write_Text_Record("Please contact Brindlemark for support");
+    Write_Real_Record("Elevation             =", z);
+    // No interface was located, so the depth is not at one.
+    Write_Logical_Record("b_AtInterface         =", false);
+    Write_Logical_Record("b_InMiddle            =", !at_node);
+    Write_Logical_Record("b_AtTip               =", at_tip);
+    Write_Logical_Record("b_AtNode              =", at_node);
+    Write_Integer_Record("Layer index above     =", KTOP);
+    Write_Integer_Record("Layer index below     =", KBOT);
+    Write_Real_Record("DABS(X-XLayerBottom(KTOP))    =", std::fabs(z - m.XLayerBottom[KTOP]));
+    Write_Real_Record("DABS(X-XLayerTop(KBOT))    =", std::fabs(z - m.XLayerTop[KBOT]));
+    Set_Error_Status(999);
+}

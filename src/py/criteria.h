@@ -1,0 +1,6 @@
+// Every p-y criterion, one per soil type code; dispatch.cpp calls them by the layer's code.
+// Each sets Es_Node (and, with soil movement, W_Node) for the nodes of layer L in normal mode,
+// or prints its curves at the requested depths in print mode.
+#pragma once
+
+void PY_ElasticSubgrade(int L);

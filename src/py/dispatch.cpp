@@ -1,0 +1,49 @@
+// Dispatch by soil type and the pass over the layers. Layers are always processed from the top
+// down: a layer's equivalent depth uses the Fu_Layer values of the layers above it from the
+// same pass, and the rock-layer count decides whether it may be used at all.
+#include "py/dispatch.h"
+
+#include "model/model.h"
+#include "model/soil_types.h"
+#include "py/criteria.h"
+
+void UpdateLayerSoilModuli(int L) {
+    switch (g_Model.i_SoilLayer_py_Type[L]) {
+        case k_Soil_ElastSG: PY_ElasticSubgrade(L); break;
+        default: break;   // no criterion for this soil type: the moduli stay as they are
+    }
+}
+
+void Update_Rock_Layer_Bookkeeping(int L) {
+    AnalysisModel& m = g_Model;
+    switch (m.i_SoilLayer_py_Type[L]) {
+        case k_Soil_WeakRock:
+            // Weak rock counts itself before it is marked.
+            ++m.i_RockLayersAbove;
+            m.b_BelowRockLayer[L] = -1;
+            break;
+        case k_Soil_VuggyLS:
+        case k_Soil_MassRock:
+        case k_Soil_Piedmont:
+        case k_Soil_ElastSG:
+            if (m.i_RockLayersAbove >= 1) m.b_BelowRockLayer[L] = -1;
+            ++m.i_RockLayersAbove;
+            break;
+        case k_Soil_UserPY:
+            break;
+        default:
+            if (m.i_RockLayersAbove >= 1) m.b_BelowRockLayer[L] = -1;
+            break;
+    }
+}
+
+void Update_Soil_Moduli_Pass() {
+    AnalysisModel& m = g_Model;
+    m.i_RockLayersAbove = 0;
+    for (int L = 1; L <= m.i_Number_of_Layers; ++L) {
+        if (m.i_TopNodeInLayer[L] == 0) continue;
+        UpdateLayerSoilModuli(L);
+        if (m.ErrorStatus != 0) return;
+        Update_Rock_Layer_Bookkeeping(L);
+    }
+}
