@@ -222,14 +222,6 @@ struct AnalysisModel {
                                                       // the head and one below the tip; see Y_Node
 
     // ---- Lateral solution --------------------------------------------------------------
-    // Section and soil-movement values at the nodes (set with the discretization).
-    std::array<double, k_Max_Nodes + 1> rd_Area_Node;      // cross-sectional area A at node k (in2 | m2)
-    std::array<double, k_Max_Nodes + 1> rd_Inertia_Node;   // moment of inertia I at node k (in4 | m4)
-    std::array<double, k_Max_Nodes + 1> rd_FiberDistance_Node;  // c of the bending stress: D/2, or
-                                                      // D2/2 for elastic shape 6 (in | m)
-    std::array<double, k_Max_Nodes + 1> rd_SoilMovement_Node;   // soil displacement ys (in | m)
-    std::array<double, k_Max_Nodes + 1> rd_DistLoad_Node;  // distributed lateral load w at node k,
-                                                      // without the soil-movement term (lb/in | kN/m)
     // Pile-head condition and axial thrust of the load case being solved.
     int i_HeadLoadType;                               // pile-head load type 1 to 5
     double HeadShear;                                 // V, types 1-3 (lbs | kN)

@@ -193,7 +193,7 @@ HeadDeflections Solve_Deflection_Slope(double h) {
     const auto& b = m.rd_RecursionB;
     const double two_h_s = 2.0 * h * m.HeadSlope;
     HeadDeflections y{};
-    y.y1 = m.HeadDeflection + m.rd_SoilMovement_Node[1];
+    y.y1 = m.HeadDeflection + m.SoilMovement_Node[1];
     y.y2 = (a[2] * y.y1 + b[2] * two_h_s + C(2)) / (1.0 + b[2]);
     y.y0 = y.y2 - two_h_s;
     y.ym1 = (a[1] * y.y0 - y.y1 + C(1)) / b[1];

@@ -8,8 +8,12 @@
 #include <cmath>
 
 #include "model/model.h"
+#include "pile/section_properties.h"
 
 namespace {
+
+constexpr int k_Elastic_Section = 11;           // elastic pile section type
+constexpr int k_Elastic_Plastic_Section = 12;   // elastic pile with a plastic moment capacity
 
 struct Response {
     double M, V, S;
@@ -79,12 +83,25 @@ double Soil_Reaction(int k) {
     const AnalysisModel& m = g_Model;
     double p = 0.0;
     if (m.b_UseSoilMovement != 0) {
-        p = -m.Es_Node[k] * (Y_Node(k) - m.rd_SoilMovement_Node[k]) - m.rd_DistLoad_Node[k];
+        p = -m.Es_Node[k] * (Y_Node(k) - m.SoilMovement_Node[k]) - m.DistLoad_Node[k];
     } else {
         p = -m.Es_Node[k] * Y_Node(k);
     }
     // an infinite modulus at zero deflection gives no number; the node carries no reaction
     return std::isnan(p) && Y_Node(k) == 0.0 ? 0.0 : p;
+}
+
+// Combined stress at node k from the section properties at its depth. The extreme fibre lies at
+// D/2, except for elastic and elastic-plastic poles in a drilled hole (shape 6), where D is the
+// hole and D2 the pole: only that shape fills D2 in the section property table.
+double Node_Stress(int k, double M) {
+    const AnalysisModel& m = g_Model;
+    const SectionProperties props = SectionPropertiesAtDepth(m.XNode[k]);
+    const int type = m.SectionType[m.i_SectionOfNode[k]];
+    const bool pole_in_hole =
+        (type == k_Elastic_Section || type == k_Elastic_Plastic_Section) && props.D2 != 0.0;
+    const double c = (pole_in_hole ? props.D2 : props.D) / 2.0;
+    return Combined_Stress(m.AxialThrust, M, props.A, props.I, c);
 }
 
 // Running maxima of the load case and of the node's pile section; ties keep the earlier node.
@@ -141,8 +158,7 @@ void NodeResponse(int k) {
     m.rd_Shear_Node[k] = r.V;
     m.rd_Slope_Node[k] = r.S;
     m.rd_SoilReaction_Node[k] = Soil_Reaction(k);
-    m.rd_Stress_Node[k] = Combined_Stress(m.AxialThrust, r.M, m.rd_Area_Node[k],
-                                          m.rd_Inertia_Node[k], m.rd_FiberDistance_Node[k]);
+    m.rd_Stress_Node[k] = Node_Stress(k, r.M);
     Update_Maxima(k);
 }
 

@@ -48,11 +48,18 @@ protected:
             m.EI_Node[k] = 1.0e6;
             m.Es_Node[k] = 8.0;
             m.i_SectionOfNode[k] = 1;
-            m.rd_Area_Node[k] = 4.0;
-            m.rd_Inertia_Node[k] = 2.0;
-            m.rd_FiberDistance_Node[k] = 1.0;
         }
         m.W_Node[3] = 2.5;
+        // one prismatic section over the pile: A 4, I 2, D 2 (extreme fibre at 1)
+        m.NumSectionPoints = 2;
+        m.XSectionPoint[1] = 0.0;
+        m.XSectionPoint[2] = 40.0;
+        for (int i = 1; i <= 2; ++i) {
+            m.SectionPointA[i] = 4.0;
+            m.SectionPointI[i] = 2.0;
+            m.SectionPointD[i] = 2.0;
+            m.SectionPointE[i] = 5.0e5;
+        }
         const double y[8] = {1.0, 0.75, 0.5, 0.3125, 0.125, 0.0, -0.125, -0.25};
         for (int k = -1; k <= 6; ++k) Y_Node(k) = y[k + 1];
     }

@@ -44,8 +44,8 @@ TEST_F(NodeResponseTest, MomentSlopeAndSoilReactionOfAnInnerNode) {
 TEST_F(NodeResponseTest, SoilMovementLoadsThePileThroughTheSpring) {
     AnalysisModel& m = g_Model;
     m.b_UseSoilMovement = -1;
-    m.rd_SoilMovement_Node[5] = 30.0;
-    m.rd_DistLoad_Node[5] = 7.0;
+    m.SoilMovement_Node[5] = 30.0;
+    m.DistLoad_Node[5] = 7.0;
     NodeResponse(5);
     // p = -E (y - ys) - w = -4 (25 - 30) - 7
     EXPECT_DOUBLE_EQ(m.rd_SoilReaction_Node[5], 13.0);
@@ -66,6 +66,46 @@ TEST_F(NodeResponseTest, TipCarriesNoMomentAndTheTipShear) {
     EXPECT_DOUBLE_EQ(g_Model.rd_Slope_Node[11], (121.0 - 100.0) / 2.0);
 }
 
+// The whole pile as one section of the given type and properties.
+void Set_Prismatic_Section(int type, double D, double D2, double A, double I) {
+    AnalysisModel& m = g_Model;
+    m.NumSections = 1;
+    m.SectionType[1] = type;
+    m.NumSectionPoints = 2;
+    m.XSectionPoint[1] = 0.0;
+    m.XSectionPoint[2] = m.XNode[m.NumNodes];
+    for (int i = 1; i <= 2; ++i) {
+        m.SectionPointD[i] = D;
+        m.SectionPointD2[i] = D2;
+        m.SectionPointA[i] = A;
+        m.SectionPointI[i] = I;
+    }
+}
+
+struct FibreCase {
+    const char* name;
+    int type;
+    double D, D2;
+    double c;   // expected extreme-fibre distance
+};
+const FibreCase k_Fibre_Cases[] = {
+    {"drilled shaft: half the diameter", 1, 10.0, 0.0, 5.0},
+    {"elastic pile: half the width", 11, 12.0, 0.0, 6.0},
+    {"elastic pole in a drilled hole: half the pole width", 11, 20.0, 6.0, 3.0},
+    {"elastic-plastic pole in a drilled hole", 12, 20.0, 8.0, 4.0},
+};
+
+TEST_F(NodeResponseTest, StressUsesTheExtremeFibreOfTheSectionAtTheNode) {
+    g_Model.AxialThrust = -300.0;   // tension adds its magnitude as well
+    for (const FibreCase& row : k_Fibre_Cases) {
+        SCOPED_TRACE(row.name);
+        Set_Prismatic_Section(row.type, row.D, row.D2, 30.0, 200.0);
+        NodeResponse(5);
+        // |Q|/A + |M| c / I with M = 50 inside the pile
+        EXPECT_DOUBLE_EQ(g_Model.rd_Stress_Node[5], 300.0 / 30.0 + 50.0 * row.c / 200.0);
+    }
+}
+
 TEST(CombinedStressLaw, AxialPlusBendingOrZeroWithoutSection) {
     // |Q|/A + |M| c / I = 1000/50 + 2000 * 6 / 400
     EXPECT_DOUBLE_EQ(Combined_Stress(-1000.0, -2000.0, 50.0, 400.0, 6.0), 50.0);
@@ -75,11 +115,7 @@ TEST(CombinedStressLaw, AxialPlusBendingOrZeroWithoutSection) {
 
 TEST_F(NodeResponseTest, MaximaKeepTheEarliestNodeOfTheLargestMagnitudePerSection) {
     AnalysisModel& m = g_Model;
-    for (int k = 1; k <= 11; ++k) {
-        m.rd_Area_Node[k] = 10.0;
-        m.rd_Inertia_Node[k] = 1000.0;
-        m.rd_FiberDistance_Node[k] = 5.0;
-    }
+    Set_Prismatic_Section(1, 10.0, 0.0, 10.0, 1000.0);   // extreme fibre at 5
     // a kink at node 8 (section 2): the second difference becomes 5, -4, 5 at nodes 7, 8, 9,
     // so M = 125, -100, 125 there, and the shear 100 (c(k+1) - c(k-1)) / 16 is -37.5 at node 7
     // and +37.5 at node 9
