@@ -220,6 +220,60 @@ struct AnalysisModel {
     int b_BeyondCurve;                                // some node went beyond its table this case
     std::array<double, k_Max_Nodes + 4> Y_Node_Store; // deflection with two imaginary nodes above
                                                       // the head and one below the tip; see Y_Node
+
+    // ---- Lateral solution --------------------------------------------------------------
+    // Pile-head condition and axial thrust of the load case being solved.
+    int i_HeadLoadType;                               // pile-head load type 1 to 5
+    double HeadShear;                                 // V, types 1-3 (lbs | kN)
+    double HeadMoment;                                // M, types 1 and 4 (in-lb | kN-m)
+    double HeadSlope;                                 // S, types 2 and 5 (radians)
+    double HeadRotStiffness;                          // K-theta, type 3 (in-lb/rad | kN-m/rad)
+    double HeadDeflection;                            // y_t, types 4 and 5 (in | m)
+    double AxialThrust;                               // Q, compression positive (lbs | kN)
+    int i_CurrentLoadCase;                            // load case (or LRFD combination) being solved
+    int b_StiffnessPass;                              // results pass serves the head stiffness study
+    // Solver state.
+    double TipShear;                                  // V_t, shear at the pile tip (lbs | kN)
+    double DYMax;                                     // largest |change of deflection|, last solution (in | m)
+    double DeltaDYMax;                                // |change of DYMax| between two solutions (in | m)
+    double rd_PreviousDYMax;                          // DYMax of the solution before (in | m)
+    std::array<double, k_Max_Nodes + 1> rd_RecursionA;     // a(m) of y(m) = a y(m-1) - b y(m-2) + c + d
+    std::array<double, k_Max_Nodes + 1> rd_RecursionB;     // b(m)
+    std::array<double, k_Max_Nodes + 1> rd_RecursionC;     // c(m), distributed-load part (in | m)
+    std::array<double, k_Max_Nodes + 1> rd_RecursionD;     // d(m), tip-shear part (in | m)
+    std::array<double, k_Max_Nodes + 1> rd_RecursionPivot; // D(m), pivot of node m
+    std::array<double, 5 * 5> rd_HeadF;               // head system matrix, column by column (ld 5)
+    std::array<double, 5 + 1> rd_HeadG;               // head system right side, 1-based
+    std::array<double, 5 + 1> rd_HeadY;               // head system solution, 1-based
+    // Node responses of the last NodeResponse calls.
+    std::array<double, k_Max_Nodes + 1> rd_Moment_Node;    // bending moment M (in-lb | kN-m)
+    std::array<double, k_Max_Nodes + 1> rd_Shear_Node;     // shear force V (lbs | kN)
+    std::array<double, k_Max_Nodes + 1> rd_Slope_Node;     // slope S (radians)
+    std::array<double, k_Max_Nodes + 1> rd_SoilReaction_Node;  // soil reaction p (lb/in | kN/m)
+    std::array<double, k_Max_Nodes + 1> rd_Stress_Node;    // combined axial and bending stress (psi | kPa)
+    double rd_HeadShearResult;                        // pile-head shear for the report (lbs | kN)
+    double rd_HeadMomentResult;                       // pile-head moment for the report (in-lb | kN-m)
+    double rd_HeadSlopeResult;                        // pile-head slope for the report (radians)
+    double rd_MaxMoment;                              // moment of largest magnitude, signed (in-lb | kN-m)
+    double rd_XMaxMoment;                             // its depth along the pile (in | m)
+    double rd_MaxShear;                               // shear of largest magnitude, signed (lbs | kN)
+    double rd_XMaxShear;                              // its depth along the pile (in | m)
+    double rd_MaxStress;                              // largest combined stress (psi | kPa)
+    // Largest |M| and |V| per pile section and load case, [s][lc], with their nodes.
+    std::array<std::array<double, k_Max_Load_Cases + 1>, k_Max_Sections + 1> rd_SectionMaxMoment;
+    std::array<std::array<int, k_Max_Load_Cases + 1>, k_Max_Sections + 1> i_SectionMaxMomentNode;
+    std::array<std::array<double, k_Max_Load_Cases + 1>, k_Max_Sections + 1> rd_SectionMaxShear;
+    std::array<std::array<int, k_Max_Load_Cases + 1>, k_Max_Sections + 1> i_SectionMaxShearNode;
+    // Values kept per load case by the results pass, for the summary and the stiffness study.
+    std::array<double, k_Max_Load_Cases + 1> rd_CaseHeadDeflection;  // y(1) (in | m)
+    std::array<double, k_Max_Load_Cases + 1> rd_CaseHeadSlope;       // (radians)
+    std::array<double, k_Max_Load_Cases + 1> rd_CaseHeadShear;       // (lbs | kN)
+    std::array<double, k_Max_Load_Cases + 1> rd_CaseHeadMoment;      // (in-lb | kN-m)
+    std::array<double, k_Max_Load_Cases + 1> rd_CaseMaxMoment;       // signed (in-lb | kN-m)
+    std::array<double, k_Max_Load_Cases + 1> rd_CaseXMaxMoment;      // depth (in | m)
+    std::array<double, k_Max_Load_Cases + 1> rd_CaseMaxShear;        // signed (lbs | kN)
+    std::array<double, k_Max_Load_Cases + 1> rd_CaseXMaxShear;       // depth (in | m)
+    std::array<int, k_Max_Load_Cases + 1> i_CaseZeroDeflectionPoints;  // sign changes of y
 };
 
 extern AnalysisModel g_Model;

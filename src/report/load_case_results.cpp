@@ -1,0 +1,321 @@
+// The results report of one load case and its node records in the plot output file. Numbers of
+// the report go through report/number_writer (table and summary) or report/fortran_format (the
+// fixed-format pile-head block and the plot records). Node responses come from
+// solver/node_response; the equilibrium check of the pile, which shares this pass over the
+// nodes, is a separate concern of the lateral solution.
+#include "report/load_case_results.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "engine/run_files.h"
+#include "model/model.h"
+#include "model/units.h"
+#include "report/fortran_format.h"
+#include "report/number_writer.h"
+#include "solver/node_response.h"
+
+namespace {
+
+constexpr const char* k_Dash_Line_80 =
+    "--------------------------------------------------------------------------------";
+constexpr int k_Elastic_Section_Type = 11;     // elastic pile section; its stresses are exact
+constexpr double k_Written_As_Zero = 1e-20;    // response values below it print as 0
+constexpr int k_Equals_Column = 56;            // "= " of the pile-head condition block
+
+bool US_Units() { return g_Model.IUNITS == k_Units_US; }
+
+double Zero_If_Tiny(double x) { return std::fabs(x) < k_Written_As_Zero ? 0.0 : x; }
+
+// Heading framed by dashes; an LRFD run names the combination inside the frame.
+void Write_Heading(int lc) {
+    const AnalysisModel& m = g_Model;
+    WriteLine("");
+    WriteLine("");
+    WriteLine(k_Dash_Line_80);
+    FortranRecord line;
+    Start_Record(line);
+    Append_X(line, 17);
+    Append_Text(line, "Computed Values of Pile Loading and Deflection");
+    WriteLine(line.text.data());
+    Start_Record(line);
+    if (m.b_UseLRFD != 0) {
+        Append_X(line, 17);
+        Append_Text(line, "for Lateral Loading for LRFD Load Case Number ");
+        Append_I(line, lc, 0);
+        WriteLine(line.text.data());
+        WriteLine("");
+        Start_Record(line);
+        Append_Text(line, "Load Case No. ");
+        Append_I(line, lc, 0);
+        Append_Text(line, ":  ");
+        Append_Text(line, m.LrfdCombinationName[lc].data());
+        WriteLine(line.text.data());
+        WriteLine("");
+    } else {
+        Append_X(line, 19);
+        Append_Text(line, "for Lateral Loading for Load Case Number ");
+        Append_I(line, lc, 0);
+        WriteLine(line.text.data());
+    }
+    WriteLine(k_Dash_Line_80);
+}
+
+// "Line 9": number of load cases, number of nodes, unit system.
+void Write_Plot_Line_9() {
+    const AnalysisModel& m = g_Model;
+    FortranRecord record;
+    Start_Record(record);
+    Append_I(record, m.b_UseLRFD != 0 ? m.NumLrfdCombinations : m.NumLoadCases, 5);
+    Append_I(record, m.NumNodes, 5);
+    Append_I(record, m.IUNITS, 5);
+    Append_X(record, 65);
+    Append_Text(record, "Line 9:  No. loads, No. nodes, iunits: 1 = USCS, 2 = SI");
+    Write_Record(m.PlotFile, record);
+}
+
+// "Line 10": depth, deflection, moment, shear, soil reaction and stiffness of node k.
+void Write_Plot_Line_10(int k, double y, double M, double V, double p) {
+    const AnalysisModel& m = g_Model;
+    FortranRecord record;
+    Start_Record(record);
+    const double values[6] = {m.XNode[k], y, M, V, p, m.EI_Node[k]};
+    for (double v : values) Append_E(record, v, 15, 7);
+    Tab_To(record, 92);
+    Append_Text(record, "Line 10(");
+    Append_I(record, k, 3);
+    Append_Text(record, "): nodal depth, y, M, V, p, EI");
+    Write_Record(m.PlotFile, record);
+}
+
+// One line of the pile-head condition block: label, "= " at its column, value, unit text.
+enum class Form { F, E };
+struct HeadLine {
+    const char* label;
+    double value;
+    Form form;
+    int decimals;
+    const char* unit_us;
+    const char* unit_si;
+};
+
+void Write_Head_Line(const HeadLine& h) {
+    FortranRecord line;
+    Start_Record(line);
+    Append_Text(line, h.label);
+    Tab_To(line, k_Equals_Column);
+    Append_Text(line, "= ");
+    if (h.form == Form::F) Append_F(line, h.value, 15, h.decimals);
+    else Append_E(line, h.value, 15, h.decimals);
+    Append_Text(line, US_Units() ? h.unit_us : h.unit_si);
+    WriteLine(line.text.data());
+}
+
+// The pile-head condition the load case was solved for.
+void Write_Head_Condition() {
+    const AnalysisModel& m = g_Model;
+    const double Q = m.AxialThrust;
+    switch (m.i_HeadLoadType) {
+        case 1:
+            WriteLine("Pile-head conditions are Shear and Moment (Loading Type 1)");
+            Write_Head_Line({"Shear force at pile head", m.HeadShear, Form::F, 3, " lbs", " kN"});
+            Write_Head_Line({"Applied moment at pile head        ", m.HeadMoment, Form::F, 3,
+                             " in-lbs", " kN-m"});
+            Write_Head_Line({"Axial thrust load on pile head     ", Q, Form::F, 3, " lbs", " kN"});
+            WriteLine("");
+            break;
+        case 2:
+            WriteLine("Pile-head conditions are Shear and Pile-head Rotation (Loading Type 2)");
+            Write_Head_Line({"Shear force at pile head", m.HeadShear, Form::F, 3, " lbs", " kN"});
+            Write_Head_Line({"Rotation of pile head   ", m.HeadSlope, Form::E, 3, " radians",
+                             " radians"});
+            Write_Head_Line({"Axial load at pile head ", Q, Form::F, 3, " lbs", " kN"});
+            // "does indicates" is the report's established wording
+            WriteLine(std::fabs(m.HeadSlope) < 1e-10
+                          ? "(Zero slope for this load indicates fixed-head conditions)"
+                          : "(Non-zero slope for this load does indicates rotated pile-head "
+                            "condition)");
+            break;
+        case 3:
+            WriteLine("Pile-head conditions are Shear and Rotational Stiffness (Loading Type 3)");
+            Write_Head_Line({"Shear force at pile head", m.HeadShear, Form::F, 3, " lb", " kN"});
+            Write_Head_Line({"Rotational stiffness    ", m.HeadRotStiffness, Form::F, 3,
+                             " in-lb/rad", " kN-m/rad"});
+            Write_Head_Line({"Axial load at pile head ", Q, Form::F, 3, " lbs", " kN"});
+            break;
+        case 4:
+            WriteLine("Pile-head conditions are Displacement and Moment (Loading Type 4)");
+            Write_Head_Line({"Displacement of pile head", m.HeadDeflection, Form::F, 6, " inches",
+                             " meters"});
+            Write_Head_Line({"Moment at pile head      ", m.HeadMoment, Form::F, 3, " in-lbs",
+                             " kN-m"});
+            Write_Head_Line({"Axial load at pile head  ", Q, Form::F, 3, " lbs", " kN"});
+            break;
+        default:
+            WriteLine("Pile-head conditions are Displacement and Pile-head Rotation (Loading Type 5)");
+            Write_Head_Line({"Displacement of pile head", m.HeadDeflection, Form::F, 6, " inches",
+                             " meters"});
+            Write_Head_Line({"Rotation of pile head    ", m.HeadSlope, Form::E, 3, " radians",
+                             " radians"});
+            Write_Head_Line({"Axial load on pile head  ", Q, Form::F, 3, " lbs", " kN"});
+            break;
+    }
+}
+
+void Write_Table_Heading() {
+    WriteLine("   Depth    Deflect.    Bending    Shear       Slope      Total    Bending   "
+              "Soil Res.  Soil Spr.   Distrib. ");
+    WriteLine("     X         y        Moment     Force         S       Stress   Stiffness      "
+              "p         Es*h    Lat. Load ");
+    WriteLine(US_Units()
+                  ? "   feet      inches     in-lbs      lbs       radians     psi*      lb-in^2    "
+                    "lb/in      lb/inch    lb/inch "
+                  : "   meters    meters      kN-m       kN        radians     kPa*      kN-m^2     "
+                    "kN/m        kN/m      kN/m    ");
+    for (int g = 0; g < 10; ++g) {
+        if (g > 0) WriteBlanks(1);
+        WriteText10("----------");
+    }
+    EndLine();
+}
+
+// One printed row of node k.
+void Write_Table_Row(int k, double y, double M, double V, double p) {
+    const AnalysisModel& m = g_Model;
+    const int N = m.NumNodes;
+    const double depth = US_Units() ? m.XNode[k] / 12.0 : m.XNode[k];
+    // the head and tip nodes carry half an increment of soil
+    const double spring = m.Es_Node[k] * m.IncrementLength * (k == 1 || k == N ? 0.5 : 1.0);
+    WriteNumber(depth, 10);
+    const double values[9] = {y, M, V, m.rd_Slope_Node[k], m.rd_Stress_Node[k], m.EI_Node[k],
+                              p, spring, m.W_Node[k]};
+    for (double v : values) WriteNumber(v, 11);
+    EndLine();
+}
+
+// Node responses down the pile, the node records, and the printed rows every printing increment.
+void Write_Node_Responses(bool full_report) {
+    AnalysisModel& m = g_Model;
+    const int N = m.NumNodes;
+    // a printing increment below one would print no row after the head
+    const int p_step = m.PrintIncrement >= 1 ? m.PrintIncrement : 1;
+    for (int k = 1; k <= N; ++k) {
+        NodeResponse(k);
+        // the equilibrium check of node k (from node 3 on) takes its place here once the
+        // lateral solution provides it; it reads the responses just computed
+        const double y = Zero_If_Tiny(Y_Node(k));
+        const double M = Zero_If_Tiny(m.rd_Moment_Node[k]);
+        const double V = Zero_If_Tiny(m.rd_Shear_Node[k]);
+        const double p = Zero_If_Tiny(m.rd_SoilReaction_Node[k]);
+        if (m.b_StiffnessPass == 0) Write_Plot_Line_10(k, y, M, V, p);
+        if (full_report && (k - 1) % p_step == 0) Write_Table_Row(k, y, M, V, p);
+    }
+}
+
+void Write_Stress_Note() {
+    const AnalysisModel& m = g_Model;
+    bool all_elastic = true;
+    for (int s = 1; s <= m.NumSections; ++s) {
+        if (m.SectionType[s] != k_Elastic_Section_Type) all_elastic = false;
+    }
+    WriteLine("");
+    if (all_elastic) {
+        WriteLine("* The above values of total stress are combined axial and bending stress. ");
+        return;
+    }
+    WriteLine("* This analysis makes computations of pile response using nonlinear "
+              "moment-curvature relationships. ");
+    WriteLine("  The above values of total stress are computed for combined axial and bending "
+              "stress in elastic ");
+    WriteLine("  sections and do not equal actual stresses in concrete and steel in the range of "
+              "nonlinear bending. ");
+}
+
+// Pile-head and maximum values of the load case for the summary and the stiffness study.
+void Keep_Case_Values(int lc, int zero_points) {
+    AnalysisModel& m = g_Model;
+    m.rd_CaseHeadDeflection[lc] = Y_Node(1);
+    m.rd_CaseHeadSlope[lc] = m.rd_HeadSlopeResult;
+    m.rd_CaseHeadShear[lc] = m.rd_HeadShearResult;
+    m.rd_CaseHeadMoment[lc] = m.rd_HeadMomentResult;
+    m.rd_CaseMaxMoment[lc] = m.rd_MaxMoment;
+    m.rd_CaseXMaxMoment[lc] = m.rd_XMaxMoment;
+    m.rd_CaseMaxShear[lc] = m.rd_MaxShear;
+    m.rd_CaseXMaxShear[lc] = m.rd_XMaxShear;
+    m.i_CaseZeroDeflectionPoints[lc] = zero_points;
+}
+
+void Write_Output_Summary(int lc, int iterations, int zero_points) {
+    const AnalysisModel& m = g_Model;
+    WriteLine("");
+    FortranRecord line;
+    Start_Record(line);
+    Append_Text(line, "Output Summary for Load Case No. ");
+    Append_I(line, lc, 0);
+    Append_Text(line, ":");
+    WriteLine(line.text.data());
+    WriteLine("");
+    struct SummaryLine {
+        const char* label;
+        double value;
+        const char* unit_us;
+        const char* unit_si;
+    };
+    const SummaryLine numbers[] = {
+        {"Pile-head deflection             = ", Y_Node(1), " inches", " meters"},
+        {"Computed slope at pile head      = ", m.rd_HeadSlopeResult, " radians", " radians"},
+        {"Maximum bending moment           = ", m.rd_MaxMoment, " inch-lbs", " kN-m"},
+        {"Maximum shear force              = ", m.rd_MaxShear, " lbs", " kN"},
+        {"Depth of maximum bending moment  = ", m.rd_XMaxMoment, " inches below pile head",
+         " meters below pile head"},
+        {"Depth of maximum shear force     = ", m.rd_XMaxShear, " inches below pile head",
+         " meters below pile head"},
+    };
+    // label, number and unit share one line: the number's text comes from the number writer
+    for (const SummaryLine& s : numbers) {
+        Start_Record(line);
+        Append_Text(line, s.label);
+        Append_Text(line, Format_Number(s.value, 14).text.data());
+        Append_Text(line, US_Units() ? s.unit_us : s.unit_si);
+        WriteLine(line.text.data());
+    }
+    const struct {
+        const char* label;
+        int value;
+    } counts[] = {{"Number of iterations             = ", iterations},
+                  {"Number of zero deflection points = ", zero_points}};
+    for (const auto& c : counts) {
+        Start_Record(line);
+        Append_Text(line, c.label);
+        Append_I(line, c.value, 14);
+        WriteLine(line.text.data());
+    }
+    WriteLine("");
+}
+
+}  // namespace
+
+int Count_Zero_Deflection_Points() {
+    int count = 0;
+    for (int k = 1; k <= g_Model.NumNodes; ++k) {
+        const double a = Y_Node(k);
+        const double b = Y_Node(k + 1);
+        if ((a > 0.0 && b < 0.0) || (a < 0.0 && b > 0.0)) ++count;
+    }
+    return count;
+}
+
+void WriteLoadCaseResults(int lc, int iterations) {
+    const AnalysisModel& m = g_Model;
+    const bool full_report = m.b_PrintSummaryOnly == 0;
+    if (full_report && m.b_StiffnessPass == 0) Write_Heading(lc);
+    if (lc == 1) Write_Plot_Line_9();
+    if (full_report) Write_Head_Condition();
+    if (full_report && m.i_Analysis_Type >= 3) Write_Table_Heading();
+    Write_Node_Responses(full_report);
+    if (full_report && m.i_Analysis_Type == 3) Write_Stress_Note();
+    // the equilibrium verification of the whole pile (for two or more nodes) follows the table
+    const int zero_points = Count_Zero_Deflection_Points();
+    Keep_Case_Values(lc, zero_points);
+    if (full_report) Write_Output_Summary(lc, iterations, zero_points);
+}
