@@ -14,6 +14,7 @@
 #include "input/line_reader.h"
 #include "input/loading.h"
 #include "input/options.h"
+#include "input/sections.h"
 #include "input/soil_layers.h"
 #include "model/model.h"
 
@@ -27,13 +28,6 @@ void Read_Title() {
     }
 }
 
-// Pile sections are read by the section input, which this build does not have yet; a problem
-// with sections ends here rather than running without its pile.
-void Read_Sections_Unavailable() {
-    Raise_Input_Error_95("Problem:  This engine build cannot yet read pile sections (SECTIONS).",
-                         "Solution: Use an engine build that includes the pile section input.");
-}
-
 struct Keyword {
     const char* text;
     void (*read)();
@@ -42,7 +36,7 @@ struct Keyword {
 constexpr Keyword k_Keywords[] = {
     {"TITLE", Read_Title},
     {"OPTIONS", ReadOptions},
-    {"SECTIONS", Read_Sections_Unavailable},
+    {"SECTIONS", ReadSections},
     {"SOIL LAYERS", ReadSoilLayers},
     {"LOADING", ReadLoading},
     {"LRFD LOADS", ReadLrfdLoads},

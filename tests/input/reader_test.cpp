@@ -34,7 +34,7 @@ TEST_F(Reader, KeywordLinesAreComparedExactlyOverTheWholeLine) {
         {"keyword with two blanks inside", "TIP  SHEAR\n0\nEND\n", 199, "TIP  SHEAR"},
         {"TIP SHEAR with trailing tab", "TIP SHEAR\t\n0\nEND\n", 0, nullptr},
         {"GROUPEFF alias", "GROUPEFF\n0\nEND\n", 0, nullptr},
-        {"SECTIONS not yet readable", "SECTIONS\n1\nEND\n", 195, nullptr},
+        {"SECTIONS with no section", "SECTIONS\n0\nEND\n", 0, nullptr},
         {"data line left over", "TIP SHEAR\n1\n1 0.0 0.0\n2 0.5 10.0\nEND\n", 199, "2 0.5 10.0"},
     };
     for (const KeywordCase& row : cases) {
