@@ -22,6 +22,15 @@ PrintSummaryOnly YES
 PrintIncrement 4
 PrintPYCurves NO
 ComputeInteraction NO
+SECTIONS
+1
+1
+4
+30.0
+1067.0
+25.0
+345000.0
+2.0E+8
 SOIL LAYERS
 4
 15  -1.5  6.0

@@ -22,6 +22,47 @@ PrintSummaryOnly NO
 PrintIncrement 2
 PrintPYCurves YES
 ComputeInteraction NO
+SECTIONS
+2
+1
+2
+15.0
+48.0
+0.5
+36000.0
+29000000.0
+4000.0
+0.75
+Use default concrete tensile strength
+Use internal stress-strain curve for concrete
+Rebar Arrangement Not Same As Section Above
+Rebar in circle
+60000.0
+29000000.0
+16
+1
+1.41
+1.56
+4.0
+0.0
+2
+1
+45.0
+42.0
+4000.0
+0.75
+Use default concrete tensile strength
+Use internal stress-strain curve for concrete
+Rebar Arrangement Same As Section Above
+Rebar in circle
+60000.0
+29000000.0
+16
+1
+1.41
+1.56
+3.0
+0.0
 SOIL LAYERS
 4
 1  2.0 12.0

@@ -1,6 +1,7 @@
 // The realistic problems of examples/ read end to end, with spot checks of the model.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -58,6 +59,17 @@ TEST_F(Examples, DrilledShaftInLayeredSoil) {
     EXPECT_DOUBLE_EQ(m.GroundSlope, 5.0 * 3.141592653589793 / 180.0);
     EXPECT_EQ(m.NumPYOutputDepths, 3);
     EXPECT_EQ(m.XPYOutputDepth[3], 30.0);
+    // Cased top section over an uncased shaft, 60 ft in all.
+    EXPECT_EQ(m.NumSections, 2);
+    EXPECT_EQ(m.SectionType[1], 2);
+    EXPECT_EQ(m.PileLength, 60.0);
+    EXPECT_EQ(m.XSectionPoint[3], 15.0);
+    EXPECT_EQ(m.SectionPointD[4], 42.0);
+    EXPECT_EQ(m.NumBars[2], 16);
+    // Thrusts of the load cases, distinct and in kips.
+    EXPECT_EQ(m.NumEIThrusts, 2);
+    EXPECT_EQ(m.EIThrust[1], 150.0);
+    EXPECT_EQ(m.EIThrust[2], 200.0);
 }
 
 TEST_F(Examples, LrfdPipePileInSIUnits) {
@@ -87,7 +99,51 @@ TEST_F(Examples, LrfdPipePileInSIUnits) {
     EXPECT_EQ(m.NumTipShearPoints, 3);
     EXPECT_EQ(m.VTipShear[3], 60.0);
     EXPECT_EQ(m.NumLoadCases, 0);
+    // With LRFD the thrust list comes from the factored combinations, not from the reader.
     EXPECT_EQ(m.NumEIThrusts, 0);
+    EXPECT_EQ(m.SectionType[1], 4);
+    EXPECT_EQ(m.SectionDiameter[1], 1.067);
+    EXPECT_EQ(m.PipeThickness[1], 0.025);
+    EXPECT_EQ(m.PileLength, 30.0);
+}
+
+TEST_F(Examples, OneSectionOfEachFamilyForBendingStiffnessOnly) {
+    Read_Example("section-families-ei-only.lp");
+    ASSERT_EQ(g_Model.ErrorStatus, 0);
+    const AnalysisModel& m = g_Model;
+    EXPECT_EQ(m.i_Analysis_Type, 2);
+    EXPECT_EQ(m.NumSections, 7);
+    EXPECT_EQ(m.PileLength, 70.0);
+    // Drilled shaft: six pairs of bars on the circle R = (36 - 1.128)/2 - 3.
+    EXPECT_EQ(m.NumBars[1], 12);
+    EXPECT_NEAR(std::hypot(m.BarX[7][1], m.BarY[7][1]), (36.0 - 1.128) / 2.0 - 3.0, 1e-12);
+    // Cased shaft with a concrete-filled core and listed bars.
+    EXPECT_NE(m.b_FillCoreWithConcrete[2], 0);
+    EXPECT_EQ(m.CoreDiameter[2], 20.0);
+    EXPECT_EQ(m.BarX[3][2], -15.0);
+    EXPECT_EQ(m.ConcreteTensileStrength[2], -450.0);
+    // Steel pipe: the table holds its area.
+    EXPECT_DOUBLE_EQ(m.SectionPointA[5], 0.7853981633974483 * (576.0 - 529.0));
+    // Square prestressed pile: 12 strands, 3 per side.
+    EXPECT_EQ(m.NumBars[4], 12);
+    EXPECT_EQ(m.NumConcreteCurvePoints[4], 4);
+    EXPECT_EQ(m.ChamferWidth[4], 0.75);
+    // Elastic strong-axis H-pile: D is the flange width.
+    EXPECT_EQ(m.SectionPointD[9], 10.075);
+    EXPECT_EQ(m.SectionPointI[10], 210.0);
+    // Elastic-plastic pipe.
+    EXPECT_EQ(m.PlasticMomentBottom[6], 9.8e6);
+    EXPECT_EQ(m.SectionPointD[12], 24.0);
+    // Measured M-EI curve.
+    EXPECT_EQ(m.i_NumMEIThrusts[7], 2);
+    EXPECT_EQ(m.i_NumMEIPoints[1][7], 3);
+    EXPECT_EQ(m.MEIStiffness[3][1][7], 4.0e10);
+    EXPECT_EQ(m.MEIThrust[2][7], 500000.0);
+    // Axial thrusts sorted, and as the thrust list in kips.
+    EXPECT_EQ(m.NumLoadCases, 3);
+    EXPECT_EQ(m.AxialThrustLoad[3], 500000.0);
+    EXPECT_EQ(m.NumEIThrusts, 3);
+    EXPECT_EQ(m.EIThrust[2], 250.0);
 }
 
 }  // namespace
