@@ -1,24 +1,54 @@
-// Keyword dispatch of the input data file.
+// Keyword dispatch of the input data file: each keyword line hands its section to the section's
+// reader, TITLE is read here, and END closes the problem. The sections may come in any order and
+// may repeat (a later one overwrites); the readers that depend on options expect OPTIONS first.
+//
+// Input data file after the tag line: { keyword line, section lines } ... END
 #include "input/reader.h"
 
 #include <cstring>
 
 #include "engine/errors.h"
 #include "engine/run_files.h"
+#include "input/auxiliary_profiles.h"
+#include "input/input_errors.h"
 #include "input/line_reader.h"
+#include "input/loading.h"
+#include "input/options.h"
+#include "input/sections.h"
+#include "input/soil_layers.h"
+#include "model/model.h"
 
 namespace {
 
-// The framed message of an unrecognized or out-of-order line, report first, then the runtime
-// message file; raises Input Data Error No. 99.
-void Raise_Unrecognized_Line(const char* line) {
-    const char* lines[] = {"", "", "***** INPUT ERROR *****", "",
-                           "The following line is unrecognized or is out-of-order", "", line, "",
-                           ""};
-    for (const char* l : lines) Write_Report_Line(l);
-    for (const char* l : lines) Write_Message_Line(l);
-    RaiseError("INP00099", k_Status_Input_Base + 99);
+// TITLE: five text lines.
+void Read_Title() {
+    Write_Message_Line("Reading title data");
+    for (int i = 1; i <= k_Num_Title_Lines; ++i) {
+        if (!Read_Required_Text_Line(g_Model.TitleLine[i])) return;
+    }
 }
+
+struct Keyword {
+    const char* text;
+    void (*read)();
+};
+
+constexpr Keyword k_Keywords[] = {
+    {"TITLE", Read_Title},
+    {"OPTIONS", ReadOptions},
+    {"SECTIONS", ReadSections},
+    {"SOIL LAYERS", ReadSoilLayers},
+    {"LOADING", ReadLoading},
+    {"LRFD LOADS", ReadLrfdLoads},
+    {"LRFD FACTORS AND CASES", ReadLrfdFactors},
+    {"SOIL MOVEMENTS", Read_Soil_Movements},
+    {"GROUP EFFECT FACTORS", Read_Group_Effect_Factors},
+    {"GROUPEFF", Read_Group_Effect_Factors},
+    {"TIP SHEAR", Read_Tip_Shear},
+    {"PILE BATTER AND SLOPE", Read_Batter_And_Slope},
+    {"DEPTHS OF PRINTED P-Y CURVES", Read_PY_Output_Depths},
+    {"AXIAL THRUST LOADS", Read_Axial_Thrust_Loads},
+};
 
 }  // namespace
 
@@ -27,11 +57,23 @@ void ReadInputData() {
     NameText line;
     for (;;) {
         if (!Read_Text_Line(line)) {
-            Raise_Unrecognized_Line("(end of the input data file reached before the END line)");
+            Raise_End_Of_Input(nullptr);
             return;
         }
-        if (std::strcmp(line.data(), "END") == 0) return;
+        // Trailing blanks are already gone, so an exact comparison is the comparison of the
+        // 256-character field with the blank-padded keyword.
+        const Keyword* found = nullptr;
+        for (const Keyword& k : k_Keywords) {
+            if (std::strcmp(line.data(), k.text) == 0) found = &k;
+        }
+        if (found != nullptr) {
+            found->read();
+            if (g_Model.ErrorStatus != 0) return;
+            continue;
+        }
+        if (std::strcmp(line.data(), "END") == 0) break;
         Raise_Unrecognized_Line(line.data());
         return;
     }
+    Derive_EI_Thrusts();
 }

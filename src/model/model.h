@@ -83,10 +83,88 @@ struct AnalysisModel {
     double XGroundSurface;                            // depth of the ground surface below the pile head
     int NumSections;                                  // pile sections, 0 to 20
     std::array<int, k_Max_Sections + 1> SectionType;          // section type code (-3 stored as 3)
-    std::array<int, k_Max_Sections + 1> b_FillCoreWithConcrete;
+    std::array<int, k_Max_Sections + 1> b_FillCoreWithConcrete;  // code 3 YES, code -3 NO
     std::array<double, k_Max_Sections + 1> SectionLength;     // (in | m)
     std::array<double, k_Max_Sections + 1> XSectionTop;       // depth of the section's top end
     std::array<double, k_Max_Sections + 1> XSectionBottom;    // depth of the section's bottom end
+    // Dimensions per section, as input (SI millimeters already in meters).
+    std::array<double, k_Max_Sections + 1> SectionDiameter;   // diameter or width for p-y curves (in | m)
+    std::array<double, k_Max_Sections + 1> SectionWidth;      // code 0: width of section (in | m)
+    std::array<double, k_Max_Sections + 1> CasingThickness;   // codes 2, 3: casing wall (in | m)
+    std::array<double, k_Max_Sections + 1> CasingYieldStress; // codes 2, 3 (psi | kPa)
+    std::array<double, k_Max_Sections + 1> CasingModulus;     // codes 2, 3 (psi | kPa)
+    std::array<double, k_Max_Sections + 1> CoreDiameter;      // code 3: outside diameter of core (in | m)
+    std::array<double, k_Max_Sections + 1> CoreThickness;     // code 3: core wall (in | m)
+    std::array<double, k_Max_Sections + 1> CoreYieldStress;   // code 3 (psi | kPa)
+    std::array<double, k_Max_Sections + 1> CoreModulus;       // code 3 (psi | kPa)
+    std::array<double, k_Max_Sections + 1> PipeThickness;     // code 4: pipe wall (in | m)
+    std::array<double, k_Max_Sections + 1> PipeYieldStress;   // code 4 (psi | kPa)
+    std::array<double, k_Max_Sections + 1> PipeModulus;       // code 4 (psi | kPa)
+    std::array<double, k_Max_Sections + 1> VoidDiameter;      // codes 6, 8, 10 (in | m)
+    std::array<double, k_Max_Sections + 1> ChamferWidth;      // codes 7, 8: corner chamfer (in | m)
+
+    // Concrete per section.
+    std::array<double, k_Max_Sections + 1> ConcreteStrength;        // f'c (psi | kPa)
+    std::array<double, k_Max_Sections + 1> AggregateSize;           // maximum coarse aggregate (in | m)
+    std::array<int, k_Max_Sections + 1> b_OverrideTensileStrength;  // input tensile strength used
+    std::array<double, k_Max_Sections + 1> ConcreteTensileStrength; // input tensile strength (psi | kPa)
+    std::array<int, k_Max_Sections + 1> b_InputConcreteCurve;       // input stress-strain curve given
+    std::array<int, k_Max_Sections + 1> NumConcreteCurvePoints;     // 0 to 100
+    std::array<std::array<double, k_Max_Sections + 1>, k_Max_Concrete_Curve_Points + 1> ConcreteCurveStrain;  // [p][s]
+    std::array<std::array<double, k_Max_Sections + 1>, k_Max_Concrete_Curve_Points + 1> ConcreteCurveStress;  // [p][s] (psi | kPa)
+
+    // Bars and strands per section: bar j of section s at (BarX, BarY) in section coordinates.
+    std::array<int, k_Max_Sections + 1> b_RebarSameAsAbove;    // "Rebar Arrangement Same As Section Above"
+    std::array<int, k_Max_Sections + 1> b_RebarInCircle;       // bars placed on a circle
+    std::array<double, k_Max_Sections + 1> RebarYieldStress;   // fy of the bars (psi | kPa)
+    std::array<double, k_Max_Sections + 1> ReinforcementModulus;   // E of the bars or strand bars (psi | kPa)
+    std::array<int, k_Max_Sections + 1> i_NumBarGroups;        // bars in circle: groups
+    std::array<int, k_Max_Sections + 1> i_BarsPerGroup;        // bars in circle: 1 to 3 per group
+    std::array<double, k_Max_Sections + 1> CoverThickness;     // concrete cover of bars or strands (in | m)
+    std::array<double, k_Max_Sections + 1> CageOffset;         // rebar cage offset from the centre (in | m)
+    std::array<int, k_Max_Sections + 1> NumBars;               // bars or strands, 0 to 300
+    std::array<std::array<double, k_Max_Sections + 1>, k_Max_Bars + 1> BarDiameter;  // [j][s] (in | m)
+    std::array<std::array<double, k_Max_Sections + 1>, k_Max_Bars + 1> BarArea;      // [j][s] (in2 | m2)
+    std::array<std::array<double, k_Max_Sections + 1>, k_Max_Bars + 1> BarX;         // [j][s] (in | m)
+    std::array<std::array<double, k_Max_Sections + 1>, k_Max_Bars + 1> BarY;         // [j][s] (in | m)
+    std::array<std::array<int, k_Max_Sections + 1>, k_Max_Bars + 1> i_BarSize;       // [j][s] bar size number or strand size code
+    std::array<int, k_Max_Sections + 1> b_AutoPositionStrands; // strands placed by pattern
+    std::array<int, k_Max_Sections + 1> i_StrandType;          // strand type code 0 to 5
+    std::array<int, k_Max_Sections + 1> i_StrandPattern;       // 0 circle, 1 and 2 square patterns
+    std::array<int, k_Max_Sections + 1> b_StrandsPlaced;       // -1 once the pattern placed the strands
+    std::array<double, k_Max_Sections + 1> InitialPrestressForce;   // (lbs | kN)
+    std::array<double, k_Max_Sections + 1> PrestressLossFraction;   // fraction of loss of prestress
+    std::array<double, k_Max_Sections + 1> StrandFpu;          // ultimate strength of the strands (psi)
+
+    // Elastic (code 11) and elastic-plastic (code 12) sections.
+    std::array<int, k_Max_Sections + 1> i_ElasticShape;        // 1 rectangle .. 6 embedded pole
+    std::array<double, k_Max_Sections + 1> ElasticModulus;     // E (psi | kPa)
+    std::array<double, k_Max_Sections + 1> TopWidth;           // width or (outside) diameter at top (in | m)
+    std::array<double, k_Max_Sections + 1> BottomWidth;        // at bottom (in | m)
+    std::array<double, k_Max_Sections + 1> TopDepth;           // section depth at top (in | m)
+    std::array<double, k_Max_Sections + 1> BottomDepth;        // at bottom (in | m)
+    std::array<double, k_Max_Sections + 1> TopWallThickness;   // shape 3 (in | m)
+    std::array<double, k_Max_Sections + 1> BottomWallThickness;  // shape 3 (in | m)
+    std::array<double, k_Max_Sections + 1> TopArea;            // (in2 | m2)
+    std::array<double, k_Max_Sections + 1> BottomArea;         // (in2 | m2)
+    std::array<double, k_Max_Sections + 1> TopInertia;         // moment of inertia at top (in4 | m4)
+    std::array<double, k_Max_Sections + 1> BottomInertia;      // at bottom (in4 | m4)
+    std::array<double, k_Max_Sections + 1> FlangeWidth;        // shapes 4, 5 (in | m)
+    std::array<double, k_Max_Sections + 1> FlangeThickness;    // shapes 4, 5, as input even in SI
+    std::array<double, k_Max_Sections + 1> WebThickness;       // shapes 4, 5, as input even in SI
+    std::array<double, k_Max_Sections + 1> HoleDiameter;       // shape 6: drilled hole (in | m)
+    std::array<double, k_Max_Sections + 1> PlasticMomentTop;   // code 12 (in-lb | kN-m)
+    std::array<double, k_Max_Sections + 1> PlasticMomentBottom;  // code 12 (in-lb | kN-m)
+
+    // User-defined M-EI tables (code 13): per section s and thrust b, points of moment and EI.
+    std::array<int, k_Max_Sections + 1> i_NumMEIThrusts;       // 0 to 100
+    std::array<std::array<double, k_Max_Sections + 1>, k_Max_MEI_Thrusts + 1> MEIThrust;   // [b][s]
+    std::array<std::array<int, k_Max_Sections + 1>, k_Max_MEI_Thrusts + 1> i_NumMEIPoints;  // [b][s] 0 to 150
+    std::array<std::array<std::array<double, k_Max_Sections + 1>, k_Max_MEI_Thrusts + 1>, k_Max_MEI_Points + 1>
+        MEIMoment;                                            // [p][b][s]
+    std::array<std::array<std::array<double, k_Max_Sections + 1>, k_Max_MEI_Thrusts + 1>, k_Max_MEI_Points + 1>
+        MEIStiffness;                                         // [p][b][s] bending stiffness EI
+
     // Section property table: point 2s-1 is the top and 2s the bottom of section s.
     int NumSectionPoints;                             // 2 x NumSections
     std::array<double, k_Max_Section_Points + 1> XSectionPoint;   // depth along the pile

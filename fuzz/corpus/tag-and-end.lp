@@ -1,0 +1,2 @@
+ORVANE6
+END

@@ -1,0 +1,99 @@
+// Framed messages shared by the section readers of the input data file.
+#include "input/input_errors.h"
+
+#include <cstdio>
+
+#include "engine/errors.h"
+#include "engine/run_files.h"
+#include "model/model.h"
+
+namespace {
+
+constexpr const char* k_End_Of_File_Quote = "(end of the input data file)";
+
+// The unrecognized-line frame with optional problem and solution lines, report first and then
+// the runtime message file, as the reader has always written it.
+void Write_Unrecognized_Frame(const char* line, const char* problem, const char* solution) {
+    for (int pass = 0; pass < 2; ++pass) {
+        void (*write)(const char*) = pass == 0 ? Write_Report_Line : Write_Message_Line;
+        const char* head[] = {"", "", "***** INPUT ERROR *****", "",
+                              "The following line is unrecognized or is out-of-order", "", line,
+                              ""};
+        for (const char* l : head) write(l);
+        if (problem != nullptr) {
+            write(problem);
+            write(solution);
+            write("");
+        }
+        write("");
+    }
+}
+
+}  // namespace
+
+void Write_Report_Lines(std::initializer_list<const char*> lines) {
+    for (const char* l : lines) Write_Report_Line(l);
+}
+
+void Write_Message_Lines(std::initializer_list<const char*> lines) {
+    for (const char* l : lines) Write_Message_Line(l);
+}
+
+void Raise_Unrecognized_Line(const char* line) {
+    Write_Unrecognized_Frame(line, nullptr, nullptr);
+    RaiseError("INP00099", k_Status_Input_Base + 99);
+}
+
+void Raise_Unreadable_Line(const char* line, const char* problem, const char* solution) {
+    Write_Unrecognized_Frame(line, problem, solution);
+    RaiseError("INP00099", k_Status_Input_Base + 99);
+}
+
+void Raise_End_Of_Input(const char* partial_line) {
+    char problem[160];
+    if (partial_line != nullptr) {
+        std::snprintf(problem, sizeof problem,
+                      "Problem:  The input data file ends after line %d, before all values of "
+                      "this data line were read.",
+                      g_Model.i_InputLineNumber);
+    } else {
+        std::snprintf(problem, sizeof problem,
+                      "Problem:  The input data file ends after line %d, before the line END.",
+                      g_Model.i_InputLineNumber);
+    }
+    Raise_Unreadable_Line(partial_line != nullptr ? partial_line : k_End_Of_File_Quote, problem,
+                          "Solution: Complete the input data; its last line must be END.");
+}
+
+void Raise_Input_Error_95(const char* problem, const char* solution) {
+    const char* lines[] = {"", "", "***** Input Data Error No. 95 *****", "", problem, solution,
+                           "", ""};
+    for (const char* l : lines) Write_Message_Line(l);
+    for (const char* l : lines) Write_Report_Line(l);
+    RaiseError("INP00095", k_Status_Input_Base + 95);
+}
+
+void Raise_Count_Out_Of_Range(const char* what, int count, int low, int high) {
+    char problem[k_Name_Length + 128];
+    char solution[k_Name_Length + 128];
+    if (count > high) {
+        std::snprintf(problem, sizeof problem,
+                      "Problem:  The number of %s is %d, more than the limit of %d.", what, count,
+                      high);
+        std::snprintf(solution, sizeof solution, "Solution: Reduce the number of %s to %d or fewer.",
+                      what, high);
+    } else {
+        std::snprintf(problem, sizeof problem,
+                      "Problem:  The number of %s is %d, outside the valid range of %d to %d.",
+                      what, count, low, high);
+        std::snprintf(solution, sizeof solution, "Solution: Give a number of %s from %d to %d.",
+                      what, low, high);
+    }
+    Raise_Input_Error_95(problem, solution);
+}
+
+bool Check_Count(const char* what, int count, int low, int high) {
+    if (count >= low && count <= high) return true;
+    Raise_Count_Out_Of_Range(what, count, low, high);
+    return false;
+}

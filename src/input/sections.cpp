@@ -1,0 +1,247 @@
+// ReadSections: section records, section depths along the pile, PileLength and the section
+// property table. Section lengths stay in feet (US customary) until the one-time conversion after
+// the echo; dimensions are inches or, in SI runs, millimeters stored as meters. The materials and
+// elastic properties are read by section_materials and elastic_sections.
+//
+// SECTIONS: count, then per section: section number, type code, dimension lines (one value per
+// line, by type), then the sub-sections of the type (concrete and rebar, concrete and strands,
+// elastic, elastic-plastic) or, for type 13, the M-EI table.
+#include "input/sections.h"
+
+#include <cstdio>
+
+#include "engine/errors.h"
+#include "engine/run_files.h"
+#include "input/elastic_sections.h"
+#include "input/input_errors.h"
+#include "input/line_reader.h"
+#include "input/section_materials.h"
+#include "input/si_input.h"
+#include "model/model.h"
+
+namespace {
+
+constexpr double k_Quarter_Pi = 0.7853981633974483;       // pi / 4
+constexpr double k_Pi_Over_64 = 0.04908738521234052;      // pi / 64
+constexpr int k_Void_Core_Code = -3;                      // casing with a void core, stored as 3
+
+// One value on its own line.
+bool Read_Real(double& value) {
+    Read_Data_Line({Real_Item(value)});
+    return g_Model.ErrorStatus == 0;
+}
+bool Read_Int(int& value) {
+    Read_Data_Line({Int_Item(value)});
+    return g_Model.ErrorStatus == 0;
+}
+
+// Reads lengths (converted from millimeters in SI runs) one per line into the given fields.
+bool Read_Lengths(std::initializer_list<double*> fields) {
+    for (double* f : fields) {
+        if (!Read_Real(*f)) return false;
+        *f = Input_Length(*f);
+    }
+    return true;
+}
+
+// The M-EI table of a type 13 section: thrust count, then per thrust its value, its point count
+// and per point a moment line and a bending stiffness line. Values are used as input.
+void Read_MEI_Table(int s) {
+    AnalysisModel& m = g_Model;
+    int thrusts = m.i_NumMEIThrusts[s];
+    if (!Read_Int(thrusts)) return;
+    char what[96];
+    std::snprintf(what, sizeof what, "M-EI thrusts of section %d", s);
+    if (!Check_Count(what, thrusts, 0, k_Max_MEI_Thrusts)) return;
+    m.i_NumMEIThrusts[s] = thrusts;
+    for (int b = 1; b <= thrusts; ++b) {
+        if (!Read_Real(m.MEIThrust[b][s])) return;
+        int points = m.i_NumMEIPoints[b][s];
+        if (!Read_Int(points)) return;
+        std::snprintf(what, sizeof what, "M-EI points for thrust %d of section %d", b, s);
+        if (!Check_Count(what, points, 0, k_Max_MEI_Points)) return;
+        m.i_NumMEIPoints[b][s] = points;
+        for (int p = 1; p <= points; ++p) {
+            if (!Read_Real(m.MEIMoment[p][b][s])) return;
+            if (!Read_Real(m.MEIStiffness[p][b][s])) return;
+        }
+    }
+}
+
+// Dimension lines of section s by its input type code.
+void Read_Dimensions(int s, int code) {
+    AnalysisModel& m = g_Model;
+    if (!Read_Real(m.SectionLength[s])) return;
+    double& D = m.SectionDiameter[s];
+    switch (code) {
+        case 0:
+            // The depth of a rectangular pile is kept in the diameter field; its width is D of
+            // the property table.
+            Read_Lengths({&D, &m.SectionWidth[s]});
+            break;
+        case 1:
+        case 5:
+        case 9:
+            Read_Lengths({&D});
+            break;
+        case 2:
+            if (!Read_Lengths({&D, &m.CasingThickness[s]})) return;
+            if (!Read_Real(m.CasingYieldStress[s])) return;
+            Read_Real(m.CasingModulus[s]);
+            break;
+        case 3:
+        case k_Void_Core_Code:
+            if (!Read_Lengths({&D, &m.CasingThickness[s]})) return;
+            if (!Read_Real(m.CasingYieldStress[s])) return;
+            if (!Read_Real(m.CasingModulus[s])) return;
+            if (!Read_Lengths({&m.CoreDiameter[s], &m.CoreThickness[s]})) return;
+            if (!Read_Real(m.CoreYieldStress[s])) return;
+            Read_Real(m.CoreModulus[s]);
+            break;
+        case 4:
+            if (!Read_Lengths({&D, &m.PipeThickness[s]})) return;
+            if (!Read_Real(m.PipeYieldStress[s])) return;
+            Read_Real(m.PipeModulus[s]);
+            break;
+        case 6:
+        case 10:
+            Read_Lengths({&D, &m.VoidDiameter[s]});
+            break;
+        case 7:
+            Read_Lengths({&D, &m.ChamferWidth[s]});
+            break;
+        case 8:
+            Read_Lengths({&D, &m.VoidDiameter[s], &m.ChamferWidth[s]});
+            break;
+        case 13:
+            if (!Read_Lengths({&D})) return;
+            Read_MEI_Table(s);
+            break;
+        default:
+            // Types 11 and 12 take everything from their sub-reader, type 14 its length only.
+            break;
+    }
+}
+
+// Depths of the section's ends, PileLength and the depths of its two table points.
+void Set_Section_Depths(int s) {
+    AnalysisModel& m = g_Model;
+    m.XSectionTop[s] = m.PileLength;
+    m.PileLength += m.SectionLength[s];
+    m.XSectionBottom[s] = m.PileLength;
+    m.XSectionPoint[2 * s - 1] = m.XSectionTop[s];
+    m.XSectionPoint[2 * s] = m.XSectionBottom[s];
+}
+
+// D of the property table for the concrete, pipe and M-EI types; the steel pipe also has its
+// E, A and I there. Elastic types fill their rows in their sub-readers.
+void Set_Table_Properties(int s, int code) {
+    AnalysisModel& m = g_Model;
+    const int top = 2 * s - 1;
+    const int bottom = 2 * s;
+    const double D = code == 0 ? m.SectionWidth[s] : m.SectionDiameter[s];
+    m.SectionPointD[top] = m.SectionPointD[bottom] = D;
+    if (code != 4) return;
+    const double t = m.PipeThickness[s];
+    const double Di = D - 2.0 * t;
+    const double A = k_Quarter_Pi * (D * D - Di * Di);
+    const double I = k_Pi_Over_64 * (D * D * D * D - Di * Di * Di * Di);
+    m.SectionPointA[top] = m.SectionPointA[bottom] = A;
+    m.SectionPointI[top] = m.SectionPointI[bottom] = I;
+    m.SectionPointE[top] = m.SectionPointE[bottom] = m.PipeModulus[s];
+}
+
+bool Is_Section_Code(int code) { return code == k_Void_Core_Code || (code >= 0 && code <= 14); }
+
+// The sub-sections of the type, in their order.
+void Read_Sub_Sections(int s, int code) {
+    switch (code) {
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+        case k_Void_Core_Code:
+            ReadConcrete(s);
+            if (g_Model.ErrorStatus != 0) return;
+            ReadRebar(s);
+            break;
+        case 5:
+        case 6:
+        case 7:
+        case 8:
+        case 9:
+        case 10:
+            ReadConcrete(s);
+            if (g_Model.ErrorStatus != 0) return;
+            ReadStrands(s);
+            break;
+        case 11:
+            ReadElasticSection(s);
+            break;
+        case 12:
+            ReadElasticPlasticSection(s);
+            break;
+        default:
+            break;
+    }
+}
+
+void Read_Section(int s) {
+    AnalysisModel& m = g_Model;
+    char line[128];
+    std::snprintf(line, sizeof line, "Reading section properties for Section %d", s);
+    Write_Message_Line(line);
+    int number = 0;
+    if (!Read_Int(number)) return;
+    if (number != s) {
+        std::snprintf(line, sizeof line, "Expecting section number %d, but section number %d was found",
+                      s, number);
+        Write_Report_Lines({"SECTION DATA OUT-OF-ORDER", line});
+        RaiseError("INP00095", k_Status_Input_Base + 95);
+        return;
+    }
+    int code = m.SectionType[s];
+    if (!Read_Int(code)) return;
+    if (!Is_Section_Code(code)) {
+        char problem[128];
+        char solution[96];
+        std::snprintf(problem, sizeof problem,
+                      "Problem:  Section %d has the section type code %d, outside the valid codes "
+                      "-3 and 0 to 14.",
+                      s, code);
+        std::snprintf(solution, sizeof solution,
+                      "Solution: Give section %d a section type code of -3 or 0 to 14.", s);
+        Raise_Input_Error_95(problem, solution);
+        return;
+    }
+    m.SectionType[s] = code == k_Void_Core_Code ? 3 : code;
+    m.b_FillCoreWithConcrete[s] = code == 3 ? -1 : 0;
+    Read_Dimensions(s, code);
+    if (m.ErrorStatus != 0) return;
+    // A micropile section reads its length only: no depth range, no diameter, no pile length.
+    if (code == 14) return;
+    Set_Section_Depths(s);
+    if (code != 11 && code != 12) Set_Table_Properties(s, code);
+    Read_Sub_Sections(s, code);
+}
+
+}  // namespace
+
+void ReadSections() {
+    AnalysisModel& m = g_Model;
+    int n = m.NumSections;
+    if (!Read_Int(n)) return;
+    m.PileLength = 0.0;
+    if (n <= 0) {
+        m.NumSections = 0;
+        m.NumSectionPoints = 0;
+        return;
+    }
+    if (!Check_Count("pile sections", n, 0, k_Max_Sections)) return;
+    m.NumSections = n;
+    m.NumSectionPoints = 2 * n;
+    for (int s = 1; s <= n; ++s) {
+        Read_Section(s);
+        if (m.ErrorStatus != 0) return;
+    }
+}
