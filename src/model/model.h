@@ -200,7 +200,6 @@ struct AnalysisModel {
     std::array<int, k_Max_Layers + 1> b_BelowRockLayer;   // layer processed below a rock-type layer
     int i_RockLayersAbove;                                // rock-type layers met so far in this pass
     int b_PrintPYMode;                                    // p-y curves printed at requested depths
-    int i_PrintCurveNumber;                               // number of the requested depth being printed
 
     // ---- Pile model: nodes, sections and layers -------------------------------------------
     int NumNodes;                                     // NumIncrements + 1

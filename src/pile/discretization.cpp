@@ -9,19 +9,12 @@
 #include "engine/run_files.h"
 #include "model/model.h"
 #include "pile/section_properties.h"
+#include "solver/lateral_loads.h"
 #include "report/fortran_format.h"
 
 namespace {
 
 using NodeDepths = std::array<double, k_Max_Nodes + 1>;
-
-// The distributed lateral load term of the node at depth x along the pile: the load profile
-// averaged over the node's tributary length. The distributed-load module supplies it
-// (DistributedLoadAtNode); until that module is linked in, no distributed load acts on the pile.
-double Distributed_Load_At_Node(double x) {
-    static_cast<void>(x);
-    return 0.0;
-}
 
 // First node at or below the layer top, N + 1 when every node lies above it.
 int First_Node_At_Or_Below(const NodeDepths& depth, int N, double top) {
@@ -160,8 +153,9 @@ void DiscretizePile() {
     for (int k = 1; k <= N; ++k) {
         m.XNode[k] = (k - 1) * h;
         m.ZNode[k] = m.XNode[k] * cos_batter;
+        m.DistLoad_Node[k] = DistributedLoadAtNode(m.XNode[k]);
         // In an LRFD run each combination fills W_Node from its factored loads instead.
-        if (m.b_UseLRFD == 0) m.W_Node[k] = Distributed_Load_At_Node(m.XNode[k]);
+        if (m.b_UseLRFD == 0) m.W_Node[k] = m.DistLoad_Node[k];
         m.EI_Node[k] = SectionPropertiesAtDepth(m.XNode[k]).EI;
     }
     // (N - 1) h may miss the pile length by a rounding error; the tip node sits exactly at the
@@ -173,8 +167,8 @@ void DiscretizePile() {
     }
     AssignSectionsToNodes(N);
     AssignNodesToLayers(N);
-    // The LRFD distributed loads (LRFD runs) and the soil movement at every node (profiles of
-    // more than one point) follow here; they are formed by the lateral-load modules.
+    SoilMovementAtNodes(N);
+    // The LRFD distributed loads of an LRFD run are formed per combination by the LRFD module.
 }
 
 void AssignSectionsToNodes(int N) {

@@ -135,7 +135,7 @@ void Write_PY_Table_Row(double y, double p, int blanks_before, int blanks_betwee
     EndLine();
 }
 
-void Write_Plot_PY_Depth(double depth, int points, const char* phrase) {
+void Write_Plot_PY_Depth(double depth, int points, const char* phrase, int curve_number) {
     FortranRecord r;   // E15.7, I5, 60X, label, curve number (I0)
     Start_Record(r);
     Append_E(r, depth, 15, 7);
@@ -144,7 +144,7 @@ void Write_Plot_PY_Depth(double depth, int points, const char* phrase) {
     Append_Text(r, "Line 7:  p-y curve depth in ");
     Append_Text(r, phrase);
     Append_Text(r, ", no. p-y points on curve no. ");
-    Append_I(r, g_Model.i_PrintCurveNumber, 0);
+    Append_I(r, curve_number, 0);
     Write_Record(g_Model.PlotFile, r);
 }
 

@@ -52,7 +52,8 @@ void Write_PY_Table_Heading(int p_column, const char* dashes);
 // One tabulated point: blanks, y (WriteNumber 12), blanks, p (WriteNumber 12), line end.
 void Write_PY_Table_Row(double y, double p, int blanks_before, int blanks_between);
 
-// Plot records of a printed curve: "Line 7" (depth, points, phrase, curve number) and
+// Plot records of a printed curve: "Line 7" (depth, points, phrase, the depth's number in the
+// list of requested depths) and
 // "Line 8" (y, p, point number, phrase).
-void Write_Plot_PY_Depth(double depth, int points, const char* phrase);
+void Write_Plot_PY_Depth(double depth, int points, const char* phrase, int curve_number);
 void Write_Plot_PY_Point(double y, double p, int j, const char* phrase);

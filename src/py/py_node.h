@@ -1,0 +1,17 @@
+// The values every criterion gathers for one node before evaluating its curve: depths, pile
+// width, multipliers and the deflection on the curve.
+#pragma once
+
+struct PYNodeValues {
+    double x;         // depth along the pile (normal mode) or the requested depth (print mode)
+    double z;         // vertical soil depth
+    double zg;        // depth below the ground surface, z - XGroundSurface
+    double b;         // pile width at x
+    double pm;        // p-multiplier at x
+    double ym;        // y-multiplier at x
+    double y_prime;   // deflection on the curve without multipliers (normal mode)
+};
+
+// Gathers the values of node k of the current pass; in print mode node k is the k-th requested
+// depth and y_prime is not set (the criterion tabulates its own deflections).
+PYNodeValues Gather_PY_Node(int k);
