@@ -156,8 +156,9 @@ bool Strength_At_Interface(int class_above, int class_below, double above, doubl
         strength = (above + below) / 2.0;
         return true;
     }
-    // Clay on rock and rock on clay weigh the rock half as much as the clay, and the sum is
-    // halved, not divided by three: the stronger side is not allowed to dominate.
+    // Clay on rock and rock on clay: the clay value plus half the rock value, written as twice
+    // the clay plus the rock, halved. It is not a weighted mean (that would divide by three);
+    // the established rule is kept as it is.
     if (class_above == k_Soil_Class_Cohesive && class_below == k_Soil_Class_Rock) {
         strength = (2.0 * above + below) * 0.5;
         return true;
