@@ -14,12 +14,16 @@
 #include "input/reader.h"
 #include "input/warning_catalogue.h"
 #include "model/model.h"
+#include "model/soil_types.h"
 #include "model/units.h"
+#include "pile/discretization.h"
 #include "report/fortran_format.h"
+#include "solver/iteration.h"
 
 namespace {
 
 constexpr const char* k_Format_Tag = "ORVANE6";
+constexpr int k_Elastic_Section_Type = 11;
 
 bool Failed() { return g_Model.ErrorStatus != 0; }
 
@@ -67,20 +71,58 @@ void Write_Plot_Header() {
     Write_Record(m.PlotFile, line2);
 }
 
-// The computation of sections and load cases joins the run here as those subsystems are built.
-// Until then a problem that asks for it ends with a clear runtime error instead of a report that
-// looks complete.
+// What this engine build cannot compute yet. A problem that needs any of it ends with Runtime
+// Error No. 1 naming it, before any computation, rather than with results that look complete
+// but are not. Returns the first such feature, or nullptr.
+const char* Missing_Capability() {
+    const AnalysisModel& m = g_Model;
+    if (m.i_Analysis_Type == 0) return "a problem without its OPTIONS section";
+    if (m.i_Analysis_Type != 3) return "bending stiffness only runs (ComputeEIOnly YES)";
+    if (m.b_UseLRFD != 0) return "LRFD load combinations";
+    if (m.b_ComputeKmatrix != 0) return "the pile-head stiffness matrix";
+    for (int lc = 1; lc <= m.NumLoadCases; ++lc) {
+        if (m.b_LengthStudy[lc] != 0) return "pile-head deflection versus pile length";
+    }
+    if (m.NumSections == 0) return "a pile without pile sections";
+    for (int s = 1; s <= m.NumSections; ++s) {
+        if (m.SectionType[s] != k_Elastic_Section_Type) {
+            return "pile sections with nonlinear bending stiffness (only elastic sections, type 11)";
+        }
+    }
+    for (int L = 1; L <= m.i_Number_of_Layers; ++L) {
+        if (m.i_SoilLayer_py_Type[L] != k_Soil_ElastSG) {
+            return "p-y curves of this soil type (only \"Elast SG\" layers)";
+        }
+    }
+    return nullptr;
+}
+
+// Sections and load cases: discretization, section analysis, the load cases.
 void Compute() {
     const AnalysisModel& m = g_Model;
-    if (m.NumSections == 0 && m.NumLoadCases == 0 && m.NumLrfdCombinations == 0) return;
-    const char* lines[] = {
-        "", "**** Runtime Error No. 1 ****", "",
-        "Problem:  This engine build cannot yet analyse pile sections or load cases.",
-        "Solution: Use an engine build that includes the section analysis and the lateral solution.",
-        ""};
-    for (const char* l : lines) Write_Message_Line(l);
-    for (const char* l : lines) Write_Report_Line(l);
-    RaiseError("RUN00001", k_Status_Runtime_Base + 1);
+    // A problem with neither sections nor load cases has nothing to compute.
+    if (m.NumSections == 0 && m.NumLoadCases == 0 && m.b_UseLRFD == 0 && m.i_Analysis_Type != 2) {
+        return;
+    }
+    const char* missing = Missing_Capability();
+    if (missing != nullptr) {
+        FortranRecord what;
+        Start_Record(what);
+        Append_Text(what, "Problem:  This engine build cannot yet compute ");
+        Append_Text(what, missing);
+        Append_Text(what, ".");
+        const char* lines[] = {
+            "", "**** Runtime Error No. 1 ****", "", what.text.data(),
+            "Solution: Use an engine build that includes it, or leave it out of the problem.", ""};
+        for (const char* l : lines) Write_Message_Line(l);
+        for (const char* l : lines) Write_Report_Line(l);
+        RaiseError("RUN00001", k_Status_Runtime_Base + 1);
+        return;
+    }
+    Derive_Layer_Tops();
+    DiscretizePile();
+    if (m.ErrorStatus != 0 || m.NumLoadCases == 0) return;
+    RunLoadCases();
 }
 
 // Closing lines, warning summary, closing of the files.

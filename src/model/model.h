@@ -80,6 +80,7 @@ struct AnalysisModel {
 
     // ---- Pile and sections -------------------------------------------------------------
     double PileLength;                                // total pile length, sum of section lengths (in | m)
+    double rd_InputPileLength;                        // PileLength as input, restored for every load case
     double XGroundSurface;                            // depth of the ground surface below the pile head
     int NumSections;                                  // pile sections, 0 to 20
     std::array<int, k_Max_Sections + 1> SectionType;          // section type code (-3 stored as 3)

@@ -1,0 +1,231 @@
+// Load-case loop and nonlinear iteration.
+#include "solver/iteration.h"
+
+#include <cmath>
+
+#include "engine/errors.h"
+#include "engine/run_files.h"
+#include "model/model.h"
+#include "model/units.h"
+#include "pile/discretization.h"
+#include "py/dispatch.h"
+#include "py/output_depths.h"
+#include "report/fortran_format.h"
+#include "report/load_case_results.h"
+#include "solver/beam_column.h"
+#include "solver/bending_stiffness.h"
+#include "solver/convergence_report.h"
+#include "solver/node_response.h"
+
+namespace {
+
+constexpr double k_Initial_Soil_Modulus = 50000.0;   // before the first p-y evaluation
+constexpr int k_Minimum_Solutions = 6;               // convergence is accepted from the sixth on
+constexpr int k_Excess_Check_From = 11;              // excess deflection is an error from here on
+constexpr int k_Nonlinear_Analysis = 3;              // analysis types from here use M-EI tables
+
+// Head values of load case lc: the two loads go to the quantities its type prescribes.
+void Set_Head_Conditions(int lc) {
+    AnalysisModel& m = g_Model;
+    const int type = m.LoadType[lc];
+    const double load1 = m.Load1[lc];
+    const double load2 = m.Load2[lc];
+    m.i_HeadLoadType = type;
+    m.HeadShear = m.HeadMoment = m.HeadSlope = m.HeadRotStiffness = m.HeadDeflection = 0.0;
+    switch (type) {
+        case 1: m.HeadShear = load1; m.HeadMoment = load2; break;
+        case 2: m.HeadShear = load1; m.HeadSlope = load2; break;
+        case 3: m.HeadShear = load1; m.HeadRotStiffness = load2; break;
+        case 4: m.HeadDeflection = load1; m.HeadMoment = load2; break;
+        case 5: m.HeadDeflection = load1; m.HeadSlope = load2; break;
+        default: break;
+    }
+    m.AxialThrust = m.AxialThrustLoad[lc];
+    m.TipShear = 0.0;
+}
+
+// Deflections of the last case are not carried over; the soil starts stiff below the ground.
+void Reset_Case_State() {
+    AnalysisModel& m = g_Model;
+    for (int k = -1; k <= m.NumNodes + 1; ++k) Y_Node(k) = 0.0;
+    for (int k = 1; k <= m.NumNodes; ++k) {
+        m.Es_Node[k] = m.ZNode[k] >= m.XGroundSurface ? k_Initial_Soil_Modulus : 0.0;
+        m.BeyondCurveFlag[k] = 0;
+    }
+    m.b_BeyondCurve = 0;
+}
+
+// "Analysis Case lc, Iteration it, Y(top) = ..." to the runtime message file, and in the last
+// five allowed iterations its twin to the report.
+void Write_Progress(int lc, int it) {
+    const AnalysisModel& m = g_Model;
+    FortranRecord r;
+    Start_Record(r);
+    Append_Text(r, "Analysis Case ");
+    Append_I(r, lc, 0);
+    Append_Text(r, ",");
+    Tab_To(r, 20);
+    Append_Text(r, "Iteration ");
+    Append_I(r, it, 0);
+    Append_Text(r, ",");
+    Tab_To(r, 36);
+    Append_Text(r, "Y(top) =");
+    Append_E(r, Y_Node(1), 12, 4);
+    Append_Text(r, ", dYmax =");
+    Append_E(r, m.DYMax, 12, 4);
+    Append_Text(r, ", Delta dYmax =");
+    Append_E(r, m.DeltaDYMax, 12, 4);
+    Write_Message_Line(r.text.data());
+    if (it > m.MaxIterations - 5) {
+        FortranRecord t;
+        Start_Record(t);
+        Append_Text(t, "For Analysis Case ");
+        Append_I(t, lc, 0);
+        Append_Text(t, ", Iteration ");
+        Append_I(t, it, 0);
+        Append_Text(t, ",");
+        Tab_To(t, 37);
+        Append_Text(t, " Y(top) =");
+        Append_E(t, Y_Node(1), 12, 4);
+        Append_Text(t, ", dYmax =");
+        Append_E(t, m.DYMax, 12, 4);
+        Append_Text(t, ", Delta dYmax =");
+        Append_E(t, m.DeltaDYMax, 12, 4);
+        Write_Report_Line(t.text.data());
+    }
+}
+
+// Runtime Error No. 28: the solution holds a value that is not a number.
+bool Raise_If_Not_A_Number(int it) {
+    const AnalysisModel& m = g_Model;
+    const bool top_nan = std::isnan(Y_Node(1));
+    if (!top_nan && !std::isnan(m.DYMax)) return false;
+    FortranRecord r;
+    Start_Record(r);
+    Append_Text(r, top_nan ? "Top deflection is Not-A-Number after iteration "
+                           : "Maximum change in deflection is Not-A-Number after iteration ");
+    Append_I(r, it, 0);
+    Write_Report_Line("**** Runtime Error No. 28 ****");
+    Write_Report_Line("");
+    Write_Report_Line(r.text.data());
+    Set_Error_Status(k_Status_Runtime_Base + 28);
+    return true;
+}
+
+// One pass of the p-y criteria over the layers; in the first iteration every layer, with or
+// without nodes, is also checked for being too thin to hold a node.
+void Update_Soil_Moduli(bool first_iteration) {
+    AnalysisModel& m = g_Model;
+    m.i_RockLayersAbove = 0;
+    for (int L = 1; L <= m.i_Number_of_Layers; ++L) {
+        if (m.i_TopNodeInLayer[L] != 0) {
+            UpdateLayerSoilModuli(L);
+            if (m.ErrorStatus != 0) return;
+            Update_Rock_Layer_Bookkeeping(L);
+        }
+        if (first_iteration) {
+            CheckLayerHasNode(L);
+            if (m.ErrorStatus != 0) return;
+        }
+    }
+}
+
+bool Uses_Nonlinear_Stiffness() { return g_Model.i_Analysis_Type >= k_Nonlinear_Analysis; }
+
+}  // namespace
+
+int SolveLoadCase(int lc) {
+    AnalysisModel& m = g_Model;
+    m.PileLength = m.rd_InputPileLength;
+    DiscretizePile();
+    if (m.ErrorStatus != 0) return 0;
+    FortranRecord line;
+    Start_Record(line);
+    Append_Text(line, "Computing lateral response of pile for load number ");
+    Append_I(line, lc, 0);
+    Write_Message_Line(line.text.data());
+
+    m.i_CurrentLoadCase = lc;
+    Reset_Case_State();
+    Set_Head_Conditions(lc);
+    const double Qk = Thrust_In_Table_Units(m.AxialThrust);
+    const int t = Thrust_Index(Qk);
+    if (Uses_Nonlinear_Stiffness()) UpdateBendingStiffness(t, Qk);
+
+    int it = 1;
+    for (; it <= m.MaxIterations; ++it) {
+        Reset_Response_Maxima();
+        SolvePile(it);
+        if (m.ErrorStatus != 0) return it;
+        if (Raise_If_Not_A_Number(it)) return it;
+        Write_Progress(lc, it);
+        const double change = std::fabs(m.DYMax);
+        if (change <= m.ConvergenceTolerance) {
+            if (it >= k_Minimum_Solutions) return it;
+        } else if (it >= k_Excess_Check_From && std::fabs(Y_Node(1)) >= m.MaxAllowableDeflection) {
+            Write_Excess_Deflection_Error(Y_Node(1), m.MaxAllowableDeflection);
+            RaiseError("RUN00009", k_Status_Runtime_Base + 9);
+            return it;
+        }
+        Update_Soil_Moduli(it == 1);
+        if (m.ErrorStatus != 0) return it;
+        if (Uses_Nonlinear_Stiffness()) UpdateBendingStiffness(t, Qk);
+    }
+    Write_Non_Convergence_Report(m.MaxIterations, m.DYMax, m.DeltaDYMax, m.ConvergenceTolerance);
+    RaiseError("RUN00010", k_Status_Runtime_Base + 10);
+    return m.MaxIterations;
+}
+
+void RunLoadCases() {
+    AnalysisModel& m = g_Model;
+    m.rd_InputPileLength = m.PileLength;
+    // The request for curves at output depths is served once, after the first case converged.
+    const int print_py = m.b_PrintPYCurves;
+    m.b_PrintPYCurves = 0;
+    for (int lc = 1; lc <= m.NumLoadCases; ++lc) {
+        const int iterations = SolveLoadCase(lc);
+        // A displacement-and-moment case that did not converge is still reported.
+        const bool report_failed_case = m.ErrorStatus == k_Status_Runtime_Base + 10 && m.LoadType[lc] == 4;
+        if (m.ErrorStatus != 0 && !report_failed_case) return;
+        if (!report_failed_case) {
+            FortranRecord line;
+            Start_Record(line);
+            Append_Text(line, "The convergence criteria have been met for load case ");
+            Append_I(line, lc, 0);
+            Write_Message_Line(line.text.data());
+        }
+        if (lc == 1 && m.ErrorStatus == 0) {
+            m.b_PrintPYCurves = print_py;
+            if (print_py != 0) {
+                m.b_PrintPYMode = -1;
+                PrintPYCurvesAtDepths();
+                m.b_PrintPYMode = 0;
+                if (m.ErrorStatus != 0) return;
+            } else {
+                FortranRecord line6;   // I5, 75X, label: no curves requested
+                Start_Record(line6);
+                Append_I(line6, 0, 5);
+                Append_X(line6, 75);
+                Append_Text(line6, "Line 6 : number of output p-y curves");
+                Write_Record(m.PlotFile, line6);
+            }
+            m.b_PrintPYCurves = 0;
+        }
+        Clear_Section_Maxima(lc);
+        WriteLoadCaseResults(lc, iterations);
+        if (m.ErrorStatus != 0) return;
+        FortranRecord line11;   // I5, 75X, label: no length study for this case
+        Start_Record(line11);
+        Append_I(line11, 0, 5);
+        Append_X(line11, 75);
+        Append_Text(line11, "Line 11: Num. points on Ytop vs. Length curve for load case ");
+        Append_I(line11, lc, 0);
+        Write_Record(m.PlotFile, line11);
+        FortranRecord done;
+        Start_Record(done);
+        Append_Text(done, "Completed Analysis ");
+        Append_I(done, lc, 0);
+        Write_Message_Line(done.text.data());
+        Write_Message_Line("");
+    }
+}
