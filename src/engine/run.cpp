@@ -90,8 +90,13 @@ const char* Missing_Capability() {
         }
     }
     for (int L = 1; L <= m.i_Number_of_Layers; ++L) {
-        if (m.i_SoilLayer_py_Type[L] != k_Soil_ElastSG) {
-            return "p-y curves of this soil type (only \"Elast SG\" layers)";
+        switch (m.i_SoilLayer_py_Type[L]) {
+            case k_Soil_SoftClay: case k_Soil_SoftClyJ: case k_Soil_Sand: case k_Soil_APISand:
+            case k_Soil_ElastSG:
+                break;
+            default:
+                return "p-y curves of this soil type (only \"SoftClay\", \"SoftClyJ\", "
+                       "\"Sand    \", \"API Sand\" and \"Elast SG\" layers)";
         }
     }
     return nullptr;

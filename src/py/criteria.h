@@ -3,4 +3,8 @@
 // or prints its curves at the requested depths in print mode.
 #pragma once
 
+void PY_SoftClay(int L);
+void PY_SoftClayJ(int L);
+void PY_Sand(int L);
+void PY_APISand(int L);
 void PY_ElasticSubgrade(int L);

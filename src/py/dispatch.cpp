@@ -9,6 +9,10 @@
 
 void UpdateLayerSoilModuli(int L) {
     switch (g_Model.i_SoilLayer_py_Type[L]) {
+        case k_Soil_SoftClay: PY_SoftClay(L); break;
+        case k_Soil_SoftClyJ: PY_SoftClayJ(L); break;
+        case k_Soil_Sand: PY_Sand(L); break;
+        case k_Soil_APISand: PY_APISand(L); break;
         case k_Soil_ElastSG: PY_ElasticSubgrade(L); break;
         default: break;   // no criterion for this soil type: the moduli stay as they are
     }

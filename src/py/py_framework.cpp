@@ -2,6 +2,7 @@
 #include "py/py_framework.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "model/model.h"
 #include "model/units.h"
@@ -13,6 +14,7 @@ constexpr double k_Quarter_Pi = 0.7853981633974483;
 constexpr double k_Cos_Quarter_Pi = 0.7071067690849304;   // cos(pi/4) (s)
 constexpr double k_Level = 1e-20;                         // |angle| or |y| below this is zero
 constexpr int k_Equals_Column = 56;                       // "= " of every label line starts here
+constexpr double k_Pi = 3.141592653589793;
 
 }  // namespace
 
@@ -80,11 +82,13 @@ void Write_PY_Real_Line(const char* label, double value, int w, int d, const cha
     Write_PY_Record(r);
 }
 
-void Write_PY_Layer_And_Depths(int L, double depth) {
+void Write_PY_Layer_And_Depths(int L, double depth) { Write_PY_Layer_And_Depths(L, depth, 10); }
+
+void Write_PY_Layer_And_Depths(int L, double depth, int layer_width) {
     const AnalysisModel& m = g_Model;
     FortranRecord r;
     Start_PY_Label_Line(r, "Soil Layer Number");
-    Append_I(r, L, 10);
+    Append_I(r, L, layer_width);
     Write_PY_Record(r);
     // Depths are printed in feet in US customary runs, as stored otherwise.
     const bool feet = m.IUNITS == k_Units_US;
@@ -93,6 +97,13 @@ void Write_PY_Layer_And_Depths(int L, double depth) {
     Write_PY_Real_Line("Depth below pile head", depth * scale, 12, 3, unit);
     Write_PY_Real_Line("Depth below ground surface", (depth - m.XGroundSurface) * scale, 12, 3,
                        unit);
+}
+
+void Write_PY_Slope_Lines(const char* batter_label) {
+    const AnalysisModel& m = g_Model;
+    Write_PY_Real_Line("Ground Slope Angle", m.GroundSlope * 180.0 / k_Pi, 12, 3, "degrees");
+    Write_PY_Real_Line(batter_label, m.PileBatter * 180.0 / k_Pi, 12, 3, "degrees");
+    Write_PY_Real_Line("Effective Slope", m.EffectiveSlope * 180.0 / k_Pi, 12, 3, "degrees");
 }
 
 void Write_PY_Multipliers(double pm, double ym) {
@@ -136,14 +147,19 @@ void Write_PY_Table_Row(double y, double p, int blanks_before, int blanks_betwee
 }
 
 void Write_Plot_PY_Depth(double depth, int points, const char* phrase, int curve_number) {
+    char label[160];
+    std::snprintf(label, sizeof label, "Line 7:  p-y curve depth in %s, no. p-y points on curve no. ",
+                  phrase);
+    Write_Plot_PY_Depth_Label(depth, points, label, curve_number);
+}
+
+void Write_Plot_PY_Depth_Label(double depth, int points, const char* label, int curve_number) {
     FortranRecord r;   // E15.7, I5, 60X, label, curve number (I0)
     Start_Record(r);
     Append_E(r, depth, 15, 7);
     Append_I(r, points, 5);
     Append_X(r, 60);
-    Append_Text(r, "Line 7:  p-y curve depth in ");
-    Append_Text(r, phrase);
-    Append_Text(r, ", no. p-y points on curve no. ");
+    Append_Text(r, label);
     Append_I(r, curve_number, 0);
     Write_Record(g_Model.PlotFile, r);
 }

@@ -34,8 +34,13 @@ void Write_PY_Record(const FortranRecord& record);
 // "label = value unit" with the value in Fw.d (unit may be null).
 void Write_PY_Real_Line(const char* label, double value, int w, int d, const char* unit);
 
-// "Soil Layer Number" (I10) and the two depth lines (F12.3; feet in US customary runs).
+// "Soil Layer Number" (I10, or Iw) and the two depth lines (F12.3; feet in US customary runs).
 void Write_PY_Layer_And_Depths(int L, double depth);
+void Write_PY_Layer_And_Depths(int L, double depth, int layer_width);
+
+// The three angle lines of the sloping-ground criteria: "Ground Slope Angle", the batter line
+// (its label differs between criteria) and "Effective Slope", in degrees (F12.3).
+void Write_PY_Slope_Lines(const char* batter_label);
 
 // "p-multiplier" and "y-multiplier" (F12.5), then an empty line.
 void Write_PY_Multipliers(double pm, double ym);
@@ -56,4 +61,6 @@ void Write_PY_Table_Row(double y, double p, int blanks_before, int blanks_betwee
 // list of requested depths) and
 // "Line 8" (y, p, point number, phrase).
 void Write_Plot_PY_Depth(double depth, int points, const char* phrase, int curve_number);
+// "Line 7" with the whole label text given (for the criteria whose label words differ).
+void Write_Plot_PY_Depth_Label(double depth, int points, const char* label, int curve_number);
 void Write_Plot_PY_Point(double y, double p, int j, const char* phrase);

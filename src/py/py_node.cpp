@@ -19,6 +19,22 @@ PYNodeValues Gather_PY_Node(int k) {
     if (m.b_PrintPYMode == 0) {
         // The spring acts on the pile's deflection relative to the moving soil.
         v.y_prime = std::fabs(Y_Node(k) - m.SoilMovement_Node[k]) / v.ym;
+        v.ys = Y_Node(k);
+    } else {
+        // Print mode runs right after the first load case converged and replaces only XNode by
+        // the requested depths: Y_Node and ZNode still hold that case's pile nodes.
+        v.ys = Deflection_At_Vertical_Depth(v.z);
     }
     return v;
+}
+
+double Deflection_At_Vertical_Depth(double z) {
+    const AnalysisModel& m = g_Model;
+    const int N = m.NumNodes;
+    if (N < 2) return Y_Node(1);
+    int i = 2;
+    while (i < N && z > m.ZNode[i]) ++i;
+    const double dz = m.ZNode[i] - m.ZNode[i - 1];
+    if (dz == 0.0) return Y_Node(i);
+    return Y_Node(i - 1) + (z - m.ZNode[i - 1]) * (Y_Node(i) - Y_Node(i - 1)) / dz;
 }

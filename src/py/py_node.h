@@ -10,8 +10,14 @@ struct PYNodeValues {
     double pm;        // p-multiplier at x
     double ym;        // y-multiplier at x
     double y_prime;   // deflection on the curve without multipliers (normal mode)
+    double ys;        // signed pile deflection, for the side on which sloping ground lies
 };
 
+// Signed deflection of the pile at vertical depth z, linear between the two nodes whose ZNode
+// values bracket z (nodes 1 and 2 above node 2). Reads Y_Node and ZNode of the pile's own nodes.
+double Deflection_At_Vertical_Depth(double z);
+
 // Gathers the values of node k of the current pass; in print mode node k is the k-th requested
-// depth and y_prime is not set (the criterion tabulates its own deflections).
+// depth, y_prime is not set (the criterion tabulates its own deflections) and ys is the
+// deflection of the first load case interpolated at that depth.
 PYNodeValues Gather_PY_Node(int k);

@@ -1,0 +1,321 @@
+// API sand p-y criterion ("API Sand"): PY_APISand sets Es_Node for the nodes of one layer from
+// the hyperbolic-tangent curve of the API recommendations, keeps the layer's integral of the
+// resistance at 3 b / 80 for the layers below, or prints the curve block in print mode. Shared
+// sand laws are in py/sand_resistance.
+#include "py/api_sand.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/errors.h"
+#include "engine/run_files.h"
+#include "model/model.h"
+#include "model/units.h"
+#include "pile/soil_profile.h"
+#include "py/criteria.h"
+#include "py/equivalent_depth.h"
+#include "py/py_framework.h"
+#include "py/py_node.h"
+#include "report/fortran_format.h"
+#include "report/number_writer.h"
+
+namespace {
+
+constexpr double k_Pi = 3.141592653589793;
+constexpr double k_Pi_Over_16 = 0.19634954084936207;
+constexpr double k_K0 = 0.4000000059604645;          // 0.4 (s)
+constexpr double k_Cyclic_A = 0.8999999761581421;    // 0.9 (s)
+constexpr double k_A_Slope = 0.800000011920929;      // 0.8 (s)
+constexpr double k_Zero_Angle = 1e-10;               // radians
+constexpr double k_Zero_Radicand = 1e-10;
+constexpr double k_Direction = 1e-14;
+constexpr double k_Positive_Factor = 1e-20;
+constexpr double k_Vanishing_Factor = 1e-10;
+constexpr double k_Surface = 1e-10;                  // zu below this: at the ground surface
+constexpr double k_Tiny_Deflection = 1e-14;
+constexpr double k_Above_Head = -9.999999747378752e-06;   // -1e-5 (s)
+constexpr double k_US_Surface_Step = 0.05000000074505806;     // 0.05 (s) in
+constexpr double k_SI_Surface_Step = 0.0012700000079348683;   // 0.00127 (s) m
+constexpr double k_Lowest_Angle = 20.0;
+constexpr double k_Highest_Angle = 48.0;
+constexpr int k_Print_Points = 17;
+constexpr const char* k_Phrase = "API sand";
+
+struct ApiSandNode {
+    double phi_degrees;
+    double gamma;
+    double k;                 // subgrade modulus after the default
+    bool default_k;
+    double zu;
+    double A;
+    ApiSandCoefficients C;    // for the report
+    ApiSandResistance R;
+};
+
+// ---- Messages --------------------------------------------------------------------------
+
+void Raise_Input_Error(int number) {
+    char code[9];
+    Make_Error_Code_Text(true, number, code);
+    RaiseError(code, k_Status_Input_Base + number);
+}
+
+void Write_Both(const char* const* lines, int count) {
+    for (int i = 0; i < count; ++i) Write_Message_Line(lines[i]);
+    for (int i = 0; i < count; ++i) Write_Report_Line(lines[i]);
+}
+
+// Input Data Error No. 1: zero friction angle below the layer's first node.
+void Raise_Zero_Friction_Angle(int L) {
+    FortranRecord layer;
+    Start_Record(layer);
+    Append_Text(layer, "curve using the API sand criteria for layer ");
+    Append_I(layer, L, 0);
+    Append_Text(layer, ".");
+    const char* lines[] = {
+        "**** Input Data Error No. 1 ****", "",
+        "An error was detected in the input data when computing a p-y.", layer.text.data(), "",
+        "Problem:  A zero was input for the friction angle for sand.", "",
+        "Solution:  Check the friction angle values and revise the ",
+        "data to correct this problem.", ""};
+    Write_Both(lines, static_cast<int>(sizeof lines / sizeof lines[0]));
+    Raise_Input_Error(1);
+}
+
+// Input Data Error No. 2: the ground of the first layer slopes more steeply than the sand's
+// friction angle.
+void Raise_Slope_Too_Steep(int L) {
+    FortranRecord layer;
+    Start_Record(layer);
+    Append_Text(layer, "curve using the API criteria for sand for layer ");
+    Append_I(layer, L, 0);
+    Append_Text(layer, ".");
+    const char* lines[] = {
+        "**** Input Data Error No. 2 ****", "",
+        "An error was detected in the input data when computing a p-y.", layer.text.data(), "",
+        "Problem:  The angle of the ground slope can not be greater ",
+        "than the internal friction angle of the sand.", "",
+        "Solution:  Set the value for slope angle to be less than ", "the angle of friction."};
+    Write_Both(lines, static_cast<int>(sizeof lines / sizeof lines[0]));
+    Raise_Input_Error(2);
+}
+
+// ---- Resistance ------------------------------------------------------------------------
+
+// Ultimate resistance Pu on sloping ground (theta > 0), with the report's Pus (wedge), Pud
+// (flow) and coefficients. Raises Input Data Error No. 2 for a too steep slope in layer 1.
+void Sloping_Resistance(int L, ApiSandNode& n, const SandAngles& a, double b, double ys) {
+    const double ES = g_Model.EffectiveSlope;
+    const double theta = std::fabs(ES);
+    if (L == 1 && Slope_Radicand(a.phi, theta) < k_Zero_Radicand) {
+        Raise_Slope_Too_Steep(L);
+        return;
+    }
+    const double Ka_slope = Sloping_Active_Coefficient(a.phi, theta);
+    ApiSandResistance& R = n.R;
+    R.Pus = Sand_Wedge_Level(n.gamma, n.zu, b, a, Ka_slope);
+    const double t = std::tan(theta) * std::tan(a.beta);
+    const double f = Api_Sand_Direction_Factor(ys, ES, t);
+    if (f > k_Positive_Factor) R.Pus = Sand_Wedge_Sloping(n.gamma, n.zu, b, a, Ka_slope, t, f);
+    R.Pud = Sand_Flow(n.gamma, n.zu, b, a);
+    // a wedge that cannot form on steep falling ground leaves the flow resistance
+    if (f <= k_Vanishing_Factor) R.Pus = R.Pud;
+    R.Pu = std::min(R.Pus, R.Pud);
+    n.C = Api_Sand_Coefficients(a, Ka_slope);
+}
+
+// ---- Printed block ---------------------------------------------------------------------
+
+void Write_Force_Line(const char* label, double value) {
+    FortranRecord r;
+    Start_PY_Label_Line(r, label);
+    Append_F(r, value, 12, 3);
+    Append_Text(r, " ");
+    Append_Force_Per_Length_Label(r);
+    Write_PY_Record(r);
+}
+
+void Print_Api_Sand_Parameters(int L, const PYNodeValues& v, const ApiSandNode& n) {
+    const AnalysisModel& m = g_Model;
+    WriteLine("");
+    WriteLine("");
+    WriteLine(m.b_Cyclic != 0 ? "p-y Curve Computed Using API Sand Criteria for Cyclic Loading"
+                              : "p-y Curve Computed Using API Sand Criteria for Static Loading");
+    WriteLine("");
+    Write_PY_Layer_And_Depths(L, v.z, 12);
+    Write_PY_Slope_Lines("Pile Batter");
+    Write_PY_Real_Line("Equivalent Depth (see note)", n.zu, 12, 3, m.LabelLength);
+    Write_PY_Real_Line("Diameter", v.b, 12, 3, m.LabelLength);
+    Write_PY_Real_Line("Friction Angle phi", n.phi_degrees, 12, 3, "deg.");
+    Write_PY_Real_Line("Avg. Eff. Unit Weight", n.gamma, 12, 5, m.LabelUnitWeight);
+    if (m.IUNITS == k_Units_US) Write_PY_Real_Line("Avg. Eff. Unit Weight", n.gamma * 1728.0, 12, 5, "pcf");
+    Write_PY_Real_Line("A", n.A, 12, 5, nullptr);
+    Write_PY_Real_Line("k", n.k, 12, 3, m.LabelSubgradeModulus);
+    Write_PY_Real_Line("C1", n.C.C1, 12, 5, nullptr);
+    Write_PY_Real_Line("C2", n.C.C2, 12, 5, nullptr);
+    Write_PY_Real_Line("C3", n.C.C3, 12, 5, nullptr);
+    Write_Force_Line("Pus", n.R.Pus);
+    Write_Force_Line("Pud", n.R.Pud);
+    Write_Force_Line("Pu", n.R.Pu);
+    Write_PY_Multipliers(v.pm, v.ym);
+    if (m.i_RockLayersAbove > 0) {
+        WriteLine("This layer is below one or more layers of rock.  In this case, the ");
+        WriteLine("layering correction is not used and the true depth below the ground ");
+        WriteLine("surface is used when computing the p-y curve.  ");
+    } else {
+        WriteLine("This p-y curve is computed using the equivalent depth.");
+    }
+}
+
+// Heading and 17 points evenly spaced up to where the tangent reaches tanh(pi).
+void Print_Api_Sand_Table(int k, const PYNodeValues& v, const ApiSandNode& n) {
+    const AnalysisModel& m = g_Model;
+    WriteLine("");
+    FortranRecord heading;
+    Start_Record(heading);
+    Append_Text(heading, "        y, ");
+    Append_Trimmed(heading, m.LabelLength);
+    Append_Text(heading, "             p, ");
+    Append_Force_Per_Length_Label(heading);
+    Write_PY_Record(heading);
+    WriteLine("----------------    -----------------");
+    Write_Plot_PY_Depth(m.XNode[k], k_Print_Points, k_Phrase, k);
+    const double kz = n.k * n.zu;
+    double step = m.IUNITS == k_Units_SI ? k_SI_Surface_Step : k_US_Surface_Step;
+    if (kz != 0.0) step = k_Pi_Over_16 * n.A * n.R.Pu / kz;
+    for (int j = 1; j <= k_Print_Points; ++j) {
+        const double y_prime = (j - 1) * step;
+        const double y = v.ym * y_prime;
+        const double p = v.pm * Api_Sand_P(n.A, n.R.Pu, n.k, n.zu, y_prime);
+        FortranRecord row;   // F15.4, F17.3
+        Start_Record(row);
+        Append_F(row, y, 15, 4);
+        Append_F(row, p, 17, 3);
+        Write_PY_Record(row);
+        Write_Plot_PY_Point(y, p, j, k_Phrase);
+    }
+    if (n.default_k) {
+        WriteLine("");
+        WriteLine("The above p-y curve was computed using the internal default value of k.");
+        WriteLine("");
+    }
+}
+
+// ---- The criterion ---------------------------------------------------------------------
+
+void Add_To_Layer_Integral(int L, int k, double p80, double p80_prev) {
+    AnalysisModel& m = g_Model;
+    if (k > m.i_TopNodeInLayer[L]) m.Fu_Layer[L] += (p80_prev + p80) * m.IncrementLength / 2.0;
+    if (k == m.i_BottomNodeInLayer[L]) m.Fu_Layer[L] += p80 * (m.XLayerBottom[L] - m.XNode[k]);
+    if (L == 1 && m.XGroundSurface < k_Above_Head) {
+        m.Fu_Layer[1] = p80 * 0.5 * (m.XLayerBottom[1] - m.XLayerTop[1]);
+    }
+}
+
+}  // namespace
+
+ApiSandCoefficients Api_Sand_Coefficients(const SandAngles& a, double Ka) {
+    const double tb = std::tan(a.beta), ta = std::tan(a.alpha), tp = std::tan(a.phi);
+    ApiSandCoefficients C{};
+    C.C1 = tb * (tb * tb * ta + a.K0 * (tp * std::sin(a.beta) * (1.0 / std::cos(a.alpha) + 1.0) - ta));
+    C.C2 = a.Kp - Ka;
+    C.C3 = std::pow(tb, 4) * (a.Kp + a.K0 * tp) - Ka;
+    return C;
+}
+
+ApiSandResistance Api_Sand_Level_Resistance(const ApiSandCoefficients& C, double gamma, double zu,
+                                            double zg, double b) {
+    ApiSandResistance r{};
+    r.Pus = (C.C1 * zu + C.C2 * b) * gamma * zu;
+    r.Pud = C.C3 * b * gamma * zg;
+    r.Pu = std::min(r.Pus, r.Pud);
+    return r;
+}
+
+double Api_Sand_Direction_Factor(double yd, double ES, double t) {
+    const bool rising_slope = ES > k_Direction;
+    if (yd > k_Direction) return rising_slope ? 1.0 + t : 1.0 - t;
+    if (yd < -k_Direction) return rising_slope ? 1.0 - t : 1.0 + t;
+    // No side to push toward: the smaller resistance, as at zero deflection on a positive slope.
+    return 1.0 + t;
+}
+
+double Api_Sand_A(double zu, double b, bool cyclic) {
+    if (cyclic) return k_Cyclic_A;
+    return std::max(3.0 - k_A_Slope * zu / b, k_Cyclic_A);
+}
+
+double Api_Sand_P(double A, double Pu, double k, double zu, double y) {
+    if (zu < k_Surface) return 0.0;
+    return A * Pu * std::tanh(k * zu * y / (A * Pu));
+}
+
+void PY_APISand(int L) {
+    AnalysisModel& m = g_Model;
+    const int top = m.i_TopNodeInLayer[L];
+    const int bottom = m.i_BottomNodeInLayer[L];
+    const bool print = m.b_PrintPYMode != 0;
+    const bool cyclic = m.b_Cyclic != 0;
+    const double theta = std::fabs(m.EffectiveSlope);
+    double p80_prev = 0.0;
+    for (int k = top; k <= bottom; ++k) {
+        if (!print && k == top) m.Fu_Layer[L] = 0.0;
+        // node values and soil properties
+        const PYNodeValues v = Gather_PY_Node(k);
+        if (m.ErrorStatus != 0) return;
+        ApiSandNode n{};
+        n.gamma = AverageUnitWeightAbove(v.z);
+        if (m.ErrorStatus != 0) return;
+        n.phi_degrees = FrictionAngleAtDepth(v.z);
+        if (m.ErrorStatus != 0) return;
+        const double phi = n.phi_degrees * k_Pi / 180.0;
+        if (n.phi_degrees < k_Lowest_Angle || n.phi_degrees > k_Highest_Angle) RecordWarning(-303);
+        n.k = Layer_Sand_K(L, v.z);
+        n.default_k = n.k < 0.0;
+        // a zero friction angle is tolerated at the layer's first node only
+        if (k > top && phi < k_Zero_Angle) {
+            Raise_Zero_Friction_Angle(L);
+            return;
+        }
+        const SandAngles a = Sand_Angles(phi, k_K0);
+        EquivalentTopInputs in{};
+        in.b = v.b;
+        in.gamma = n.gamma;
+        in.phi = phi;
+        in.alpha = a.alpha;
+        in.beta = a.beta;
+        in.K0 = k_K0;
+        in.Ka = a.Ka;
+        in.Kp = a.Kp;
+        in.zg = v.zg;
+        in.cyclic = cyclic;
+        n.zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, in);
+        // ultimate resistance: wedge at zu, flow below
+        if (theta > k_Zero_Angle) {
+            Sloping_Resistance(L, n, a, v.b, v.ys);
+            if (m.ErrorStatus != 0) return;
+        } else {
+            n.C = Api_Sand_Coefficients(a, a.Ka);
+            n.R = Api_Sand_Level_Resistance(n.C, n.gamma, n.zu, v.zg, v.b);
+        }
+        if (n.default_k) {
+            n.k = DefaultSandK(n.phi_degrees, n.gamma);
+            if (m.ErrorStatus != 0) return;
+        }
+        // below rock the initial slope grows with the true depth
+        const double kx = n.k * (m.i_RockLayersAbove > 0 ? v.zg : n.zu);
+        n.A = Api_Sand_A(n.zu, v.b, cyclic);
+        if (print) {
+            Print_Api_Sand_Parameters(L, v, n);
+            Print_Api_Sand_Table(k, v, n);
+            continue;
+        }
+        const double p80 = Api_Sand_P(n.A, n.R.Pu, n.k, n.zu, 3.0 * v.b / 80.0);
+        Add_To_Layer_Integral(L, k, p80, p80_prev);
+        p80_prev = p80;
+        m.Es_Node[k] = v.y_prime < k_Tiny_Deflection
+                           ? kx
+                           : v.pm * Api_Sand_P(n.A, n.R.Pu, n.k, n.zu, v.y_prime) / (v.ym * v.y_prime);
+        Apply_Soil_Movement_Load(k);
+    }
+}
