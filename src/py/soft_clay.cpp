@@ -365,8 +365,12 @@ double Default_Soft_Clay_Epsilon50(double c, int units) {
     if (units == k_Units_US) limits = k_US_Limits;
     if (units == k_Units_SI) limits = k_SI_Limits;
     if (limits == nullptr) return 0.0;
+    // The class limits are single-precision values: c is compared at that precision too, so
+    // that a cohesion of exactly 500, 1000 or 4000 lb/ft2 (or its kPa value) opens the class
+    // above, whatever digits the conversion to lb/in2 left below the float.
+    const double cs = static_cast<float>(c);
     int i = 0;
-    while (i < 3 && c >= limits[i]) ++i;
+    while (i < 3 && cs >= limits[i]) ++i;
     return k_Default_Eps50[i];
 }
 
