@@ -2,7 +2,7 @@ ORVANE6
 TITLE
 Steel pipe pile 600 x 12 mm, 20 m long, in an elastic subgrade
 Subgrade modulus k = 20 MN/m3 from the ground surface at the pile head
-Free head, fixed head and prescribed head deflection load cases
+Free, fixed and rotationally restrained heads; prescribed head deflections
 
 
 OPTIONS
@@ -41,11 +41,12 @@ SOIL LAYERS
 9.0  20000.0
 9.0  20000.0
 LOADING
-4
-1  1  100.0    0.0  0.0  1
-2  2  100.0    0.0  0.0  1
-3  4  0.005    0.0  0.0  1
-4  5  0.005    0.0  0.0  1
+5
+1  1  100.0    0.0     0.0  1
+2  2  100.0    0.0     0.0  1
+3  3  100.0    50000.0 0.0  1
+4  4  0.005    0.0     0.0  1
+5  5  0.005    0.0     0.0  1
 0
 DEPTHS OF PRINTED P-Y CURVES
 2

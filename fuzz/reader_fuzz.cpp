@@ -36,12 +36,23 @@ bool Counts_Within_Capacity() {
     for (int g = 1; g <= k_Max_Lrfd_Loads; ++g) {
         ok = ok && Within(m.NumLrfdDistPoints[g], 0, k_Max_Lrfd_Dist_Points);
     }
+    for (int s = 1; s <= k_Max_Sections; ++s) {
+        ok = ok && Within(m.NumBars[s], 0, k_Max_Bars) &&
+             Within(m.NumConcreteCurvePoints[s], 0, k_Max_Concrete_Curve_Points) &&
+             Within(m.i_NumMEIThrusts[s], 0, k_Max_MEI_Thrusts);
+        for (int b = 1; b <= k_Max_MEI_Thrusts; ++b) {
+            ok = ok && Within(m.i_NumMEIPoints[b][s], 0, k_Max_MEI_Points);
+        }
+    }
     // A stored soil type or LRFD load type is used as an index by later Parts.
     for (int L = 1; L <= m.i_Number_of_Layers; ++L) {
         ok = ok && Within(m.i_SoilLayer_py_Type[L], 1, k_Num_Soil_Types);
     }
     for (int g = 1; g <= m.NumLrfdLoads; ++g) {
         ok = ok && Within(m.LrfdLoadType[g], 1, k_Num_Lrfd_Load_Types);
+    }
+    for (int s = 1; s <= m.NumSections; ++s) {
+        ok = ok && Within(m.SectionType[s], 0, 14);
     }
     return ok;
 }

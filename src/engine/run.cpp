@@ -147,10 +147,10 @@ void Write_Ending() {
         for (const char* l : lines) Write_Report_Line(l);
     }
     if (Count_Warning_Numbers() > 0) {
-        const char* lines[] = {"", "",
-                               "The analysis ended with one or more warning messages. See the "
-                               "output report file for more details.",
-                               "", ""};
+        const char* const with_warnings =
+            "The analysis ended with one or more warning messages. See the output report file "
+            "for more details.";
+        const char* lines[] = {"", "", with_warnings, "", ""};
         for (const char* l : lines) Write_Message_Line(l);
         WriteWarningSummary();
     }

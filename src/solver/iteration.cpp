@@ -55,10 +55,20 @@ void Reset_Case_State() {
     m.b_BeyondCurve = 0;
 }
 
+// The three values of a progress line: top deflection, largest change and its change.
+void Append_Iteration_Values(FortranRecord& r) {
+    const AnalysisModel& m = g_Model;
+    Append_Text(r, "Y(top) =");
+    Append_E(r, Y_Node(1), 12, 4);
+    Append_Text(r, ", dYmax =");
+    Append_E(r, m.DYMax, 12, 4);
+    Append_Text(r, ", Delta dYmax =");
+    Append_E(r, m.DeltaDYMax, 12, 4);
+}
+
 // "Analysis Case lc, Iteration it, Y(top) = ..." to the runtime message file, and in the last
 // five allowed iterations its twin to the report.
 void Write_Progress(int lc, int it) {
-    const AnalysisModel& m = g_Model;
     FortranRecord r;
     Start_Record(r);
     Append_Text(r, "Analysis Case ");
@@ -69,14 +79,9 @@ void Write_Progress(int lc, int it) {
     Append_I(r, it, 0);
     Append_Text(r, ",");
     Tab_To(r, 36);
-    Append_Text(r, "Y(top) =");
-    Append_E(r, Y_Node(1), 12, 4);
-    Append_Text(r, ", dYmax =");
-    Append_E(r, m.DYMax, 12, 4);
-    Append_Text(r, ", Delta dYmax =");
-    Append_E(r, m.DeltaDYMax, 12, 4);
+    Append_Iteration_Values(r);
     Write_Message_Line(r.text.data());
-    if (it > m.MaxIterations - 5) {
+    if (it > g_Model.MaxIterations - 5) {
         FortranRecord t;
         Start_Record(t);
         Append_Text(t, "For Analysis Case ");
@@ -85,12 +90,8 @@ void Write_Progress(int lc, int it) {
         Append_I(t, it, 0);
         Append_Text(t, ",");
         Tab_To(t, 37);
-        Append_Text(t, " Y(top) =");
-        Append_E(t, Y_Node(1), 12, 4);
-        Append_Text(t, ", dYmax =");
-        Append_E(t, m.DYMax, 12, 4);
-        Append_Text(t, ", Delta dYmax =");
-        Append_E(t, m.DeltaDYMax, 12, 4);
+        Append_Text(t, " ");
+        Append_Iteration_Values(t);
         Write_Report_Line(t.text.data());
     }
 }

@@ -226,3 +226,19 @@ TEST(IterationErrorsEndToEnd, LayerBetweenTwoNodesIsRuntimeError29) {
     const auto messages = Read_Lines(run.messages());
     EXPECT_GE(Find_Line(messages, "This layer lacks a nodal point and this prevents the correct computation of the layer's p-y curves."), 0);
 }
+
+// A rotational restraint at the head spans the free head (no restraint) and the fixed head (a
+// restraint far stiffer than the pile).
+TEST(ElasticSubgradeEndToEnd, RotationalRestraintSpansFreeAndFixedHeads) {
+    PileProblem p{true, 20.0, 600.0, 2.0e8, 9.585e8, 20000.0, 20000.0, 200,
+                  {"1 100.0 0.0", "3 100.0 0.0", "2 100.0 0.0", "3 100.0 1.0E12"}};
+    const RunOutput out = Run_Pile(p);
+    ASSERT_EQ(out.result, 0);
+    const double tol = 1e-6;   // the same difference equations with the same limits
+    EXPECT_NEAR_REL(Summary_Value(out.report, "Pile-head deflection", 1),
+                    Summary_Value(out.report, "Pile-head deflection", 0), tol);
+    EXPECT_NEAR_REL(Summary_Value(out.report, "Pile-head deflection", 3),
+                    Summary_Value(out.report, "Pile-head deflection", 2), 1e-4);
+    EXPECT_NEAR_REL(Summary_Value(out.report, "Maximum bending moment", 3),
+                    Summary_Value(out.report, "Maximum bending moment", 2), 1e-4);
+}

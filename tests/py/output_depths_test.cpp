@@ -1,0 +1,90 @@
+// p-y curves at requested depths: sorting, purging, the depth check and the restored nodes.
+#include <gtest/gtest.h>
+
+#include "model/model.h"
+#include "model/soil_types.h"
+#include "model/units.h"
+#include "py/output_depths.h"
+#include "support/model_fixture.h"
+
+class OutputDepthsTest : public ModelTest {
+protected:
+    // An SI pile 10 m long in 10 increments, one "Elast SG" layer from the ground at 1 m.
+    void Set_Up_Pile(std::initializer_list<double> depths) {
+        AnalysisModel& m = g_Model;
+        m.IUNITS = k_Units_SI;
+        Set_Unit_Labels();
+        m.PileLength = 10.0;
+        m.NumIncrements = 10;
+        m.NumSections = 1;
+        m.NumSectionPoints = 2;
+        m.XSectionPoint[2] = 10.0;
+        m.SectionPointD[1] = m.SectionPointD[2] = 0.5;
+        m.XGroundSurface = 1.0;
+        m.i_Number_of_Layers = 1;
+        m.i_SoilLayer_py_Type[1] = k_Soil_ElastSG;
+        m.XLayerTop[1] = m.XSoilPoint[1] = 1.0;
+        m.XLayerBottom[1] = m.XSoilPoint[2] = 10.0;
+        m.ElasticSubgradeAtPoint[1] = m.ElasticSubgradeAtPoint[2] = 5000.0;
+        m.NumNodes = 11;
+        for (int k = 1; k <= 11; ++k) m.XNode[k] = m.ZNode[k] = k - 1.0;
+        m.NumPYOutputDepths = 0;
+        for (double d : depths) m.XPYOutputDepth[++m.NumPYOutputDepths] = d;
+        Capture_Run_Files();
+        m.b_PrintPYMode = -1;
+    }
+};
+
+TEST_F(OutputDepthsTest, DepthsAreSortedPurgedAndPrintedInOrder) {
+    Set_Up_Pile({8.0, 4.0, 4.0, 2.0});
+    PrintPYCurvesAtDepths();
+    const AnalysisModel& m = g_Model;
+    ASSERT_EQ(m.ErrorStatus, 0);
+    ASSERT_EQ(m.NumPYOutputDepths, 3);
+    EXPECT_EQ(m.XPYOutputDepth[1], 2.0);
+    EXPECT_EQ(m.XPYOutputDepth[2], 4.0);
+    EXPECT_EQ(m.XPYOutputDepth[3], 8.0);
+    EXPECT_EQ(m.XPYOutputDepth[4], 0.0);
+    const auto plot = Captured_Plot_Lines();
+    ASSERT_FALSE(plot.empty());
+    EXPECT_EQ(plot[0], "    3" + std::string(75, ' ') + "Line 6 : number of output p-y curves");
+    int curves = 0;
+    for (const std::string& l : Captured_Report_Lines()) curves += l == "p-y Curve for Elastic Subgrade";
+    EXPECT_EQ(curves, 3);
+    // The pile's own nodes are back, with the layer's node range over them.
+    EXPECT_EQ(m.XNode[3], 2.0);
+    EXPECT_EQ(m.XNode[11], 10.0);
+    EXPECT_EQ(m.i_TopNodeInLayer[1], 2);
+    EXPECT_EQ(m.i_BottomNodeInLayer[1], 11);
+}
+
+TEST_F(OutputDepthsTest, NoDepthsWritesOnlyTheFraming) {
+    Set_Up_Pile({});
+    PrintPYCurvesAtDepths();
+    EXPECT_EQ(Captured_Plot_Lines().size(), 1u);
+    EXPECT_EQ(Captured_Report_Lines().size(), 3u);
+    EXPECT_EQ(Captured_Message_Lines(),
+              std::vector<std::string>{"Computing p-y curves for output at user-specified depths."});
+}
+
+TEST_F(OutputDepthsTest, DepthAboveGroundIsInputError23AndAtGroundIsAccepted) {
+    Set_Up_Pile({1.0});
+    PrintPYCurvesAtDepths();
+    EXPECT_EQ(g_Model.ErrorStatus, 0);
+
+    Initialize_Model();
+    Set_Up_Pile({0.5, 3.0});
+    PrintPYCurvesAtDepths();
+    EXPECT_EQ(g_Model.ErrorStatus, 123);
+    const std::vector<std::string> expected = {
+        "**** Input Data Error No. 23 (NON-FATAL) ****", "",
+        "p-y curves cannot be generated at depth number 1",
+        "This location is     0.500 m below the pile head and ",
+        "is above the ground surface for this problem.", "",
+        "The ground surface is     1.000 m below the top of the pile.", ""};
+    const auto report = Captured_Report_Lines();
+    EXPECT_EQ(std::vector<std::string>(report.begin() + 3, report.end()), expected);
+    EXPECT_EQ(Captured_Plot_Lines().back(),
+              "  0.5000000E+00    0" + std::string(60, ' ') + "Line 7:  p-y curve depth, no. p-y points");
+    EXPECT_EQ(g_Model.XNode[2], 1.0);   // nodes restored
+}
