@@ -161,3 +161,14 @@ TEST(SoftClaySandEndToEnd, CriterionErrorsEndTheRunBeforeAnyResult) {
         EXPECT_EQ(Find_Line(report, "The analysis ended normally. "), -1);
     }
 }
+
+TEST(SoftClaySandEndToEnd, ExamplesRunToANormalEnd) {
+    for (const char* name : {"pipe-pile-soft-clay.lp", "pipe-pile-sand.lp", "pipe-pile-clay-sand-subgrade.lp"}) {
+        SCOPED_TRACE(name);
+        EngineRun run;
+        EXPECT_EQ(run.Run(Read_File(std::string(ORVANE_EXAMPLES_DIR) + "/" + name)), 0);
+        const auto report = Read_Lines(run.report());
+        EXPECT_GE(Find_Line(report, "The analysis ended normally. "), 0);
+        EXPECT_GE(Find_Line(report, "                    p-y Curves Reported for Specified Depths"), 0);
+    }
+}
