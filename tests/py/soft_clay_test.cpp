@@ -361,3 +361,35 @@ TEST_F(SoftClayTest, PrintedBlockWithJGivesUSValuesOnceInFeetPsfAndPcf) {
                            "Line 7:  p-y curve depth in soft clay with J, no. points on p-y curve no. 1");
     EXPECT_EQ(plot[17].substr(80), "Line 8(17): y, p, for API soft clay");
 }
+
+TEST_F(SoftClayTest, PrintedSlopeFactorFollowsTheFirstCaseDeflectionAtTheDepth) {
+    // Ground sloping at 10 degrees; the first load case left the pile deflected one way or the
+    // other at 7.5 m (between nodes 2 and 3). In print mode only XNode holds the requested depth.
+    struct Case { const char* name; double y2; double y3; const char* factor; };
+    const Case cases[] = {
+        // toward falling ground: 1 / (1 + tan 10) = 0.850
+        {"pushing down the slope", 0.01, 0.002, "       0.850"},
+        // into rising ground: cos 10 cos 45 / cos 55 = 1.214
+        {"pushing up the slope", -0.01, -0.002, "       1.214"},
+        // the signs of the two nodes differ; at 7.5 m the deflection is (0.004 - 0.006) / 2 < 0
+        {"interpolated between nodes of either sign", 0.004, -0.006, "       1.214"},
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.name);
+        Initialize_Model();
+        Set_Up_Clay(k_Soil_SoftClay);
+        Capture_Run_Files();
+        AnalysisModel& m = g_Model;
+        m.GroundSlope = m.EffectiveSlope = 10.0 * 3.141592653589793 / 180.0;
+        Y_Node(2) = row.y2;
+        Y_Node(3) = row.y3;
+        m.b_PrintPYMode = -1;
+        m.XNode[1] = 7.5;
+        m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
+        PY_SoftClay(1);
+        ASSERT_EQ(m.ErrorStatus, 0);
+        const auto report = Captured_Report_Lines();
+        const int at = Find_Line(report, "Sloping Ground Factor" + std::string(34, ' ') + "= " + row.factor);
+        EXPECT_EQ(at, 22);
+    }
+}
