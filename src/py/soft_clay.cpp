@@ -10,7 +10,6 @@
 #include "engine/errors.h"
 #include "engine/run_files.h"
 #include "model/model.h"
-#include "model/soil_types.h"
 #include "model/units.h"
 #include "pile/soil_profile.h"
 #include "py/criteria.h"
@@ -39,6 +38,8 @@ constexpr double k_Default_Eps50[4] = {0.019999999552965164, 0.00999999977648258
                                        0.004999999888241291, 0.004000000189989805};
 
 // Warning limits on cohesion: 1250 lb/ft2 in lb/in2 and its SI equivalent in kPa (s).
+constexpr double k_Float_Range = 3.0e38;   // a cohesion beyond it keeps its double value
+
 constexpr double k_US_High_Cohesion = 8.68055534362793;
 constexpr double k_SI_High_Cohesion = 59.85032272338867;
 
@@ -368,7 +369,7 @@ double Default_Soft_Clay_Epsilon50(double c, int units) {
     // The class limits are single-precision values: c is compared at that precision too, so
     // that a cohesion of exactly 500, 1000 or 4000 lb/ft2 (or its kPa value) opens the class
     // above, whatever digits the conversion to lb/in2 left below the float.
-    const double cs = static_cast<float>(c);
+    const double cs = std::fabs(c) < k_Float_Range ? static_cast<double>(static_cast<float>(c)) : c;
     int i = 0;
     while (i < 3 && cs >= limits[i]) ++i;
     return k_Default_Eps50[i];
