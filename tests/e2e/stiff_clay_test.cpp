@@ -155,3 +155,12 @@ TEST(StiffClayEndToEnd, ZeroCohesionEndsTheRunBeforeAnyResult) {
         EXPECT_EQ(Find_Line(report, "The analysis ended normally. "), -1);
     }
 }
+
+TEST(StiffClayEndToEnd, ExampleRunsToANormalEndWithItsPrintedCurves) {
+    EngineRun run;
+    EXPECT_EQ(run.Run(Read_File(std::string(ORVANE_EXAMPLES_DIR) + "/pipe-pile-stiff-clay.lp")), 0);
+    const auto report = Read_Lines(run.report());
+    EXPECT_GE(Find_Line(report, "The analysis ended normally. "), 0);
+    EXPECT_GE(Find_Line(report, "p-y Curve Computed Using Cyclic Criteria for Stiff Clay without Free Water"), 0);
+    EXPECT_GE(Find_Line(report, "p-y Curve Computed Using Cyclic Criteria for Stiff Clay with Free Water"), 0);
+}
