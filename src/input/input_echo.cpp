@@ -144,7 +144,6 @@ void Write_PY_Modifiers() {
     WriteLine("");
     Write_Column_Heads({{"Point", 5}, {"Depth X", 20}, {"p-mult", 35}, {"y-mult", 50}});
     Write_Column_Heads({{"No.", 3}, {m.LabelLengthLarge, 20}});
-    WriteLine("-----   ----------   -----------   -----------");
     for (int j = 1; j <= m.NumPYModifierPoints && j <= k_Max_PY_Modifier_Points; ++j) {
         FortranRecord row;
         Start_Record(row);
@@ -240,8 +239,8 @@ void Write_PY_Output_Depths() {
                               m.NumPYOutputDepths, " depths.").text.data());
     WriteLine("(Note that these curves are independent from the curves used at nodal point depths)");
     WriteLine("");
-    Write_Column_Heads({{"Depth", 5}, {"Depth Below Pile Head", 25}, {"Depth Below Ground Surface", 52}});
-    Write_Column_Heads({{"No.", 3}, {m.LabelLengthLarge, 25}, {m.LabelLengthLarge, 52}});
+    Write_Column_Heads({{"No.", 3}, {"Depth Below Pile Head", 25}, {"Depth Below Ground Surface", 52}});
+    Write_Column_Heads({{m.LabelLengthLarge, 25}, {m.LabelLengthLarge, 52}});
     for (int j = 1; j <= m.NumPYOutputDepths && j <= k_Max_PY_Output_Depths; ++j) {
         FortranRecord row;
         Start_Record(row);
