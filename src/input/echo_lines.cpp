@@ -90,7 +90,8 @@ UnitText Power_Unit(const char* length_label, const char* exponent) {
     Append_Trimmed(r, length_label);
     Append_Trimmed(r, g_Model.LabelPower);
     Append_Trimmed(r, exponent);
-    std::snprintf(unit.text, sizeof unit.text, "%s", r.text.data());
+    // a length label of at most three characters, "**" and one digit: far below 15
+    std::snprintf(unit.text, sizeof unit.text, "%.15s", r.text.data());
     return unit;
 }
 
