@@ -10,6 +10,7 @@
 #include "engine/errors.h"
 #include "engine/report_header.h"
 #include "engine/run_files.h"
+#include "input/input_echo.h"
 #include "input/line_reader.h"
 #include "input/reader.h"
 #include "input/warning_catalogue.h"
@@ -180,6 +181,8 @@ void Run_Sequence() {
     localtime_r(&now, &local);
     Write_Date_And_Time(local);
     Write_Plot_Header();
+    WriteInputEcho();
+    if (Failed()) return;
     ConvertUSCustomaryInput();
     Compute();
 }

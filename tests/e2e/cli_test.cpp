@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "e2e/run_support.h"
 #include "support/test_support.h"
 
 namespace {
@@ -80,7 +81,7 @@ TEST(Cli, UnwritableOutputDirectoryIsOneClearLine) {
 
 TEST(Cli, NormalRunLeavesOutputsNextToInputAndUserNamesFileAlone) {
     TempDir dir;
-    Write_File(dir.file("pier 3.lp"), "ORVANE6\nEND\n");
+    Write_File(dir.file("pier 3.lp"), k_Minimal_Problem);
     Write_File(dir.file("NAMES.DAT"), "my own hand-off file\n");
     const CommandResult r = Run_Cli(dir.path(), "'pier 3.lp'");
     EXPECT_EQ(r.exit_code, 0) << r.err;

@@ -133,7 +133,7 @@ TEST(EngineRun, EmptyInputFileIsInputError25) {
 
 TEST(EngineRun, NormalRunWritesHeaderAndClosingLines) {
     EngineRun run;
-    ASSERT_EQ(run.Run("ORVANE6\nEND\n"), 0);
+    ASSERT_EQ(run.Run(k_Minimal_Problem), 0);
     const auto report = Read_Lines(run.report());
     ASSERT_GE(report.size(), 25u);
     EXPECT_EQ(report[0], k_Equals);
@@ -164,9 +164,16 @@ TEST(EngineRun, NormalRunWritesHeaderAndClosingLines) {
     const std::vector<std::string> ending = {"", "The analysis ended normally. ", ""};
     EXPECT_EQ(std::vector<std::string>(report.end() - 3, report.end()), ending);
 
+    // The input echo follows the date and time, and its first block is the problem title.
+    EXPECT_EQ(Find_Line(report, std::string(32, ' ') + "Problem Title"), files + 18);
+
     const auto messages = Read_Lines(run.messages());
     const std::vector<std::string> expected_messages = {
         "Input of data begun",
+        "Reading analysis options",
+        "Reading section properties for Section 1",
+        "Reading elastic section properties for Section 1",
+        "Reading soil layering data",
         "Input of data completed",
         "",
         "File Path and Names Used for Analysis:",
@@ -176,28 +183,36 @@ TEST(EngineRun, NormalRunWritesHeaderAndClosingLines) {
         "Name of plot output file:      problem-plot.txt",
         "Name of runtime messeage file: problem-messages.txt",
         "", "",
+        "Output of input data begun",
+        "Output of input data completed", "",
         "", "The analysis ended normally. ", ""};
     EXPECT_EQ(messages, expected_messages);
 }
 
 TEST(EngineRun, PlotFileStartsWithLines1And2) {
     EngineRun run;
-    ASSERT_EQ(run.Run("ORVANE6\nEND\n"), 0);
+    ASSERT_EQ(run.Run(k_Minimal_Problem), 0);
     const auto plot = Read_Lines(run.plot());
     ASSERT_EQ(plot.size(), 2u);
-    EXPECT_EQ(plot[0], "    0    0    0    0" + std::string(60, ' ') +
+    EXPECT_EQ(plot[0], "    3    1    0    0" + std::string(60, ' ') +
                            "Line 1 : i_Analysis_Type, IUNITS, KYL, ib_ComputeKmatrix_1T0F");
-    EXPECT_EQ(plot[1], "    0" + std::string(75, ' ') + "Line 2 : Total number of sections");
+    EXPECT_EQ(plot[1], "    1" + std::string(75, ' ') + "Line 2 : Total number of sections");
 }
 
 TEST(EngineRun, TagIsTheFirstValueOnlyAndCaseSensitive) {
-    struct Case { const char* name; const char* input; int result; };
+    // The problem after the tag line is the minimal one; when the tag is refused nothing of it
+    // is read, and the echo of the empty model ends the run with Input Data Error No. 17 (a
+    // pile without section property points).
+    const std::string body = std::string(k_Minimal_Problem).substr(std::strlen("ORVANE6\n"));
+    std::string crlf;
+    for (char c : body) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    struct Case { const char* name; std::string input; int result; };
     const Case cases[] = {
-        {"tag followed by further words", "ORVANE6 written by the front end, v2\nEND\n", 0},
-        {"tag after blank lines and a comma", "\n\n  ,ORVANE6\nEND\n", 0},
-        {"lower-case tag: nothing more is read", "orvane6\nthis line is never read\n", 0},
-        {"longer first value: only 7 characters count", "ORVANE6X\nEND\n", 0},
-        {"tag with CR-LF line ends", "ORVANE6\r\nEND\r\n", 0},
+        {"tag followed by further words", "ORVANE6 written by the front end, v2\n" + body, 0},
+        {"tag after blank lines and a comma", "\n\n  ,ORVANE6\n" + body, 0},
+        {"lower-case tag: nothing more is read", "orvane6\n" + body, 117},
+        {"longer first value: only 7 characters count", "ORVANE6X\n" + body, 0},
+        {"tag with CR-LF line ends", "ORVANE6\r\n" + crlf, 0},
         {"tag then a stray line", "ORVANE6\nend\n", 199},
         {"tag without END", "ORVANE6\n", 199},
     };
@@ -234,14 +249,14 @@ TEST(EngineRun, MomentCurvatureNameListIsReadAndDeleted) {
     std::string list;
     for (int k = 1; k <= 120; ++k) list += run.dir.file("mc" + std::to_string(k) + ".txt") + "\n";
     Write_File(run.dir.file("M_vs_EI_report_names.txt"), list);
-    EXPECT_EQ(run.Run("ORVANE6\nEND\n"), 0);
+    EXPECT_EQ(run.Run(k_Minimal_Problem), 0);
     EXPECT_FALSE(File_Exists(run.dir.file("M_vs_EI_report_names.txt")));
 }
 
 TEST(EngineRun, RepeatedCallsStartFromTheInitialState) {
     EngineRun run;
     EXPECT_EQ(run.Run("ORVANE6\nbad line\n"), 199);
-    EXPECT_EQ(run.Run("ORVANE6\nEND\n"), 0);
+    EXPECT_EQ(run.Run(k_Minimal_Problem), 0);
 }
 
 TEST(DateLineCheck, AcceptsTheLayoutAndRejectsNearMisses) {

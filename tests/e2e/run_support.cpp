@@ -21,6 +21,14 @@ int EngineRun::Call(int version) const {
     return ORVGO(version);
 }
 
+const char* const k_Minimal_Problem =
+    "ORVANE6\nOPTIONS\nUnits USCS\nUseLRFD NO\nComputeKmatrix NO\nUseTipShear NO\n"
+    "UseSoilMovement NO\nUsePYModifiers NO\nComputeEIOnly NO\nLoading STATIC\n"
+    "MaxIterations 100\nMaxDeflection 10.0\nTolerance 1.0E-5\nIncrements 40\n"
+    "PrintSummaryOnly NO\nPrintIncrement 1\nPrintPYCurves NO\nComputeInteraction NO\n"
+    "SECTIONS\n1\n1\n11\n10.0\n2\n29000000.0\n12.0\n12.0\n113.1\n113.1\n1017.9\n1017.9\n"
+    "SOIL LAYERS\n1\n1 0.0 10.0\n110.0 500.0 0.02\n110.0 500.0 0.02\nEND\n";
+
 std::vector<std::vector<NodeRecord>> Node_Records(const std::vector<std::string>& plot) {
     std::vector<std::vector<NodeRecord>> cases;
     for (const std::string& l : plot) {

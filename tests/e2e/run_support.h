@@ -32,3 +32,8 @@ struct EngineRun {
     // Calls ORVGO(version) in the run's directory with whatever files are there.
     int Call(int version) const;
 };
+
+// The smallest problem that passes the input echo's checks and ends normally: US customary
+// options, one elastic section of 10 ft, one soft clay layer from the pile head to the tip, no
+// load case. The tag line "ORVANE6" is included.
+extern const char* const k_Minimal_Problem;

@@ -1,2 +1,0 @@
-ORVANE6
-END

@@ -1,0 +1,230 @@
+// Consistency checks of the complete problem. All depths are compared in the units of the input
+// (the US customary conversion runs after the echo). The message texts, odd spellings and the
+// stray quote of the p-multiplier message included, are the ones engineers know from the
+// report and are kept as they are.
+#include "input/input_checks.h"
+
+#include <cmath>
+
+#include "engine/errors.h"
+#include "engine/run_files.h"
+#include "model/capacities.h"
+#include "model/model.h"
+#include "report/fortran_format.h"
+
+namespace {
+
+constexpr double k_Min_Cycles = 2.0;
+constexpr double k_Max_Cycles = 5000.0;
+constexpr int k_Min_Section_Points = 2;
+constexpr int k_Analysis_EI_Only = 2;
+
+// The message to the runtime message file, then the same lines to the report; then the raise.
+template <std::size_t N>
+void Raise_Check(const char* const (&lines)[N], int number) {
+    for (const char* l : lines) Write_Message_Line(l);
+    for (const char* l : lines) Write_Report_Line(l);
+    char code[9];
+    Make_Error_Code_Text(true, number, code);
+    RaiseError(code, k_Status_Input_Base + number);
+}
+
+}  // namespace
+
+void Check_Pile_Diameters() {
+    const AnalysisModel& m = g_Model;
+    for (int i = 1; i <= m.NumSectionPoints && i <= k_Max_Section_Points; ++i) {
+        if (m.SectionPointD[i] <= 0.0) {
+            const char* const lines[] = {
+                "", "**** Input Data Error No. 27 ****", "",
+                "Problem:  Zero values for one of the following values were ",
+                "entered for one or more values of pile diameter.", "",
+                "Solution:  NONE of these values may be zero.  Correct the ",
+                "pile property data in your input data.", ""};
+            Raise_Check(lines, 27);
+            return;
+        }
+    }
+}
+
+void Check_Load_Cycles() {
+    const AnalysisModel& m = g_Model;
+    if (m.b_Cyclic == 0) return;
+    if (m.NumCycles >= k_Min_Cycles && m.NumCycles <= k_Max_Cycles) return;
+    FortranRecord count;
+    Start_Record(count);
+    Append_Text(count, "Number of cycles of loading = ");
+    // the count is shown as the whole number of cycles, truncated
+    Append_I(count, static_cast<long long>(std::trunc(m.NumCycles)), 0);
+    const char* const lines[] = {
+        "", "", "**** Input Data Error No. 28 ****", "",
+        "Problem:  Cyclic loading type was specified and the number of cycles of loading",
+        "are outside the valid range of 2 to 5,000.", "",
+        "Solution:  Either correct the number of cycles of loading to be within 2 to 5,000",
+        "or specify static loading.", count.text.data()};
+    Raise_Check(lines, 28);
+}
+
+void Check_Tip_Shear_Curve() {
+    const AnalysisModel& m = g_Model;
+    int bad = 0;
+    if (m.YTipShear[1] != 0.0) {
+        bad = 1;
+    } else {
+        // only the deflections must rise; the first shear value may be non-zero
+        for (int j = 2; j <= m.NumTipShearPoints && j <= k_Max_Tip_Shear_Points; ++j) {
+            if (m.YTipShear[j - 1] >= m.YTipShear[j]) {
+                bad = j;
+                break;
+            }
+        }
+    }
+    if (bad == 0) return;
+    FortranRecord problem;
+    Start_Record(problem);
+    Append_Text(problem, "Problem:   The input data for shear resistance at the pile tip appears "
+                         "to be in error at point ");
+    Append_I(problem, bad, 0);
+    Append_Text(problem, ".");
+    const char* const lines[] = {
+        "**** Input Data Error No. 50 ****", "", problem.text.data(), "",
+        "Solution:  Check that the first point is (0,0) and that the x-values sucessively "
+        "increase in deflection and magnitude."};
+    Raise_Check(lines, 50);
+}
+
+void Check_PY_Output_Depths() {
+    AnalysisModel& m = g_Model;
+    if (m.b_PrintPYCurves == 0) return;
+    const int input_count = m.NumPYOutputDepths;
+    m.NumPYOutputDepths = 0;
+    m.b_PrintPYCurves = 0;
+    for (int j = 1; j <= input_count && j <= k_Max_PY_Output_Depths; ++j) {
+        const double d = m.XPYOutputDepth[j];
+        if (m.XGroundSurface <= d && 0.0 <= d && d <= m.PileLength) {
+            // valid depths close up in input order
+            m.XPYOutputDepth[++m.NumPYOutputDepths] = d;
+            m.b_PrintPYCurves = -1;
+        } else if (d > m.PileLength) {
+            FortranRecord point;
+            Start_Record(point);
+            Append_Text(point, "Input Point ");
+            Append_I(point, j, 0);
+            Append_Text(point, " at ");
+            Append_F(point, d, 7, 2);
+            // the length label in its full three-character width, as the message has always had it
+            Append_Text(point, m.LabelLength);
+            Append_Text(point, " was not printed because it is below the pile tip.");
+            const char* const lines[] = {
+                "**** Input Data Error No. 30 ****", "",
+                "Problem:  Printing of a p-y curve was specified below the pile tip.", "",
+                "Solution:  Specify printing depths only for depths above the pile tip.", "",
+                point.text.data()};
+            Raise_Check(lines, 30);
+            return;
+        } else {
+            const char* const lines[] = {
+                "**** Input Data Error No. 29 ****", "",
+                "Problem:  A depth above the ground surface was specified for the printing",
+                "of a p-y curve.", "",
+                "Solution:  Specify a depth between the ground surface and pile tip.", ""};
+            Raise_Check(lines, 29);
+            return;
+        }
+    }
+}
+
+void Check_Section_Point_Count() {
+    const int n = g_Model.NumSectionPoints;
+    if (n >= k_Min_Section_Points && n <= k_Max_Section_Points) return;
+    FortranRecord count;
+    Start_Record(count);
+    Append_Text(count, "The number of points to define the pile properties is 2 to 40, not the "
+                       "input value of ");
+    Append_I(count, n, 10);
+    const char* const lines[] = {"", "", "**** Input Data Error No. 17 ****", "",
+                                 count.text.data(), ""};
+    Raise_Check(lines, 17);
+}
+
+void Check_Soil_Profile() {
+    const AnalysisModel& m = g_Model;
+    if (m.i_Analysis_Type == k_Analysis_EI_Only) return;
+
+    // the pile length along the pile against the vertical depth of the profile's bottom
+    const double bottom = m.XLayerBottom[m.i_Number_of_Layers];
+    if (m.PileLength > bottom) {
+        FortranRecord depth;
+        Start_Record(depth);
+        Append_Text(depth, "Problem: The depth at the bottom of the lowermost soil layer is ");
+        Append_E(depth, bottom, 12, 4);
+        FortranRecord tip;
+        Start_Record(tip);
+        Append_Text(tip, "         This depth is higher than the tip of the pile at ");
+        Append_E(tip, m.PileLength, 12, 4);
+        Append_Text(tip, ".");
+        const char* const lines[] = {
+            "**** Input Data Error No. 18 ****", "", depth.text.data(), tip.text.data(),
+            "Solution: Increase the depth of the soil profile or shorten the pile length."};
+        Raise_Check(lines, 18);
+        return;
+    }
+
+    const double u = m.XUnitWeightPoint[1];
+    if (u > m.XGroundSurface) {
+        FortranRecord at;
+        Start_Record(at);
+        Append_Text(at, "is located at ");
+        Append_F(at, u, 12, 4);
+        Append_Text(at, " below the top of the pile.");
+        FortranRecord ground;
+        Start_Record(ground);
+        Append_Text(ground, "The ground surface is located at ");
+        Append_F(ground, m.XGroundSurface, 12, 4);
+        Append_Text(ground, ".");
+        const char* const lines[] = {
+            "**** Input Data Error No. 19 ****", "",
+            "The depth of the first point of the data for effective unit", at.text.data(),
+            ground.text.data(), "The first point for the effective unit weight should be located",
+            "at the same elevation as the ground surface."};
+        Raise_Check(lines, 19);
+        return;
+    }
+    if (u != m.XGroundSurface) {
+        FortranRecord at;
+        Start_Record(at);
+        Append_Text(at, "Problem:  The first depth of the soil profile is located at ");
+        Append_F(at, u, 12, 4);
+        FortranRecord ground;
+        Start_Record(ground);
+        Append_Text(ground, "          The ground surface is elevation is ");
+        Append_F(ground, m.XGroundSurface, 12, 4);
+        Append_Text(ground, ".");
+        const char* const lines[] = {
+            "**** Input Data Error No. 20 ****", "", at.text.data(),
+            "          below the top of the pile.", ground.text.data(),
+            "Solution: Correct the input data so that the first depth of ",
+            "          the soil profile data is be located at the same elevation as the ground "
+            "surface."};
+        Raise_Check(lines, 20);
+        return;
+    }
+
+    // a first p-multiplier depth below the ground surface is accepted
+    if (m.NumPYModifierPoints > 0 && m.XGroundSurface > m.XPYModifier[1]) {
+        FortranRecord at;
+        Start_Record(at);
+        Append_Text(at, "          located at ");
+        Append_E(at, m.XPYModifier[1], 12, 4);
+        Append_Text(at, " below the top of the pile.'          The ground surface is located at ");
+        Append_E(at, m.XGroundSurface, 12, 4);
+        Append_Text(at, ".");
+        const char* const lines[] = {
+            "**** Input Data Error No. 21 ****", "",
+            "Problem:  The depth for the first data for p-multipliers is ", at.text.data(),
+            "Solution:  Correct the input data so that the first depth for ",
+            "          the p-multiplier data is the same as the elevation as the ",
+            "          ground surface."};
+        Raise_Check(lines, 21);
+    }
+}

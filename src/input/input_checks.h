@@ -1,0 +1,29 @@
+// Consistency checks of the complete problem, made by the input echo at the places where the
+// values they test are printed: pile diameters, load cycles, the tip shear curve, the p-y output
+// depths, the number of section property points and the start and end of the soil profile. Each
+// failed check writes its framed message to the runtime message file and then to the report and
+// raises its Input Data Error; the caller checks ErrorStatus after every call.
+#pragma once
+
+// Input Data Error No. 27: a section property point with a diameter of zero or less.
+void Check_Pile_Diameters();
+
+// Input Data Error No. 28: cyclic loading with fewer than 2 or more than 5000 cycles.
+void Check_Load_Cycles();
+
+// Input Data Error No. 50: a tip shear curve that does not start at zero deflection or whose
+// deflections do not increase.
+void Check_Tip_Shear_Curve();
+
+// Rebuilds the list of p-y output depths from the input depths that lie between the ground
+// surface and the pile tip, in input order; the request stays on only when a depth was kept.
+// Input Data Error No. 30 for a depth below the tip, No. 29 for one above the ground surface.
+void Check_PY_Output_Depths();
+
+// Input Data Error No. 17: fewer than 2 or more than 40 section property points.
+void Check_Section_Point_Count();
+
+// Skipped in a bending-stiffness-only run. Input Data Error No. 18: the soil profile ends above
+// the pile tip; No. 19 / 20: the effective unit weight table starts below / above the ground
+// surface; No. 21: the p-multipliers start above the ground surface.
+void Check_Soil_Profile();
