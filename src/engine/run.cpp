@@ -94,9 +94,11 @@ const char* Missing_Capability() {
         switch (m.i_SoilLayer_py_Type[L]) {
             case k_Soil_SoftClay: case k_Soil_SoftClyJ: case k_Soil_Sand: case k_Soil_APISand:
             case k_Soil_ElastSG:
+            case k_Soil_StfClyBW: case k_Soil_StfClyAW: case k_Soil_StfClyAK:
                 break;
             default:
                 return "p-y curves of this soil type (only \"SoftClay\", \"SoftClyJ\", "
+                       "\"StfClyBW\", \"StfClyAW\", \"StfClyAK\", "
                        "\"Sand    \", \"API Sand\" and \"Elast SG\" layers)";
         }
     }

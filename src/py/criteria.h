@@ -5,6 +5,9 @@
 
 void PY_SoftClay(int L);
 void PY_SoftClayJ(int L);
+void PY_StiffClayFreeWater(int L);
+void PY_StiffClayNoFreeWater(int L);
+void PY_StiffClayNoFreeWaterK(int L);
 void PY_Sand(int L);
 void PY_APISand(int L);
 void PY_ElasticSubgrade(int L);

@@ -11,6 +11,9 @@ void UpdateLayerSoilModuli(int L) {
     switch (g_Model.i_SoilLayer_py_Type[L]) {
         case k_Soil_SoftClay: PY_SoftClay(L); break;
         case k_Soil_SoftClyJ: PY_SoftClayJ(L); break;
+        case k_Soil_StfClyBW: PY_StiffClayFreeWater(L); break;
+        case k_Soil_StfClyAW: PY_StiffClayNoFreeWater(L); break;
+        case k_Soil_StfClyAK: PY_StiffClayNoFreeWaterK(L); break;
         case k_Soil_Sand: PY_Sand(L); break;
         case k_Soil_APISand: PY_APISand(L); break;
         case k_Soil_ElastSG: PY_ElasticSubgrade(L); break;

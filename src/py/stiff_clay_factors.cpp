@@ -1,8 +1,18 @@
-// Stiff clay factors As and Ac: cubic fits capped at their deep values. The coefficients are
-// single-precision numbers widened to double.
+// Stiff clay factors As and Ac (cubic fits capped at their deep values; the coefficients are
+// single-precision numbers widened to double), the stiff clay sloping ground factor and the
+// cohesion class of the default strain and subgrade modulus.
 #include "py/stiff_clay_factors.h"
 
 #include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double k_Quarter_Pi = 0.7853981633974483;
+constexpr double k_Level = 1e-20;          // deflections and angles below this count as zero
+constexpr double k_Float_Range = 3.0e38;   // a cohesion beyond it keeps its double value
+
+}  // namespace
 
 double StiffClayAs(double r) {
     const double cap = 0.6000000238418579;   // 0.6 (s)
@@ -16,4 +26,24 @@ double StiffClayAc(double r) {
     if (r > 1.5) return cap;
     return std::min(cap, 0.20000000298023224 + 0.15333299338817596 * r -
                              0.07500000298023224 * r * r + 0.011667000129818916 * r * r * r);
+}
+
+double Stiff_Clay_Slope_Factor(double y, double theta, double cos45) {
+    const double a = std::fabs(theta);
+    // The tests compare with +1e-20 on both sides: zero deflection and any negative slope fall
+    // on the "below" side.
+    const bool y_up = y > k_Level;
+    const bool y_down = y < k_Level;
+    const bool t_up = theta > k_Level;
+    const bool t_down = theta < k_Level;
+    if ((y_up && t_up) || (y_down && t_down)) return 1.0 / (1.0 + std::tan(a));
+    if ((y_up && t_down) || (y_down && t_up)) return std::cos(a) * cos45 / std::cos(k_Quarter_Pi + a);
+    return 1.0;
+}
+
+int Stiff_Clay_Cohesion_Class(double c, const double (&limits)[3]) {
+    const double cs = std::fabs(c) < k_Float_Range ? static_cast<double>(static_cast<float>(c)) : c;
+    int i = 0;
+    while (i < 3 && cs >= limits[i]) ++i;
+    return i;
 }

@@ -1,6 +1,21 @@
-// The empirical factors As (static) and Ac (cyclic) of the stiff clay with free water
-// criterion, functions of depth over pile width; also used by the equivalent depth.
+// Pieces shared by the stiff clay criteria and the equivalent depth: the empirical factors As
+// (static) and Ac (cyclic) of stiff clay with free water, functions of depth over pile width;
+// the sloping ground factor of the stiff clays, which takes a deflection of zero as a push
+// toward the negative side; and the cohesion class that selects their default strain and
+// subgrade modulus.
 #pragma once
 
 double StiffClayAs(double r);
 double StiffClayAc(double r);
+
+// Factor on the shallow ultimate resistance for the signed deflection y on ground sloping at
+// theta (radians): 1 / (1 + tan|theta|) when the pile pushes toward falling ground, cos|theta|
+// cos45 / cos(pi/4 + |theta|) when it pushes into rising ground. Unlike SlopingGroundFactor a
+// deflection of exactly zero counts as negative; cos45 is the criterion's value of cos(pi/4).
+// The caller applies it only when |theta| > 1e-20.
+double Stiff_Clay_Slope_Factor(double y, double theta, double cos45);
+
+// Class 0..3 of cohesion c against three ascending single-precision limits. c is compared at
+// single precision, so that a cohesion entered exactly on a limit (1000 lb/ft2, say, which
+// becomes 6.9444... lb/in2) opens the class above it.
+int Stiff_Clay_Cohesion_Class(double c, const double (&limits)[3]);

@@ -6,6 +6,18 @@
 
 #include "support/test_support.h"
 
+// Depth, deflection, moment, shear and soil reaction of one node, from a plot "Line 10" record.
+struct NodeRecord {
+    double x, y, M, V, p;
+};
+
+// The node records of every load case of a plot output file, case by case.
+std::vector<std::vector<NodeRecord>> Node_Records(const std::vector<std::string>& plot);
+
+// Solutions made for load cases 1..cases (index 0 unused), counted from the progress lines of a
+// runtime message file.
+std::vector<int> Iterations_Per_Case(const std::vector<std::string>& messages, int cases);
+
 struct EngineRun {
     TempDir dir;
     std::string input() const { return dir.file("problem.lp"); }

@@ -46,34 +46,6 @@ std::string Pipe_Problem(const char* loading, const char* layers, bool general =
     return s + "0\nEND\n";
 }
 
-// Per load case: depth, deflection, moment, shear, soil reaction of every node (plot "Line 10").
-struct NodeRecord {
-    double x, y, M, V, p;
-};
-
-std::vector<std::vector<NodeRecord>> Node_Records(const std::vector<std::string>& plot) {
-    std::vector<std::vector<NodeRecord>> cases;
-    for (const std::string& l : plot) {
-        const std::size_t at = l.find("Line 10(");
-        if (at == std::string::npos) continue;
-        if (std::atoi(l.c_str() + at + 8) == 1) cases.emplace_back();
-        double v[5];
-        for (int i = 0; i < 5; ++i) v[i] = std::strtod(l.substr(15 * i, 15).c_str(), nullptr);
-        cases.back().push_back({v[0], v[1], v[2], v[3], v[4]});
-    }
-    return cases;
-}
-
-// Solutions per load case, from the progress lines of the runtime message file.
-std::vector<int> Iterations_Per_Case(const std::vector<std::string>& messages) {
-    std::vector<int> n(k_Cases + 1, 0);
-    for (const std::string& l : messages) {
-        int lc = 0;
-        if (std::sscanf(l.c_str(), "Analysis Case %d,", &lc) == 1 && lc >= 1 && lc <= k_Cases) ++n[lc];
-    }
-    return n;
-}
-
 struct SoilCase {
     const char* name;
     const char* loading;
@@ -105,7 +77,7 @@ TEST(SoftClaySandEndToEnd, ConvergesSoftensAndBalances) {
         const auto report = Read_Lines(run.report());
         EXPECT_GE(Find_Line(report, "The analysis ended normally. "), 0);
 
-        const std::vector<int> iterations = Iterations_Per_Case(Read_Lines(run.messages()));
+        const std::vector<int> iterations = Iterations_Per_Case(Read_Lines(run.messages()), k_Cases);
         for (int lc = 1; lc <= k_Cases; ++lc) {
             EXPECT_GE(iterations[lc], 6);   // the nonlinear soil needs more than the minimum
             EXPECT_LT(iterations[lc], k_Max_Iterations);

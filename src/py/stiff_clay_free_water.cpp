@@ -1,0 +1,382 @@
+// Stiff clay with free water p-y criterion after Reese, Cox and Koop (1975): PY_StiffClayFreeWater
+// sets Es_Node for the nodes of one layer, keeps the layer's integral of residual resistance for
+// the equivalent depth of the layers below, or prints the curve block in print mode. Soil
+// properties come from pile/soil_profile; the curve framework is py/py_framework.
+#include "py/stiff_clay_free_water.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/errors.h"
+#include "engine/run_files.h"
+#include "model/model.h"
+#include "model/units.h"
+#include "pile/soil_profile.h"
+#include "py/criteria.h"
+#include "py/equivalent_depth.h"
+#include "py/py_framework.h"
+#include "py/py_node.h"
+#include "py/stiff_clay_factors.h"
+#include "report/fortran_format.h"
+#include "report/number_writer.h"
+
+namespace {
+
+constexpr double k_Wedge_Cohesion = 2.8299999237060547;     // 2.83 (s)
+constexpr double k_Flow_Factor = 11.0;
+constexpr double k_Static_Drop = 0.41100001335144043;       // 0.411 (s)
+constexpr double k_Softening = 0.054999999701976776;        // 0.055 (s)
+constexpr double k_Cyclic_Peak = 0.9359999895095825;        // 0.936 (s)
+constexpr double k_Cyclic_Residual_As = 0.41819998621940613;   // 0.4182 (s)
+constexpr double k_Cyclic_Slope = 0.08500000089406967;      // 0.085 (s)
+constexpr double k_Cyclic_Drop = 0.10199999809265137;       // 0.102 (s)
+constexpr double k_Yp_Factor = 4.099999904632568;           // 4.1 (s)
+constexpr double k_Yp_Peak = 0.44999998807907104;           // 0.45 (s)
+constexpr double k_Yp_First = 0.6000000238418579;           // 0.6 (s)
+constexpr double k_Yp_Second = 1.7999999523162842;          // 1.8 (s)
+constexpr double k_Yp_Step = 0.05000000074505806;           // 0.05 (s)
+constexpr double k_Yp_Wide_Step = 0.4000000059604645;       // 0.4 (s)
+constexpr double k_Yp_Last = 1.899999976158142;             // 1.9 (s)
+constexpr double k_Cos_Quarter_Pi = 0.7071067811865476;     // this criterion's cos(pi/4) is exact
+constexpr double k_Flat_Slope = 1e-20;
+constexpr double k_Zero_Cohesion = 1e-10;
+constexpr double k_Tiny_Deflection = 1e-14;
+constexpr double k_Above_Head = -9.999999747378752e-06;     // -1e-5 (s)
+constexpr int k_Print_Points = 17;
+
+// Cohesion limits of the defaults: 1000, 2000 and 4000 lb/ft2 in lb/in2 (s), and in kPa (s).
+constexpr double k_US_Limits[3] = {6.94444465637207, 13.88888931274414, 27.77777862548828};
+constexpr double k_SI_Limits[3] = {47.8802604675293, 95.7605209350586, 191.5210418701172};
+constexpr double k_Default_Eps50[4] = {0.010999999940395355, 0.007000000216066837,
+                                       0.004999999888241291, 0.004000000189989805};
+// Default k (lb/in3 | kN/m3) by class; cyclic loading takes two fifths of the static value.
+constexpr double k_US_Static_K[4] = {250.0, 500.0, 1000.0, 2000.0};
+constexpr double k_US_Cyclic_K[4] = {100.0, 200.0, 400.0, 800.0};
+constexpr double k_SI_Static_K[4] = {67861.78125, 135723.5625, 271447.125, 542894.25};
+constexpr double k_SI_Cyclic_K[4] = {27144.7109375, 54289.421875, 108578.84375, 217157.6875};
+
+// Warning limits on cohesion: 500 and 8000 lb/ft2 in lb/in2 (s), and in kPa (s).
+constexpr double k_US_Low_Cohesion = 3.472222328186035;
+constexpr double k_US_High_Cohesion = 55.55555725097656;
+constexpr double k_SI_Low_Cohesion = 23.940128326416016;
+constexpr double k_SI_High_Cohesion = 383.04205322265625;
+
+// ---- Messages --------------------------------------------------------------------------
+
+// Input Data Error No. 14: zero cohesion below the layer's first node.
+void Raise_Zero_Cohesion() {
+    const char* lines[] = {
+        "**** Input Data Error No. 14 ****", "",
+        "An error was detected in the input data used to compute p-y curves in ",
+        "stiff clay with free water.", "",
+        "Problem:  Zero was input for the cohesion of a stiff clay. ", "",
+        "Solution:  Check and compare the values of shear strength and revise the ",
+        "input so that the strength values are correct for the soil types specified.", ""};
+    for (const char* l : lines) Write_Message_Line(l);
+    for (const char* l : lines) Write_Report_Line(l);
+    RaiseError("INP00014", k_Status_Input_Base + 14);
+}
+
+// Warnings 3051 to 3054 on a cohesion outside the range of the criterion; general units have
+// none, and a depth on a layer interface is not tested.
+void Warn_Cohesion(double c, bool on_interface) {
+    if (on_interface) return;
+    const int units = g_Model.IUNITS;
+    if (units == k_Units_US) {
+        if (c < k_US_Low_Cohesion) RecordWarning(-3051);
+        if (c > k_US_High_Cohesion) RecordWarning(-3052);
+    } else if (units == k_Units_SI) {
+        if (c < k_SI_Low_Cohesion) RecordWarning(-3053);
+        if (c > k_SI_High_Cohesion) RecordWarning(-3054);
+    }
+}
+
+// ---- Layer values ----------------------------------------------------------------------
+
+// k at soil depth z of layer L: linear between the layer's top and bottom values (a missing
+// bottom value is made equal to the top one, in the model), or the default by cohesion.
+double Layer_K(int L, double z, double c, bool cyclic) {
+    AnalysisModel& m = g_Model;
+    if (m.LayerKBottom[L] <= 0.0) m.LayerKBottom[L] = m.LayerKTop[L];
+    if (m.LayerKTop[L] <= 0.0) return Default_Stiff_Clay_Free_Water_K(c, m.IUNITS, cyclic);
+    if (m.LayerKBottom[L] == m.LayerKTop[L]) return m.LayerKTop[L];
+    return m.LayerKTop[L] + (m.LayerKBottom[L] - m.LayerKTop[L]) * (z - m.XLayerTop[L]) /
+                               (m.XLayerBottom[L] - m.XLayerTop[L]);
+}
+
+// Running average of cohesion over the layer, from its first node (or requested depth) down.
+struct AverageCohesion {
+    double z_first;
+    double z_prev;
+    double c_prev;
+    double integral;
+};
+
+double Update_Average_Cohesion(AverageCohesion& a, bool first, double z, double c) {
+    if (first) {
+        a = AverageCohesion{z, z, c, 0.0};
+        return c;
+    }
+    a.integral += (z - a.z_prev) * (a.c_prev + c) / 2.0;
+    a.z_prev = z;
+    a.c_prev = c;
+    return a.integral / (z - a.z_first);
+}
+
+// ---- Printed block ---------------------------------------------------------------------
+
+void Write_Line_With_Unit(const char* label, double value, int d, const char* unit) {
+    Write_PY_Real_Line(label, value, 12, d, unit);
+}
+
+// "c (at curve depth)" of the static block: force / length ** 2.
+void Write_Composed_Stress_Line(const char* label, double value) {
+    const AnalysisModel& m = g_Model;
+    FortranRecord r;
+    Start_PY_Label_Line(r, label);
+    Append_F(r, value, 12, 3);
+    Append_Text(r, " ");
+    Append_Force_Per_Length_Label(r);
+    Append_Trimmed(r, m.LabelPower);
+    Append_Trimmed(r, m.LabelExp2);
+    Write_PY_Record(r);
+}
+
+void Print_Free_Water_Parameters(int L, int k, const PYNodeValues& v, double c, double ca,
+                                 double gamma, double K, double eps50, double zu,
+                                 const StiffClayFreeWaterCurve& s) {
+    const AnalysisModel& m = g_Model;
+    const bool us = m.IUNITS == k_Units_US;
+    WriteLine("");
+    WriteLine("");
+    WriteLine(s.cyclic ? "p-y Curve Computed Using Cyclic Criteria for Stiff Clay with Free Water"
+                       : "p-y Curve Computed Using Static Criteria for Stiff Clay with Free Water");
+    WriteLine("");
+    Write_PY_Layer_And_Depths(L, v.z, 12);
+    Write_Line_With_Unit("Equivalent Depth", zu, 3, m.LabelLength);
+    Write_Line_With_Unit("Diameter", v.b, 3, m.LabelLength);
+    if (s.cyclic) {
+        Write_Line_With_Unit("c (at curve depth)", c, 3, m.LabelStress);
+        if (us) Write_Line_With_Unit("c (at curve depth)", c * 144.0, 3, "psf");
+    } else {
+        Write_Composed_Stress_Line("c (at curve depth)", c);
+    }
+    Write_Line_With_Unit("Average cohesion, c", ca, 5, m.LabelStress);
+    if (us) Write_Line_With_Unit("Undrained cohesion, c", ca * 144.0, 5, "psf");
+    Write_Line_With_Unit("Average Eff. Unit Weight", gamma, 5, m.LabelUnitWeight);
+    if (us) Write_Line_With_Unit("Average Eff. Unit Weight", gamma * 1728.0, 5, "pcf");
+    Write_Line_With_Unit("k", K, 3, m.LabelSubgradeModulus);
+    Write_Line_With_Unit("Epsilon50", eps50, 5, nullptr);
+    Write_Line_With_Unit("y50", s.y50, 3, m.LabelLength);
+    Write_Line_With_Unit("As", s.As, 3, nullptr);
+    Write_Line_With_Unit(s.cyclic ? "Ac" : "Ac (not used)", s.Ac, 5, nullptr);
+    Write_Line_With_Unit("pct", s.pct, 3, m.LabelForcePerLength);
+    Write_Line_With_Unit("pcd", s.pcd, 3, m.LabelForcePerLength);
+    Write_Line_With_Unit("pc", s.pc, 3, m.LabelForcePerLength);
+    Write_Line_With_Unit("pu", s.pu, 3, m.LabelForcePerLength);
+    Write_Line_With_Unit("p-multiplier", v.pm, 5, nullptr);
+    Write_Line_With_Unit("y-multiplier", v.ym, 5, nullptr);
+    if (s.cyclic) Write_Line_With_Unit("Number of Cycles of Loading", m.NumCycles, 0, nullptr);
+    WriteLine("");
+    FortranRecord heading;
+    Start_Record(heading);
+    Append_Text(heading, "        y, ");
+    Append_Trimmed(heading, m.LabelLength);
+    Append_Text(heading, "             p, ");
+    Append_Force_Per_Length_Label(heading);
+    Write_PY_Record(heading);
+    WriteLine("----------------    -----------------");
+    Write_Plot_PY_Depth(m.XNode[k], k_Print_Points, "stiff clay with free water", k);
+}
+
+void Print_Free_Water_Table(const PYNodeValues& v, const StiffClayFreeWaterCurve& s) {
+    for (int j = 1; j <= k_Print_Points; ++j) {
+        const double y_prime = Stiff_Clay_Free_Water_Table_Deflection(s, j);
+        const double y = v.ym * y_prime;
+        const double p = v.pm * Stiff_Clay_Free_Water_P(s, y_prime);
+        if (s.cyclic) {
+            // The cyclic table has always been written with fixed decimals.
+            FortranRecord row;
+            Start_Record(row);
+            Append_F(row, y, 15, 4);
+            Append_F(row, p, 17, 3);
+            Write_PY_Record(row);
+        } else {
+            Write_PY_Table_Row(y, p, 3, 5);
+        }
+        Write_Plot_PY_Point(y, p, j, s.cyclic ? "cyclic stiff clay with free water"
+                                              : "static stiff clay with free water");
+    }
+}
+
+// ---- The criterion ---------------------------------------------------------------------
+
+// Adds node k's share to Fu_Layer(L): trapezoids between nodes, the last node's resistance down
+// to the layer bottom, and for a first layer that rises above the pile head the closed form.
+void Add_To_Layer_Integral(int L, int k, double ca, double b, const StiffClayFreeWaterCurve& s,
+                           double pu_prev) {
+    AnalysisModel& m = g_Model;
+    if (k > m.i_TopNodeInLayer[L]) m.Fu_Layer[L] += (pu_prev + s.pu) * m.IncrementLength / 2.0;
+    const int last = m.i_BottomNodeInLayer[L];
+    if (k == last) m.Fu_Layer[L] += s.pu * (m.XLayerBottom[L] - m.XNode[last]);
+    if (L == 1 && m.XGroundSurface < k_Above_Head) {
+        m.Fu_Layer[1] = (2.0 * ca * b + s.pc) * 0.5 * (m.XLayerBottom[1] - m.XLayerTop[1]);
+    }
+}
+
+}  // namespace
+
+double Default_Stiff_Clay_Free_Water_Epsilon50(double c, int units) {
+    if (units == k_Units_US) return k_Default_Eps50[Stiff_Clay_Cohesion_Class(c, k_US_Limits)];
+    if (units == k_Units_SI) return k_Default_Eps50[Stiff_Clay_Cohesion_Class(c, k_SI_Limits)];
+    return 0.0;
+}
+
+double Default_Stiff_Clay_Free_Water_K(double c, int units, bool cyclic) {
+    if (units == k_Units_US) {
+        const int i = Stiff_Clay_Cohesion_Class(c, k_US_Limits);
+        return cyclic ? k_US_Cyclic_K[i] : k_US_Static_K[i];
+    }
+    if (units == k_Units_SI) {
+        const int i = Stiff_Clay_Cohesion_Class(c, k_SI_Limits);
+        return cyclic ? k_SI_Cyclic_K[i] : k_SI_Static_K[i];
+    }
+    return 0.0;
+}
+
+StiffClayFreeWaterCurve Stiff_Clay_Free_Water_Curve(double b, double c, double ca, double gamma,
+                                                    double k, double eps50, double zu,
+                                                    double slope_factor, bool apply_slope,
+                                                    bool cyclic) {
+    StiffClayFreeWaterCurve s{};
+    s.cyclic = cyclic;
+    s.y50 = eps50 * b;
+    s.As = StiffClayAs(zu / b);
+    s.Ac = StiffClayAc(zu / b);
+    s.kx = k * zu;
+    // wedge near the surface, flow around the pile at depth; only the wedge feels the slope
+    s.pct = (gamma * b + k_Wedge_Cohesion * ca) * zu + 2.0 * ca * b;
+    if (apply_slope) s.pct *= slope_factor;
+    s.pcd = k_Flow_Factor * c * b;
+    s.pc = std::min(s.pct, s.pcd);
+    s.pu = cyclic ? (k_Cyclic_Peak * s.Ac - k_Cyclic_Residual_As * s.As) * s.pc
+                  : (0.5 * std::sqrt(6.0 * s.As) - k_Static_Drop - 0.75 * s.As) * s.pc;
+    return s;
+}
+
+double Stiff_Clay_Free_Water_P(const StiffClayFreeWaterCurve& s, double y_prime) {
+    const double y50 = s.y50;
+    const double pc = s.pc;
+    double p = 0.0;
+    if (!s.cyclic) {
+        // square-root rise, softening from As y50, a straight decline from 6 As y50 and the
+        // residual from 18 As y50
+        const double Ay = s.As * y50;
+        if (y_prime <= Ay) {
+            p = 0.5 * pc * std::sqrt(y_prime / y50);
+        } else if (y_prime <= 6.0 * Ay) {
+            p = pc * (0.5 * std::sqrt(y_prime / y50) -
+                      k_Softening * std::pow(y_prime / Ay - 1.0, 1.25));
+        } else if (y_prime <= 18.0 * Ay) {
+            p = 0.5 * std::sqrt(6.0 * s.As) * pc - k_Static_Drop * pc -
+                0.0625 * pc * (y_prime - 6.0 * Ay) / y50;
+        } else {
+            p = 0.5 * std::sqrt(6.0 * s.As) * pc - 0.75 * s.As * pc - k_Static_Drop * pc;
+        }
+    } else {
+        // a peak of Ac pc at 0.45 yp, then degradation to a residual from 1.8 yp
+        const double yp = k_Yp_Factor * s.As * y50;
+        if (y_prime <= k_Yp_First * yp) {
+            const double r = std::fabs((y_prime - k_Yp_Peak * yp) / (k_Yp_Peak * yp));
+            p = s.Ac * pc * (1.0 - std::pow(r, 2.5));
+        } else if (y_prime <= k_Yp_Second * yp) {
+            p = k_Cyclic_Peak * s.Ac * pc - k_Cyclic_Slope * pc * (y_prime - k_Yp_First * yp) / y50;
+        } else {
+            p = k_Cyclic_Peak * s.Ac * pc - k_Cyclic_Drop * pc * yp / y50;
+        }
+    }
+    return std::min(p, s.kx * y_prime);
+}
+
+double Stiff_Clay_Free_Water_Table_Deflection(const StiffClayFreeWaterCurve& s, int j) {
+    if (!s.cyclic) {
+        const double Ay = s.As * s.y50;
+        if (j <= 13) return (j - 1) * 0.5 * Ay;
+        if (j == 17) return 19.0 * Ay;
+        return (10.0 + 4.0 * (j - 14)) * Ay;   // 10, 14 and 18 As y50
+    }
+    const double yp = k_Yp_Factor * s.As * s.y50;
+    if (j == 17) return k_Yp_Last * yp;
+    // The wide steps are added to the last narrow one: 1.0, 1.4 and 1.8 yp.
+    double y = std::min(j - 1, 12) * k_Yp_Step * yp;
+    for (int i = 14; i <= j; ++i) y += k_Yp_Wide_Step * yp;
+    return y;
+}
+
+void PY_StiffClayFreeWater(int L) {
+    AnalysisModel& m = g_Model;
+    const int top = m.i_TopNodeInLayer[L];
+    const int bottom = m.i_BottomNodeInLayer[L];
+    const bool print = m.b_PrintPYMode != 0;
+    const bool cyclic = m.b_Cyclic != 0;
+    AverageCohesion average{};
+    double pu_prev = 0.0;
+    for (int k = top; k <= bottom; ++k) {
+        if (!print && k == top) m.Fu_Layer[L] = 0.0;
+        // node values and cohesion; zero cohesion is tolerated at the layer's first node only
+        const PYNodeValues v = Gather_PY_Node(k);
+        if (m.ErrorStatus != 0) return;
+        const double c = fn_c(v.z);
+        if (m.ErrorStatus != 0) return;
+        if (k > top && c < k_Zero_Cohesion) {
+            Raise_Zero_Cohesion();
+            return;
+        }
+        Warn_Cohesion(c, m.b_AtNode != 0);
+        const double gamma = AverageUnitWeightAbove(v.z);
+        if (m.ErrorStatus != 0) return;
+        // Average cohesion over the layer; the first layer takes the average from the ground
+        // surface, looked up at the depth along the pile as this criterion always has.
+        double ca = Update_Average_Cohesion(average, k == top, v.z, c);
+        if (L == 1) {
+            ca = AverageShearStrengthAbove(v.x);
+            if (m.ErrorStatus != 0) return;
+        }
+        const double K = Layer_K(L, v.z, c, cyclic);
+        // strain, with the default by cohesion where the data give none
+        double eps50 = Epsilon50AtDepth(v.z);
+        if (m.ErrorStatus != 0) return;
+        if (eps50 <= 0.0) {
+            const double d = Default_Stiff_Clay_Free_Water_Epsilon50(c, m.IUNITS);
+            if (d > 0.0) eps50 = d;
+        }
+        EquivalentTopInputs in{};
+        in.b = v.b;
+        in.c = c;
+        in.ca = ca;
+        in.gamma = gamma;
+        in.zg = v.zg;
+        in.cyclic = cyclic;
+        const double zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, in);
+        const bool sloping = std::fabs(m.EffectiveSlope) > k_Flat_Slope;
+        const double F = Stiff_Clay_Slope_Factor(v.ys, m.EffectiveSlope, k_Cos_Quarter_Pi);
+        const StiffClayFreeWaterCurve s =
+            Stiff_Clay_Free_Water_Curve(v.b, c, ca, gamma, K, eps50, zu, F, sloping, cyclic);
+        if (print) {
+            Print_Free_Water_Parameters(L, k, v, c, ca, gamma, K, eps50, zu, s);
+            Print_Free_Water_Table(v, s);
+            continue;
+        }
+        Add_To_Layer_Integral(L, k, ca, v.b, s, pu_prev);
+        pu_prev = s.pu;
+        // secant modulus; at (nearly) zero deflection the initial slope, without multipliers
+        m.Es_Node[k] = v.y_prime < k_Tiny_Deflection
+                           ? s.kx
+                           : v.pm * Stiff_Clay_Free_Water_P(s, v.y_prime) / (v.ym * v.y_prime);
+        // A modulus that is not a number is reported under static loading and the run goes on.
+        if (!cyclic && std::isnan(m.Es_Node[k])) {
+            Write_Message_Line("Error in stiff clay with water at line 502");
+        }
+        Apply_Soil_Movement_Load(k);
+    }
+}
