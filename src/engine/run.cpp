@@ -19,6 +19,7 @@
 #include "model/units.h"
 #include "pile/discretization.h"
 #include "report/fortran_format.h"
+#include "report/response_summary.h"
 #include "solver/iteration.h"
 
 namespace {
@@ -105,7 +106,7 @@ const char* Missing_Capability() {
     return nullptr;
 }
 
-// Sections and load cases: discretization, section analysis, the load cases.
+// Sections and load cases: discretization, section analysis, the load cases, the summary.
 void Compute() {
     const AnalysisModel& m = g_Model;
     // A problem with neither sections nor load cases has nothing to compute.
@@ -129,8 +130,11 @@ void Compute() {
     }
     Derive_Layer_Tops();
     DiscretizePile();
-    if (m.ErrorStatus != 0 || m.NumLoadCases == 0) return;
-    RunLoadCases();
+    if (m.ErrorStatus != 0) return;
+    // without load cases the summary follows at once, with no rows
+    if (m.NumLoadCases > 0) RunLoadCases();
+    if (m.ErrorStatus != 0) return;
+    Write_Response_Summary();
 }
 
 // Closing lines, warning summary, closing of the files.

@@ -353,6 +353,17 @@ struct AnalysisModel {
     std::array<double, k_Max_Load_Cases + 1> rd_CaseMaxShear;        // signed (lbs | kN)
     std::array<double, k_Max_Load_Cases + 1> rd_CaseXMaxShear;       // depth (in | m)
     std::array<int, k_Max_Load_Cases + 1> i_CaseZeroDeflectionPoints;  // sign changes of y
+    // Equilibrium check of the results pass: the segment between two nodes carried from one
+    // node's check to the next (its upper node's shear, slope and moment, its lower node's
+    // moment), and the largest imbalances of the load case with their nodes.
+    double rd_EqUpperShear;                           // EI y''' at the upper node, no axial part (lbs | kN)
+    double rd_EqUpperSlope;                           // slope at the upper node (radians)
+    double rd_EqUpperMoment;                          // moment at the upper node (in-lb | kN-m)
+    double rd_EqLowerMoment;                          // moment at the lower node (in-lb | kN-m)
+    double rd_MaxMomentImbalance;                     // signed, largest magnitude (in-lb | kN-m)
+    int i_MaxMomentImbalanceNode;                     // node of its check; N + 1 for the tip segment
+    double rd_MaxForceImbalance;                      // signed, largest magnitude (lbs | kN)
+    int i_MaxForceImbalanceNode;                      // node of its check; N + 1 for the tip segment
 };
 
 extern AnalysisModel g_Model;

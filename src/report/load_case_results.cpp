@@ -2,7 +2,7 @@
 // the report go through report/number_writer (table and summary) or report/fortran_format (the
 // fixed-format pile-head block and the plot records). Node responses come from
 // solver/node_response; the equilibrium check of the pile, which shares this pass over the
-// nodes, is a separate concern of the lateral solution.
+// nodes, is solver/equilibrium's concern; this pass calls it node by node.
 #include "report/load_case_results.h"
 
 #include <cmath>
@@ -13,6 +13,7 @@
 #include "model/units.h"
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
+#include "solver/equilibrium.h"
 #include "solver/node_response.h"
 
 namespace {
@@ -201,8 +202,8 @@ void Write_Node_Responses(bool full_report) {
     const int p_step = m.PrintIncrement >= 1 ? m.PrintIncrement : 1;
     for (int k = 1; k <= N; ++k) {
         NodeResponse(k);
-        // the equilibrium check of node k (from node 3 on) takes its place here once the
-        // lateral solution provides it; it reads the responses just computed
+        // the segment above node k - 1 balances once the moment of node k is known
+        if (k >= 3) CheckEquilibrium(k);
         const double y = Zero_If_Tiny(Y_Node(k));
         const double M = Zero_If_Tiny(m.rd_Moment_Node[k]);
         const double V = Zero_If_Tiny(m.rd_Shear_Node[k]);
@@ -314,7 +315,8 @@ void WriteLoadCaseResults(int lc, int iterations) {
     if (full_report && m.i_Analysis_Type >= 3) Write_Table_Heading();
     Write_Node_Responses(full_report);
     if (full_report && m.i_Analysis_Type == 3) Write_Stress_Note();
-    // the equilibrium verification of the whole pile (for two or more nodes) follows the table
+    // the tip segment closes the equilibrium check of the whole pile, confirmed or warned here
+    if (m.NumNodes >= 2) CheckEquilibrium(m.NumNodes + 1);
     const int zero_points = Count_Zero_Deflection_Points();
     Keep_Case_Values(lc, zero_points);
     if (full_report) Write_Output_Summary(lc, iterations, zero_points);

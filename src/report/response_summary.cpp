@@ -1,0 +1,129 @@
+// Summary table of pile responses and its "Line 13" plot records. Every row is built as one
+// record from the report's number forms (report/number_writer's Format_Number) and a Fortran
+// F15.8 field for the rotation, then written as a line; the values were kept per load case by
+// the results pass.
+#include "report/response_summary.h"
+
+#include <cassert>
+
+#include "model/model.h"
+#include "model/units.h"
+#include "report/fortran_format.h"
+#include "report/number_writer.h"
+
+namespace {
+
+constexpr const char* k_Dash_Line_80 =
+    "--------------------------------------------------------------------------------";
+
+bool US_Units() { return g_Model.IUNITS == k_Units_US; }
+
+// Text before condition 1 and label before condition 2, by pile-head load type.
+struct TypeTexts {
+    const char* type;
+    const char* condition2;
+};
+constexpr TypeTexts k_Type_Texts[5 + 1] = {
+    {"", ""},
+    {"    1   V =", "  M ="},
+    {"    2   V =", "  S ="},
+    {"    3   V =", "  R ="},
+    {"    4   y =", "  M ="},
+    {"    5   y =", "  S ="},
+};
+
+void Write_Heading() {
+    const bool us = US_Units();
+    const char* const top[] = {"", "", "", k_Dash_Line_80,
+                               "                           Summary of Pile Response(s)",
+                               k_Dash_Line_80, "", "Definitions of Pile-head Loading Conditions:",
+                               ""};
+    for (const char* line : top) WriteLine(line);
+    // the SI moment definition ends with a blank, as the report has always written it
+    const char* const definitions_us[] = {
+        "Load Type 1: Load 1 = Shear, lbs, and Load 2 = Moment, in-lbs",
+        "Load Type 2: Load 1 = Shear, lbs, and Load 2 = Slope, radians",
+        "Load Type 3: Load 1 = Shear, lbs, and Load 2 = Rotational Stiffness, in-lbs/radian",
+        "Load Type 4: Load 1 = Top Deflection, inches, and Load 2 = Moment, in-lbs",
+        "Load Type 5: Load 1 = Top Deflection, inches, and Load 2 = Slope, radians",
+    };
+    const char* const definitions_si[] = {
+        "Load Type 1: Load 1 = Shear, kN, and Load 2 = Moment, kN-m ",
+        "Load Type 2: Load 1 = Shear, kN, and Load 2 = Slope, radians",
+        "Load Type 3: Load 1 = Shear, kN, and Load 2 = Rotational Stiffness, kN-m/radian",
+        "Load Type 4: Load 1 = Top Deflection, m, and Load 2 = Moment, kN-m",
+        "Load Type 5: Load 1 = Top Deflection, m, and Load 2 = Slope, radians",
+    };
+    for (const char* line : us ? definitions_us : definitions_si) WriteLine(line);
+    WriteLine("");
+    WriteLine("               Pile-head      Pile-head ");
+    WriteLine("Load  Load    Condition 1    Condition 2        Axial        Pile-head       "
+              "Maximum        Maximum       Pile-head  ");
+    if (us) {
+        WriteLine("Case  Type    V(lbs) or     in-lb, rad.,       Loading      Deflection       "
+                  "Moment          Shear        Rotation   ");
+        WriteLine(" No.   No.    y(inches)     or in-lb/rad.        lbs          inches         "
+                  "in-lbs           lbs          radians   ");
+    } else {
+        WriteLine("Case  Type    V(kN) or       kN-m, rad.,       Loading      Deflection       "
+                  "Moment          Shear        Rotation   ");
+        WriteLine(" No.   No.    y(meters)      or kN-m/rad.        kN           meters          "
+                  "kN-m            kN           radians   ");
+    }
+    WriteLine("----  ----  --------------  --------------  -------------  -------------  "
+              "-------------  -------------  -------------");
+}
+
+void Append_Number(FortranRecord& line, double x, int W) {
+    Append_Text(line, Format_Number(x, W).text.data());
+}
+
+// One row: case, type and condition 1, condition 2, axial load, head deflection, largest moment,
+// largest shear and head rotation.
+void Write_Row(int lc) {
+    const AnalysisModel& m = g_Model;
+    const int type = m.LoadType[lc];
+    assert(type >= 1 && type <= 5);
+    FortranRecord line;
+    Start_Record(line);
+    Append_I(line, lc, 3);
+    Append_Text(line, " ");
+    Append_Text(line, k_Type_Texts[type].type);
+    Append_Number(line, m.Load1[lc], 11);
+    Append_Text(line, k_Type_Texts[type].condition2);
+    Append_Number(line, m.Load2[lc], 11);
+    Append_Number(line, m.AxialThrustLoad[lc], 15);
+    Append_Number(line, m.rd_CaseHeadDeflection[lc], 15);
+    Append_Number(line, m.rd_CaseMaxMoment[lc], 15);
+    Append_X(line, 4);
+    Append_Number(line, m.rd_CaseMaxShear[lc], 11);
+    Append_F(line, m.rd_CaseHeadSlope[lc], 15, 8);
+    WriteLine(line.text.data());
+}
+
+// "Line 13": pile-head shear, deflection, largest moment, largest shear, pile-head rotation.
+void Write_Plot_Line_13(int lc) {
+    const AnalysisModel& m = g_Model;
+    FortranRecord record;
+    Start_Record(record);
+    const double values[5] = {m.rd_CaseHeadShear[lc], m.rd_CaseHeadDeflection[lc],
+                              m.rd_CaseMaxMoment[lc], m.rd_CaseMaxShear[lc],
+                              m.rd_CaseHeadSlope[lc]};
+    for (double v : values) Append_E(record, v, 15, 7);
+    Tab_To(record, 81);
+    // the SI label has no comma after TopV(kN); it is kept as the front end reads it
+    Append_Text(record, US_Units()
+                            ? "Line 13: TopV(lbs), TopY(in), Mmax(in-lbs), Vmax(lbs), Rotation(rad)"
+                            : "Line 13: TopV(kN) TopY(m), Mmax(kN-m), Vmax(kN), Rotation(rad)");
+    Write_Record(m.PlotFile, record);
+}
+
+}  // namespace
+
+void Write_Response_Summary() {
+    const AnalysisModel& m = g_Model;
+    if (m.b_StiffnessPass != 0) return;
+    Write_Heading();
+    for (int lc = 1; lc <= m.NumLoadCases; ++lc) Write_Row(lc);
+    for (int lc = 1; lc <= m.NumLoadCases; ++lc) Write_Plot_Line_13(lc);
+}
