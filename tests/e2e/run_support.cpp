@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <gtest/gtest.h>
+
 #include "engine/orvane.h"
 
 void EngineRun::Write_Names() const {
@@ -52,4 +54,35 @@ std::vector<int> Iterations_Per_Case(const std::vector<std::string>& messages, i
         }
     }
     return n;
+}
+
+void Expect_Softening_Balanced_Cases(const std::vector<std::vector<NodeRecord>>& cases,
+                                     const double* shears, int n, std::size_t node_count,
+                                     double length) {
+    ASSERT_EQ(cases.size(), static_cast<std::size_t>(n));
+    double previous_flexibility = 0.0;
+    for (int i = 0; i < n; ++i) {
+        SCOPED_TRACE(shears[i]);
+        const std::vector<NodeRecord>& nodes = cases[static_cast<std::size_t>(i)];
+        ASSERT_EQ(nodes.size(), node_count);
+        const double H = shears[i];
+        const double flexibility = nodes[0].y / H;
+        EXPECT_GT(flexibility, 1.02 * previous_flexibility);
+        previous_flexibility = flexibility;
+        // The trapezoidal integrals of p and of p x over the pile balance the head shear and
+        // the zero head moment. The plot values carry 8 digits; the integrals of a few hundred
+        // of them are good to about 1e-6 of H and of H times the length.
+        const double h = nodes[1].x - nodes[0].x;
+        double force = 0.0;
+        double moment = 0.0;
+        for (std::size_t k = 0; k < nodes.size(); ++k) {
+            const double w = (k == 0 || k + 1 == nodes.size()) ? h / 2.0 : h;
+            force += nodes[k].p * w;
+            moment += nodes[k].p * nodes[k].x * w;
+        }
+        EXPECT_NEAR(force, -H, 1e-6 * H);
+        EXPECT_NEAR(moment, 0.0, 1e-6 * H * length);
+        EXPECT_NEAR(nodes[0].V, H, 1e-6 * H);
+        EXPECT_NEAR(nodes.back().V, 0.0, 1e-6 * H);
+    }
 }

@@ -18,6 +18,12 @@ std::vector<std::vector<NodeRecord>> Node_Records(const std::vector<std::string>
 // runtime message file.
 std::vector<int> Iterations_Per_Case(const std::vector<std::string>& messages, int cases);
 
+// For free-head cases under the rising head shears shears[0..n-1] on a pile of the given length
+// and node count: the head deflection per unit shear grows by more than 2 % from case to case
+// (the soil softens), and the soil reactions balance the head shear and the zero head moment.
+void Expect_Softening_Balanced_Cases(const std::vector<std::vector<NodeRecord>>& cases,
+                                     const double* shears, int n, std::size_t nodes, double length);
+
 struct EngineRun {
     TempDir dir;
     std::string input() const { return dir.file("problem.lp"); }

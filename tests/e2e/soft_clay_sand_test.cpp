@@ -83,33 +83,8 @@ TEST(SoftClaySandEndToEnd, ConvergesSoftensAndBalances) {
             EXPECT_LT(iterations[lc], k_Max_Iterations);
         }
 
-        const auto cases = Node_Records(Read_Lines(run.plot()));
-        ASSERT_EQ(cases.size(), static_cast<std::size_t>(k_Cases));
-        double previous_flexibility = 0.0;
-        for (int i = 0; i < k_Cases; ++i) {
-            SCOPED_TRACE(k_Shears[i]);
-            const std::vector<NodeRecord>& nodes = cases[i];
-            ASSERT_EQ(nodes.size(), 251u);
-            const double H = k_Shears[i];
-            // Head deflection per unit shear grows with the shear: the soil softens.
-            const double flexibility = nodes[0].y / H;
-            EXPECT_GT(flexibility, 1.02 * previous_flexibility);
-            previous_flexibility = flexibility;
-            // Equilibrium: the trapezoidal integrals of p and of p x over the pile balance the
-            // head shear and the (zero) head moment. The plot values carry 8 digits; the
-            // integrals of 251 of them are good to about 1e-6 of H and of H times the length.
-            const double h = nodes[1].x - nodes[0].x;
-            double force = 0.0, moment = 0.0;
-            for (std::size_t k = 0; k < nodes.size(); ++k) {
-                const double w = (k == 0 || k + 1 == nodes.size()) ? h / 2.0 : h;
-                force += nodes[k].p * w;
-                moment += nodes[k].p * nodes[k].x * w;
-            }
-            EXPECT_NEAR(force, -H, 1e-6 * H);
-            EXPECT_NEAR(moment, 0.0, 1e-6 * H * 25.0);
-            EXPECT_NEAR(nodes[0].V, H, 1e-6 * H);
-            EXPECT_NEAR(nodes.back().V, 0.0, 1e-6 * H);
-        }
+        Expect_Softening_Balanced_Cases(Node_Records(Read_Lines(run.plot())), k_Shears, k_Cases,
+                                        251, 25.0);
     }
 }
 
