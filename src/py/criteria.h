@@ -10,4 +10,5 @@ void PY_StiffClayNoFreeWater(int L);
 void PY_StiffClayNoFreeWaterK(int L);
 void PY_Sand(int L);
 void PY_APISand(int L);
+void PY_LiquefiedSand(int L);
 void PY_ElasticSubgrade(int L);

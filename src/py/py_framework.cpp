@@ -85,11 +85,15 @@ void Write_PY_Real_Line(const char* label, double value, int w, int d, const cha
 void Write_PY_Layer_And_Depths(int L, double depth) { Write_PY_Layer_And_Depths(L, depth, 10); }
 
 void Write_PY_Layer_And_Depths(int L, double depth, int layer_width) {
-    const AnalysisModel& m = g_Model;
     FortranRecord r;
     Start_PY_Label_Line(r, "Soil Layer Number");
     Append_I(r, L, layer_width);
     Write_PY_Record(r);
+    Write_PY_Depths(depth);
+}
+
+void Write_PY_Depths(double depth) {
+    const AnalysisModel& m = g_Model;
     // Depths are printed in feet in US customary runs, as stored otherwise.
     const bool feet = m.IUNITS == k_Units_US;
     const double scale = feet ? 1.0 / 12.0 : 1.0;
@@ -172,6 +176,19 @@ void Write_Plot_PY_Point(double y, double p, int j, const char* phrase) {
     Append_X(r, 50);
     Append_Text(r, "Line 8(");
     Append_I(r, j, 0);
+    Append_Text(r, "): y, p, for ");
+    Append_Text(r, phrase);
+    Write_Record(g_Model.PlotFile, r);
+}
+
+void Write_Plot_PY_Point_I2(double y, double p, int j, const char* phrase) {
+    FortranRecord r;
+    Start_Record(r);
+    Append_E(r, y, 15, 7);
+    Append_E(r, p, 15, 7);
+    Append_X(r, 20);
+    Append_Text(r, "Line 8(");
+    Append_I(r, j, 2);
     Append_Text(r, "): y, p, for ");
     Append_Text(r, phrase);
     Write_Record(g_Model.PlotFile, r);

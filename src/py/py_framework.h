@@ -37,6 +37,8 @@ void Write_PY_Real_Line(const char* label, double value, int w, int d, const cha
 // "Soil Layer Number" (I10, or Iw) and the two depth lines (F12.3; feet in US customary runs).
 void Write_PY_Layer_And_Depths(int L, double depth);
 void Write_PY_Layer_And_Depths(int L, double depth, int layer_width);
+// The two depth lines alone, for the blocks that print no layer number.
+void Write_PY_Depths(double depth);
 
 // The three angle lines of the sloping-ground criteria: "Ground Slope Angle", the batter line
 // (its label differs between criteria) and "Effective Slope", in degrees (F12.3).
@@ -64,3 +66,6 @@ void Write_Plot_PY_Depth(double depth, int points, const char* phrase, int curve
 // "Line 7" with the whole label text given (for the criteria whose label words differ).
 void Write_Plot_PY_Depth_Label(double depth, int points, const char* label, int curve_number);
 void Write_Plot_PY_Point(double y, double p, int j, const char* phrase);
+// "Line 8" of the criteria that write it narrower: 2E15.7, 20X, "Line 8(", point (I2), "): y, p,
+// for " phrase.
+void Write_Plot_PY_Point_I2(double y, double p, int j, const char* phrase);
