@@ -11,3 +11,4 @@ void PY_StiffClayNoFreeWaterK(int L);
 void PY_Sand(int L);
 void PY_APISand(int L);
 void PY_ElasticSubgrade(int L);
+void PY_UserCurves(int L);
