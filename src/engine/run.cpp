@@ -94,13 +94,13 @@ const char* Missing_Capability() {
     for (int L = 1; L <= m.i_Number_of_Layers; ++L) {
         switch (m.i_SoilLayer_py_Type[L]) {
             case k_Soil_SoftClay: case k_Soil_SoftClyJ: case k_Soil_Sand: case k_Soil_APISand:
-            case k_Soil_ElastSG:
+            case k_Soil_ElastSG: case k_Soil_UserPY:
             case k_Soil_StfClyBW: case k_Soil_StfClyAW: case k_Soil_StfClyAK:
                 break;
             default:
                 return "p-y curves of this soil type (only \"SoftClay\", \"SoftClyJ\", "
                        "\"StfClyBW\", \"StfClyAW\", \"StfClyAK\", "
-                       "\"Sand    \", \"API Sand\" and \"Elast SG\" layers)";
+                       "\"Sand    \", \"API Sand\", \"Elast SG\" and \"User p-y\" layers)";
         }
     }
     return nullptr;
