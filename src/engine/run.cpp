@@ -73,37 +73,58 @@ void Write_Plot_Header() {
     Write_Record(m.PlotFile, line2);
 }
 
+// Soil types whose p-y criterion is built.
+bool Has_Criterion(int soil_type) {
+    switch (soil_type) {
+        case k_Soil_SoftClay: case k_Soil_SoftClyJ: case k_Soil_StfClyBW: case k_Soil_StfClyAW:
+        case k_Soil_StfClyAK: case k_Soil_Sand: case k_Soil_APISand: case k_Soil_LiqSand:
+        case k_Soil_ElastSG: case k_Soil_UserPY:
+            return true;
+        default:
+            return false;
+    }
+}
+
 // What this engine build cannot compute yet. A problem that needs any of it ends with Runtime
 // Error No. 1 naming it, before any computation, rather than with results that look complete
-// but are not. Returns the first such feature, or nullptr.
-const char* Missing_Capability() {
+// but are not. Appends the first such feature to what and returns true, or returns false.
+bool Missing_Capability(FortranRecord& what) {
     const AnalysisModel& m = g_Model;
-    if (m.i_Analysis_Type == 0) return "a problem without its OPTIONS section";
-    if (m.i_Analysis_Type != 3) return "bending stiffness only runs (ComputeEIOnly YES)";
-    if (m.b_UseLRFD != 0) return "LRFD load combinations";
-    if (m.b_ComputeKmatrix != 0) return "the pile-head stiffness matrix";
-    for (int lc = 1; lc <= m.NumLoadCases; ++lc) {
-        if (m.b_LengthStudy[lc] != 0) return "pile-head deflection versus pile length";
+    const char* missing = nullptr;
+    if (m.i_Analysis_Type == 0) {
+        missing = "a problem without its OPTIONS section";
+    } else if (m.i_Analysis_Type != 3) {
+        missing = "bending stiffness only runs (ComputeEIOnly YES)";
+    } else if (m.b_UseLRFD != 0) {
+        missing = "LRFD load combinations";
+    } else if (m.b_ComputeKmatrix != 0) {
+        missing = "the pile-head stiffness matrix";
+    } else if (m.NumSections == 0) {
+        missing = "a pile without pile sections";
     }
-    if (m.NumSections == 0) return "a pile without pile sections";
-    for (int s = 1; s <= m.NumSections; ++s) {
+    for (int lc = 1; missing == nullptr && lc <= m.NumLoadCases; ++lc) {
+        if (m.b_LengthStudy[lc] != 0) missing = "pile-head deflection versus pile length";
+    }
+    for (int s = 1; missing == nullptr && s <= m.NumSections; ++s) {
         if (m.SectionType[s] != k_Elastic_Section_Type) {
-            return "pile sections with nonlinear bending stiffness (only elastic sections, type 11)";
+            missing = "pile sections with nonlinear bending stiffness (only elastic sections, type 11)";
         }
+    }
+    if (missing != nullptr) {
+        Append_Text(what, missing);
+        return true;
     }
     for (int L = 1; L <= m.i_Number_of_Layers; ++L) {
-        switch (m.i_SoilLayer_py_Type[L]) {
-            case k_Soil_SoftClay: case k_Soil_SoftClyJ: case k_Soil_Sand: case k_Soil_APISand:
-            case k_Soil_LiqSand: case k_Soil_ElastSG:
-            case k_Soil_StfClyBW: case k_Soil_StfClyAW: case k_Soil_StfClyAK:
-                break;
-            default:
-                return "p-y curves of this soil type (only \"SoftClay\", \"SoftClyJ\", "
-                       "\"StfClyBW\", \"StfClyAW\", \"StfClyAK\", "
-                       "\"Sand    \", \"API Sand\", \"Liq Sand\" and \"Elast SG\" layers)";
-        }
+        const int type = m.i_SoilLayer_py_Type[L];
+        if (Has_Criterion(type)) continue;
+        Append_Text(what, "p-y curves of soil type \"");
+        Append_Trimmed(what, m.SoilTypeCode[type].data());
+        Append_Text(what, "\" (soil layer ");
+        Append_I(what, L, 0);
+        Append_Text(what, ")");
+        return true;
     }
-    return nullptr;
+    return false;
 }
 
 // Sections and load cases: discretization, section analysis, the load cases, the summary.
@@ -113,12 +134,10 @@ void Compute() {
     if (m.NumSections == 0 && m.NumLoadCases == 0 && m.b_UseLRFD == 0 && m.i_Analysis_Type != 2) {
         return;
     }
-    const char* missing = Missing_Capability();
-    if (missing != nullptr) {
-        FortranRecord what;
-        Start_Record(what);
-        Append_Text(what, "Problem:  This engine build cannot yet compute ");
-        Append_Text(what, missing);
+    FortranRecord what;
+    Start_Record(what);
+    Append_Text(what, "Problem:  This engine build cannot yet compute ");
+    if (Missing_Capability(what)) {
         Append_Text(what, ".");
         const char* lines[] = {
             "", "**** Runtime Error No. 1 ****", "", what.text.data(),

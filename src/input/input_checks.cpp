@@ -5,11 +5,14 @@
 #include "input/input_checks.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "engine/errors.h"
 #include "engine/run_files.h"
+#include "input/input_errors.h"
 #include "model/capacities.h"
 #include "model/model.h"
+#include "model/soil_types.h"
 #include "report/fortran_format.h"
 
 namespace {
@@ -226,5 +229,27 @@ void Check_Soil_Profile() {
             "          the p-multiplier data is the same as the elevation as the ",
             "          ground surface."};
         Raise_Check(lines, 21);
+    }
+}
+
+void Check_User_PY_Curves() {
+    const AnalysisModel& m = g_Model;
+    if (m.i_Analysis_Type == k_Analysis_EI_Only) return;
+    for (int L = 1; L <= m.i_Number_of_Layers; ++L) {
+        if (m.i_SoilLayer_py_Type[L] != k_Soil_UserPY) continue;
+        for (const bool top : {true, false}) {
+            const int k = top ? 2 * L - 1 : 2 * L;
+            const int n = m.NumUserPYPoints[k];
+            bool usable = n >= 2 && m.UserPY_y[1][k] == 0.0;
+            for (int j = 2; usable && j <= n; ++j) usable = m.UserPY_y[j][k] > m.UserPY_y[j - 1][k];
+            if (usable) continue;
+            char problem[128];
+            std::snprintf(problem, sizeof problem,
+                          "Problem:  The user-input p-y curve at the %s of soil layer %d is not usable.",
+                          top ? "top" : "bottom", L);
+            Raise_Input_Error_95(problem,
+                                 "Solution: Give at least two points, the first at y = 0, with y increasing.");
+            return;
+        }
     }
 }

@@ -27,3 +27,9 @@ void Check_Section_Point_Count();
 // the pile tip; No. 19 / 20: the effective unit weight table starts below / above the ground
 // surface; No. 21: the p-multipliers start above the ground surface.
 void Check_Soil_Profile();
+
+// Skipped in a bending-stiffness-only run. Input Data Error No. 95: a "User p-y" layer whose top
+// or bottom curve has fewer than two points, does not start at y = 0 or does not rise in y. The
+// curve is read by interpolation from y = 0 on and its first segment gives the modulus at
+// vanishing deflection, so such a curve would leave deflections without a resistance.
+void Check_User_PY_Curves();

@@ -290,6 +290,8 @@ void WriteInputEcho() {
     if (Failed()) return;
     Check_Soil_Profile();
     if (Failed()) return;
+    Check_User_PY_Curves();
+    if (Failed()) return;
     Write_Message_Line("Output of input data completed");
     Write_Message_Line("");
 }

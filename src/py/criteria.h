@@ -12,3 +12,4 @@ void PY_Sand(int L);
 void PY_APISand(int L);
 void PY_LiquefiedSand(int L);
 void PY_ElasticSubgrade(int L);
+void PY_UserCurves(int L);

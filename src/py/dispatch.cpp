@@ -18,6 +18,7 @@ void UpdateLayerSoilModuli(int L) {
         case k_Soil_APISand: PY_APISand(L); break;
         case k_Soil_LiqSand: PY_LiquefiedSand(L); break;
         case k_Soil_ElastSG: PY_ElasticSubgrade(L); break;
+        case k_Soil_UserPY: PY_UserCurves(L); break;
         default: break;   // no criterion for this soil type: the moduli stay as they are
     }
 }

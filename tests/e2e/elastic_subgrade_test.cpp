@@ -246,3 +246,19 @@ TEST(ElasticSubgradeEndToEnd, RotationalRestraintSpansFreeAndFixedHeads) {
     EXPECT_NEAR_REL(Summary_Value(out.report, "Maximum bending moment", 3),
                     Summary_Value(out.report, "Maximum bending moment", 2), 1e-4);
 }
+
+TEST(IterationErrorsEndToEnd, SoilTypeWithoutCriterionIsRefusedByName) {
+    // An elastic subgrade over cemented silt, whose criterion this build does not have: the run
+    // ends before any computation and names the soil type and layer.
+    const char* layers = "2\n13 0.0 5.0\n1.0 1000.0\n1.0 1000.0\n11 5.0 10.0\n"
+                         "1.0 10.0 30.0 0.005 1000.0\n1.0 10.0 30.0 0.005 1000.0\n";
+    EngineRun run;
+    EXPECT_EQ(run.Run(General_Problem("1.0E-6", "1.0E6", "1.0E6", layers)), 201);
+    const auto report = Read_Lines(run.report());
+    EXPECT_GE(Find_Line(report, "Problem:  This engine build cannot yet compute p-y curves of soil "
+                                "type \"Cem Silt\" (soil layer 2)."),
+              0);
+    EXPECT_EQ(Find_Line(report, "The analysis ended normally. "), -1);
+    const auto messages = Read_Lines(run.messages());
+    for (const std::string& l : messages) EXPECT_EQ(l.rfind("Computing lateral response", 0), std::string::npos);
+}

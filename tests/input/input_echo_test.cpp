@@ -170,7 +170,7 @@ TEST_F(InputEchoTest, BlocksShowTheInputWithLabelsAndUnits) {
         {"user-input p-y curves (SI)",
          Problem(Options_With({{0, "Units SI"}, {10, "Tolerance 2.54E-7"}}),
                  std::string(k_Elastic_Section) +
-                     "SOIL LAYERS\n1\n14 0.0 10.0\n10.0 2\n0.0 0.0\n0.01 50.0\n11.0 1\n0.0 0.0\n"),
+                     "SOIL LAYERS\n1\n14 0.0 10.0\n10.0 2\n0.0 0.0\n0.01 50.0\n11.0 2\n0.0 0.0\n0.02 80.0\n"),
          {"Layer 1 is modelled using user-specified p-y curves", "",
           "User-input p-y curve at top of layer 1,    Depth =      0.000 m", "",
           "Point                y                     p     ",
@@ -326,6 +326,21 @@ TEST_F(InputEchoTest, ConsistencyChecksEndTheEchoWithTheirInputErrors) {
              "SOIL LAYERS\n1\n1 2.0 10.0\n110.0 500.0 0.02\n110.0 500.0 0.02\n"
              "DEPTHS OF PRINTED P-Y CURVES\n1\n1 1.0\n",
          129, "**** Input Data Error No. 29 ****", "of a p-y curve."},
+        {"user p-y curves starting at 0 and rising pass",
+         opts + base_sections + "SOIL LAYERS\n1\n14 0.0 10.0\n110.0 2\n0.0 0.0\n0.5 100.0\n"
+             "110.0 3\n0.0 0.0\n0.5 100.0\n2.0 150.0\n", 0, "", ""},
+        {"user p-y curve of one point: No. 95",
+         opts + base_sections + "SOIL LAYERS\n1\n14 0.0 10.0\n110.0 1\n0.0 0.0\n"
+             "110.0 2\n0.0 0.0\n0.5 100.0\n", 195, "***** Input Data Error No. 95 *****",
+         "Problem:  The user-input p-y curve at the top of soil layer 1 is not usable."},
+        {"user p-y curve starting at y = 0.1: No. 95",
+         opts + base_sections + "SOIL LAYERS\n1\n14 0.0 10.0\n110.0 2\n0.0 0.0\n0.5 100.0\n"
+             "110.0 2\n0.1 0.0\n0.5 100.0\n", 195, "***** Input Data Error No. 95 *****",
+         "Problem:  The user-input p-y curve at the bottom of soil layer 1 is not usable."},
+        {"user p-y deflections 0, 0.5, 0.5: No. 95",
+         opts + base_sections + "SOIL LAYERS\n1\n14 0.0 10.0\n110.0 3\n0.0 0.0\n0.5 100.0\n"
+             "0.5 120.0\n110.0 2\n0.0 0.0\n0.5 100.0\n", 195, "***** Input Data Error No. 95 *****",
+         "Problem:  The user-input p-y curve at the top of soil layer 1 is not usable."},
     };
     for (const CheckCase& row : cases) {
         SCOPED_TRACE(row.name);
