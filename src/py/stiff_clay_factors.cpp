@@ -3,6 +3,8 @@
 // cohesion class of the default strain and subgrade modulus.
 #include "py/stiff_clay_factors.h"
 
+#include "model/units.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -46,4 +48,22 @@ int Stiff_Clay_Cohesion_Class(double c, const double (&limits)[3]) {
     int i = 0;
     while (i < 3 && cs >= limits[i]) ++i;
     return i;
+}
+
+double Default_Epsilon50_From(const StiffClayDefaults& d, double c, int units) {
+    if (units == k_Units_US) return d.eps50[Stiff_Clay_Cohesion_Class(c, d.us_limits)];
+    if (units == k_Units_SI) return d.eps50[Stiff_Clay_Cohesion_Class(c, d.si_limits)];
+    return 0.0;
+}
+
+double Default_K_From(const StiffClayDefaults& d, double c, int units, bool cyclic) {
+    if (units == k_Units_US) {
+        const int i = Stiff_Clay_Cohesion_Class(c, d.us_limits);
+        return cyclic ? d.us_cyclic_k[i] : d.us_static_k[i];
+    }
+    if (units == k_Units_SI) {
+        const int i = Stiff_Clay_Cohesion_Class(c, d.si_limits);
+        return cyclic ? d.si_cyclic_k[i] : d.si_static_k[i];
+    }
+    return 0.0;
 }

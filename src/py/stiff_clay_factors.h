@@ -19,3 +19,19 @@ double Stiff_Clay_Slope_Factor(double y, double theta, double cos45);
 // single precision, so that a cohesion entered exactly on a limit (1000 lb/ft2, say, which
 // becomes 6.9444... lb/in2) opens the class above it.
 int Stiff_Clay_Cohesion_Class(double c, const double (&limits)[3]);
+
+// The default strain and subgrade modulus tables of a stiff clay criterion, by cohesion class:
+// class limits and values for US customary (lb/in2, lb/in3) and SI (kPa, kN/m3) runs.
+struct StiffClayDefaults {
+    double us_limits[3];
+    double si_limits[3];
+    double eps50[4];
+    double us_static_k[4];
+    double us_cyclic_k[4];
+    double si_static_k[4];
+    double si_cyclic_k[4];
+};
+
+// Default eps50 and k for cohesion c from the tables; general units have no default (0).
+double Default_Epsilon50_From(const StiffClayDefaults& d, double c, int units);
+double Default_K_From(const StiffClayDefaults& d, double c, int units, bool cyclic);

@@ -45,15 +45,17 @@ constexpr double k_Above_Head = -9.999999747378752e-06;     // -1e-5 (s)
 constexpr int k_Print_Points = 17;
 
 // Cohesion limits of the defaults: 1000, 2000 and 4000 lb/ft2 in lb/in2 (s), and in kPa (s).
-constexpr double k_US_Limits[3] = {6.94444465637207, 13.88888931274414, 27.77777862548828};
-constexpr double k_SI_Limits[3] = {47.8802604675293, 95.7605209350586, 191.5210418701172};
-constexpr double k_Default_Eps50[4] = {0.010999999940395355, 0.007000000216066837,
-                                       0.004999999888241291, 0.004000000189989805};
-// Default k (lb/in3 | kN/m3) by class; cyclic loading takes two fifths of the static value.
-constexpr double k_US_Static_K[4] = {250.0, 500.0, 1000.0, 2000.0};
-constexpr double k_US_Cyclic_K[4] = {100.0, 200.0, 400.0, 800.0};
-constexpr double k_SI_Static_K[4] = {67861.78125, 135723.5625, 271447.125, 542894.25};
-constexpr double k_SI_Cyclic_K[4] = {27144.7109375, 54289.421875, 108578.84375, 217157.6875};
+// Default k (lb/in3 | kN/m3) by class: cyclic loading takes two fifths of the static value.
+constexpr StiffClayDefaults k_Defaults = {
+    // cohesion class limits (US, SI), eps50, k static and cyclic (US), k static and cyclic (SI)
+    {6.94444465637207, 13.88888931274414, 27.77777862548828},
+    {47.8802604675293, 95.7605209350586, 191.5210418701172},
+    {0.010999999940395355, 0.007000000216066837, 0.004999999888241291, 0.004000000189989805},
+    {250.0, 500.0, 1000.0, 2000.0},
+    {100.0, 200.0, 400.0, 800.0},
+    {67861.78125, 135723.5625, 271447.125, 542894.25},
+    {27144.7109375, 54289.421875, 108578.84375, 217157.6875},
+};
 
 // Warning limits on cohesion: 500 and 8000 lb/ft2 in lb/in2 (s), and in kPa (s).
 constexpr double k_US_Low_Cohesion = 3.472222328186035;
@@ -227,21 +229,11 @@ void Add_To_Layer_Integral(int L, int k, double ca, double b, const StiffClayFre
 }  // namespace
 
 double Default_Stiff_Clay_Free_Water_Epsilon50(double c, int units) {
-    if (units == k_Units_US) return k_Default_Eps50[Stiff_Clay_Cohesion_Class(c, k_US_Limits)];
-    if (units == k_Units_SI) return k_Default_Eps50[Stiff_Clay_Cohesion_Class(c, k_SI_Limits)];
-    return 0.0;
+    return Default_Epsilon50_From(k_Defaults, c, units);
 }
 
 double Default_Stiff_Clay_Free_Water_K(double c, int units, bool cyclic) {
-    if (units == k_Units_US) {
-        const int i = Stiff_Clay_Cohesion_Class(c, k_US_Limits);
-        return cyclic ? k_US_Cyclic_K[i] : k_US_Static_K[i];
-    }
-    if (units == k_Units_SI) {
-        const int i = Stiff_Clay_Cohesion_Class(c, k_SI_Limits);
-        return cyclic ? k_SI_Cyclic_K[i] : k_SI_Static_K[i];
-    }
-    return 0.0;
+    return Default_K_From(k_Defaults, c, units, cyclic);
 }
 
 StiffClayFreeWaterCurve Stiff_Clay_Free_Water_Curve(double b, double c, double ca, double gamma,

@@ -43,14 +43,16 @@ constexpr double k_Table_Fractions[16] = {
     0.5, 1.0};
 
 // Cohesion limits of the defaults: 6.94, 13.88 and 27.78 lb/in2 (s), and in kPa (s).
-constexpr double k_US_Limits[3] = {6.940000057220459, 13.880000114440918, 27.780000686645508};
-constexpr double k_SI_Limits[3] = {47.8927001953125, 95.785400390625, 191.57080078125};
-constexpr double k_Default_Eps50[4] = {0.010999999940395355, 0.007000000216066837,
-                                       0.004999999888241291, 0.004000000189989805};
-constexpr double k_US_Static_K[4] = {250.0, 500.0, 1000.0, 2000.0};
-constexpr double k_US_Cyclic_K[4] = {100.0, 200.0, 400.0, 800.0};
-constexpr double k_SI_Static_K[4] = {67861.796875, 135723.59375, 271447.1875, 542894.375};
-constexpr double k_SI_Cyclic_K[4] = {27144.7109375, 54289.3984375, 108578.8984375, 217157.703125};
+constexpr StiffClayDefaults k_Defaults = {
+    // cohesion class limits (US, SI), eps50, k static and cyclic (US), k static and cyclic (SI)
+    {6.940000057220459, 13.880000114440918, 27.780000686645508},
+    {47.8927001953125, 95.785400390625, 191.57080078125},
+    {0.010999999940395355, 0.007000000216066837, 0.004999999888241291, 0.004000000189989805},
+    {250.0, 500.0, 1000.0, 2000.0},
+    {100.0, 200.0, 400.0, 800.0},
+    {67861.796875, 135723.59375, 271447.1875, 542894.375},
+    {27144.7109375, 54289.3984375, 108578.8984375, 217157.703125},
+};
 
 // Warning limits on cohesion: 500 and 8000 lb/ft2 in lb/in2 (s), and in kPa (s).
 constexpr double k_US_Low_Cohesion = 3.472222328186035;
@@ -308,21 +310,11 @@ void No_Free_Water_Layer(int L, const NoFreeWaterVariant& variant) {
 }  // namespace
 
 double Default_Stiff_Clay_No_Free_Water_Epsilon50(double c, int units) {
-    if (units == k_Units_US) return k_Default_Eps50[Stiff_Clay_Cohesion_Class(c, k_US_Limits)];
-    if (units == k_Units_SI) return k_Default_Eps50[Stiff_Clay_Cohesion_Class(c, k_SI_Limits)];
-    return 0.0;
+    return Default_Epsilon50_From(k_Defaults, c, units);
 }
 
 double Default_Stiff_Clay_No_Free_Water_K(double c, int units, bool cyclic) {
-    if (units == k_Units_US) {
-        const int i = Stiff_Clay_Cohesion_Class(c, k_US_Limits);
-        return cyclic ? k_US_Cyclic_K[i] : k_US_Static_K[i];
-    }
-    if (units == k_Units_SI) {
-        const int i = Stiff_Clay_Cohesion_Class(c, k_SI_Limits);
-        return cyclic ? k_SI_Cyclic_K[i] : k_SI_Static_K[i];
-    }
-    return 0.0;
+    return Default_K_From(k_Defaults, c, units, cyclic);
 }
 
 StiffClayNoFreeWaterCurve Stiff_Clay_No_Free_Water_Curve(double b, double c, double gamma,
