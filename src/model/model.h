@@ -261,6 +261,113 @@ struct AnalysisModel {
     int NumEIThrusts;                                 // axial thrust list of the section analysis
     std::array<double, k_Max_EI_Thrusts + 1> EIThrust;          // ascending (kips | kN)
 
+    // ---- Section analysis: the section being analysed ------------------------------------
+    // Lengths in inches and stresses in ksi, forces in kips for US customary runs; meters, kPa
+    // and kN for SI runs. y is measured from the outline's centroid toward the compression face,
+    // depths from the compression face down.
+    int i_CurrentSection;                             // pile section being analysed
+    int i_SectionModel;                               // 1,2,3,5,6,7,9,10,11; 0: no slicing
+    double rd_Depth;                                  // outline depth in the bending direction
+    double rd_Width;                                  // rectangle width (models 1, 2)
+    int i_NumOutlinePoints;                           // polygon outline (models 10, 11)
+    std::array<double, k_Max_Outline_Points + 1> rd_OutlineX;
+    std::array<double, k_Max_Outline_Points + 1> rd_OutlineY;
+    int b_HasCore;                                    // one core circle or void (models 2, 5, 7, 11)
+    double rd_CoreOuterDiameter;                      // outside diameter of the core or void
+    double rd_CoreCentreY;                            // y of its centre
+    double rd_CoreWall;                               // core pipe wall; 0 for a void
+    double rd_CasingWall;                             // casing or pipe wall (models 6, 7, 9)
+    // Slice grid, slice i between SliceY[i-1] (upper) and SliceY[i] (lower).
+    int i_NumSlices;                                  // 100
+    double rd_SliceThickness;                         // t = |rd_Depth| / 100
+    std::array<double, k_Num_Slices + 1> SliceY;      // boundaries, 0..100
+    std::array<double, k_Num_Slices + 1> rd_SliceDepth;          // centre depth of slice i
+    std::array<double, k_Num_Slices + 1> ConcreteSliceArea;      // net outer concrete
+    std::array<double, k_Num_Slices + 1> RebarSliceArea;         // bars or strands
+    std::array<double, k_Num_Slices + 1> CasingSliceArea;        // casing or pipe steel
+    std::array<double, k_Num_Slices + 1> CoreSliceArea;          // core pipe steel
+    std::array<double, k_Num_Slices + 1> CoreConcreteSliceArea;  // concrete inside the core
+    int i_CoreTopSlice;                               // first slice touched by the core
+    int i_CoreBottomSlice;                            // last slice touched by the core
+    double rd_TotalConcreteArea;                      // sum of ConcreteSliceArea
+    double rd_TotalRebarArea;                         // sum of RebarSliceArea
+    // Material constants of the section.
+    int i_ConcreteModel;                              // 2 concrete law; 1 no concrete
+    int i_CoreConcreteModel;                          // 2 concrete-filled core; 1 none
+    int i_ReinforcementLaw;                           // 2 bars; 4..9 strand laws
+    int b_Prestressed;                                // reinforcement is strands or strand bars
+    double rd_fc;                                     // f'c
+    double rd_Ec;                                     // concrete modulus; 0 without concrete
+    double rd_ft;                                     // tensile strength, negative
+    double rd_Eps0;                                   // strain at peak compressive stress
+    double rd_EpsT;                                   // tensile strain at fracture, negative
+    double rd_fc015;                                  // 0.15 f'c, drop of the descending line
+    double rd_EpsDescent;                             // 0.0038 - rd_Eps0, length of that line
+    double rd_fy;                                     // bar yield stress
+    double rd_Es;                                     // bar or strand modulus
+    double rd_StrandFpy;                              // yield stress of deformed strand bars (ksi)
+    double rd_CasingFy;                               // casing or pipe yield stress
+    double rd_CasingE;                                // casing or pipe modulus
+    double rd_CoreFy;                                 // core pipe yield stress
+    double rd_CoreE;                                  // core pipe modulus
+    double rd_PrestrainConcrete;                      // uniform concrete strain from prestress
+    double rd_PrestrainSteel;                         // uniform strand strain from prestress
+    // One evaluation of the section at a neutral-axis depth and curvature.
+    double rd_CurrentCurvature;                       // curvature of the current point
+    std::array<double, k_Num_Slices + 1> rd_SliceStrain;
+    std::array<double, k_Num_Slices + 1> ConcreteStress;
+    std::array<double, k_Num_Slices + 1> CoreConcreteStress;
+    std::array<double, k_Num_Slices + 1> RebarStress;
+    std::array<double, k_Num_Slices + 1> CasingStress;
+    std::array<double, k_Num_Slices + 1> CoreStress;
+    double rd_ConcreteForce;
+    double rd_RebarForce;
+    double rd_CasingForce;
+    double rd_CoreForce;
+    double rd_CoreConcreteForce;
+    double rd_TotalAxialForce;
+    int b_Cracked;                                    // concrete cracked in tension
+    int b_Yielded;                                    // steel reached yield; kept over a thrust
+    int b_AllCracked;                                 // tensile thrust beyond the cracking load
+    // Axial capacities and prestress.
+    double rd_AxialCapComp;                           // nominal compressive capacity, positive
+    double rd_AxialCapTens;                           // nominal tensile capacity, negative
+    double rd_CrackingLoad;                           // tensile cracking load, negative; 0 none
+    double rd_SteelArea;                              // area of the bars or strands
+    double rd_fpc;                                    // concrete stress after prestress losses
+    double rd_MnPCI;                                  // PCI estimate of the nominal moment
+    char c_MnPCIText[24];                             // its equation text
+    int b_PrestressReported;                          // the prestress block is written for the section
+    // Curves of the section, thrust a, point k.
+    int i_MaxCurvPoints;                              // 150
+    int i_NumThrusts;
+    std::array<double, k_Max_EI_Thrusts + 1> rd_Thrust;   // compression positive (kips | kN)
+    double rd_NAGuess;                                // neutral-axis start of the next point
+    double rd_MostTensileBarStrain;                   // round shafts: the T message's bar strain
+    int b_NegativeMoment;                             // a point's moment was zero or less
+    std::array<int, k_Max_EI_Thrusts + 1> i_NumCurvPoints;
+    std::array<double, k_Max_EI_Thrusts + 1> rd_NominalMomentCap;
+    std::array<double, k_Max_EI_Thrusts + 1> rd_StrainAtCap;
+    std::array<std::array<double, k_Max_Curve_Points + 1>, k_Max_EI_Thrusts + 1> rd_Curvature;  // [a][k]
+    std::array<std::array<double, k_Max_Curve_Points + 1>, k_Max_EI_Thrusts + 1> rd_Moment;
+    std::array<std::array<double, k_Max_Curve_Points + 1>, k_Max_EI_Thrusts + 1> rd_EI;
+    std::array<std::array<double, k_Max_Curve_Points + 1>, k_Max_EI_Thrusts + 1> rd_NADepth;
+    std::array<std::array<double, k_Max_Curve_Points + 1>, k_Max_EI_Thrusts + 1> rd_MaxCompStrain;
+    std::array<std::array<double, k_Max_Curve_Points + 1>, k_Max_EI_Thrusts + 1> rd_MaxTensStrain;
+    std::array<std::array<double, k_Max_Curve_Points + 1>, k_Max_EI_Thrusts + 1> rd_MaxConcreteStress;
+    std::array<std::array<double, k_Max_Curve_Points + 1>, k_Max_EI_Thrusts + 1> rd_MaxSteelStress;
+    std::array<std::array<double, k_Max_Curve_Points + 1>, k_Max_EI_Thrusts + 1> rd_MaxCasingStress;
+    std::array<std::array<double, k_Max_Curve_Points + 1>, k_Max_EI_Thrusts + 1> rd_MaxCoreStress;
+    std::array<std::array<std::array<char, 4>, k_Max_Curve_Points + 1>, k_Max_EI_Thrusts + 1> c_RunMsg;
+    // Unit labels of the section report, blank-padded to 8 characters.
+    char c_LabelStress[8 + 1];
+    char c_LabelLength[8 + 1];
+    char c_LabelForce[8 + 1];
+    char c_LabelMoment[8 + 1];
+    char c_LabelArea[8 + 1];
+    char c_LabelInertia[8 + 1];
+    char c_LabelStiffness[8 + 1];
+
     // ---- Bending-stiffness tables of the section analysis (section s, thrust t, point k) ---
     std::array<std::array<int, k_Max_EI_Thrusts + 1>, k_Max_Sections + 1> i_TablePoints;
     std::array<std::array<std::array<double, k_Max_Curve_Points + 1>, k_Max_EI_Thrusts + 1>,
@@ -272,6 +379,7 @@ struct AnalysisModel {
     std::array<std::array<double, k_Max_EI_Thrusts + 1>, k_Max_Sections + 1> rd_TableNominalCap;
                                                         // nominal moment capacity (in-lb | kN-m)
     std::array<double, k_Max_EI_Thrusts + 1> rd_TableThrust;   // thrust list of the tables (kips | kN)
+    int i_NumTableThrusts;                            // thrusts in rd_TableThrust
 
     // ---- p-y curves: layering state of a pass over the layers --------------------------
     std::array<double, k_Max_Layers + 1> Fu_Layer;        // integral of pu over layer L (force)

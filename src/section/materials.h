@@ -1,0 +1,49 @@
+// Material stress-strain laws of the section analysis and the force integration over the
+// slices: outer and core concrete, reinforcing bars, the six strand laws, casing, pipe and core
+// steel. Compression is positive. The laws are pure functions of a strain; the operations
+// around them read the section's constants and slices from the model and store stresses,
+// forces and the cracked and yielded flags.
+#pragma once
+
+constexpr double k_Ksi_To_KPa = 6894.75732421875;          // kPa per ksi (s)
+constexpr double k_Crush_Strain = 0.003800000064074993;    // 0.0038 (s)
+
+// Stress of the outer concrete in compression (eps > 0): the parabola to eps0, the straight
+// line down to 0.85 f'c at 0.0038 (descending = true) or the parabola continued (core
+// concrete), and 0.001 once crushed beyond 0.0038.
+double Concrete_Compression_Stress(double eps, double fc, double eps0, bool descending);
+
+// Stress on the mirrored parabola for a tensile strain (eps <= 0), before the cracking test.
+double Concrete_Tension_Stress(double eps, double fc, double eps0);
+
+// Elastic-perfectly plastic steel: E eps limited to +-Fy; limited tells whether it was.
+double Elastic_Plastic_Stress(double eps, double E, double Fy, bool& limited);
+
+// Stress (ksi) of strand law 4..9 at strain eps, odd-symmetric; fpy is the yield stress of the
+// deformed bars of law 9 (ksi).
+double Strand_Stress_Ksi(int law, double eps, double fpy);
+
+// Reinforcement law of section s: 2 for reinforcing bars, 4..9 from the strand type of the
+// prestressed types.
+int Reinforcement_Law_Of(int s);
+
+// Yield stress (ksi) of the deformed strand bars by their grade (size) code.
+double Deformed_Bar_Fpy(int grade);
+
+// Material constants of section s from its input: f'c, bar, casing and core steel (psi become
+// ksi in US customary runs), the reinforcement law and the concrete models; then
+// SetConcreteConstants. Clears the prestrains.
+void Set_Material_Constants(int s);
+
+// rd_Ec, rd_ft, rd_Eps0, rd_EpsT and the descending-line values from rd_fc (SI: through ksi).
+void SetConcreteConstants();
+
+// The component forces at neutral-axis depth NA and the current curvature; each stores its
+// slice stresses and returns its force. Compute_Axial_Thrust_Force sets the slice strains,
+// calls the components of the section model in their order and returns rd_TotalAxialForce.
+double Compute_Concrete_Force();
+double Compute_Rebar_Force();
+double Compute_Casing_Force();
+double Compute_Core_Force();
+double Compute_Concrete_Force_Inside_Core();
+double Compute_Axial_Thrust_Force(double NA);

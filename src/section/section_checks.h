@@ -1,0 +1,19 @@
+// Checks of the section data the section analysis computes with: dimensions that leave no
+// material or make an outline intersect itself, strengths and moduli that are not positive,
+// a concrete strength too low for the tensile law, and bars outside the outline. Each refusal
+// is a numbered input error naming the section and the value.
+#pragma once
+
+// Input Data Errors of the section analysis (numbers the catalogue leaves free).
+constexpr int k_Error_Bar_Outside_Section = 80;
+constexpr int k_Error_Section_Dimension = 81;
+constexpr int k_Error_Material_Value = 82;
+constexpr int k_Error_Concrete_Strength_Low = 83;
+constexpr int k_Error_Stiffness_Table = 86;
+
+// "***** Input Data Error No. N *****", an empty line, the problem and solution lines, to the
+// runtime message file and then to the report; raises Input Data Error No. N.
+void Raise_Section_Input_Error(int number, const char* problem, const char* solution);
+
+// Checks pile section s (a type with a section model) before anything is computed with it.
+void Check_Section_Data(int s);
