@@ -314,6 +314,7 @@ struct AnalysisModel {
     double rd_PrestrainSteel;                         // uniform strand strain from prestress
     // One evaluation of the section at a neutral-axis depth and curvature.
     double rd_CurrentCurvature;                       // curvature of the current point
+    double rd_TrialNADepth;                           // neutral-axis depth of the evaluation
     std::array<double, k_Num_Slices + 1> rd_SliceStrain;
     std::array<double, k_Num_Slices + 1> ConcreteStress;
     std::array<double, k_Num_Slices + 1> CoreConcreteStress;

@@ -8,10 +8,14 @@
 constexpr double k_Ksi_To_KPa = 6894.75732421875;          // kPa per ksi (s)
 constexpr double k_Crush_Strain = 0.003800000064074993;    // 0.0038 (s)
 
-// Stress of the outer concrete in compression (eps > 0): the parabola to eps0, the straight
-// line down to 0.85 f'c at 0.0038 (descending = true) or the parabola continued (core
-// concrete), and 0.001 once crushed beyond 0.0038.
-double Concrete_Compression_Stress(double eps, double fc, double eps0, bool descending);
+// Stress of the outer concrete in compression (eps > 0): the parabola to eps0, then the straight
+// line from f'c down by `drop` (0.15 f'c) over `descent` (0.0038 - eps0), and 0.001 once crushed
+// beyond 0.0038.
+double Outer_Concrete_Stress(double eps, double fc, double eps0, double drop, double descent);
+
+// Stress of the concrete filling a core in compression (eps > 0): the parabola throughout, never
+// below zero, and 0.001 once crushed beyond 0.0038.
+double Core_Concrete_Stress(double eps, double fc, double eps0);
 
 // Stress on the mirrored parabola for a tensile strain (eps <= 0), before the cracking test.
 double Concrete_Tension_Stress(double eps, double fc, double eps0);

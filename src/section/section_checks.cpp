@@ -1,11 +1,14 @@
 // Refusals of section data that the slicing and the material laws cannot compute with.
 #include "section/section_checks.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "engine/errors.h"
 #include "engine/run_files.h"
 #include "model/model.h"
+#include "model/units.h"
+#include "section/section_geometry.h"
 
 void Raise_Section_Input_Error(int number, const char* problem, const char* solution) {
     char heading[48];
@@ -16,4 +19,208 @@ void Raise_Section_Input_Error(int number, const char* problem, const char* solu
     char code[9];
     Make_Error_Code_Text(true, number, code);
     RaiseError(code, k_Status_Input_Base + number);
+}
+
+namespace {
+
+constexpr double k_Rupture_Reinforced = 0.007499999832361937;   // 0.0075 (s)
+constexpr double k_Rupture_Prestressed = 0.004000000189989805;  // 0.004 (s)
+constexpr double k_Ksi_To_KPa = 6894.75732421875;               // kPa per ksi (s)
+constexpr double k_Position_Tolerance = 1e-9;                   // of the section depth
+
+// Input types.
+constexpr int k_Type_Rectangular = 0;
+constexpr int k_Type_Cased = 2;
+constexpr int k_Type_Cased_Core = 3;
+constexpr int k_Type_Pipe = 4;
+constexpr int k_Type_Circular_Hollow = 6;
+constexpr int k_Type_Square_Solid = 7;
+constexpr int k_Type_Square_Hollow = 8;
+constexpr int k_Type_Octagonal_Hollow = 10;
+
+// Formats a value with the run's length or stress unit for a problem line.
+void Refuse(int number, int s, const char* what, double value, const char* unit, const char* need) {
+    char problem[256];
+    char solution[256];
+    std::snprintf(problem, sizeof problem, "Problem:  Section %d has %s of %g %s.", s, what, value,
+                  unit);
+    std::snprintf(solution, sizeof solution, "Solution: Give section %d %s.", s, need);
+    Raise_Section_Input_Error(number, problem, solution);
+}
+
+bool Positive(int s, const char* what, double value, const char* unit) {
+    if (value > 0.0) return true;
+    Refuse(k_Error_Material_Value, s, what, value, unit, "a value greater than zero");
+    return false;
+}
+
+// Outline dimensions: something must remain of every wall, void and chamfer.
+bool Check_Dimensions(int s) {
+    const AnalysisModel& m = g_Model;
+    const int type = m.SectionType[s];
+    const char* len = m.LabelLength;
+    const double D = m.SectionDiameter[s];
+    if (D <= 0.0) {
+        Refuse(k_Error_Section_Dimension, s, "a diameter or depth", D, len,
+               "a diameter or depth greater than zero");
+        return false;
+    }
+    if (type == k_Type_Rectangular && m.SectionWidth[s] <= 0.0) {
+        Refuse(k_Error_Section_Dimension, s, "a width", m.SectionWidth[s], len,
+               "a width greater than zero");
+        return false;
+    }
+    if (type == k_Type_Pipe) {
+        const double t = m.PipeThickness[s];
+        if (t <= 0.0 || 2.0 * t >= D) {
+            Refuse(k_Error_Section_Dimension, s, "a pipe wall thickness", t, len,
+                   "a wall thickness greater than zero and less than half the diameter");
+            return false;
+        }
+    }
+    double inside = D;   // diameter of the room inside the casing, for the core
+    if (type == k_Type_Cased || type == k_Type_Cased_Core) {
+        const double t = m.CasingThickness[s];
+        if (t < 0.0 || 2.0 * t >= D) {
+            Refuse(k_Error_Section_Dimension, s, "a casing wall thickness", t, len,
+                   "a casing wall thickness of zero or more and less than half the diameter");
+            return false;
+        }
+        inside = D - 2.0 * t;
+    }
+    if (type == k_Type_Cased_Core) {
+        const double Dk = m.CoreDiameter[s];
+        const double tk = m.CoreThickness[s];
+        if (Dk <= 0.0 || Dk >= inside) {
+            Refuse(k_Error_Section_Dimension, s, "a core diameter", Dk, len,
+                   "a core diameter greater than zero and less than the inside diameter of the casing");
+            return false;
+        }
+        if (tk < 0.0 || 2.0 * tk >= Dk) {
+            Refuse(k_Error_Section_Dimension, s, "a core wall thickness", tk, len,
+                   "a core wall thickness of zero or more and less than half the core diameter");
+            return false;
+        }
+    }
+    if (type == k_Type_Square_Solid || type == k_Type_Square_Hollow) {
+        const double c = m.ChamferWidth[s];
+        if (c < 0.0 || 2.0 * c >= D) {
+            Refuse(k_Error_Section_Dimension, s, "a corner chamfer", c, len,
+                   "a corner chamfer of zero or more and less than half the pile width");
+            return false;
+        }
+    }
+    if (type == k_Type_Circular_Hollow || type == k_Type_Square_Hollow ||
+        type == k_Type_Octagonal_Hollow) {
+        const double Dv = m.VoidDiameter[s];
+        if (Dv < 0.0 || Dv >= D) {
+            Refuse(k_Error_Section_Dimension, s, "a void diameter", Dv, len,
+                   "a void diameter of zero or more and less than the pile width");
+            return false;
+        }
+    }
+    return true;
+}
+
+// Strengths and moduli the laws divide by or limit with.
+bool Check_Materials(int s) {
+    const AnalysisModel& m = g_Model;
+    const int type = m.SectionType[s];
+    const char* stress = m.LabelStress;
+    if (type == k_Type_Pipe) {
+        return Positive(s, "a pipe yield stress", m.PipeYieldStress[s], stress) &&
+               Positive(s, "a pipe modulus of elasticity", m.PipeModulus[s], stress);
+    }
+    if (!Positive(s, "a concrete compressive strength", m.ConcreteStrength[s], stress)) return false;
+    if (!Is_Prestressed_Type(type) && m.NumBars[s] > 0) {
+        if (!Positive(s, "a bar yield stress", m.RebarYieldStress[s], stress)) return false;
+        if (!Positive(s, "a bar modulus of elasticity", m.ReinforcementModulus[s], stress)) return false;
+    }
+    if ((type == k_Type_Cased || type == k_Type_Cased_Core) && m.CasingThickness[s] > 0.0) {
+        if (!Positive(s, "a casing yield stress", m.CasingYieldStress[s], stress)) return false;
+        if (!Positive(s, "a casing modulus of elasticity", m.CasingModulus[s], stress)) return false;
+    }
+    if (type == k_Type_Cased_Core && m.CoreThickness[s] > 0.0) {
+        if (!Positive(s, "a core yield stress", m.CoreYieldStress[s], stress)) return false;
+        if (!Positive(s, "a core modulus of elasticity", m.CoreModulus[s], stress)) return false;
+    }
+    // The tensile strain at fracture takes the root of ft/f'c + 1, negative when f'c is so low
+    // that the modulus of rupture exceeds it: f'c typed in ksi where psi is expected, say.
+    const double fc_ksi =
+        m.IUNITS == k_Units_US ? m.ConcreteStrength[s] / 1000.0 : m.ConcreteStrength[s] / k_Ksi_To_KPa;
+    const double rupture = Is_Prestressed_Type(type) ? k_Rupture_Prestressed : k_Rupture_Reinforced;
+    if (-rupture * std::sqrt(1000.0 * fc_ksi) / fc_ksi + 1.0 < 0.0) {
+        char problem[256];
+        std::snprintf(problem, sizeof problem,
+                      "Problem:  Section %d has a concrete compressive strength of %g %s, too low for "
+                      "the concrete tensile law.",
+                      s, m.ConcreteStrength[s], stress);
+        Raise_Section_Input_Error(
+            k_Error_Concrete_Strength_Low, problem,
+            m.IUNITS == k_Units_US
+                ? "Solution: Give the concrete compressive strength in psi (4000 for 4 ksi concrete)."
+                : "Solution: Give the concrete compressive strength in kPa (27600 for 27.6 MPa concrete).");
+        return false;
+    }
+    return true;
+}
+
+// True when (x, y) lies inside or on the section's outline.
+bool Inside_Outline(int s, double x, double y) {
+    const AnalysisModel& m = g_Model;
+    const int model = Section_Model_Of(s);
+    const double D = m.SectionDiameter[s];
+    const double tol = k_Position_Tolerance * D;
+    if (model == k_Model_Rectangle || model == k_Model_Rectangle_Core) {
+        const double W = m.SectionType[s] == k_Type_Rectangular ? m.SectionWidth[s] : D;
+        return std::fabs(x) <= 0.5 * W + tol && std::fabs(y) <= 0.5 * D + tol;
+    }
+    if (model == k_Model_Polygon || model == k_Model_Polygon_Voids) {
+        // Every edge of the counter-clockwise outline keeps the point on its left.
+        for (int i = 1; i <= m.i_NumOutlinePoints; ++i) {
+            const int next = i % m.i_NumOutlinePoints + 1;
+            const double ex = m.rd_OutlineX[next] - m.rd_OutlineX[i];
+            const double ey = m.rd_OutlineY[next] - m.rd_OutlineY[i];
+            const double cross = ex * (y - m.rd_OutlineY[i]) - ey * (x - m.rd_OutlineX[i]);
+            if (cross < -tol * std::sqrt(ex * ex + ey * ey)) return false;
+        }
+        return true;
+    }
+    return std::sqrt(x * x + y * y) <= 0.5 * D + tol;
+}
+
+bool Check_Bars(int s) {
+    const AnalysisModel& m = g_Model;
+    for (int j = 1; j <= m.NumBars[s] && j <= k_Max_Bars; ++j) {
+        const double x = m.BarX[j][s];
+        const double y = Bar_Y(s, j);
+        if (Inside_Outline(s, x, y)) continue;
+        char problem[256];
+        char solution[256];
+        std::snprintf(problem, sizeof problem,
+                      "Problem:  Bar %d of section %d lies outside the section, at x = %g and y = %g "
+                      "%.3s (rebar cage offset included).",
+                      j, s, x, y, m.LabelLength);
+        std::snprintf(solution, sizeof solution,
+                      "Solution: Place every bar of section %d inside the section: check the bar "
+                      "positions, the cover and the cage offset.",
+                      s);
+        Raise_Section_Input_Error(k_Error_Bar_Outside_Section, problem, solution);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void Check_Section_Data(int s) {
+    if (Section_Model_Of(s) == k_Model_None) return;
+    if (!Check_Dimensions(s)) return;
+    if (!Check_Materials(s)) return;
+    if (g_Model.SectionType[s] == k_Type_Pipe) return;
+    // The outline points of the polygon models are those the section setup makes.
+    const int saved_section = g_Model.i_CurrentSection;
+    Setup_Section_Values(s);
+    g_Model.i_CurrentSection = saved_section;
+    Check_Bars(s);
 }
