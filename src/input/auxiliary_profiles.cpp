@@ -170,7 +170,7 @@ void Read_Axial_Thrust_Loads() {
 
 void Derive_EI_Thrusts() {
     AnalysisModel& m = g_Model;
-    if (m.b_ComputeInteraction != 0 || m.b_UseLRFD != 0 || m.NumSections <= 0) return;
+    if (m.b_UseLRFD != 0 || m.NumSections <= 0) return;
     const int n = m.NumLoadCases;
     for (int i = 1; i <= n; ++i) {
         const double thrust = m.AxialThrustLoad[i];

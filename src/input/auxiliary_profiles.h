@@ -25,7 +25,7 @@ void Read_PY_Output_Depths();
 // sorted ascending; a count of 0 or less keeps one thrust. Raises No. 95 above 100, and No. 99.
 void Read_Axial_Thrust_Loads();
 
-// After END: when ComputeInteraction is off, LRFD is not in use and there are pile sections, the
-// distinct axial thrusts of the load cases, ascending (kips in US customary runs), become the
-// thrust list EIThrust of the section analysis.
+// After END: when LRFD is not in use and there are pile sections, the distinct axial thrusts of
+// the load cases, ascending (kips in US customary runs), become the thrust list EIThrust of the
+// section analysis, whatever the ComputeInteraction option says.
 void Derive_EI_Thrusts();
