@@ -121,6 +121,16 @@ double Deformed_Bar_Fpy(int grade) {
     }
 }
 
+double Strand_Modulus(int s) {
+    const AnalysisModel& m = g_Model;
+    const double stored = m.ReinforcementModulus[s];
+    const bool si = m.IUNITS == k_Units_SI;
+    if (!(stored > 0.0)) return si ? k_Strand_Modulus * k_Ksi_To_KPa : k_Strand_Modulus;
+    const bool bar_type = m.i_StrandType[s] >= 3 && m.i_StrandType[s] <= 5;
+    if (bar_type || m.IUNITS != k_Units_US) return stored;
+    return stored / 1000.0;   // psi to ksi
+}
+
 int Reinforcement_Law_Of(int s) {
     const AnalysisModel& m = g_Model;
     if (!Is_Prestressed_Type(m.SectionType[s])) return 2;
@@ -144,11 +154,7 @@ void Set_Material_Constants(int s) {
     m.rd_fy = m.RebarYieldStress[s] * scale;
     m.rd_Es = m.ReinforcementModulus[s] * scale;
     if (prestressed) {
-        // Strand bar moduli are stored in ksi (US) or kPa; the strand grades carry none, and a
-        // strand modulus that is not positive would make the prestrain infinite.
-        const double ksi = m.IUNITS == k_Units_US ? 1.0 : k_Ksi_To_KPa;
-        m.rd_Es = m.ReinforcementModulus[s] > 0.0 ? m.ReinforcementModulus[s]
-                                                   : k_Strand_Modulus * ksi;
+        m.rd_Es = Strand_Modulus(s);
         m.rd_fy = 0.0;
     }
     m.rd_StrandFpy = Deformed_Bar_Fpy(m.i_BarSize[1][s]);

@@ -31,6 +31,13 @@ double Strand_Stress_Ksi(int law, double eps, double fpy);
 // prestressed types.
 int Reinforcement_Law_Of(int s);
 
+// Strand modulus of section s in the section's stress unit. The strand input has no modulus:
+// the strand bar types 3-5 store 29000 ksi (kPa in SI runs) already in section units, the
+// strand types 0-2 store nothing, and a value there can only be a bar modulus as input (psi |
+// kPa). Where none is positive the seven-wire strand's 28500 ksi stands in, so that the
+// prestrain stays finite.
+double Strand_Modulus(int s);
+
 // Yield stress (ksi) of the deformed strand bars by their grade (size) code.
 double Deformed_Bar_Fpy(int grade);
 

@@ -13,12 +13,11 @@
 #include "model/units.h"
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
+#include "section/materials.h"
 #include "section/section_lines.h"
 
 namespace {
 
-constexpr double k_kPa_Per_ksi = 6894.75732421875;
-constexpr double k_Default_Strand_Modulus = 28500.0;            // ksi, seven-wire strand
 constexpr double k_Concrete_Block_Factor = 0.8500000238418579;   // 0.85 (s)
 constexpr double k_PCI_Prestress_Factor = 0.6000000238418579;    // 0.6 (s)
 constexpr double k_PCI_Service_fc_Factor = 0.33000001311302185;  // 0.33 (s)
@@ -44,21 +43,7 @@ constexpr PCIMoment k_PCI_Moments[] = {
 // Strand strength in the section's stress unit: the input keeps fpu in psi in every unit system.
 double Strand_Fpu(int s) {
     const double ksi = g_Model.StrandFpu[s] / 1000.0;
-    return g_Model.IUNITS == k_Units_SI ? ksi * k_kPa_Per_ksi : ksi;
-}
-
-// Strand modulus in the section's stress unit. The strand input has no modulus: the bar types
-// 3-5 store 29000 ksi (kPa in SI runs) already in section units, the strand types 0-2 store
-// nothing, and a value there can only be a bar modulus as input (psi | kPa). Where none is
-// positive the seven-wire strand's 28500 ksi stands in, so that the strain stays finite.
-double Strand_Modulus(int s) {
-    const AnalysisModel& m = g_Model;
-    const double stored = m.ReinforcementModulus[s];
-    const bool si = m.IUNITS == k_Units_SI;
-    if (!(stored > 0.0)) return si ? k_Default_Strand_Modulus * k_kPa_Per_ksi : k_Default_Strand_Modulus;
-    const bool bar_type = m.i_StrandType[s] >= 3 && m.i_StrandType[s] <= 5;
-    if (bar_type || m.IUNITS != k_Units_US) return stored;
-    return stored / 1000.0;   // psi to ksi
+    return g_Model.IUNITS == k_Units_SI ? ksi * k_Ksi_To_KPa : ksi;
 }
 
 double Slice_Sum(const std::array<double, k_Num_Slices + 1>& area) {

@@ -1,0 +1,302 @@
+// Moment-curvature curves against closed forms and against the same laws integrated over
+// thousands of strips: a steel pipe (E I, first yield at Fy S, plastic limit Fy Z), a
+// reinforced concrete shaft (uncracked stiffness with the parabola's tangent modulus, cracking
+// moment, neutral axis at mid-depth while uncracked) and a rectangular beam section against the
+// equivalent stress block. Also the curvature schedule, the end of a curve near the axial
+// capacity and the hand-off to the lateral solution.
+#include "section/moment_curvature.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "model/model.h"
+#include "model/units.h"
+#include "section/bar_placement.h"
+#include "section/capacities.h"
+#include "section/materials.h"
+#include "section/section_geometry.h"
+#include "section/section_lines.h"
+#include "support/model_fixture.h"
+
+namespace {
+
+constexpr double k_Pi = 3.141592653589793;
+
+class MomentCurvature : public ModelTest {
+protected:
+    void SetUp() override {
+        ModelTest::SetUp();
+        Capture_Run_Files();
+        AnalysisModel& m = g_Model;
+        m.IUNITS = k_Units_US;
+        m.i_Analysis_Type = 3;
+        m.NumSections = 1;
+        Set_Section_Unit_Labels();
+    }
+    // Runs the section step's analysis of section 1 for the given thrusts (kips).
+    void Analyze(std::initializer_list<double> thrusts) {
+        AnalysisModel& m = g_Model;
+        int n = 0;
+        for (const double P : thrusts) m.rd_TableThrust[++n] = P;
+        m.i_NumTableThrusts = n;
+        Setup_Section_Values(1);
+        ComputeAxialCapacity();
+        ComputeTensileCapacity();
+        ComputeMomentCurvature(1);
+    }
+    void Use_Pipe() {
+        AnalysisModel& m = g_Model;
+        m.SectionType[1] = 4;
+        m.SectionDiameter[1] = 24.0;
+        m.PipeThickness[1] = 0.5;
+        m.PipeYieldStress[1] = 36000.0;
+        m.PipeModulus[1] = 29.0e6;
+    }
+    // A 36-in shaft, f'c 4 ksi, twelve 1-in2 bars (1.128 in) with 3 in of cover, fy 60 ksi.
+    void Use_Shaft() {
+        AnalysisModel& m = g_Model;
+        m.SectionType[1] = 1;
+        m.SectionDiameter[1] = 36.0;
+        m.ConcreteStrength[1] = 4000.0;
+        m.RebarYieldStress[1] = 60000.0;
+        m.ReinforcementModulus[1] = 29.0e6;
+        m.NumBars[1] = 12;
+        for (int j = 1; j <= 12; ++j) {
+            m.BarDiameter[j][1] = 1.128;
+            m.BarArea[j][1] = 1.0;
+        }
+        ASSERT_EQ(PlaceBarsOnCircle(1, 36.0, 3.0, 1.128, 12, 1), 12);
+    }
+    // Moment on curve a at curvature phi, linear between points.
+    static double Moment_At(int a, double phi) {
+        const AnalysisModel& m = g_Model;
+        for (int k = 2; k <= m.i_NumCurvPoints[a]; ++k) {
+            if (m.rd_Curvature[a][k] >= phi) {
+                const double f = (phi - m.rd_Curvature[a][k - 1]) /
+                                 (m.rd_Curvature[a][k] - m.rd_Curvature[a][k - 1]);
+                return m.rd_Moment[a][k - 1] + f * (m.rd_Moment[a][k] - m.rd_Moment[a][k - 1]);
+            }
+        }
+        return m.rd_Moment[a][m.i_NumCurvPoints[a]];
+    }
+};
+
+// Moment of an elastic-perfectly plastic annulus at curvature phi about its centre, by 200000
+// strips of exact chord width.
+double Fine_Pipe_Moment(double D, double t, double E, double Fy, double phi) {
+    const int n = 200000;
+    const double R = 0.5 * D, Ri = R - t;
+    double M = 0.0;
+    for (int i = 0; i < n; ++i) {
+        const double y = -R + (i + 0.5) * D / n;
+        const double outer = 2.0 * std::sqrt(std::fmax(0.0, R * R - y * y));
+        const double inner = std::fabs(y) < Ri ? 2.0 * std::sqrt(Ri * Ri - y * y) : 0.0;
+        const double sigma = std::fmax(-Fy, std::fmin(Fy, E * phi * y));
+        M += sigma * (outer - inner) * (D / n) * y;
+    }
+    return M;
+}
+
+TEST(CurvatureSchedule, FirstIncrementByDiameterAndTheStepPattern) {
+    Initialize_Model();
+    g_Model.IUNITS = k_Units_US;
+    EXPECT_DOUBLE_EQ(Initial_Curvature_Increment(36.0), 6.25e-7);   // nint(1.5) = 2
+    EXPECT_DOUBLE_EQ(Initial_Curvature_Increment(30.0), 1.25e-6);   // nint(1.25) = 1
+    EXPECT_DOUBLE_EQ(Initial_Curvature_Increment(12.0), 1.25e-6);   // never below one step
+    g_Model.IUNITS = k_Units_SI;
+    EXPECT_DOUBLE_EQ(Initial_Curvature_Increment(36.0 * 0.02539999969303608), 4.921259901994065e-5 / 2.0);
+    g_Model.IUNITS = k_Units_General;
+    EXPECT_EQ(Initial_Curvature_Increment(36.0), 0.0);
+    // 1 + 38 + 40 x 2 + 40 x 8 + 31 x 48 = 1927 increments at point 150.
+    EXPECT_DOUBLE_EQ(Curvature_At_Point(150, 1.0), 1927.0);
+    EXPECT_DOUBLE_EQ(Curvature_At_Point(40, 1.0), 41.0);
+    EXPECT_DOUBLE_EQ(Curvature_At_Point(80, 1.0), 127.0);
+}
+
+TEST_F(MomentCurvature, SteelPipeFollowsTheElasticAndPlasticClosedForms) {
+    Use_Pipe();
+    Analyze({0.0});
+    ASSERT_EQ(g_Model.ErrorStatus, 0);
+    const AnalysisModel& m = g_Model;
+    const double E = 29000.0, Fy = 36.0, D = 24.0, Di = 23.0;
+    const double I = k_Pi / 64.0 * (std::pow(D, 4) - std::pow(Di, 4));
+    const double S = I / (0.5 * D);
+    const double Z = (std::pow(D, 3) - std::pow(Di, 3)) / 6.0;
+    const int n = m.i_NumCurvPoints[1];
+    // 100 strips of a thin ring hold its inertia to a few parts in 10^4.
+    EXPECT_NEAR_REL(m.rd_EI[1][1], E * I, 5e-4);
+    EXPECT_NEAR_REL(Moment_At(1, Fy / E / (0.5 * D)), Fy * S, 2e-3);
+    for (int k = 1; k <= n; ++k) EXPECT_LT(m.rd_Moment[1][k], Fy * Z) << k;
+    // The curve stops once the extreme fibre reaches five times the yield strain.
+    const double last_strain = std::fabs(m.rd_MaxCompStrain[1][n]);
+    EXPECT_GE(last_strain, 5.0 * Fy / E);
+    EXPECT_LT(std::fabs(m.rd_MaxCompStrain[1][n - 1]), 5.0 * Fy / E);
+    // The nominal capacity is the moment there, against 200000 strips of the same annulus; at
+    // 5 Fy/E a thin ring carries 0.9933 of its plastic moment.
+    const double fine = Fine_Pipe_Moment(D, 0.5, E, Fy, m.rd_Curvature[1][n]);
+    EXPECT_NEAR_REL(m.rd_NominalMomentCap[1], fine, 2e-3);
+    EXPECT_NEAR(m.rd_NominalMomentCap[1] / (Fy * Z), 0.993, 0.004);
+    // Zero thrust keeps the neutral axis of the symmetric pipe at mid-depth.
+    for (int k = 1; k <= n; ++k) EXPECT_NEAR(m.rd_NADepth[1][k], 12.0, 1e-5) << k;
+}
+
+TEST_F(MomentCurvature, UncrackedShaftStiffnessUsesTheParabolasTangentModulus) {
+    Use_Shaft();
+    Analyze({0.0});
+    ASSERT_EQ(g_Model.ErrorStatus, 0);
+    const AnalysisModel& m = g_Model;
+    const double eps0 = m.rd_Eps0;
+    const double Eci = 2.0 * 4.0 / eps0;
+    double Is = 0.0;
+    for (int j = 1; j <= 12; ++j) Is += m.BarY[j][1] * m.BarY[j][1];
+    const double Ig = k_Pi * std::pow(36.0, 4) / 64.0;
+    // Slicing (2e-4) and the secant below the tangent at the first strain (0.3 %) together.
+    EXPECT_NEAR_REL(m.rd_EI[1][1], Eci * (Ig - Is) + 29000.0 * Is, 6e-3);
+    // Uncracked and unloaded, the symmetric shaft bends about its mid-depth.
+    int first_cracked = 0;
+    for (int k = 1; k <= m.i_NumCurvPoints[1] && first_cracked == 0; ++k) {
+        if (m.c_RunMsg[1][k][0] == 'C') {
+            first_cracked = k;
+        } else {
+            EXPECT_NEAR(m.rd_NADepth[1][k], 18.0, 1e-4) << k;
+        }
+    }
+    ASSERT_GT(first_cracked, 1);
+    // Cracking moment fr Itr / c with the transformed bars: between the last uncracked moment
+    // and the uncracked line at the first cracked curvature (2 % for the parabola's secant).
+    const double n_ratio = 29000.0 / Eci;
+    const double Mcr = 0.474342 * (Ig + (n_ratio - 1.0) * Is) / 18.0;
+    EXPECT_LE(m.rd_Moment[1][first_cracked - 1], 1.02 * Mcr);
+    EXPECT_GE(m.rd_EI[1][1] * m.rd_Curvature[1][first_cracked], 0.98 * Mcr);
+    // Past cracking the stiffness falls.
+    EXPECT_LT(m.rd_EI[1][m.i_NumCurvPoints[1]], 0.5 * m.rd_EI[1][1]);
+}
+
+TEST_F(MomentCurvature, ShaftPointsAgreeWithTheLawsOverThousandsOfStrips) {
+    Use_Shaft();
+    Analyze({0.0, 500.0});
+    ASSERT_EQ(g_Model.ErrorStatus, 0);
+    const AnalysisModel& m = g_Model;
+    for (int a = 1; a <= 2; ++a) {
+        const int n = m.i_NumCurvPoints[a];
+        for (const int k : {n / 2, n - 1}) {
+            SCOPED_TRACE(testing::Message() << "thrust " << a << " point " << k);
+            ASSERT_NE(m.c_RunMsg[a][k][0], ' ');   // cracked: no concrete tension anywhere
+            const double phi = m.rd_Curvature[a][k];
+            const double na = m.rd_NADepth[a][k];
+            const int strips = 20000;
+            const double R = 18.0;
+            double F = 0.0, M = 0.0;
+            for (int i = 0; i < strips; ++i) {
+                const double y = R - (i + 0.5) * 36.0 / strips;
+                const double w = 2.0 * std::sqrt(R * R - y * y);
+                const double eps = (na - (R - y)) * phi;
+                const double sigma = eps > 0.0 ? Outer_Concrete_Stress(eps, m.rd_fc, m.rd_Eps0, m.rd_fc015,
+                                                                       m.rd_EpsDescent)
+                                               : 0.0;
+                // Bars displace concrete where they are.
+                F += sigma * w * 36.0 / strips;
+                M += sigma * w * 36.0 / strips * y;
+            }
+            for (int j = 1; j <= 12; ++j) {
+                const double y = m.BarY[j][1];
+                const double eps = (na - (R - y)) * phi;
+                bool limited = false;
+                const double steel = Elastic_Plastic_Stress(eps, 29000.0, 60.0, limited);
+                const double conc = eps > 0.0 ? Outer_Concrete_Stress(eps, m.rd_fc, m.rd_Eps0, m.rd_fc015,
+                                                                      m.rd_EpsDescent)
+                                              : 0.0;
+                F += (steel - conc) * 1.0;
+                M += (steel - conc) * 1.0 * y;
+            }
+            // 100 slices against 20000 strips: a fraction of a per cent.
+            EXPECT_NEAR_REL(m.rd_Moment[a][k], M, 5e-3);
+            EXPECT_NEAR(F, m.rd_Thrust[a], 5e-3 * 12.0 * 60.0);
+        }
+    }
+}
+
+TEST_F(MomentCurvature, RectangularBeamCapacityAgreesWithTheStressBlock) {
+    AnalysisModel& m = g_Model;
+    m.SectionType[1] = 0;
+    m.SectionDiameter[1] = 24.0;   // depth
+    m.SectionWidth[1] = 12.0;
+    m.ConcreteStrength[1] = 4000.0;
+    m.RebarYieldStress[1] = 60000.0;
+    m.ReinforcementModulus[1] = 29.0e6;
+    m.NumBars[1] = 3;
+    for (int j = 1; j <= 3; ++j) {
+        m.BarX[j][1] = -3.0 + 3.0 * (j - 1);
+        m.BarY[j][1] = -9.5;   // d = 21.5
+        m.BarDiameter[j][1] = 1.0;
+        m.BarArea[j][1] = 0.79;
+    }
+    Analyze({0.0});
+    ASSERT_EQ(m.ErrorStatus, 0);
+    // a = As fy / (0.85 f'c b) = 3.485 in; Mn = As fy (d - a/2) = 2809 in-kips.
+    const double As_fy = 3.0 * 0.79 * 60.0;
+    const double a = As_fy / (0.85 * 4.0 * 12.0);
+    EXPECT_NEAR_REL(m.rd_NominalMomentCap[1], As_fy * (21.5 - 0.5 * a), 0.03);
+    EXPECT_EQ(m.rd_StrainAtCap[1], 0.003000000026077032);
+}
+
+TEST_F(MomentCurvature, TensionBeyondCrackingCracksEveryPointAndNearCapacityTheCurveEnds) {
+    Use_Shaft();
+    AnalysisModel& m = g_Model;
+    Setup_Section_Values(1);
+    ComputeAxialCapacity();
+    ComputeTensileCapacity();
+    const double Pn = m.rd_AxialCapComp;
+    const double Pcr = m.rd_CrackingLoad;
+    ASSERT_LT(Pcr, 0.0);
+    // A thrust just below the squash load passes the checks; past the first points the section
+    // cannot carry it at a larger curvature and the curve ends there, without an error.
+    Analyze({1.5 * Pcr, 0.0, 0.99 * Pn});
+    ASSERT_EQ(m.ErrorStatus, 0);
+    for (int k = 1; k <= m.i_NumCurvPoints[1]; ++k) EXPECT_EQ(m.c_RunMsg[1][k][0], 'C') << k;
+    EXPECT_GE(m.i_NumCurvPoints[3], 1);
+    EXPECT_LT(m.i_NumCurvPoints[3], m.i_NumCurvPoints[2]);
+    // Capacities fall toward the squash load.
+    EXPECT_LT(m.rd_NominalMomentCap[3], m.rd_NominalMomentCap[2]);
+}
+
+TEST_F(MomentCurvature, TablesRecordsAndFilesCarryEveryPoint) {
+    Use_Pipe();
+    TempDir dir;
+    AnalysisModel& m = g_Model;
+    m.i_NumMvsEIFileNames = 1;   // a name for the first pair only
+    std::snprintf(m.MvsEIFileNames[1].data(), m.MvsEIFileNames[1].size(), "%s",
+                  dir.file("mc1.txt").c_str());
+    Analyze({0.0, 100.0});
+    ASSERT_EQ(m.ErrorStatus, 0);
+    EXPECT_EQ(m.i_NumTableThrusts, 2);
+    EXPECT_EQ(m.rd_TableThrust[2], 100.0);
+    const int n = m.i_NumCurvPoints[1];
+    EXPECT_EQ(m.i_TablePoints[1][1], n);
+    EXPECT_EQ(m.rd_TableNominalCap[1][1], 1000.0 * m.rd_NominalMomentCap[1]);
+    const std::vector<std::string> rows = Read_Lines(dir.file("mc1.txt"));
+    ASSERT_EQ(static_cast<int>(rows.size()), n);
+    for (int k = 1; k <= n; ++k) {
+        SCOPED_TRACE(k);
+        ASSERT_EQ(rows[k - 1].size(), 30u);
+        // in-lb and rad/in in E15.8: eight significant digits, a rounding of at most 5e-8.
+        EXPECT_NEAR_REL(std::strtod(rows[k - 1].substr(0, 15).c_str(), nullptr),
+                        1000.0 * m.rd_Moment[1][k], 5e-8);
+        EXPECT_NEAR_REL(std::strtod(rows[k - 1].substr(15).c_str(), nullptr), m.rd_Curvature[1][k], 5e-8);
+        EXPECT_EQ(m.rd_TableEI[1][1][k], m.rd_EI[1][k]);
+    }
+    // No name, no file: the second pair is only in the tables and the records.
+    int line4 = 0, line5 = 0;
+    for (const std::string& l : Captured_Plot_Lines()) {
+        if (l.find("Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips)") != std::string::npos) ++line4;
+        if (l.find("Line 5 : Moment (in-kips)") != std::string::npos) ++line5;
+    }
+    EXPECT_EQ(line4, 2);
+    EXPECT_EQ(line5, n + m.i_NumCurvPoints[2]);
+    // A thrust shortens the pipe's curve: its yield strain is partly used up.
+    EXPECT_LT(m.rd_NominalMomentCap[2], m.rd_NominalMomentCap[1]);
+}
+
+}  // namespace
