@@ -18,6 +18,8 @@
 #include "model/soil_types.h"
 #include "model/units.h"
 #include "pile/discretization.h"
+#include "section/section_geometry.h"
+#include "section/section_report.h"
 #include "report/fortran_format.h"
 #include "report/response_summary.h"
 #include "solver/iteration.h"
@@ -25,7 +27,7 @@
 namespace {
 
 constexpr const char* k_Format_Tag = "ORVANE6";
-constexpr int k_Elastic_Section_Type = 11;
+constexpr int k_Micropile_Section_Type = 14;
 
 bool Failed() { return g_Model.ErrorStatus != 0; }
 
@@ -53,7 +55,7 @@ void Read_Problem() {
     if (std::strcmp(tag, k_Format_Tag) == 0) ReadInputData();
 }
 
-// Plot output records "Line 1" and "Line 2" at the start of the run.
+// Plot output record "Line 1" at the start of the run.
 void Write_Plot_Header() {
     const AnalysisModel& m = g_Model;
     FortranRecord line1;   // 4I5, 60X, label
@@ -65,12 +67,71 @@ void Write_Plot_Header() {
     Append_X(line1, 60);
     Append_Text(line1, "Line 1 : i_Analysis_Type, IUNITS, KYL, ib_ComputeKmatrix_1T0F");
     Write_Record(m.PlotFile, line1);
+}
+
+// Plot output record "Line 2", where the section analysis starts.
+void Write_Plot_Line_2() {
     FortranRecord line2;   // I5, 75X, label
     Start_Record(line2);
-    Append_I(line2, m.NumSections, 5);
+    Append_I(line2, g_Model.NumSections, 5);
     Append_X(line2, 75);
     Append_Text(line2, "Line 2 : Total number of sections");
-    Write_Record(m.PlotFile, line2);
+    Write_Record(g_Model.PlotFile, line2);
+}
+
+void Write_Numbered_Message(const char* text, int n) {
+    FortranRecord line;
+    Start_Record(line);
+    Append_Text(line, text);
+    Append_I(line, n, 0);
+    Write_Message_Line(line.text.data());
+}
+
+// The heading of the section analysis in the report, before the first section.
+void Write_Section_Analysis_Heading() {
+    const AnalysisModel& m = g_Model;
+    const char* const dashes =
+        "--------------------------------------------------------------------------------";
+    const char* source = m.b_ComputeInteraction != 0
+                             ? "Axial thrust force values were determined from input values"
+                         : m.b_UseLRFD != 0
+                             ? "Axial thrust force values were determined from LRFD load combinations"
+                             : "Axial thrust force values were determined from pile-head loading conditions";
+    const char* lines[] = {"", "", dashes,
+                           "    Computations of Nominal Moment Capacity and Nonlinear Bending Stiffness",
+                           dashes, "", source, ""};
+    for (const char* l : lines) Write_Report_Line(l);
+    FortranRecord count;
+    Start_Record(count);
+    Append_Text(count, "Number of Pile Sections Analyzed = ");
+    Append_I(count, m.NumSections, 0);
+    Write_Report_Line(count.text.data());
+    Write_Report_Line("");
+}
+
+// The section analysis of every pile section in order, with its progress lines; a
+// bending-stiffness-only run announces every section, a conventional run the first only.
+void Analyze_Sections() {
+    AnalysisModel& m = g_Model;
+    // The sections start from the run's thrust list; each section leaves its own behind.
+    m.i_NumTableThrusts = m.NumEIThrusts;
+    for (int t = 1; t <= m.NumEIThrusts; ++t) m.rd_TableThrust[t] = m.EIThrust[t];
+    const bool ei_only = m.i_Analysis_Type == 2;
+    for (int s = 1; s <= m.NumSections; ++s) {
+        if (ei_only || s == 1) Write_Numbered_Message("Computing nonlinear bending stiffness of section ", s);
+        if (s == 1) Write_Section_Analysis_Heading();
+        FortranRecord title;
+        Start_Record(title);
+        Append_Text(title, "Pile Section No. ");
+        Append_I(title, s, 0);
+        Append_Text(title, ":");
+        Write_Report_Line(title.text.data());
+        Write_Report_Line("");
+        AnalyzeSection(s);
+        if (m.ErrorStatus != 0) return;
+        Write_Numbered_Message("Completed computing nonlinear bending stiffness of section ", s);
+        Write_Message_Line("");
+    }
 }
 
 // Soil types whose p-y criterion is built.
@@ -93,8 +154,6 @@ bool Missing_Capability(FortranRecord& what) {
     const char* missing = nullptr;
     if (m.i_Analysis_Type == 0) {
         missing = "a problem without its OPTIONS section";
-    } else if (m.i_Analysis_Type != 3) {
-        missing = "bending stiffness only runs (ComputeEIOnly YES)";
     } else if (m.b_UseLRFD != 0) {
         missing = "LRFD load combinations";
     } else if (m.b_ComputeKmatrix != 0) {
@@ -106,8 +165,10 @@ bool Missing_Capability(FortranRecord& what) {
         if (m.b_LengthStudy[lc] != 0) missing = "pile-head deflection versus pile length";
     }
     for (int s = 1; missing == nullptr && s <= m.NumSections; ++s) {
-        if (m.SectionType[s] != k_Elastic_Section_Type) {
-            missing = "pile sections with nonlinear bending stiffness (only elastic sections, type 11)";
+        if (m.SectionType[s] == k_Micropile_Section_Type) {
+            missing = "micropile sections";
+        } else if (m.IUNITS == k_Units_General && Section_Model_Of(s) != k_Model_None) {
+            missing = "the moment-curvature analysis of pile sections in general units";
         }
     }
     if (missing != nullptr) {
@@ -132,6 +193,7 @@ void Compute() {
     const AnalysisModel& m = g_Model;
     // A problem with neither sections nor load cases has nothing to compute.
     if (m.NumSections == 0 && m.NumLoadCases == 0 && m.b_UseLRFD == 0 && m.i_Analysis_Type != 2) {
+        Write_Plot_Line_2();
         return;
     }
     FortranRecord what;
@@ -147,8 +209,15 @@ void Compute() {
         RaiseError("RUN00001", k_Status_Runtime_Base + 1);
         return;
     }
+    Write_Plot_Line_2();
+    if (m.i_Analysis_Type == 2) {
+        Analyze_Sections();
+        return;
+    }
     Derive_Layer_Tops();
     DiscretizePile();
+    if (m.ErrorStatus != 0) return;
+    Analyze_Sections();
     if (m.ErrorStatus != 0) return;
     // without load cases the summary follows at once, with no rows
     if (m.NumLoadCases > 0) RunLoadCases();

@@ -667,8 +667,6 @@ void AnalyzeSection(int s) {
         }
         default:
             if (!sliced) break;
-            Initialize_EI_Vars(s);
-            if (m.ErrorStatus > 0) return;
             ComputeMomentCurvature(s);
             break;
     }

@@ -48,7 +48,7 @@ double Plastic_Moment_At(int s, double x) {
 
 int Thrust_Index(double Qk) {
     const AnalysisModel& m = g_Model;
-    const int n = m.NumEIThrusts;
+    const int n = m.i_NumTableThrusts;
     if (n <= 1 || Qk <= m.rd_TableThrust[1]) return 1;
     if (Qk >= m.rd_TableThrust[n]) return n;
     for (int i = 1; i < n; ++i) {
@@ -118,7 +118,7 @@ void UpdateBendingStiffness(int t, double Qk) {
         }
         const double E1 = StiffnessFromCurvature(k, s, t);
         m.EI_Node[k] = E1;
-        if (t < m.NumEIThrusts && Qk > m.rd_TableThrust[1]) {
+        if (t < m.i_NumTableThrusts && Qk > m.rd_TableThrust[1]) {
             const double E2 = StiffnessFromCurvature(k, s, t + 1);
             m.EI_Node[k] = E2 - (E2 - E1) * (m.rd_TableThrust[t + 1] - Qk) /
                                     (m.rd_TableThrust[t + 1] - m.rd_TableThrust[t]);

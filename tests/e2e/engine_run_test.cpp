@@ -185,18 +185,23 @@ TEST(EngineRun, NormalRunWritesHeaderAndClosingLines) {
         "", "",
         "Output of input data begun",
         "Output of input data completed", "",
+        "Computing nonlinear bending stiffness of section 1",
+        "Completed computing nonlinear bending stiffness of section 1", "",
         "", "The analysis ended normally. ", ""};
     EXPECT_EQ(messages, expected_messages);
 }
 
-TEST(EngineRun, PlotFileStartsWithLines1And2) {
+TEST(EngineRun, PlotFileStartsWithLines1To3) {
+    // Without load cases the elastic section's thrust list is empty: its Line 3 counts none.
     EngineRun run;
     ASSERT_EQ(run.Run(k_Minimal_Problem), 0);
     const auto plot = Read_Lines(run.plot());
-    ASSERT_EQ(plot.size(), 2u);
+    ASSERT_EQ(plot.size(), 3u);
     EXPECT_EQ(plot[0], "    3    1    0    0" + std::string(60, ' ') +
                            "Line 1 : i_Analysis_Type, IUNITS, KYL, ib_ComputeKmatrix_1T0F");
     EXPECT_EQ(plot[1], "    1" + std::string(75, ' ') + "Line 2 : Total number of sections");
+    EXPECT_EQ(plot[2], "    0" + std::string(75, ' ') +
+                           "Line 3 : Total number of axial thrusts for elastic section");
 }
 
 TEST(EngineRun, TagIsTheFirstValueOnlyAndCaseSensitive) {

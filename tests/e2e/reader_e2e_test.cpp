@@ -33,15 +33,23 @@ RunResult Run_Problem(const std::string& input) {
 }
 
 TEST(ReaderEndToEnd, ExampleProblemsAreReadWithoutInputError) {
-    for (const char* name :
-         {"pier4-drilled-shaft.lp", "harbour-pipe-pile-lrfd.lp", "section-families-ei-only.lp"}) {
-        SCOPED_TRACE(name);
-        const RunResult r = Run_Problem(Read_File(std::string(ORVANE_EXAMPLES_DIR) + "/" + name));
+    struct Example { const char* name; bool computable; };
+    // The LRFD example still needs a part of the engine this build lacks: it ends with the
+    // "cannot yet compute" runtime error (No. 1) after the input; an input error would end it
+    // with 100 + N.
+    const Example examples[] = {{"pier4-drilled-shaft.lp", true},
+                                {"harbour-pipe-pile-lrfd.lp", false},
+                                {"section-families-ei-only.lp", true}};
+    for (const Example& e : examples) {
+        SCOPED_TRACE(e.name);
+        const RunResult r = Run_Problem(Read_File(std::string(ORVANE_EXAMPLES_DIR) + "/" + e.name));
         EXPECT_TRUE(Has_Line(r.messages, "Input of data completed"));
         EXPECT_FALSE(Has_Line(r.messages, "***** INPUT ERROR *****"));
-        // This build ends every problem with sections or load cases by its "cannot yet analyse"
-        // runtime error (No. 1) after the input; an input error would end it with 100 + N.
-        EXPECT_EQ(r.code, 201);
+        if (e.computable) {
+            EXPECT_LE(r.code, 0);
+        } else {
+            EXPECT_EQ(r.code, 201);
+        }
     }
 }
 

@@ -44,15 +44,15 @@ TEST_F(Examples, DrilledShaftInLayeredSoil) {
     EXPECT_EQ(m.i_SoilLayer_py_Type[2], k_Soil_Sand);
     EXPECT_EQ(m.FrictionAngleAtPoint[4], 34.0);
     EXPECT_EQ(m.LayerKBottom[3], 1000.0);
-    EXPECT_EQ(m.StrengthAtPoint[7], 1500.0);     // weak rock qu at the top of layer 4
-    EXPECT_EQ(m.LayerKTop[4], 150000.0);         // weak rock Eir
-    EXPECT_EQ(m.Epsilon50AtPoint[8], 0.0005);    // weak rock k_rm
+    EXPECT_EQ(m.i_SoilLayer_py_Type[4], k_Soil_Sand);   // dense sand at the shaft's tip
+    EXPECT_EQ(m.FrictionAngleAtPoint[8], 40.0);
+    EXPECT_EQ(m.LayerKTop[4], 125.0);
     EXPECT_EQ(m.NumStrengthPoints, 8);
     EXPECT_EQ(m.XSoilPoint[8], 60.0);
     EXPECT_EQ(m.NumLoadCases, 4);
     EXPECT_EQ(m.Load2[2], 2.4e6);
     EXPECT_EQ(m.LoadType[4], 3);
-    EXPECT_EQ(m.b_LengthStudy[4], -1);
+    EXPECT_EQ(m.b_LengthStudy[4], 0);
     EXPECT_EQ(m.NumDistLoadPoints, 2);
     EXPECT_EQ(m.NumPYModifierPoints, 2);
     EXPECT_EQ(m.PMultiplier[1], 0.8);

@@ -11,7 +11,7 @@ class BendingStiffnessTest : public ModelTest {};
 
 TEST_F(BendingStiffnessTest, ThrustIndexBracketsTheThrust) {
     AnalysisModel& m = g_Model;
-    m.NumEIThrusts = 3;
+    m.i_NumTableThrusts = 3;
     m.rd_TableThrust[1] = 0.0;
     m.rd_TableThrust[2] = 100.0;
     m.rd_TableThrust[3] = 300.0;
@@ -67,7 +67,7 @@ TEST_F(BendingStiffnessTest, ElasticSectionsKeepTheirStiffnessAndOthersInterpola
         m.EI_Node[k] = 777.0;
     }
     // Two thrusts, each a straight line EI = 1000 (t = 1) and EI = 2000 (t = 2).
-    m.NumEIThrusts = 2;
+    m.i_NumTableThrusts = 2;
     m.rd_TableThrust[1] = 0.0;
     m.rd_TableThrust[2] = 100.0;
     for (int t = 1; t <= 2; ++t) {
