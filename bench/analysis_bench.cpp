@@ -87,5 +87,13 @@ BENCHMARK_CAPTURE(BM_Analysis, soft_clay, "pipe-pile-soft-clay.lp")
 BENCHMARK_CAPTURE(BM_Analysis, sand_us_customary, "pipe-pile-sand.lp")
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
+// Reinforced concrete drilled shafts: the section analysis of every section, then the load cases
+// with the nonlinear bending stiffness.
+BENCHMARK_CAPTURE(BM_Analysis, pier4_drilled_shaft, "pier4-drilled-shaft.lp")
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Analysis, drilled_shaft_si, "drilled-shaft-clay-sand-si.lp")
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -154,10 +154,13 @@ const ThrustErrorText k_Thrust_Errors[] = {
 };
 
 void Raise_Thrust_Error(const ThrustErrorText& e, int a, double P, double capacity) {
-    char title[48];
-    std::snprintf(title, sizeof title, "**** Runtime Error No. %d ****", e.number);
+    FortranRecord title;
+    Start_Record(title);
+    Append_Text(title, "**** Runtime Error No. ");
+    Append_I(title, e.number, 0);
+    Append_Text(title, " ****");
     WriteLine("");
-    WriteLine(title);
+    WriteLine(title.text.data());
     WriteLine("");
     FortranRecord r;
     Start_Record(r);

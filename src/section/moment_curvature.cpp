@@ -290,11 +290,13 @@ void Compute_Curve(int a, double dphi) {
 }
 
 void Write_Warning_305() {
-    char line[96];
-    std::snprintf(line, sizeof line, "Warning: %d values were calculated for moment-curvature.",
-                  k_Max_Curve_Points);
+    FortranRecord line;
+    Start_Record(line);
+    Append_Text(line, "Warning: ");
+    Append_I(line, k_Max_Curve_Points, 0);
+    Append_Text(line, " values were calculated for moment-curvature.");
     WriteLine("");
-    WriteLine(line);
+    WriteLine(line.text.data());
     WriteLine("This usually indicates that the pile is too weak or is under-reinforced, where all "
               "reinforcing steel has yielded.");
     WriteLine("");
@@ -306,20 +308,20 @@ void Write_Warning_305() {
 
 // A curve whose first bending stiffness is not positive cannot serve the lateral solution.
 void Raise_Non_Positive_Stiffness(int s, int a) {
-    const AnalysisModel& m = g_Model;
-    char problem[200];
-    std::snprintf(problem, sizeof problem,
-                  "Problem:  The first bending stiffness of section %d at axial thrust no. %d is "
-                  "zero or negative.",
-                  s, a);
+    FortranRecord problem;
+    Start_Record(problem);
+    Append_Text(problem, "Problem:  The first bending stiffness of section ");
+    Append_I(problem, s, 0);
+    Append_Text(problem, " at axial thrust no. ");
+    Append_I(problem, a, 0);
+    Append_Text(problem, " is zero or negative.");
     const char* lines[] = {
-        "", "**** Runtime Error No. 40 ****", "", problem,
+        "", "**** Runtime Error No. 40 ****", "", problem.text.data(),
         "          The reinforcement is too weak or too eccentric for the section to resist bending.",
         "Solution: Check the bar positions and areas of the section, or give it more reinforcement.",
         ""};
     for (const char* l : lines) Write_Message_Line(l);
     for (const char* l : lines) WriteLine(l);
-    (void)m;
     char code[9];
     Make_Error_Code_Text(false, k_Runtime_Error_Stiffness, code);
     RaiseError(code, k_Status_Runtime_Base + k_Runtime_Error_Stiffness);
@@ -457,12 +459,16 @@ void ComputeMomentCurvature(int s) {
     if (m.ErrorStatus != 0) return;
     WriteRunMessageDefinitions();
     const double dphi0 = Initial_Curvature_Increment(m.SectionDiameter[s]);
+    // The slices, materials and prestress do not depend on the thrust: a new thrust only needs
+    // the prestrains back that a tensile thrust before it replaced.
+    const double prestrain_concrete = m.rd_PrestrainConcrete;
+    const double prestrain_steel = m.rd_PrestrainSteel;
     bool negative_moment = false;
     for (int a = 1; a <= m.i_NumThrusts; ++a) {
         const double P = m.rd_Thrust[a];
         if (a > 1 && P != m.rd_Thrust[a - 1]) {
-            Initialize_EI_Vars(s);
-            if (m.ErrorStatus != 0) return;
+            m.rd_PrestrainConcrete = prestrain_concrete;
+            m.rd_PrestrainSteel = prestrain_steel;
         }
         double dphi = dphi0;
         if (Is_Pipe()) {

@@ -53,9 +53,12 @@ double Slice_Sum(const std::array<double, k_Num_Slices + 1>& area) {
 }
 
 void Raise_Area_Error(int number, const char* text, double area) {
-    char title[48];
-    std::snprintf(title, sizeof title, "**** Runtime Error No. %d ****", number);
-    WriteLine(title);
+    FortranRecord title;
+    Start_Record(title);
+    Append_Text(title, "**** Runtime Error No. ");
+    Append_I(title, number, 0);
+    Append_Text(title, " ****");
+    WriteLine(title.text.data());
     WriteLine("");
     WriteLine("An error occurred in prestressing computations");
     FortranRecord r;

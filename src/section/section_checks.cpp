@@ -2,18 +2,28 @@
 #include "section/section_checks.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "engine/errors.h"
 #include "engine/run_files.h"
 #include "model/model.h"
 #include "model/units.h"
+#include "report/number_writer.h"
 #include "section/section_geometry.h"
 
+void Append_Quoted_Number(FortranRecord& record, double x) {
+    const FieldText number = Format_Number(x, 15);
+    const char* digits = number.text.data();
+    while (*digits == ' ') ++digits;
+    Append_Text(record, digits);
+}
+
 void Raise_Section_Input_Error(int number, const char* problem, const char* solution) {
-    char heading[48];
-    std::snprintf(heading, sizeof heading, "***** Input Data Error No. %d *****", number);
-    const char* lines[] = {"", "", heading, "", problem, solution, "", ""};
+    FortranRecord heading;
+    Start_Record(heading);
+    Append_Text(heading, "***** Input Data Error No. ");
+    Append_I(heading, number, 0);
+    Append_Text(heading, " *****");
+    const char* lines[] = {"", "", heading.text.data(), "", problem, solution, "", ""};
     for (const char* l : lines) Write_Message_Line(l);
     for (const char* l : lines) Write_Report_Line(l);
     char code[9];
@@ -38,14 +48,27 @@ constexpr int k_Type_Square_Solid = 7;
 constexpr int k_Type_Square_Hollow = 8;
 constexpr int k_Type_Octagonal_Hollow = 10;
 
-// Formats a value with the run's length or stress unit for a problem line.
+// "Problem:  Section s has <what> of <value> <unit>." and "Solution: Give section s <need>."
 void Refuse(int number, int s, const char* what, double value, const char* unit, const char* need) {
-    char problem[256];
-    char solution[256];
-    std::snprintf(problem, sizeof problem, "Problem:  Section %d has %s of %g %s.", s, what, value,
-                  unit);
-    std::snprintf(solution, sizeof solution, "Solution: Give section %d %s.", s, need);
-    Raise_Section_Input_Error(number, problem, solution);
+    FortranRecord problem;
+    Start_Record(problem);
+    Append_Text(problem, "Problem:  Section ");
+    Append_I(problem, s, 0);
+    Append_Text(problem, " has ");
+    Append_Text(problem, what);
+    Append_Text(problem, " of ");
+    Append_Quoted_Number(problem, value);
+    Append_Text(problem, " ");
+    Append_Trimmed(problem, unit);
+    Append_Text(problem, ".");
+    FortranRecord solution;
+    Start_Record(solution);
+    Append_Text(solution, "Solution: Give section ");
+    Append_I(solution, s, 0);
+    Append_Text(solution, " ");
+    Append_Text(solution, need);
+    Append_Text(solution, ".");
+    Raise_Section_Input_Error(number, problem.text.data(), solution.text.data());
 }
 
 bool Positive(int s, const char* what, double value, const char* unit) {
@@ -150,13 +173,17 @@ bool Check_Materials(int s) {
         m.IUNITS == k_Units_US ? m.ConcreteStrength[s] / 1000.0 : m.ConcreteStrength[s] / k_Ksi_To_KPa;
     const double rupture = Is_Prestressed_Type(type) ? k_Rupture_Prestressed : k_Rupture_Reinforced;
     if (-rupture * std::sqrt(1000.0 * fc_ksi) / fc_ksi + 1.0 < 0.0) {
-        char problem[256];
-        std::snprintf(problem, sizeof problem,
-                      "Problem:  Section %d has a concrete compressive strength of %g %s, too low for "
-                      "the concrete tensile law.",
-                      s, m.ConcreteStrength[s], stress);
+        FortranRecord problem;
+        Start_Record(problem);
+        Append_Text(problem, "Problem:  Section ");
+        Append_I(problem, s, 0);
+        Append_Text(problem, " has a concrete compressive strength of ");
+        Append_Quoted_Number(problem, m.ConcreteStrength[s]);
+        Append_Text(problem, " ");
+        Append_Trimmed(problem, stress);
+        Append_Text(problem, ", too low for the concrete tensile law.");
         Raise_Section_Input_Error(
-            k_Error_Concrete_Strength_Low, problem,
+            k_Error_Concrete_Strength_Low, problem.text.data(),
             m.IUNITS == k_Units_US
                 ? "Solution: Give the concrete compressive strength in psi (4000 for 4 ksi concrete)."
                 : "Solution: Give the concrete compressive strength in kPa (27600 for 27.6 MPa concrete).");
@@ -195,17 +222,25 @@ bool Check_Bars(int s) {
         const double x = m.BarX[j][s];
         const double y = Bar_Y(s, j);
         if (Inside_Outline(s, x, y)) continue;
-        char problem[256];
-        char solution[256];
-        std::snprintf(problem, sizeof problem,
-                      "Problem:  Bar %d of section %d lies outside the section, at x = %g and y = %g "
-                      "%.3s (rebar cage offset included).",
-                      j, s, x, y, m.LabelLength);
-        std::snprintf(solution, sizeof solution,
-                      "Solution: Place every bar of section %d inside the section: check the bar "
-                      "positions, the cover and the cage offset.",
-                      s);
-        Raise_Section_Input_Error(k_Error_Bar_Outside_Section, problem, solution);
+        FortranRecord problem;
+        Start_Record(problem);
+        Append_Text(problem, "Problem:  Bar ");
+        Append_I(problem, j, 0);
+        Append_Text(problem, " of section ");
+        Append_I(problem, s, 0);
+        Append_Text(problem, " lies outside the section, at x = ");
+        Append_Quoted_Number(problem, x);
+        Append_Text(problem, " and y = ");
+        Append_Quoted_Number(problem, y);
+        Append_Text(problem, " ");
+        Append_Trimmed(problem, m.LabelLength);
+        Append_Text(problem, " (rebar cage offset included).");
+        FortranRecord solution;
+        Start_Record(solution);
+        Append_Text(solution, "Solution: Place every bar of section ");
+        Append_I(solution, s, 0);
+        Append_Text(solution, " inside the section: check the bar positions, the cover and the cage offset.");
+        Raise_Section_Input_Error(k_Error_Bar_Outside_Section, problem.text.data(), solution.text.data());
         return false;
     }
     return true;

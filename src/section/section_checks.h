@@ -4,6 +4,8 @@
 // is a numbered input error naming the section and the value.
 #pragma once
 
+#include "report/fortran_format.h"
+
 // Input Data Errors of the section analysis (numbers the catalogue leaves free).
 constexpr int k_Error_Bar_Outside_Section = 80;
 constexpr int k_Error_Section_Dimension = 81;
@@ -14,6 +16,10 @@ constexpr int k_Error_Stiffness_Table = 86;
 // "***** Input Data Error No. N *****", an empty line, the problem and solution lines, to the
 // runtime message file and then to the report; raises Input Data Error No. N.
 void Raise_Section_Input_Error(int number, const char* problem, const char* solution);
+
+// Appends x as the number writer renders it in 15 columns, without its leading blanks, for a
+// value quoted inside a sentence.
+void Append_Quoted_Number(FortranRecord& record, double x);
 
 // Checks pile section s (a type with a section model) before anything is computed with it.
 void Check_Section_Data(int s);

@@ -6,7 +6,6 @@
 #include "section/section_geometry.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "model/model.h"
 #include "report/number_writer.h"
@@ -287,12 +286,14 @@ void Calculate_Rebar_Slice_Areas(int s) {
     for (int i = 1; i <= k_Num_Slices; ++i) m.RebarSliceArea[i] = 0.0;
     const int n = m.NumBars[s];
     if (n > k_Max_Bars) {
-        char line[128];
-        std::snprintf(line, sizeof line,
-                      "Error in Calculate_Rebar_Slice_Areas - NumBars out of valid range = %d "
-                      "(more than %d bars)",
-                      n, k_Max_Bars);
-        WriteLine(line);
+        FortranRecord line;
+        Start_Record(line);
+        Append_Text(line, "Error in Calculate_Rebar_Slice_Areas - NumBars out of valid range = ");
+        Append_I(line, n, 0);
+        Append_Text(line, " (more than ");
+        Append_I(line, k_Max_Bars, 0);
+        Append_Text(line, " bars)");
+        WriteLine(line.text.data());
         return;
     }
     for (int j = 1; j <= n; ++j) {

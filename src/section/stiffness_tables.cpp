@@ -37,10 +37,7 @@ void Refuse(int s, const char* what, double value, const char* solution) {
     Append_Text(problem, ": ");
     Append_Text(problem, what);
     Append_Text(problem, " = ");
-    const FieldText number = Format_Number(value, 15);
-    const char* digits = number.text.data();
-    while (*digits == ' ') ++digits;   // the number writer right-justifies; the sentence does not
-    Append_Text(problem, digits);
+    Append_Quoted_Number(problem, value);
     Append_Text(problem, ".");
     Raise_Section_Input_Error(k_Error_Stiffness_Table, problem.text.data(), solution);
 }

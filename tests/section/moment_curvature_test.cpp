@@ -19,6 +19,7 @@
 #include "section/section_geometry.h"
 #include "section/section_lines.h"
 #include "support/model_fixture.h"
+#include "section/reinforced_shaft.h"
 
 namespace {
 
@@ -54,21 +55,7 @@ protected:
         m.PipeYieldStress[1] = 36000.0;
         m.PipeModulus[1] = 29.0e6;
     }
-    // A 36-in shaft, f'c 4 ksi, twelve 1-in2 bars (1.128 in) with 3 in of cover, fy 60 ksi.
-    void Use_Shaft() {
-        AnalysisModel& m = g_Model;
-        m.SectionType[1] = 1;
-        m.SectionDiameter[1] = 36.0;
-        m.ConcreteStrength[1] = 4000.0;
-        m.RebarYieldStress[1] = 60000.0;
-        m.ReinforcementModulus[1] = 29.0e6;
-        m.NumBars[1] = 12;
-        for (int j = 1; j <= 12; ++j) {
-            m.BarDiameter[j][1] = 1.128;
-            m.BarArea[j][1] = 1.0;
-        }
-        ASSERT_EQ(PlaceBarsOnCircle(1, 36.0, 3.0, 1.128, 12, 1), 12);
-    }
+    void Use_Shaft() { Use_Reinforced_Shaft(1); }
     // Moment on curve a at curvature phi, linear between points.
     static double Moment_At(int a, double phi) {
         const AnalysisModel& m = g_Model;
@@ -251,13 +238,16 @@ TEST_F(MomentCurvature, TensionBeyondCrackingCracksEveryPointAndNearCapacityTheC
     const double Pn = m.rd_AxialCapComp;
     const double Pcr = m.rd_CrackingLoad;
     ASSERT_LT(Pcr, 0.0);
-    // A thrust just below the squash load passes the checks; past the first points the section
-    // cannot carry it at a larger curvature and the curve ends there, without an error.
-    Analyze({1.5 * Pcr, 0.0, 0.99 * Pn});
+    // A thrust equal to the squash load passes the checks; once the curvature grows the section
+    // can no longer carry it at any neutral-axis depth, and the curve ends at the point before,
+    // short of the crushing strain, without an error. (The search once failed there and ended
+    // the whole run with Runtime Error No. 16.)
+    Analyze({1.5 * Pcr, 0.0, 1.0 * Pn});
     ASSERT_EQ(m.ErrorStatus, 0);
     for (int k = 1; k <= m.i_NumCurvPoints[1]; ++k) EXPECT_EQ(m.c_RunMsg[1][k][0], 'C') << k;
     EXPECT_GE(m.i_NumCurvPoints[3], 1);
     EXPECT_LT(m.i_NumCurvPoints[3], m.i_NumCurvPoints[2]);
+    EXPECT_LT(m.rd_MaxCompStrain[3][m.i_NumCurvPoints[3]], 0.0038);
     // Capacities fall toward the squash load.
     EXPECT_LT(m.rd_NominalMomentCap[3], m.rd_NominalMomentCap[2]);
 }
@@ -297,6 +287,45 @@ TEST_F(MomentCurvature, TablesRecordsAndFilesCarryEveryPoint) {
     EXPECT_EQ(line5, n + m.i_NumCurvPoints[2]);
     // A thrust shortens the pipe's curve: its yield strain is partly used up.
     EXPECT_LT(m.rd_NominalMomentCap[2], m.rd_NominalMomentCap[1]);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MomentCurvature, EccentricSteelWithoutFirstStiffnessEndsTheRunWithRuntimeError40) {
+    // One heavy bar near the tension face of a 12 x 24 in section under 500 kips: the bar takes
+    // so much of the thrust below mid-depth that the first moment about mid-depth is negative.
+    AnalysisModel& m = g_Model;
+    const auto use_section = [&m] {
+        m.SectionType[1] = 0;
+        m.SectionDiameter[1] = 24.0;
+        m.SectionWidth[1] = 12.0;
+        m.ConcreteStrength[1] = 4000.0;
+        m.RebarYieldStress[1] = 60000.0;
+        m.ReinforcementModulus[1] = 29.0e6;
+        m.NumBars[1] = 1;
+        m.BarY[1][1] = -10.0;
+        m.BarDiameter[1][1] = 3.5;
+        m.BarArea[1][1] = 10.0;
+    };
+    use_section();
+    Analyze({500.0});
+    EXPECT_EQ(m.ErrorStatus, 240);
+    EXPECT_LE(m.rd_EI[1][1], 0.0);
+    EXPECT_GT(m.WarningLog[306], 0);
+    const auto report = Captured_Report_Lines();
+    EXPECT_GE(Find_Line(report, "**** Runtime Error No. 40 ****"), 0);
+    // Nothing reaches the lateral solution: no table was handed over.
+    EXPECT_EQ(m.i_TablePoints[1][1], 0);
+    // A bending-stiffness-only run keeps the curve and its warning without ending.
+    TearDown();
+    SetUp();
+    m.i_Analysis_Type = 2;
+    use_section();
+    Analyze({500.0});
+    EXPECT_EQ(m.ErrorStatus, 0);
+    EXPECT_GT(m.WarningLog[306], 0);
 }
 
 }  // namespace

@@ -1,0 +1,123 @@
+// Section data the analysis cannot compute with is refused before any slice is cut: each case
+// names the section and the value in a numbered input error, and sound sections pass.
+#include "section/section_checks.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "model/model.h"
+#include "model/units.h"
+#include "support/model_fixture.h"
+#include "section/reinforced_shaft.h"
+
+namespace {
+
+class SectionChecks : public ModelTest {
+protected:
+    void SetUp() override {
+        ModelTest::SetUp();
+        Capture_Run_Files();
+        AnalysisModel& m = g_Model;
+        m.IUNITS = k_Units_US;
+        std::snprintf(m.LabelLength, sizeof m.LabelLength, "in");
+        std::snprintf(m.LabelStress, sizeof m.LabelStress, "psi");
+        m.NumSections = 2;
+        Use_Reinforced_Shaft(2);
+    }
+};
+
+struct BadSection {
+    const char* name;
+    std::function<void(AnalysisModel&)> change;
+    int error;
+    const char* problem_start;
+};
+
+TEST_F(SectionChecks, UncomputableSectionsAreRefusedWithTheirValue) {
+    const BadSection cases[] = {
+        {"pipe wall of half the diameter",
+         [](AnalysisModel& m) { m.SectionType[2] = 4; m.PipeThickness[2] = 18.0;
+                                m.PipeYieldStress[2] = 36000.0; m.PipeModulus[2] = 29e6; },
+         81, "Problem:  Section 2 has a pipe wall thickness of 18.00000000 in."},
+        {"casing as thick as the shaft",
+         [](AnalysisModel& m) { m.SectionType[2] = 2; m.CasingThickness[2] = 20.0; },
+         81, "Problem:  Section 2 has a casing wall thickness of 20.00000000 in."},
+        {"core as large as the room inside the casing",
+         [](AnalysisModel& m) { m.SectionType[2] = 3; m.CasingThickness[2] = 0.5;
+                                m.CoreDiameter[2] = 35.0; },
+         81, "Problem:  Section 2 has a core diameter of 35.00000000 in."},
+        {"void as large as the pile",
+         [](AnalysisModel& m) { m.SectionType[2] = 6; m.VoidDiameter[2] = 36.0; m.NumBars[2] = 0; },
+         81, "Problem:  Section 2 has a void diameter of 36.00000000 in."},
+        {"chamfer of half the width",
+         [](AnalysisModel& m) { m.SectionType[2] = 7; m.ChamferWidth[2] = 18.0; m.NumBars[2] = 0; },
+         81, "Problem:  Section 2 has a corner chamfer of 18.00000000 in."},
+        {"zero diameter",
+         [](AnalysisModel& m) { m.SectionDiameter[2] = 0.0; },
+         81, "Problem:  Section 2 has a diameter or depth of 0.0000000 in."},
+        {"zero concrete strength",
+         [](AnalysisModel& m) { m.ConcreteStrength[2] = 0.0; },
+         82, "Problem:  Section 2 has a concrete compressive strength of 0.0000000 psi."},
+        {"negative bar yield stress",
+         [](AnalysisModel& m) { m.RebarYieldStress[2] = -60000.0; },
+         82, "Problem:  Section 2 has a bar yield stress of -60000. psi."},
+        {"zero pipe modulus",
+         [](AnalysisModel& m) { m.SectionType[2] = 4; m.PipeThickness[2] = 0.5;
+                                m.PipeYieldStress[2] = 36000.0; m.PipeModulus[2] = 0.0; },
+         82, "Problem:  Section 2 has a pipe modulus of elasticity of 0.0000000 psi."},
+        {"f'c typed in ksi",
+         [](AnalysisModel& m) { m.ConcreteStrength[2] = 4.0; },
+         83, "Problem:  Section 2 has a concrete compressive strength of 4.00000000 psi, too low for the "
+             "concrete tensile law."},
+        {"bar pushed out by the cage offset",
+         [](AnalysisModel& m) { m.CageOffset[2] = 6.0; },
+         80, "Problem:  Bar 2 of section 2 lies outside the section"},
+        {"bar above the top of a rectangle",
+         [](AnalysisModel& m) { m.SectionType[2] = 0; m.SectionWidth[2] = 12.0;
+                                m.SectionDiameter[2] = 24.0; m.NumBars[2] = 1;
+                                m.BarX[1][2] = 0.0; m.BarY[1][2] = 12.5; },
+         80, "Problem:  Bar 1 of section 2 lies outside the section, at x = 0.0000000 and y = 12.50000000 in"},
+        {"bar in the clipped corner of an octagon",
+         [](AnalysisModel& m) { m.SectionType[2] = 9; m.SectionDiameter[2] = 20.0; m.NumBars[2] = 1;
+                                m.BarX[1][2] = 9.0; m.BarY[1][2] = 9.0; },
+         80, "Problem:  Bar 1 of section 2 lies outside the section, at x = 9.00000000 and y = 9.00000000 in"},
+    };
+    for (const BadSection& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        c.change(g_Model);
+        Check_Section_Data(2);
+        EXPECT_EQ(g_Model.ErrorStatus, 100 + c.error);
+        const auto report = Captured_Report_Lines();
+        const std::string heading = "***** Input Data Error No. " + std::to_string(c.error) + " *****";
+        ASSERT_GE(report.size(), 6u);
+        EXPECT_EQ(report[2], heading);
+        EXPECT_EQ(report[4].rfind(c.problem_start, 0), 0u) << report[4];
+        EXPECT_EQ(report[5].rfind("Solution: ", 0), 0u) << report[5];
+        TearDown();
+    }
+}
+
+TEST_F(SectionChecks, SoundSectionsPass) {
+    const std::function<void(AnalysisModel&)> sound[] = {
+        [](AnalysisModel&) {},                                          // the shaft as set up
+        [](AnalysisModel& m) { m.CageOffset[2] = 1.0; },                // offset within cover
+        [](AnalysisModel& m) { m.SectionType[2] = 2; m.CasingThickness[2] = 0.0; },   // no casing
+        [](AnalysisModel& m) { m.SectionType[2] = 4; m.PipeThickness[2] = 0.5;
+                               m.PipeYieldStress[2] = 36000.0; m.PipeModulus[2] = 29e6; },
+        [](AnalysisModel& m) { m.SectionType[2] = 9; m.SectionDiameter[2] = 20.0; m.NumBars[2] = 1;
+                               m.BarX[1][2] = 6.0; m.BarY[1][2] = 6.0; },
+        [](AnalysisModel& m) { m.SectionType[2] = 11; m.SectionDiameter[2] = 0.0; },  // not sliced
+    };
+    for (const auto& change : sound) {
+        SetUp();
+        change(g_Model);
+        Check_Section_Data(2);
+        EXPECT_EQ(g_Model.ErrorStatus, 0);
+        TearDown();
+    }
+}
+
+}  // namespace
