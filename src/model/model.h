@@ -291,6 +291,8 @@ struct AnalysisModel {
     int i_CoreBottomSlice;                            // last slice touched by the core
     double rd_TotalConcreteArea;                      // sum of ConcreteSliceArea
     double rd_TotalRebarArea;                         // sum of RebarSliceArea
+    int i_FirstRebarSlice;                            // first and last slice holding bars or
+    int i_LastRebarSlice;                             // strands; 0 and -1 when none does
     // Material constants of the section.
     int i_ConcreteModel;                              // 2 concrete law; 1 no concrete
     int i_CoreConcreteModel;                          // 2 concrete-filled core; 1 none

@@ -200,18 +200,31 @@ double Compute_Concrete_Force() {
     AnalysisModel& m = g_Model;
     m.b_Cracked = 0;
     Test_Extreme_Fibre();
+    // The constants in locals: the stores into the slice arrays could otherwise make every
+    // slice read them from the model again.
+    const double fc = m.rd_fc, eps0 = m.rd_Eps0, ft = m.rd_ft;
+    const double drop = m.rd_fc015, descent = m.rd_EpsDescent;
+    const bool all_cracked = Flag(m.b_AllCracked);
+    bool cracked = Flag(m.b_Cracked);
     double force = 0.0;
     for (int i = 1; i <= k_Num_Slices; ++i) {
         const double eps = m.rd_SliceStrain[i];
         double sigma = 0.0;
-        if (eps <= 0.0) {
-            sigma = Tension_Stress(eps, true);
-        } else {
-            sigma = Outer_Concrete_Stress(eps, m.rd_fc, m.rd_Eps0, m.rd_fc015, m.rd_EpsDescent);
+        if (eps > 0.0) {
+            sigma = Outer_Concrete_Stress(eps, fc, eps0, drop, descent);
+        } else if (!cracked) {
+            // Tension on the mirrored parabola up to the modulus of rupture; once a slice
+            // cracks, so does every slice below it.
+            sigma = Concrete_Tension_Stress(eps, fc, eps0);
+            if (ft > sigma || all_cracked) {
+                cracked = true;
+                sigma = 0.0;
+            }
         }
         m.ConcreteStress[i] = sigma;
         force += sigma * m.ConcreteSliceArea[i];
     }
+    if (cracked) m.b_Cracked = -1;
     m.rd_ConcreteForce = force;
     return force;
 }
@@ -239,21 +252,36 @@ double Compute_Concrete_Force_Inside_Core() {
 double Compute_Rebar_Force() {
     AnalysisModel& m = g_Model;
     const int law = m.i_ReinforcementLaw;
-    const bool has_bars = m.NumBars[m.i_CurrentSection] > 0;
-    const double to_section_units = m.IUNITS == k_Units_SI ? k_Ksi_To_KPa : 1.0;
+    const int first = m.i_FirstRebarSlice;
+    const int last = m.i_LastRebarSlice;
+    // Slices without bars or strands carry no reinforcement stress.
+    for (int i = 1; i < first; ++i) m.RebarStress[i] = 0.0;
+    for (int i = last + 1; i <= k_Num_Slices; ++i) m.RebarStress[i] = 0.0;
     double force = 0.0;
-    for (int i = 1; i <= k_Num_Slices; ++i) {
-        double sigma = 0.0;
-        if (law == 2) {
-            bool limited = false;
-            sigma = Elastic_Plastic_Stress(m.rd_SliceStrain[i], m.rd_Es, m.rd_fy, limited);
-            if (limited && has_bars) m.b_Yielded = -1;
-        } else {
-            const double eps = m.rd_SliceStrain[i] + m.rd_PrestrainSteel;
-            sigma = Strand_Stress_Ksi(law, eps, m.rd_StrandFpy) * to_section_units;
+    if (law == 2) {
+        // The yield flag looks at the strain of every slice, with or without bars; the strains
+        // vary linearly with depth, so the end slices decide it.
+        if (m.NumBars[m.i_CurrentSection] > 0) {
+            bool limited_top = false, limited_bottom = false;
+            Elastic_Plastic_Stress(m.rd_SliceStrain[1], m.rd_Es, m.rd_fy, limited_top);
+            Elastic_Plastic_Stress(m.rd_SliceStrain[k_Num_Slices], m.rd_Es, m.rd_fy, limited_bottom);
+            if (limited_top || limited_bottom) m.b_Yielded = -1;
         }
-        m.RebarStress[i] = sigma;
-        force += sigma * m.RebarSliceArea[i];
+        const double Es = m.rd_Es, fy = m.rd_fy;
+        for (int i = first; i <= last; ++i) {
+            bool limited = false;
+            const double sigma = Elastic_Plastic_Stress(m.rd_SliceStrain[i], Es, fy, limited);
+            m.RebarStress[i] = sigma;
+            force += sigma * m.RebarSliceArea[i];
+        }
+    } else {
+        const double to_section_units = m.IUNITS == k_Units_SI ? k_Ksi_To_KPa : 1.0;
+        for (int i = first; i <= last; ++i) {
+            const double eps = m.rd_SliceStrain[i] + m.rd_PrestrainSteel;
+            const double sigma = Strand_Stress_Ksi(law, eps, m.rd_StrandFpy) * to_section_units;
+            m.RebarStress[i] = sigma;
+            force += sigma * m.RebarSliceArea[i];
+        }
     }
     m.rd_RebarForce = force;
     return force;

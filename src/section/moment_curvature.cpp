@@ -266,6 +266,13 @@ void Compute_Curve(int a, double dphi) {
         phi = k == 1 ? dphi : phi + increment;
         m.rd_CurrentCurvature = phi;
         m.rd_Curvature[a][k] = phi;
+        // Along a smooth stretch of the curve the neutral axis moves steadily with the
+        // curvature: the search starts where the last two points point to.
+        if (k >= 3 && m.c_RunMsg[a][k - 1] == m.c_RunMsg[a][k - 2]) {
+            const double slope = (m.rd_NADepth[a][k - 1] - m.rd_NADepth[a][k - 2]) /
+                                 (m.rd_Curvature[a][k - 1] - m.rd_Curvature[a][k - 2]);
+            m.rd_NAGuess = m.rd_NADepth[a][k - 1] + slope * (phi - m.rd_Curvature[a][k - 1]);
+        }
         double na = 0.0;
         if (!Solve_Neutral_Axis(m.rd_Thrust[a], na)) {
             // Past the first point a missing neutral axis means the section can no longer carry
@@ -279,8 +286,8 @@ void Compute_Curve(int a, double dphi) {
         }
         m.rd_NADepth[a][k] = na;
         m.rd_NAGuess = na;
-        // Stresses, moment and flags of the point belong to the neutral axis found.
-        Compute_Axial_Thrust_Force(na);
+        // Stresses and flags are those of the search's last evaluation, a step h or less from
+        // the neutral axis found.
         ComputePointExtremes(a, k);
         ComputeSectionMoment(a, k);
         if (Set_Run_Message_And_Stop(a, k) || k >= k_Max_Curve_Points) break;

@@ -394,10 +394,16 @@ void Slice_Section(int s) {
 
     m.rd_TotalConcreteArea = 0.0;
     m.rd_TotalRebarArea = 0.0;
+    m.i_FirstRebarSlice = 0;
+    m.i_LastRebarSlice = -1;
     for (int i = 1; i <= k_Num_Slices; ++i) {
         m.rd_TotalConcreteArea += m.ConcreteSliceArea[i];
         m.rd_TotalRebarArea += m.RebarSliceArea[i];
         m.rd_SliceDepth[i] = 0.5 * m.rd_SliceThickness + (i - 1) * m.rd_SliceThickness;
+        if (m.RebarSliceArea[i] != 0.0) {
+            if (m.i_FirstRebarSlice == 0) m.i_FirstRebarSlice = i;
+            m.i_LastRebarSlice = i;
+        }
     }
 }
 

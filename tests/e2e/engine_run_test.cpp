@@ -204,6 +204,18 @@ TEST(EngineRun, PlotFileStartsWithLines1To3) {
                            "Line 3 : Total number of axial thrusts for elastic section");
 }
 
+TEST(EngineRun, RunEndedByTheEchoWritesNoLine2) {
+    // "Line 2" belongs to the section analysis; a run that the input echo ends (here Input Data
+    // Error No. 17, a problem whose tag was refused) never gets there. It was once written
+    // together with "Line 1", before the echo.
+    EngineRun run;
+    const std::string body = std::string(k_Minimal_Problem).substr(std::strlen("ORVANE6\n"));
+    ASSERT_EQ(run.Run("orvane6\n" + body), 117);
+    const auto plot = Read_Lines(run.plot());
+    ASSERT_EQ(plot.size(), 1u);
+    EXPECT_NE(plot[0].find("Line 1 : i_Analysis_Type"), std::string::npos);
+}
+
 TEST(EngineRun, TagIsTheFirstValueOnlyAndCaseSensitive) {
     // The problem after the tag line is the minimal one; when the tag is refused nothing of it
     // is read, and the echo of the empty model ends the run with Input Data Error No. 17 (a

@@ -167,6 +167,23 @@ TEST_F(Prestress, ReportBlockShowsForcesInKipsAndIsWrittenOncePerSection) {
     EXPECT_EQ(Count_Lines(Captured_Report_Lines(), "Computation of Loss of Prestress:"), 2);
 }
 
+TEST_F(Prestress, SIForcesArePrintedInKNAsInput) {
+    // SI prestressing forces are input in kN already; they were once divided by 1000 as if
+    // they were newtons.
+    AnalysisModel& m = g_Model;
+    m.IUNITS = k_Units_SI;
+    Set_Section_Unit_Labels();
+    m.InitialPrestressForce[k_S] = 1300.0;   // kN
+    m.rd_Depth = 0.6;
+    for (int i = 1; i <= 12; ++i) m.RebarSliceArea[8 * i] = 0.153e-3;
+    for (int i = 1; i <= k_Num_Slices; ++i) m.ConcreteSliceArea[i] = 2.8e-3;
+    Calculate_Strains_Due_To_Prestressing(k_S);
+    ASSERT_EQ(m.ErrorStatus, 0);
+    const std::vector<std::string> lines = Captured_Report_Lines();
+    EXPECT_GE(Find_Line(lines, "Initial Prestressing Force                             =        1300.000 kN"), 0);
+    EXPECT_GE(Find_Line(lines, "Effective Prestressing Force                           =        1040.000 kN"), 0);
+}
+
 TEST_F(Prestress, SectionWithoutConcreteOrSteelAreaEndsTheRun) {
     struct Row {
         const char* name;
