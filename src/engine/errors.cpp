@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/run_files.h"
+#include "engine/messages.h"
 #include "model/model.h"
 #include "report/fortran_format.h"
 

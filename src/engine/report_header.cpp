@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "engine/messages.h"
 #include "engine/run_files.h"
 #include "model/model.h"
 #include "report/fortran_format.h"

@@ -9,6 +9,7 @@
 
 #include "engine/errors.h"
 #include "engine/report_header.h"
+#include "engine/messages.h"
 #include "engine/run_files.h"
 #include "input/input_echo.h"
 #include "input/line_reader.h"

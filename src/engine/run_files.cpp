@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "engine/errors.h"
+#include "engine/messages.h"
 #include "report/fortran_format.h"
 
 namespace {
@@ -61,11 +62,6 @@ void Raise_Open_Error(const char* what, const NameText& name) {
     char code[9];
     Make_Error_Code_Text(false, 7, code);
     RaiseError(code, k_Status_Runtime_Base + 7);
-}
-
-void Write_Line_To(std::FILE* f, const char* text) {
-    std::fputs(text, f);
-    std::fputc('\n', f);
 }
 
 }  // namespace
@@ -177,22 +173,6 @@ long long Input_File_Size() {
     if (fstat(fileno(g_Model.InputFile), &st) != 0) return -1;
     return static_cast<long long>(st.st_size);
 }
-
-void Write_Report_Line(const char* text) {
-    // Before the report is open there is nowhere to put report lines; the runtime message
-    // destination (standard error at that point) carries what the user needs.
-    if (g_Model.ReportFile != nullptr) Write_Line_To(g_Model.ReportFile, text);
-}
-
-void Write_Message_Line(const char* text) {
-    Write_Line_To(g_Model.MessageFile != nullptr ? g_Model.MessageFile : stderr, text);
-}
-
-void Write_Plot_Line(const char* text) {
-    if (g_Model.PlotFile != nullptr) Write_Line_To(g_Model.PlotFile, text);
-}
-
-void Write_Stderr_Line(const char* text) { Write_Line_To(stderr, text); }
 
 void Split_File_Name(const char* name, FileNameParts& parts) {
     parts.drive[0] = '\0';

@@ -1,7 +1,7 @@
 // The run's files: NAMES.DAT and M_vs_EI_report_names.txt in the working directory, and the
 // input data file, output report file, plot output file and runtime message file they name.
 // Only this file opens and closes them; every other writer goes through the handles in the
-// model or through the line writers below.
+// model or through the line writers of engine/messages. Only the run sequence includes it.
 #pragma once
 
 #include <cstdio>
@@ -25,13 +25,6 @@ void Close_Run_Files();
 
 // Size of the input data file in bytes, or -1 when it cannot be determined.
 long long Input_File_Size();
-
-// Whole lines: to the report, to the runtime message file, to the plot output file. Before the
-// report or message file is open (and after it is closed) the line goes to standard error.
-void Write_Report_Line(const char* text);
-void Write_Message_Line(const char* text);
-void Write_Plot_Line(const char* text);
-void Write_Stderr_Line(const char* text);
 
 // The parts of a file name, each without trailing blanks: drive (at most 3 characters; empty on
 // systems without drive letters), directory (with its trailing separator), base name, and

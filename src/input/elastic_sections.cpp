@@ -16,7 +16,7 @@
 
 #include <cstdio>
 
-#include "engine/run_files.h"
+#include "engine/messages.h"
 #include "input/line_reader.h"
 #include "input/si_input.h"
 #include "model/model.h"

@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "engine/errors.h"
-#include "engine/run_files.h"
+#include "engine/messages.h"
 #include "input/input_errors.h"
 #include "model/capacities.h"
 #include "model/model.h"

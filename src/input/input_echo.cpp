@@ -4,7 +4,7 @@
 // echo files; the consistency checks are in input/input_checks.
 #include "input/input_echo.h"
 
-#include "engine/run_files.h"
+#include "engine/messages.h"
 #include "input/echo_lines.h"
 #include "input/echo_loading.h"
 #include "input/echo_sections.h"

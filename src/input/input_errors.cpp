@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "engine/errors.h"
-#include "engine/run_files.h"
+#include "engine/messages.h"
 #include "model/model.h"
 
 namespace {
@@ -30,14 +30,6 @@ void Write_Unrecognized_Frame(const char* line, const char* problem, const char*
 }
 
 }  // namespace
-
-void Write_Report_Lines(std::initializer_list<const char*> lines) {
-    for (const char* l : lines) Write_Report_Line(l);
-}
-
-void Write_Message_Lines(std::initializer_list<const char*> lines) {
-    for (const char* l : lines) Write_Message_Line(l);
-}
 
 void Raise_Unrecognized_Line(const char* line) {
     Write_Unrecognized_Frame(line, nullptr, nullptr);

@@ -4,11 +4,7 @@
 // Messages that belong to one section alone stay in that section's reader.
 #pragma once
 
-#include <initializer_list>
-
-// Writes whole lines to the output report, or to the runtime message file.
-void Write_Report_Lines(std::initializer_list<const char*> lines);
-void Write_Message_Lines(std::initializer_list<const char*> lines);
+#include "engine/messages.h"
 
 // The unrecognized or out-of-order line, quoted in its frame, to the report and then to the
 // runtime message file; raises Input Data Error No. 99.

@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "engine/errors.h"
-#include "engine/run_files.h"
+#include "engine/messages.h"
 #include "input/auxiliary_profiles.h"
 #include "input/input_errors.h"
 #include "input/line_reader.h"

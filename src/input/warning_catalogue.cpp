@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "engine/run_files.h"
+#include "engine/messages.h"
 #include "model/model.h"
 #include "report/fortran_format.h"
 

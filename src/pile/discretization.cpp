@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "engine/errors.h"
-#include "engine/run_files.h"
+#include "engine/messages.h"
 #include "model/model.h"
 #include "pile/section_properties.h"
 #include "solver/lateral_loads.h"

@@ -8,7 +8,7 @@
 
 #include "engine/errors.h"
 #include "engine/report_header.h"
-#include "engine/run_files.h"
+#include "engine/messages.h"
 #include "model/model.h"
 #include "pile/soil_profile.h"
 #include "report/fortran_format.h"

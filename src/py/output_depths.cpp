@@ -3,7 +3,7 @@
 #include "py/output_depths.h"
 
 #include "engine/errors.h"
-#include "engine/run_files.h"
+#include "engine/messages.h"
 #include "model/model.h"
 #include "pile/discretization.h"
 #include "py/dispatch.h"

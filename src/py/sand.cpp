@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "engine/errors.h"
-#include "engine/run_files.h"
+#include "engine/messages.h"
 #include "model/model.h"
 #include "model/units.h"
 #include "pile/soil_profile.h"

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "engine/run_files.h"
+#include "engine/messages.h"
 #include "model/model.h"
 #include "model/units.h"
 #include "report/fortran_format.h"

@@ -11,7 +11,7 @@
 #include <cstdio>
 
 #include "engine/errors.h"
-#include "engine/run_files.h"
+#include "engine/messages.h"
 #include "model/model.h"
 #include "model/units.h"
 #include "report/fortran_format.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "engine/errors.h"
-#include "engine/run_files.h"
+#include "engine/messages.h"
 #include "model/model.h"
 #include "model/units.h"
 #include "report/number_writer.h"

@@ -14,7 +14,7 @@
 #include <cmath>
 
 #include "engine/errors.h"
-#include "engine/run_files.h"
+#include "engine/messages.h"
 #include "model/model.h"
 #include "report/fortran_format.h"
 

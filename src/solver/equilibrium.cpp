@@ -10,7 +10,7 @@
 #include <cassert>
 #include <cmath>
 
-#include "engine/run_files.h"
+#include "engine/messages.h"
 #include "model/model.h"
 #include "model/units.h"
 #include "report/fortran_format.h"
