@@ -27,6 +27,33 @@ void RaiseError(const char* code_text, int status) {
     Set_Error_Status(status);
 }
 
+void Raise_Input_Error(int number) {
+    char code[9];
+    Make_Error_Code_Text(true, number, code);
+    RaiseError(code, k_Status_Input_Base + number);
+}
+
+void Raise_Runtime_Error(int number) {
+    char code[9];
+    Make_Error_Code_Text(false, number, code);
+    RaiseError(code, k_Status_Runtime_Base + number);
+}
+
+FortranRecord Error_Heading(bool input_error, int number, int stars) {
+    char side[8];
+    int n = 0;
+    for (; n < stars && n < 7; ++n) side[n] = '*';
+    side[n] = '\0';
+    FortranRecord heading;
+    Start_Record(heading);
+    Append_Text(heading, side);
+    Append_Text(heading, input_error ? " Input Data Error No. " : " Runtime Error No. ");
+    Append_I(heading, number, 0);
+    Append_Text(heading, " ");
+    Append_Text(heading, side);
+    return heading;
+}
+
 void Set_Error_Status(int status) {
     // A raised status is never lowered: the first error ends the run.
     if (g_Model.ErrorStatus == 0) g_Model.ErrorStatus = status;

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "report/fortran_format.h"
+
 constexpr int k_Status_Input_Base = 100;     // Input Data Error No. N is status 100 + N
 constexpr int k_Status_Runtime_Base = 200;   // Runtime Error No. N is status 200 + N
 constexpr int32_t k_Result_Many_Warnings = -300;
@@ -14,6 +16,16 @@ constexpr int32_t k_Result_Many_Warnings = -300;
 // (and for 125 the empty-input block) to the report, then sets ErrorStatus. code_text is the
 // eight-character error code, "INP00053" or "RUN00009".
 void RaiseError(const char* code_text, int status);
+
+// Ends the run with Input Data Error No. number (status 100 + number, code "INP000nn") or
+// Runtime Error No. number (status 200 + number, code "RUN000nn"): the status and the code text
+// both follow from the one number. The framed message is the raiser's to write first.
+void Raise_Input_Error(int number);
+void Raise_Runtime_Error(int number);
+
+// The heading line of a framed error message, "**** Input Data Error No. n ****" or
+// "**** Runtime Error No. n ****", with `stars` asterisks on each side (a few messages have five).
+FortranRecord Error_Heading(bool input_error, int number, int stars = 4);
 
 // Sets ErrorStatus directly, for the statuses that end a run without RaiseError's report lines
 // (228, 229, 231-238, 99, 123, 999).

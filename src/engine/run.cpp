@@ -46,7 +46,7 @@ void Read_Problem() {
     if (Input_File_Size() <= 0) {
         Write_Message_Line("**** Input Data Error No. 25 ****");
         Write_Message_Line("Size of input data file is 0 bytes.  No analysis performed.");
-        RaiseError("INP00025", k_Status_Input_Base + 25);
+        Raise_Input_Error(25);
         return;
     }
     char tag[8];
@@ -207,7 +207,7 @@ void Compute() {
             "Solution: Use an engine build that includes it, or leave it out of the problem.", ""};
         for (const char* l : lines) Write_Message_Line(l);
         for (const char* l : lines) Write_Report_Line(l);
-        RaiseError("RUN00001", k_Status_Runtime_Base + 1);
+        Raise_Runtime_Error(1);
         return;
     }
     Write_Plot_Line_2();

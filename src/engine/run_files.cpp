@@ -34,16 +34,10 @@ bool Is_Blank(const NameText& name) { return name[0] == '\0'; }
 // Writes a two-line runtime error message to standard error (the run files are not open yet)
 // and raises the error.
 void Raise_Names_Error(int number, const char* text) {
-    FortranRecord heading;
-    Start_Record(heading);
-    Append_Text(heading, "**** Runtime Error No. ");
-    Append_I(heading, number, 0);
-    Append_Text(heading, " ****");
+    const FortranRecord heading = Error_Heading(false, number);
     Write_Stderr_Line(heading.text.data());
     Write_Stderr_Line(text);
-    char code[9];
-    Make_Error_Code_Text(false, number, code);
-    RaiseError(code, k_Status_Runtime_Base + number);
+    Raise_Runtime_Error(number);
 }
 
 // A run file that cannot be opened or created: Runtime Error No. 7, told on standard error and
@@ -59,9 +53,7 @@ void Raise_Open_Error(const char* what, const NameText& name) {
         Write_Message_Line(lines[i]);
         Write_Report_Line(lines[i]);
     }
-    char code[9];
-    Make_Error_Code_Text(false, 7, code);
-    RaiseError(code, k_Status_Runtime_Base + 7);
+    Raise_Runtime_Error(7);
 }
 
 }  // namespace

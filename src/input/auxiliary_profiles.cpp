@@ -59,7 +59,7 @@ void Read_Soil_Movements() {
             "The number of lines of soil movement data cannot be less than 2 or exceed 100.", ""};
         Write_Message_Lines(lines);
         Write_Report_Lines(lines);
-        RaiseError("INP00053", k_Status_Input_Base + 53);
+        Raise_Input_Error(53);
         return;
     }
     m.NumSoilMovementPoints = n;

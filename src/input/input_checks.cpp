@@ -27,9 +27,7 @@ template <std::size_t N>
 void Raise_Check(const char* const (&lines)[N], int number) {
     for (const char* l : lines) Write_Message_Line(l);
     for (const char* l : lines) Write_Report_Line(l);
-    char code[9];
-    Make_Error_Code_Text(true, number, code);
-    RaiseError(code, k_Status_Input_Base + number);
+    Raise_Input_Error(number);
 }
 
 }  // namespace

@@ -33,12 +33,12 @@ void Write_Unrecognized_Frame(const char* line, const char* problem, const char*
 
 void Raise_Unrecognized_Line(const char* line) {
     Write_Unrecognized_Frame(line, nullptr, nullptr);
-    RaiseError("INP00099", k_Status_Input_Base + 99);
+    Raise_Input_Error(99);
 }
 
 void Raise_Unreadable_Line(const char* line, const char* problem, const char* solution) {
     Write_Unrecognized_Frame(line, problem, solution);
-    RaiseError("INP00099", k_Status_Input_Base + 99);
+    Raise_Input_Error(99);
 }
 
 void Raise_End_Of_Input(const char* partial_line) {
@@ -62,7 +62,7 @@ void Raise_Input_Error_95(const char* problem, const char* solution) {
                            "", ""};
     for (const char* l : lines) Write_Message_Line(l);
     for (const char* l : lines) Write_Report_Line(l);
-    RaiseError("INP00095", k_Status_Input_Base + 95);
+    Raise_Input_Error(95);
 }
 
 void Raise_Count_Out_Of_Range(const char* what, int count, int low, int high) {

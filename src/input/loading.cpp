@@ -19,14 +19,11 @@ constexpr int k_Num_Load_Types = 5;
 // The LRFD frames: two empty lines, the heading with five asterisks each side, an empty line,
 // the message lines and two empty lines, to the report only.
 void Raise_Lrfd_Error(int number, std::initializer_list<const char*> lines) {
-    char heading[64];
-    std::snprintf(heading, sizeof heading, "***** Input Data Error No. %d *****", number);
-    Write_Report_Lines({"", "", heading, ""});
+    const FortranRecord heading = Error_Heading(true, number, 5);
+    Write_Report_Lines({"", "", heading.text.data(), ""});
     Write_Report_Lines(lines);
     Write_Report_Lines({"", ""});
-    char code[9];
-    Make_Error_Code_Text(true, number, code);
-    RaiseError(code, k_Status_Input_Base + number);
+    Raise_Input_Error(number);
 }
 
 // Load case i: running number, loading type, Load1, Load2, axial thrust, length-study code.

@@ -60,7 +60,7 @@ void Raise_Unrecognized_Command(const char* what, bool blank_before, bool blank_
     if (blank_before) Write_Report_Line("");
     Write_Report_Line(text);
     if (blank_after) Write_Report_Line("");
-    RaiseError("INP00095", k_Status_Input_Base + 95);
+    Raise_Input_Error(95);
 }
 
 // Reads a YES/NO line into flag (-1 YES, 0 NO). Returns false after raising No. 95 for any other
@@ -114,7 +114,7 @@ void Read_Loading_Type() {
         g_Model.b_Cyclic = 0;
     } else {
         Write_Report_Line("INPUT ERROR - Unrecognized command for loading type option");
-        RaiseError("INP00095", k_Status_Input_Base + 95);
+        Raise_Input_Error(95);
         return;
     }
     double cycles = 0.0;
@@ -137,7 +137,7 @@ void Read_Iteration_Limit() {
     Write_Report_Lines({"***** Input Data Error No. 95 *****", "", problem,
                         "Solution:  Correct input value to be between 30 and 1000 iterations.", "",
                         ""});
-    RaiseError("INP00095", k_Status_Input_Base + 95);
+    Raise_Input_Error(95);
 }
 
 // Tolerance limits by unit system; general units have none.
@@ -171,14 +171,11 @@ void Check_Tolerance() {
             problem = "Input value of convergence tolerance too large (more than 2.54E-3 meters). ";
             break;
     }
-    char heading[64];
-    std::snprintf(heading, sizeof heading, "**** Input Data Error No. %d ****", number);
-    const std::initializer_list<const char*> lines = {"", heading, "", problem, advice, ""};
+    const FortranRecord heading = Error_Heading(true, number);
+    const std::initializer_list<const char*> lines = {"", heading.text.data(), "", problem, advice, ""};
     Write_Message_Lines(lines);
     Write_Report_Lines(lines);
-    char code[9];
-    Make_Error_Code_Text(true, number, code);
-    RaiseError(code, k_Status_Input_Base + number);
+    Raise_Input_Error(number);
 }
 
 void Check_Increments() {
@@ -191,7 +188,7 @@ void Check_Increments() {
             "than 100 increments."};
         Write_Message_Lines(lines);
         Write_Report_Lines(lines);
-        RaiseError("INP00055", k_Status_Input_Base + 55);
+        Raise_Input_Error(55);
     } else if (n > k_Max_Increments) {
         const std::initializer_list<const char*> lines = {
             "**** Input Data Error No. 56 ****", "",
@@ -199,7 +196,7 @@ void Check_Increments() {
             "Solution: Limit the number of pile increments to 500 or less."};
         Write_Message_Lines(lines);
         Write_Report_Lines(lines);
-        RaiseError("INP00056", k_Status_Input_Base + 56);
+        Raise_Input_Error(56);
     }
 }
 
@@ -217,7 +214,7 @@ void Read_Interaction_Code() {
         }
     }
     Write_Report_Line("INPUT ERROR - Unrecognized command for interaction code option");
-    RaiseError("INP00095", k_Status_Input_Base + 95);
+    Raise_Input_Error(95);
 }
 
 // Lines 2 to 7.

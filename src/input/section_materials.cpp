@@ -36,7 +36,7 @@ bool Read_Int(int& value) {
 // Writes one report line and raises Input Data Error No. 95.
 void Raise_Option_Error(const char* text) {
     Write_Report_Line(text);
-    RaiseError("INP00095", k_Status_Input_Base + 95);
+    Raise_Input_Error(95);
 }
 
 void Write_Progress(const char* text, int s) {

@@ -197,7 +197,7 @@ void Read_Section(int s) {
         std::snprintf(line, sizeof line, "Expecting section number %d, but section number %d was found",
                       s, number);
         Write_Report_Lines({"SECTION DATA OUT-OF-ORDER", line});
-        RaiseError("INP00095", k_Status_Input_Base + 95);
+        Raise_Input_Error(95);
         return;
     }
     int code = m.SectionType[s];

@@ -24,12 +24,6 @@ void Write_Block(const char* const* lines, int count) {
     for (int i = 0; i < count; ++i) Write_Report_Line(lines[i]);
 }
 
-void Raise_Input_Error(int number) {
-    char code[9];
-    Make_Error_Code_Text(true, number, code);
-    RaiseError(code, k_Status_Input_Base + number);
-}
-
 // "... depth is " followed by z in E12.4 form.
 void Depth_Line(const char* prefix, double z, Line& line) {
     const FieldText e = Format_E(z, 12, 4);

@@ -154,11 +154,7 @@ const ThrustErrorText k_Thrust_Errors[] = {
 };
 
 void Raise_Thrust_Error(const ThrustErrorText& e, int a, double P, double capacity) {
-    FortranRecord title;
-    Start_Record(title);
-    Append_Text(title, "**** Runtime Error No. ");
-    Append_I(title, e.number, 0);
-    Append_Text(title, " ****");
+    const FortranRecord title = Error_Heading(false, e.number);
     WriteLine("");
     WriteLine(title.text.data());
     WriteLine("");
@@ -172,9 +168,7 @@ void Raise_Thrust_Error(const ThrustErrorText& e, int a, double P, double capaci
     Write_Force_Line(e.capacity_label, capacity);
     WriteLine("");
     WriteLine("SOLUTION: Change the properties of the section to increase the axial structural capacity.");
-    char code[9];
-    Make_Error_Code_Text(false, e.number, code);
-    RaiseError(code, k_Status_Runtime_Base + e.number);
+    Raise_Runtime_Error(e.number);
 }
 
 // Bending-stiffness-only runs: the thrusts strictly inside the capacity range, in order.

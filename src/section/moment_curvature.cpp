@@ -249,7 +249,7 @@ void Reset_For_Thrust(int a) {
 void Write_Runtime_Error_16() {
     WriteLine("**** Runtime Error No. 16 ****");
     WriteLine("Location of neutral axis was not found within 1,000 iterations.");
-    RaiseError("RUN00016", k_Status_Runtime_Base + 16);
+    Raise_Runtime_Error(16);
 }
 
 // The curve of thrust a; returns after the capacity is set, or with an error raised.
@@ -329,9 +329,7 @@ void Raise_Non_Positive_Stiffness(int s, int a) {
         ""};
     for (const char* l : lines) Write_Message_Line(l);
     for (const char* l : lines) WriteLine(l);
-    char code[9];
-    Make_Error_Code_Text(false, k_Runtime_Error_Stiffness, code);
-    RaiseError(code, k_Status_Runtime_Base + k_Runtime_Error_Stiffness);
+    Raise_Runtime_Error(k_Runtime_Error_Stiffness);
 }
 
 // Opens the moment-curvature file of (s, a) when it has a name; null otherwise.

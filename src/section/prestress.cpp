@@ -53,11 +53,7 @@ double Slice_Sum(const std::array<double, k_Num_Slices + 1>& area) {
 }
 
 void Raise_Area_Error(int number, const char* text, double area) {
-    FortranRecord title;
-    Start_Record(title);
-    Append_Text(title, "**** Runtime Error No. ");
-    Append_I(title, number, 0);
-    Append_Text(title, " ****");
+    const FortranRecord title = Error_Heading(false, number);
     WriteLine(title.text.data());
     WriteLine("");
     WriteLine("An error occurred in prestressing computations");
@@ -66,9 +62,7 @@ void Raise_Area_Error(int number, const char* text, double area) {
     Append_Text(r, text);
     Append_F(r, area, 15, 5);
     WriteLine(r.text.data());
-    char code[9];
-    Make_Error_Code_Text(false, number, code);
-    RaiseError(code, k_Status_Runtime_Base + number);
+    Raise_Runtime_Error(number);
 }
 
 // The quantities the report block shows besides the model's results.

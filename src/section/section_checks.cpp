@@ -18,17 +18,11 @@ void Append_Quoted_Number(FortranRecord& record, double x) {
 }
 
 void Raise_Section_Input_Error(int number, const char* problem, const char* solution) {
-    FortranRecord heading;
-    Start_Record(heading);
-    Append_Text(heading, "***** Input Data Error No. ");
-    Append_I(heading, number, 0);
-    Append_Text(heading, " *****");
+    const FortranRecord heading = Error_Heading(true, number, 5);
     const char* lines[] = {"", "", heading.text.data(), "", problem, solution, "", ""};
     for (const char* l : lines) Write_Message_Line(l);
     for (const char* l : lines) Write_Report_Line(l);
-    char code[9];
-    Make_Error_Code_Text(true, number, code);
-    RaiseError(code, k_Status_Input_Base + number);
+    Raise_Input_Error(number);
 }
 
 namespace {

@@ -121,7 +121,7 @@ void Raise_Small_Pivot_Error(int node, double pivot) {
         Write_Dump_Title(titles[v]);
         for (int i = 1; i <= 5; ++i) Write_Report_Line(Format_E((*vectors[v])[i], 12, 4).text.data());
     }
-    RaiseError("RUN00011", k_Status_Runtime_Base + 11);
+    Raise_Runtime_Error(11);
 }
 
 double C(int k) { return g_Model.rd_RecursionC[k] + g_Model.rd_RecursionD[k]; }

@@ -165,7 +165,7 @@ int SolveLoadCase(int lc) {
             if (it >= k_Minimum_Solutions) return it;
         } else if (it >= k_Excess_Check_From && std::fabs(Y_Node(1)) >= m.MaxAllowableDeflection) {
             Write_Excess_Deflection_Error(Y_Node(1), m.MaxAllowableDeflection);
-            RaiseError("RUN00009", k_Status_Runtime_Base + 9);
+            Raise_Runtime_Error(9);
             return it;
         }
         Update_Soil_Moduli(it == 1);
@@ -173,7 +173,7 @@ int SolveLoadCase(int lc) {
         if (Uses_Nonlinear_Stiffness()) UpdateBendingStiffness(t, Qk);
     }
     Write_Non_Convergence_Report(m.MaxIterations, m.DYMax, m.DeltaDYMax, m.ConvergenceTolerance);
-    RaiseError("RUN00010", k_Status_Runtime_Base + 10);
+    Raise_Runtime_Error(10);
     return m.MaxIterations;
 }
 
