@@ -22,6 +22,7 @@
 #include "section/section_geometry.h"
 #include "section/section_report.h"
 #include "report/fortran_format.h"
+#include "report/plot_file.h"
 #include "report/response_summary.h"
 #include "solver/iteration.h"
 
@@ -54,30 +55,6 @@ void Read_Problem() {
     // Only the exact tag starts the reader; with any other first value nothing more is read and
     // the run goes on with the model in its initial state.
     if (std::strcmp(tag, k_Format_Tag) == 0) ReadInputData();
-}
-
-// Plot output record "Line 1" at the start of the run.
-void Write_Plot_Header() {
-    const AnalysisModel& m = g_Model;
-    FortranRecord line1;   // 4I5, 60X, label
-    Start_Record(line1);
-    Append_I(line1, m.i_Analysis_Type, 5);
-    Append_I(line1, m.IUNITS, 5);
-    Append_I(line1, m.KYL, 5);
-    Append_I(line1, m.b_ComputeKmatrix != 0 ? 1 : 0, 5);
-    Append_X(line1, 60);
-    Append_Text(line1, "Line 1 : i_Analysis_Type, IUNITS, KYL, ib_ComputeKmatrix_1T0F");
-    Write_Record(m.PlotFile, line1);
-}
-
-// Plot output record "Line 2", where the section analysis starts.
-void Write_Plot_Line_2() {
-    FortranRecord line2;   // I5, 75X, label
-    Start_Record(line2);
-    Append_I(line2, g_Model.NumSections, 5);
-    Append_X(line2, 75);
-    Append_Text(line2, "Line 2 : Total number of sections");
-    Write_Record(g_Model.PlotFile, line2);
 }
 
 void Write_Numbered_Message(const char* text, int n) {
@@ -194,7 +171,7 @@ void Compute() {
     const AnalysisModel& m = g_Model;
     // A problem with neither sections nor load cases has nothing to compute.
     if (m.NumSections == 0 && m.NumLoadCases == 0 && m.b_UseLRFD == 0 && m.i_Analysis_Type != 2) {
-        Write_Plot_Line_2();
+        Write_Line2_Record();
         return;
     }
     FortranRecord what;
@@ -210,7 +187,7 @@ void Compute() {
         Raise_Runtime_Error(1);
         return;
     }
-    Write_Plot_Line_2();
+    Write_Line2_Record();
     if (m.i_Analysis_Type == 2) {
         Analyze_Sections();
         return;
@@ -273,7 +250,7 @@ void Run_Sequence() {
     std::tm local{};
     localtime_r(&now, &local);
     Write_Date_And_Time(local);
-    Write_Plot_Header();
+    Write_Line1_Record();
     WriteInputEcho();
     if (Failed()) return;
     ConvertUSCustomaryInput();

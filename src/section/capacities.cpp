@@ -17,7 +17,7 @@
 #include "report/number_writer.h"
 #include "section/section_geometry.h"
 #include "section/section_lines.h"
-#include "section/section_records.h"
+#include "report/plot_file.h"
 
 namespace {
 
@@ -190,7 +190,7 @@ void Keep_Thrusts_Inside_Capacities(int s) {
     WriteLine("--------------------------");
     WriteLine("");
     Write_Count_Line("Number of Axial Thrust Force Values Determined from Input Data = ", n);
-    if (s == 1) Write_Line3_Record(n, "Line 3 : Total number of axial thrusts for EI-only computations");
+    if (s == 1) Write_Line3_Record(k_Tables_EI_Only, n);
 }
 
 // Conventional runs: every thrust must lie within the capacities, compression tested first.
@@ -217,10 +217,10 @@ void Check_Thrusts_Against_Capacities(int s) {
     if (lrfd) {
         WriteLine("");
         Write_Count_Line("Number of Axial Thrust Force Values Determined from LRFD Pile-head Loadings = ", n);
-        if (s == 1) Write_Line3_Record(n, "Line 3 : Total number of axial thrusts for LRFD");
+        if (s == 1) Write_Line3_Record(k_Tables_LRFD, n);
     } else {
         Write_Count_Line("Number of Axial Thrust Force Values Determined from Pile-head Loadings = ", n);
-        if (s == 1) Write_Line3_Record(n, "Line 3 : Total number of axial thrusts");
+        if (s == 1) Write_Line3_Record(k_Tables_Nonlinear, n);
     }
 }
 

@@ -16,10 +16,10 @@
 #include "model/units.h"
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
+#include "report/plot_file.h"
 #include "section/capacities.h"
 #include "section/materials.h"
 #include "section/section_geometry.h"
-#include "section/section_records.h"
 #include "section/section_report.h"
 
 namespace {
@@ -347,24 +347,18 @@ void Hand_Off_Tables(int s) {
     AnalysisModel& m = g_Model;
     const bool us = m.IUNITS == k_Units_US;
     const double to_pound_units = us ? 1000.0 : 1.0;
-    const char* line4 = us ? "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment "
-                             "Cap. (in-kips), Section "
-                           : "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment "
-                             "Cap. (kN-m), Section ";
-    const char* line5 = us ? "Line 5 : Moment (in-kips), EI (kip-in^2), Curvature (rad/in) for Sect#="
-                           : "Line 5 : Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for Sect#=";
     for (int a = 1; a <= m.i_NumThrusts; ++a) {
         const int n = m.i_NumCurvPoints[a];
         m.i_TablePoints[s][a] = n;
         m.rd_TableNominalCap[s][a] = m.rd_NominalMomentCap[a] * to_pound_units;
         m.rd_TableThrust[a] = m.rd_Thrust[a];
         std::FILE* file = Open_MvsEI_File(s, a);
-        Write_Line4_Record(n, m.rd_Thrust[a], m.rd_NominalMomentCap[a], line4, s);
+        Write_Line4_Record(k_Tables_Nonlinear, n, m.rd_Thrust[a], m.rd_NominalMomentCap[a], s);
         for (int k = 1; k <= n; ++k) {
             m.rd_TableMoment[s][a][k] = m.rd_Moment[a][k];
             m.rd_TableEI[s][a][k] = m.rd_EI[a][k];
             m.rd_TableCurvature[s][a][k] = m.rd_Curvature[a][k];
-            Write_Line5_Record(m.rd_Moment[a][k], m.rd_EI[a][k], m.rd_Curvature[a][k], line5, s, a, k);
+            Write_Line5_Record(k_Tables_Nonlinear, m.rd_Moment[a][k], m.rd_EI[a][k], m.rd_Curvature[a][k], s, a, k);
             if (file != nullptr) {
                 FortranRecord row;
                 Start_Record(row);

@@ -14,7 +14,7 @@
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
 #include "section/section_checks.h"
-#include "section/section_records.h"
+#include "report/plot_file.h"
 
 namespace {
 
@@ -26,7 +26,6 @@ constexpr double k_Plastic_Step = 20.0;      // beyond it, steps of 20 u
 
 // US customary tables are in kips and inches while the input is in pounds and inches.
 double Table_Scale() { return g_Model.IUNITS == k_Units_US ? 1000.0 : 1.0; }
-bool Is_SI() { return g_Model.IUNITS == k_Units_SI; }
 
 // The problem line of a refusal: "Problem:  Section s: what = value." (value by the number writer).
 void Refuse(int s, const char* what, double value, const char* solution) {
@@ -70,8 +69,8 @@ void Set_Node_Stiffness(int s, double EI_top, double EI_bottom) {
     if (m.NumNodes >= 1 && m.XNode[1] >= x_top && m.XNode[1] <= x_bottom) m.EI_Node[1] = EI_top;
 }
 
-void Write_Line3_For_First_Section(int s, const char* label) {
-    if (s == 1) Write_Line3_Record(g_Model.i_NumTableThrusts, label);
+void Write_Line3_For_First_Section(int s, int kind) {
+    if (s == 1) Write_Line3_Record(kind, g_Model.i_NumTableThrusts);
 }
 
 // ---- User-defined M-EI points ------------------------------------------------------------
@@ -244,19 +243,13 @@ void FillElasticTables(int s) {
         m.rd_TableNominalCap[s][t] = m.rd_TableMoment[s][t][k_Table_Points] * Table_Scale();
     }
 
-    Write_Line3_For_First_Section(s, "Line 3 : Total number of axial thrusts for elastic section");
-    const char* line4 = Is_SI()
-        ? "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load (kN) , Nom. Moment Cap. (kN-m) for linear EI pile at top of section"
-        : "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. (in-kips) for linear EI pile at top of section";
-    const char* line5 = Is_SI()
-        ? "Line 5 : Elastic Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for Sect#="
-        : "Line 5 : Elastic Moment (in-kips), EI (kip-in^2), Curvature (rad/in) for Sect#=";
+    Write_Line3_For_First_Section(s, k_Tables_Elastic);
     for (int t = 1; t <= m.i_NumTableThrusts; ++t) {
         // the capacity in the record's in-kips (US) or kN-m: the moment at the last point
-        Write_Line4_Record(k_Table_Points, m.rd_TableThrust[t], m.rd_TableMoment[s][t][k_Table_Points], line4, 0);
+        Write_Line4_Record(k_Tables_Elastic, k_Table_Points, m.rd_TableThrust[t], m.rd_TableMoment[s][t][k_Table_Points], s);
         for (int k = 1; k <= k_Table_Points; ++k) {
-            Write_Line5_Record(m.rd_TableMoment[s][t][k], m.rd_TableEI[s][t][k], m.rd_TableCurvature[s][t][k],
-                               line5, s, t, k);
+            Write_Line5_Record(k_Tables_Elastic, m.rd_TableMoment[s][t][k], m.rd_TableEI[s][t][k],
+                               m.rd_TableCurvature[s][t][k], s, t, k);
         }
     }
     WriteLine("Moment-curvature properties were derived from elastic section properties");
@@ -303,19 +296,13 @@ void FillElasticPlasticTables(int s) {
         m.rd_TableNominalCap[s][t] = Mp;
     }
 
-    Write_Line3_For_First_Section(s, "Line 3 : Total number of axial thrusts for elastic-plastic section");
-    const char* line4 = Is_SI()
-        ? "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. (kN-m) for elastic-plastic EI at top of section"
-        : "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. (in-kip) for elastic-plastic EI at top of section";
-    const char* line5 = Is_SI()
-        ? "Line 5 : Elas-Plas Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for Sect#="
-        : "Line 5 : Elas-Plas Moment (in-lb), EI (lb-in^2), Curvature (rad/in) for Sect#=";
+    Write_Line3_For_First_Section(s, k_Tables_Elastic_Plastic);
     for (int t = 1; t <= m.i_NumTableThrusts; ++t) {
         // each record in the units its label names: capacity in in-kips, points in pounds
-        Write_Line4_Record(k_Table_Points, m.rd_TableThrust[t], Mp / scale, line4, 0);
+        Write_Line4_Record(k_Tables_Elastic_Plastic, k_Table_Points, m.rd_TableThrust[t], Mp / scale, s);
         for (int k = 1; k <= k_Table_Points; ++k) {
-            Write_Line5_Record(m.rd_TableMoment[s][t][k] * scale, m.rd_TableEI[s][t][k] * scale,
-                               m.rd_TableCurvature[s][t][k], line5, s, t, k);
+            Write_Line5_Record(k_Tables_Elastic_Plastic, m.rd_TableMoment[s][t][k] * scale,
+                               m.rd_TableEI[s][t][k] * scale, m.rd_TableCurvature[s][t][k], s, t, k);
         }
     }
     WriteLine("Moment-curvature properties were derived from elastic-plastic section properties");
@@ -339,10 +326,7 @@ void FillUserEITables(int s) {
     WriteLine("");
     WriteLine("");
 
-    Write_Line3_For_First_Section(s, "Line 3 : Total number of axial thrusts for input M-EI section");
-    const char* line4 = Is_SI()
-        ? "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. (kN-m) for input M-EI pile, Section "
-        : "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. (in-kips) for input M-EI pile, Section ";
+    Write_Line3_For_First_Section(s, k_Tables_User_EI);
     const double scale = Table_Scale();
     for (int t = 1; t <= m.i_NumTableThrusts; ++t) {
         PointTable given;
@@ -354,9 +338,9 @@ void FillUserEITables(int s) {
         m.i_TablePoints[s][t] = table.n;
         m.rd_TableNominalCap[s][t] = largest;
         // the record's capacity in the in-kips its label names
-        Write_Line4_Record(table.n, m.rd_TableThrust[t], largest / scale, line4, s);
+        Write_Line4_Record(k_Tables_User_EI, table.n, m.rd_TableThrust[t], largest / scale, s);
         for (int k = 1; k <= table.n; ++k) {
-            Write_Line5_Record(table.M[k], table.EI[k], table.phi[k], "Line 5 : Moment, EI, Curvature for Sect#=", s, t, k);
+            Write_Line5_Record(k_Tables_User_EI, table.M[k], table.EI[k], table.phi[k], s, t, k);
             m.rd_TableMoment[s][t][k] = table.M[k] / scale;
             m.rd_TableEI[s][t][k] = table.EI[k] / scale;
             m.rd_TableCurvature[s][t][k] = table.phi[k];

@@ -1,0 +1,127 @@
+// Layouts and labels of the plot output file's records.
+#include "report/plot_file.h"
+
+#include "model/model.h"
+#include "model/units.h"
+#include "report/fortran_format.h"
+
+namespace {
+
+bool Is_US() { return g_Model.IUNITS == k_Units_US; }
+
+void Write(const FortranRecord& r) { Write_Record(g_Model.PlotFile, r); }
+
+// An integer in I5 followed by 75 blanks and the label: Lines 2, 3, 6 and 11.
+void Write_Count_Record(int n, const char* label) {
+    FortranRecord r;
+    Start_Record(r);
+    Append_I(r, n, 5);
+    Append_X(r, 75);
+    Append_Text(r, label);
+    Write(r);
+}
+
+const char* Line3_Label(int kind) {
+    switch (kind) {
+        case k_Tables_EI_Only: return "Line 3 : Total number of axial thrusts for EI-only computations";
+        case k_Tables_LRFD: return "Line 3 : Total number of axial thrusts for LRFD";
+        case k_Tables_Elastic: return "Line 3 : Total number of axial thrusts for elastic section";
+        case k_Tables_Elastic_Plastic: return "Line 3 : Total number of axial thrusts for elastic-plastic section";
+        case k_Tables_User_EI: return "Line 3 : Total number of axial thrusts for input M-EI section";
+        default: return "Line 3 : Total number of axial thrusts";
+    }
+}
+
+// The elastic SI label has its blank before the comma, as the front end has always read it.
+const char* Line4_Label(int kind) {
+    const bool us = Is_US();
+    switch (kind) {
+        case k_Tables_Elastic:
+            return us ? "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. "
+                        "(in-kips) for linear EI pile at top of section"
+                      : "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load (kN) , Nom. Moment Cap. "
+                        "(kN-m) for linear EI pile at top of section";
+        case k_Tables_Elastic_Plastic:
+            return us ? "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. "
+                        "(in-kip) for elastic-plastic EI at top of section"
+                      : "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. "
+                        "(kN-m) for elastic-plastic EI at top of section";
+        case k_Tables_User_EI:
+            return us ? "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. "
+                        "(in-kips) for input M-EI pile, Section "
+                      : "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. "
+                        "(kN-m) for input M-EI pile, Section ";
+        default:
+            return us ? "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. "
+                        "(in-kips), Section "
+                      : "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. "
+                        "(kN-m), Section ";
+    }
+}
+
+// The elastic-plastic US label names pound units, the elastic and nonlinear ones kip units.
+const char* Line5_Label(int kind) {
+    const bool us = Is_US();
+    switch (kind) {
+        case k_Tables_Elastic:
+            return us ? "Line 5 : Elastic Moment (in-kips), EI (kip-in^2), Curvature (rad/in) for Sect#="
+                      : "Line 5 : Elastic Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for Sect#=";
+        case k_Tables_Elastic_Plastic:
+            return us ? "Line 5 : Elas-Plas Moment (in-lb), EI (lb-in^2), Curvature (rad/in) for Sect#="
+                      : "Line 5 : Elas-Plas Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for Sect#=";
+        case k_Tables_User_EI:
+            return "Line 5 : Moment, EI, Curvature for Sect#=";
+        default:
+            return us ? "Line 5 : Moment (in-kips), EI (kip-in^2), Curvature (rad/in) for Sect#="
+                      : "Line 5 : Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for Sect#=";
+    }
+}
+
+}  // namespace
+
+void Write_Line1_Record() {
+    const AnalysisModel& m = g_Model;
+    FortranRecord r;
+    Start_Record(r);
+    Append_I(r, m.i_Analysis_Type, 5);
+    Append_I(r, m.IUNITS, 5);
+    Append_I(r, m.KYL, 5);
+    Append_I(r, m.b_ComputeKmatrix != 0 ? 1 : 0, 5);
+    Append_X(r, 60);
+    Append_Text(r, "Line 1 : i_Analysis_Type, IUNITS, KYL, ib_ComputeKmatrix_1T0F");
+    Write(r);
+}
+
+void Write_Line2_Record() { Write_Count_Record(g_Model.NumSections, "Line 2 : Total number of sections"); }
+
+void Write_Line3_Record(int kind, int thrusts) { Write_Count_Record(thrusts, Line3_Label(kind)); }
+
+void Write_Line4_Record(int kind, int points, double thrust, double capacity, int s) {
+    FortranRecord r;
+    Start_Record(r);
+    Append_I(r, points, 5);
+    Append_X(r, 10);
+    Append_E(r, thrust, 15, 7);
+    Append_E(r, capacity, 15, 7);
+    Tab_To(r, 81);
+    Append_Text(r, Line4_Label(kind));
+    const bool numbered = kind != k_Tables_Elastic && kind != k_Tables_Elastic_Plastic;
+    if (numbered) Append_I(r, s, 0);
+    Write(r);
+}
+
+void Write_Line5_Record(int kind, double M, double EI, double phi, int s, int a, int k) {
+    FortranRecord r;
+    Start_Record(r);
+    Append_E(r, M, 15, 7);
+    Append_E(r, EI, 15, 7);
+    Append_E(r, phi, 15, 7);
+    Tab_To(r, 81);
+    Append_Text(r, Line5_Label(kind));
+    Append_I(r, s, 0);
+    Append_Text(r, ", AxLd#=");
+    Append_I(r, a, 0);
+    Append_Text(r, ", CurvPnt#=");
+    Append_I(r, k, 0);
+    Write(r);
+}
