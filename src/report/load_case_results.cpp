@@ -1,8 +1,8 @@
-// The results report of one load case and its node records in the plot output file. Numbers of
-// the report go through report/number_writer (table and summary) or report/fortran_format (the
-// fixed-format pile-head block and the plot records). Node responses come from
-// solver/node_response; the equilibrium check of the pile, which shares this pass over the
-// nodes, is solver/equilibrium's concern; this pass calls it node by node.
+// The results report of one load case and its node records in the plot output file, written from
+// the results the solver completed (solver/case_results): node responses, maxima, equilibrium and
+// the kept values. Numbers of the report go through report/number_writer (table and summary) or
+// report/fortran_format (the fixed-format pile-head block); the records' layouts are
+// report/plot_file's.
 #include "report/load_case_results.h"
 
 #include <cmath>
@@ -12,9 +12,9 @@
 #include "model/model.h"
 #include "model/units.h"
 #include "report/fortran_format.h"
+#include "report/equilibrium_report.h"
 #include "report/number_writer.h"
-#include "solver/equilibrium.h"
-#include "solver/node_response.h"
+#include "report/plot_file.h"
 
 namespace {
 
@@ -60,33 +60,6 @@ void Write_Heading(int lc) {
         WriteLine(line.text.data());
     }
     WriteLine(k_Dash_Line_80);
-}
-
-// "Line 9": number of load cases, number of nodes, unit system.
-void Write_Plot_Line_9() {
-    const AnalysisModel& m = g_Model;
-    FortranRecord record;
-    Start_Record(record);
-    Append_I(record, m.b_UseLRFD != 0 ? m.NumLrfdCombinations : m.NumLoadCases, 5);
-    Append_I(record, m.NumNodes, 5);
-    Append_I(record, m.IUNITS, 5);
-    Append_X(record, 65);
-    Append_Text(record, "Line 9:  No. loads, No. nodes, iunits: 1 = USCS, 2 = SI");
-    Write_Record(m.PlotFile, record);
-}
-
-// "Line 10": depth, deflection, moment, shear, soil reaction and stiffness of node k.
-void Write_Plot_Line_10(int k, double y, double M, double V, double p) {
-    const AnalysisModel& m = g_Model;
-    FortranRecord record;
-    Start_Record(record);
-    const double values[6] = {m.XNode[k], y, M, V, p, m.EI_Node[k]};
-    for (double v : values) Append_E(record, v, 15, 7);
-    Tab_To(record, 92);
-    Append_Text(record, "Line 10(");
-    Append_I(record, k, 3);
-    Append_Text(record, "): nodal depth, y, M, V, p, EI");
-    Write_Record(m.PlotFile, record);
 }
 
 // One line of the pile-head condition block: label, "= " at its column, value, unit text.
@@ -194,21 +167,18 @@ void Write_Table_Row(int k, double y, double M, double V, double p) {
     EndLine();
 }
 
-// Node responses down the pile, the node records, and the printed rows every printing increment.
+// The node records and, every printing increment, the printed rows.
 void Write_Node_Responses(bool full_report) {
-    AnalysisModel& m = g_Model;
+    const AnalysisModel& m = g_Model;
     const int N = m.NumNodes;
     // a printing increment below one would print no row after the head
     const int p_step = m.PrintIncrement >= 1 ? m.PrintIncrement : 1;
     for (int k = 1; k <= N; ++k) {
-        NodeResponse(k);
-        // the segment above node k - 1 balances once the moment of node k is known
-        if (k >= 3) CheckEquilibrium(k);
         const double y = Zero_If_Tiny(Y_Node(k));
         const double M = Zero_If_Tiny(m.rd_Moment_Node[k]);
         const double V = Zero_If_Tiny(m.rd_Shear_Node[k]);
         const double p = Zero_If_Tiny(m.rd_SoilReaction_Node[k]);
-        if (m.b_StiffnessPass == 0) Write_Plot_Line_10(k, y, M, V, p);
+        if (m.b_StiffnessPass == 0) Write_Line10_Record(k, y, M, V, p);
         if (full_report && (k - 1) % p_step == 0) Write_Table_Row(k, y, M, V, p);
     }
 }
@@ -230,20 +200,6 @@ void Write_Stress_Note() {
               "stress in elastic ");
     WriteLine("  sections and do not equal actual stresses in concrete and steel in the range of "
               "nonlinear bending. ");
-}
-
-// Pile-head and maximum values of the load case for the summary and the stiffness study.
-void Keep_Case_Values(int lc, int zero_points) {
-    AnalysisModel& m = g_Model;
-    m.rd_CaseHeadDeflection[lc] = Y_Node(1);
-    m.rd_CaseHeadSlope[lc] = m.rd_HeadSlopeResult;
-    m.rd_CaseHeadShear[lc] = m.rd_HeadShearResult;
-    m.rd_CaseHeadMoment[lc] = m.rd_HeadMomentResult;
-    m.rd_CaseMaxMoment[lc] = m.rd_MaxMoment;
-    m.rd_CaseXMaxMoment[lc] = m.rd_XMaxMoment;
-    m.rd_CaseMaxShear[lc] = m.rd_MaxShear;
-    m.rd_CaseXMaxShear[lc] = m.rd_XMaxShear;
-    m.i_CaseZeroDeflectionPoints[lc] = zero_points;
 }
 
 void Write_Output_Summary(int lc, int iterations, int zero_points) {
@@ -296,28 +252,15 @@ void Write_Output_Summary(int lc, int iterations, int zero_points) {
 
 }  // namespace
 
-int Count_Zero_Deflection_Points() {
-    int count = 0;
-    for (int k = 1; k <= g_Model.NumNodes; ++k) {
-        const double a = Y_Node(k);
-        const double b = Y_Node(k + 1);
-        if ((a > 0.0 && b < 0.0) || (a < 0.0 && b > 0.0)) ++count;
-    }
-    return count;
-}
-
 void WriteLoadCaseResults(int lc, int iterations) {
     const AnalysisModel& m = g_Model;
     const bool full_report = m.b_PrintSummaryOnly == 0;
     if (full_report && m.b_StiffnessPass == 0) Write_Heading(lc);
-    if (lc == 1) Write_Plot_Line_9();
+    if (lc == 1) Write_Line9_Record();
     if (full_report) Write_Head_Condition();
     if (full_report && m.i_Analysis_Type >= 3) Write_Table_Heading();
     Write_Node_Responses(full_report);
     if (full_report && m.i_Analysis_Type == 3) Write_Stress_Note();
-    // the tip segment closes the equilibrium check of the whole pile, confirmed or warned here
-    if (m.NumNodes >= 2) CheckEquilibrium(m.NumNodes + 1);
-    const int zero_points = Count_Zero_Deflection_Points();
-    Keep_Case_Values(lc, zero_points);
-    if (full_report) Write_Output_Summary(lc, iterations, zero_points);
+    if (m.NumNodes >= 2) Write_Equilibrium_Result();
+    if (full_report) Write_Output_Summary(lc, iterations, m.i_CaseZeroDeflectionPoints[lc]);
 }

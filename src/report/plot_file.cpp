@@ -125,3 +125,39 @@ void Write_Line5_Record(int kind, double M, double EI, double phi, int s, int a,
     Append_I(r, k, 0);
     Write(r);
 }
+
+void Write_Line9_Record() {
+    const AnalysisModel& m = g_Model;
+    FortranRecord r;
+    Start_Record(r);
+    Append_I(r, m.b_UseLRFD != 0 ? m.NumLrfdCombinations : m.NumLoadCases, 5);
+    Append_I(r, m.NumNodes, 5);
+    Append_I(r, m.IUNITS, 5);
+    Append_X(r, 65);
+    Append_Text(r, "Line 9:  No. loads, No. nodes, iunits: 1 = USCS, 2 = SI");
+    Write(r);
+}
+
+void Write_Line10_Record(int k, double y, double M, double V, double p) {
+    const AnalysisModel& m = g_Model;
+    FortranRecord r;
+    Start_Record(r);
+    const double values[6] = {m.XNode[k], y, M, V, p, m.EI_Node[k]};
+    for (double v : values) Append_E(r, v, 15, 7);
+    Tab_To(r, 92);
+    Append_Text(r, "Line 10(");
+    Append_I(r, k, 3);
+    Append_Text(r, "): nodal depth, y, M, V, p, EI");
+    Write(r);
+}
+
+void Write_Line11_No_Study_Record(int lc) {
+    FortranRecord r;
+    Start_Record(r);
+    Append_I(r, 0, 5);
+    Append_X(r, 75);
+    Append_Text(r, g_Model.b_UseLRFD != 0 ? "Line 11: Num. points on Ytop vs. Length curve for LRFD load case "
+                                          : "Line 11: Num. points on Ytop vs. Length curve for load case ");
+    Append_I(r, lc, 0);
+    Write(r);
+}

@@ -23,3 +23,12 @@ void Write_Line3_Record(int kind, int thrusts);
 void Write_Line4_Record(int kind, int points, double thrust, double capacity, int s);
 // Line 5 (3E15.7, T81, label, "Sect#=" s, ", AxLd#=" a, ", CurvPnt#=" k): one curve point.
 void Write_Line5_Record(int kind, double M, double EI, double phi, int s, int a, int k);
+
+// Line 9 (3I5, 65X, label): the number of load cases (LRFD combinations), nodes, unit system.
+void Write_Line9_Record();
+// Line 10 (6E15.7, T92, "Line 10(" node (I3) "): ..."): depth, deflection, moment, shear, soil
+// reaction and bending stiffness of node k; y, M, V and p as the results table prints them.
+void Write_Line10_Record(int k, double y, double M, double V, double p);
+// Line 11 (I5, 75X, label, load case): a load case without a length study has no points; the
+// label names an LRFD load case in an LRFD run.
+void Write_Line11_No_Study_Record(int lc);

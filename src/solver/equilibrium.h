@@ -1,9 +1,8 @@
 // Equilibrium of the solved pile, checked segment by segment during the results pass of a load
 // case: each increment between two nodes must balance its end moments and shears against the
 // axial thrust acting through its deflection and the net lateral load on it. The check keeps the
-// largest moment and lateral force imbalances of the case and, after the last node, confirms the
-// solution or writes the possible-solution-error warning to the report and the runtime message
-// file. The node responses it reads come from solver/node_response.
+// largest moment and lateral force imbalances of the case; report/equilibrium_report confirms the
+// solution or warns. The node responses it reads come from solver/node_response.
 #pragma once
 
 // Imbalances of one segment, from the values at its upper node u and lower node l = u + 1.
@@ -23,8 +22,7 @@ SegmentImbalance Compute_Segment_Imbalance(double h, double Q, double shear_u, d
 // from node k - 2 to node k - 1, and once more with k = N + 1 for the segment ending at the tip.
 // The call for node 3 starts the case: it clears the kept largest imbalances and takes the
 // head values (slope and shear through the imaginary nodes, the pile-head moment kept by the
-// node response of node 1). The call for N + 1 writes the confirmation (outside summary-only
-// mode and without the pile-head stiffness option) or, above the limit, the warning blocks.
+// node response of node 1). The call for N + 1 closes the tip segment.
 // Reads Y_Node, EI_Node, W_Node, Es_Node, rd_Moment_Node, TipShear; writes the rd_Eq* fields
 // and the largest imbalances with their nodes. Raises nothing.
 void CheckEquilibrium(int k);

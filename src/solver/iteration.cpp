@@ -12,8 +12,10 @@
 #include "py/output_depths.h"
 #include "report/fortran_format.h"
 #include "report/load_case_results.h"
+#include "report/plot_file.h"
 #include "solver/beam_column.h"
 #include "solver/bending_stiffness.h"
+#include "solver/case_results.h"
 #include "solver/convergence_report.h"
 #include "solver/node_response.h"
 
@@ -213,15 +215,10 @@ void RunLoadCases() {
             m.b_PrintPYCurves = 0;
         }
         Clear_Section_Maxima(lc);
+        Complete_Case_Results(lc);
         WriteLoadCaseResults(lc, iterations);
         if (m.ErrorStatus != 0) return;
-        FortranRecord line11;   // I5, 75X, label: no length study for this case
-        Start_Record(line11);
-        Append_I(line11, 0, 5);
-        Append_X(line11, 75);
-        Append_Text(line11, "Line 11: Num. points on Ytop vs. Length curve for load case ");
-        Append_I(line11, lc, 0);
-        Write_Record(m.PlotFile, line11);
+        Write_Line11_No_Study_Record(lc);
         FortranRecord done;
         Start_Record(done);
         Append_Text(done, "Completed Analysis ");

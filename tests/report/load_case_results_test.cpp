@@ -21,9 +21,16 @@
 #include "model/model.h"
 #include "model/units.h"
 #include "report/load_case_results.h"
+#include "solver/case_results.h"
 #include "support/model_fixture.h"
 
 namespace {
+
+// The solver completes the case's results; the writer formats them.
+void Complete_And_Write(int lc, int iterations) {
+    Complete_Case_Results(lc);
+    WriteLoadCaseResults(lc, iterations);
+}
 
 const std::string k_Dashes(80, '-');
 
@@ -127,7 +134,7 @@ void Expect_Lines(const std::vector<std::string>& actual, const std::vector<std:
 }
 
 TEST_F(LoadCaseResults, USReportMatchesLineForLine) {
-    WriteLoadCaseResults(1, 7);
+    Complete_And_Write(1, 7);
     const std::vector<std::string> expected = Concat({
         k_Heading,
         {
@@ -177,7 +184,7 @@ TEST_F(LoadCaseResults, SIReportHasItsUnitTextsAndTheNonlinearStressNote) {
     g_Model.IUNITS = k_Units_SI;
     Set_Unit_Labels();
     g_Model.SectionType[1] = 1;   // a section with moment-curvature tables
-    WriteLoadCaseResults(1, 12);
+    Complete_And_Write(1, 12);
     const std::vector<std::string> expected = Concat({
         k_Heading,
         {
@@ -226,7 +233,7 @@ TEST_F(LoadCaseResults, SIReportHasItsUnitTextsAndTheNonlinearStressNote) {
 }
 
 TEST_F(LoadCaseResults, PlotRecordsCarryEveryNodeWithLine9ForTheFirstCaseOnly) {
-    WriteLoadCaseResults(1, 7);
+    Complete_And_Write(1, 7);
     const std::vector<std::string> expected = {
         "    1    5    1" + std::string(65, ' ') +
             "Line 9:  No. loads, No. nodes, iunits: 1 = USCS, 2 = SI",
@@ -246,7 +253,7 @@ TEST_F(LoadCaseResults, PlotRecordsCarryEveryNodeWithLine9ForTheFirstCaseOnly) {
 
     // a second load case writes its node records without Line 9
     g_Model.NumLoadCases = 2;
-    WriteLoadCaseResults(2, 7);
+    Complete_And_Write(2, 7);
     const std::vector<std::string> plot = Captured_Plot_Lines();
     ASSERT_EQ(plot.size(), 11u);
     EXPECT_EQ(plot[6].substr(91), "Line 10(  1): nodal depth, y, M, V, p, EI");
@@ -254,7 +261,7 @@ TEST_F(LoadCaseResults, PlotRecordsCarryEveryNodeWithLine9ForTheFirstCaseOnly) {
 
 TEST_F(LoadCaseResults, SummaryOnlyWritesOnlyTheEquilibriumWarningButKeepsValuesAndPlotRecords) {
     g_Model.b_PrintSummaryOnly = -1;
-    WriteLoadCaseResults(1, 7);
+    Complete_And_Write(1, 7);
     Expect_Lines(Captured_Report_Lines(), Imbalance_Warning(true));
     EXPECT_EQ(Captured_Plot_Lines().size(), 6u);
     const AnalysisModel& m = g_Model;
@@ -271,7 +278,7 @@ TEST_F(LoadCaseResults, SummaryOnlyWritesOnlyTheEquilibriumWarningButKeepsValues
 TEST_F(LoadCaseResults, StiffnessPassWritesNeitherHeadingNorNodeRecords) {
     g_Model.b_PrintSummaryOnly = -1;   // the stiffness study runs in summary-only mode
     g_Model.b_StiffnessPass = -1;
-    WriteLoadCaseResults(2, 9);
+    Complete_And_Write(2, 9);
     // the equilibrium check still runs for the study's cases
     Expect_Lines(Captured_Report_Lines(), Imbalance_Warning(true));
     EXPECT_TRUE(Captured_Plot_Lines().empty());
@@ -280,7 +287,7 @@ TEST_F(LoadCaseResults, StiffnessPassWritesNeitherHeadingNorNodeRecords) {
 
 TEST_F(LoadCaseResults, PrintingIncrementBeyondThePileLengthPrintsTheHeadRowOnly) {
     g_Model.PrintIncrement = 4;   // N - 1: head and tip
-    WriteLoadCaseResults(1, 7);
+    Complete_And_Write(1, 7);
     std::vector<std::string> report = Captured_Report_Lines();
     int rule = Find_Line(report, k_Rule);
     ASSERT_GT(rule, 0);
@@ -290,7 +297,7 @@ TEST_F(LoadCaseResults, PrintingIncrementBeyondThePileLengthPrintsTheHeadRowOnly
 
     Capture_Run_Files();
     g_Model.PrintIncrement = 5;
-    WriteLoadCaseResults(1, 7);
+    Complete_And_Write(1, 7);
     report = Captured_Report_Lines();
     rule = Find_Line(report, k_Rule);
     ASSERT_GT(rule, 0);
@@ -359,7 +366,7 @@ TEST_F(LoadCaseResults, HeadConditionBlockOfEveryLoadType) {
             case 4: m.HeadDeflection = row.load1; m.HeadMoment = row.load2; break;
             default: m.HeadDeflection = row.load1; m.HeadSlope = row.load2; break;
         }
-        WriteLoadCaseResults(1, 7);
+        Complete_And_Write(1, 7);
         const std::vector<std::string> report = Captured_Report_Lines();
         ASSERT_GE(report.size(), 6 + row.lines.size() + 1);
         for (std::size_t i = 0; i < row.lines.size(); ++i) EXPECT_EQ(report[6 + i], row.lines[i]);
@@ -373,7 +380,7 @@ TEST_F(LoadCaseResults, LrfdHeadingNamesTheCombination) {
     m.b_UseLRFD = -1;
     m.NumLrfdCombinations = 3;
     std::strcpy(m.LrfdCombinationName[3].data(), "Strength I, 1.25 DC + 1.75 LL");
-    WriteLoadCaseResults(3, 7);
+    Complete_And_Write(3, 7);
     const std::vector<std::string> report = Captured_Report_Lines();
     const std::vector<std::string> expected = {
         "",

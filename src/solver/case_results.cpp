@@ -1,0 +1,46 @@
+// Node responses, equilibrium and kept values of a converged load case.
+#include "solver/case_results.h"
+
+#include "model/model.h"
+#include "solver/equilibrium.h"
+#include "solver/node_response.h"
+
+namespace {
+
+// Pile-head and maximum values of the load case for the summary and the stiffness study.
+void Keep_Case_Values(int lc, int zero_points) {
+    AnalysisModel& m = g_Model;
+    m.rd_CaseHeadDeflection[lc] = Y_Node(1);
+    m.rd_CaseHeadSlope[lc] = m.rd_HeadSlopeResult;
+    m.rd_CaseHeadShear[lc] = m.rd_HeadShearResult;
+    m.rd_CaseHeadMoment[lc] = m.rd_HeadMomentResult;
+    m.rd_CaseMaxMoment[lc] = m.rd_MaxMoment;
+    m.rd_CaseXMaxMoment[lc] = m.rd_XMaxMoment;
+    m.rd_CaseMaxShear[lc] = m.rd_MaxShear;
+    m.rd_CaseXMaxShear[lc] = m.rd_XMaxShear;
+    m.i_CaseZeroDeflectionPoints[lc] = zero_points;
+}
+
+}  // namespace
+
+int Count_Zero_Deflection_Points() {
+    int count = 0;
+    for (int k = 1; k <= g_Model.NumNodes; ++k) {
+        const double a = Y_Node(k);
+        const double b = Y_Node(k + 1);
+        if ((a > 0.0 && b < 0.0) || (a < 0.0 && b > 0.0)) ++count;
+    }
+    return count;
+}
+
+void Complete_Case_Results(int lc) {
+    const int N = g_Model.NumNodes;
+    for (int k = 1; k <= N; ++k) {
+        NodeResponse(k);
+        // the segment above node k - 1 balances once the moment of node k is known
+        if (k >= 3) CheckEquilibrium(k);
+    }
+    // the tip segment closes the equilibrium check of the whole pile
+    if (N >= 2) CheckEquilibrium(N + 1);
+    Keep_Case_Values(lc, Count_Zero_Deflection_Points());
+}

@@ -1,0 +1,16 @@
+// The results of a converged load case, computed once before anything of the case is written:
+// the response of every node (deflection, slope, moment, shear, soil reaction, stress), the
+// equilibrium of every segment with its largest imbalances, the zero-deflection points, and the
+// pile-head and maximum values the summary of pile responses and the studies read. The report and
+// plot writers then only format what is in the model, whatever the print options.
+#pragma once
+
+// Completes the results of load case (or LRFD combination) lc from the final deflections and the
+// pile-head condition of the solver state. The caller resets the response maxima before the last
+// solution and clears the per-section maxima of lc. Writes the node response arrays, the maxima,
+// the equilibrium fields and the rd_Case* values of lc. Raises nothing.
+void Complete_Case_Results(int lc);
+
+// Sign changes of the deflection between consecutive nodes 1..N, the last one compared with the
+// imaginary node below the tip; a node at exactly zero deflection is no change.
+int Count_Zero_Deflection_Points();
