@@ -9,7 +9,7 @@
 #include "engine/messages.h"
 #include "model/model.h"
 #include "pile/section_properties.h"
-#include "solver/lateral_loads.h"
+#include "pile/lateral_loads.h"
 #include "report/fortran_format.h"
 
 namespace {

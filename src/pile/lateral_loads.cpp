@@ -1,5 +1,5 @@
 // Distributed lateral load per node and soil movement per node.
-#include "solver/lateral_loads.h"
+#include "pile/lateral_loads.h"
 
 #include <algorithm>
 

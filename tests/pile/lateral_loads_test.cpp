@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "model/model.h"
-#include "solver/lateral_loads.h"
+#include "pile/lateral_loads.h"
 #include "support/model_fixture.h"
 
 class LateralLoadsTest : public ModelTest {
