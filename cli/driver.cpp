@@ -18,7 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int k_Engine_Version = 6032;
 constexpr int k_Name_Field = 256;       // the engine reads each name as a 256-character field
 constexpr int k_MvsEI_Names = 100;      // moment-curvature names the engine can keep
 
@@ -134,7 +133,7 @@ int Run_Driver(const DriverRequest& request) {
         Remove_Work_Dir(work);
         return Driver_Error("cannot enter the working directory " + work.string());
     }
-    const int result = ORVGO(k_Engine_Version);
+    const int result = ORVGO(ORVANE_INTERFACE_VERSION);
     if (chdir(home.c_str()) != 0) {
         // The outputs are complete; only the way back failed, which changes nothing for them.
     }

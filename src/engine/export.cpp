@@ -1,5 +1,7 @@
 // The library's one exported symbol: the C entry function ORVGO. Everything else in the shared
 // library has hidden visibility.
+#include "engine/orvane.h"
+
 #include <cstdint>
 
 #include "engine/run.h"

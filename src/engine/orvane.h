@@ -3,6 +3,10 @@
 
 #include <stdint.h>
 
+// The interface version the engine accepts, and the result of a call with any other.
+#define ORVANE_INTERFACE_VERSION 6032
+#define ORVANE_RESULT_WRONG_VERSION 99
+
 #ifdef __cplusplus
 extern "C" {
 #endif

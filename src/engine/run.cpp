@@ -16,6 +16,7 @@
 #include "input/reader.h"
 #include "input/warning_catalogue.h"
 #include "model/model.h"
+#include "model/section_types.h"
 #include "model/soil_types.h"
 #include "model/units.h"
 #include "pile/discretization.h"
@@ -29,7 +30,6 @@
 namespace {
 
 constexpr const char* k_Format_Tag = "ORVANE6";
-constexpr int k_Micropile_Section_Type = 14;
 
 bool Failed() { return g_Model.ErrorStatus != 0; }
 
@@ -143,7 +143,7 @@ bool Missing_Capability(FortranRecord& what) {
         if (m.b_LengthStudy[lc] != 0) missing = "pile-head deflection versus pile length";
     }
     for (int s = 1; missing == nullptr && s <= m.NumSections; ++s) {
-        if (m.SectionType[s] == k_Micropile_Section_Type) {
+        if (m.SectionType[s] == k_Section_Micropile) {
             missing = "micropile sections";
         } else if (m.IUNITS == k_Units_General && Section_Model_Of(s) != k_Model_None) {
             missing = "the moment-curvature analysis of pile sections in general units";
@@ -206,8 +206,8 @@ void Compute() {
 // Closing lines, warning summary, closing of the files.
 void Write_Ending() {
     const int status = g_Model.ErrorStatus;
-    const bool input_error = status >= 101 && status <= 199;
-    const bool runtime_error = status >= 201 && status <= 299;
+    const bool input_error = status > k_Status_Input_Base && status < k_Status_Runtime_Base;
+    const bool runtime_error = status > k_Status_Runtime_Base && status < k_Status_Runtime_Base + 100;
     if (input_error || runtime_error) {
         FortranRecord line;
         Start_Record(line);

@@ -3,8 +3,10 @@
 
 #include <cstdint>
 
-constexpr int32_t k_Interface_Version = 6032;
-constexpr int32_t k_Result_Wrong_Version = 99;
+#include "engine/orvane.h"
+
+constexpr int32_t k_Interface_Version = ORVANE_INTERFACE_VERSION;
+constexpr int32_t k_Result_Wrong_Version = ORVANE_RESULT_WRONG_VERSION;
 
 // Performs one complete run (see ORVGO) and returns its result code.
 int32_t Run_Analysis(int32_t version);

@@ -8,13 +8,11 @@
 #include "input/input_checks.h"
 #include "model/capacities.h"
 #include "model/model.h"
+#include "model/section_types.h"
 #include "report/number_writer.h"
 
 namespace {
 
-constexpr int k_Type_Elastic = 11;
-constexpr int k_Type_Elastic_Plastic = 12;
-constexpr int k_Type_User_EI = 13;
 
 // Texts after "   Section Type" by section type code 0..14.
 constexpr const char* k_Section_Type_Texts[] = {
@@ -50,7 +48,7 @@ void Write_Type_Line(int s) {
     Start_Record(line);
     Append_Text(line, "   Section Type");
     Tab_To(line, k_Echo_Equals_Column);
-    if (type == 3 && g_Model.b_FillCoreWithConcrete[s] == 0) {
+    if (type == k_Section_Cased_Core && g_Model.b_FillCoreWithConcrete[s] == 0) {
         Append_Text(line, "= Drilled Shaft with Casing and Void Core");
     } else if (type >= 0 && type < k_Num_Section_Type_Texts) {
         Append_Text(line, k_Section_Type_Texts[type]);
@@ -78,7 +76,7 @@ void Write_Dimensions(int s) {
             Write_Number_Line("   Casing Wall Thickness", m.CasingThickness[s], Len());
             Write_Number_Line("   Casing Yield Stress", m.CasingYieldStress[s], Stress());
             Write_Number_Line("   Casing Modulus of Elasticity", m.CasingModulus[s], Stress());
-            if (m.SectionType[s] == 3) {
+            if (m.SectionType[s] == k_Section_Cased_Core) {
                 Write_Number_Line("   Outside Diameter of Core", m.CoreDiameter[s], Len());
                 Write_Number_Line("   Core Wall Thickness", m.CoreThickness[s], Len());
                 Write_Number_Line("   Core Yield Stress", m.CoreYieldStress[s], Stress());
@@ -211,7 +209,7 @@ void Write_Strands(int s) {
 void Write_Elastic(int s) {
     const AnalysisModel& m = g_Model;
     const int shape = m.i_ElasticShape[s];
-    const bool plastic = m.SectionType[s] == k_Type_Elastic_Plastic;
+    const bool plastic = m.SectionType[s] == k_Section_Elastic_Plastic;
     const UnitText area = Power_Unit(Len(), m.LabelExp2);
     const UnitText inertia = Power_Unit(Len(), m.LabelExp4);
     if (shape < 1 || shape > 6) {
@@ -288,8 +286,8 @@ void Write_Section(int s) {
     WriteLine("");
     Write_Type_Line(s);
     Write_Dimensions(s);
-    if (type == k_Type_Elastic || type == k_Type_Elastic_Plastic) Write_Elastic(s);
-    else if (type == k_Type_User_EI) Write_User_EI(s);
+    if (type == k_Section_Elastic || type == k_Section_Elastic_Plastic) Write_Elastic(s);
+    else if (type == k_Section_User_EI) Write_User_EI(s);
     else if ((type >= 0 && type <= 3) || (type >= 5 && type <= 10)) Write_Concrete(s);
     if (type >= 0 && type <= 3) Write_Rebar(s);
     if (type >= 5 && type <= 10) Write_Strands(s);

@@ -10,6 +10,7 @@
 
 #include "engine/messages.h"
 #include "model/model.h"
+#include "model/section_types.h"
 #include "model/units.h"
 #include "report/fortran_format.h"
 #include "report/equilibrium_report.h"
@@ -20,7 +21,6 @@ namespace {
 
 constexpr const char* k_Dash_Line_80 =
     "--------------------------------------------------------------------------------";
-constexpr int k_Elastic_Section_Type = 11;     // elastic pile section; its stresses are exact
 constexpr double k_Written_As_Zero = 1e-20;    // response values below it print as 0
 constexpr int k_Equals_Column = 56;            // "= " of the pile-head condition block
 
@@ -187,7 +187,7 @@ void Write_Stress_Note() {
     const AnalysisModel& m = g_Model;
     bool all_elastic = true;
     for (int s = 1; s <= m.NumSections; ++s) {
-        if (m.SectionType[s] != k_Elastic_Section_Type) all_elastic = false;
+        if (m.SectionType[s] != k_Section_Elastic) all_elastic = false;
     }
     WriteLine("");
     if (all_elastic) {

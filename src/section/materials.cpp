@@ -99,6 +99,10 @@ double Core_Concrete_Stress(double eps, double fc, double eps0) {
     return std::fmax(0.0, fc * (2.0 * x - x * x));
 }
 
+double Modulus_Of_Rupture_Ksi(double fc, bool prestressed) {
+    return -(prestressed ? k_Rupture_Prestressed : k_Rupture_Reinforced) * std::sqrt(1000.0 * fc);
+}
+
 double Concrete_Tension_Stress(double eps, double fc, double eps0) {
     const double x = std::fabs(eps / eps0);
     return -fc * (2.0 * x - x * x);
@@ -179,9 +183,8 @@ void SetConcreteConstants() {
         m.rd_fy /= k_Ksi_To_KPa;
         m.rd_Es /= k_Ksi_To_KPa;
     }
-    const double root = std::sqrt(1000.0 * m.rd_fc);
-    m.rd_Ec = k_Ec_Factor * root;
-    m.rd_ft = -(Flag(m.b_Prestressed) ? k_Rupture_Prestressed : k_Rupture_Reinforced) * root;
+    m.rd_Ec = k_Ec_Factor * std::sqrt(1000.0 * m.rd_fc);
+    m.rd_ft = Modulus_Of_Rupture_Ksi(m.rd_fc, Flag(m.b_Prestressed));
     m.rd_Eps0 = k_Peak_Strain_Factor * m.rd_fc / m.rd_Ec;
     m.rd_EpsT = -(1.0 - std::sqrt(m.rd_ft / m.rd_fc + 1.0)) * m.rd_Eps0;
     m.rd_fc015 = k_Descent_Fraction * m.rd_fc;

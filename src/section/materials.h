@@ -17,6 +17,10 @@ double Outer_Concrete_Stress(double eps, double fc, double eps0, double drop, do
 // below zero, and 0.001 once crushed beyond 0.0038.
 double Core_Concrete_Stress(double eps, double fc, double eps0);
 
+// Modulus of rupture (negative, ksi) of concrete of strength fc (ksi): 0.0075 sqrt(1000 f'c)
+// for reinforced concrete, 0.004 sqrt(1000 f'c) when the reinforcement is prestressing steel.
+double Modulus_Of_Rupture_Ksi(double fc, bool prestressed);
+
 // Stress on the mirrored parabola for a tensile strain (eps <= 0), before the cracking test.
 double Concrete_Tension_Stress(double eps, double fc, double eps0);
 

@@ -6,8 +6,10 @@
 #include "engine/errors.h"
 #include "engine/messages.h"
 #include "model/model.h"
+#include "model/section_types.h"
 #include "model/units.h"
 #include "report/number_writer.h"
+#include "section/materials.h"
 #include "section/section_geometry.h"
 
 void Append_Quoted_Number(FortranRecord& record, double x) {
@@ -27,20 +29,7 @@ void Raise_Section_Input_Error(int number, const char* problem, const char* solu
 
 namespace {
 
-constexpr double k_Rupture_Reinforced = 0.007499999832361937;   // 0.0075 (s)
-constexpr double k_Rupture_Prestressed = 0.004000000189989805;  // 0.004 (s)
-constexpr double k_Ksi_To_KPa = 6894.75732421875;               // kPa per ksi (s)
-constexpr double k_Position_Tolerance = 1e-9;                   // of the section depth
-
-// Input types.
-constexpr int k_Type_Rectangular = 0;
-constexpr int k_Type_Cased = 2;
-constexpr int k_Type_Cased_Core = 3;
-constexpr int k_Type_Pipe = 4;
-constexpr int k_Type_Circular_Hollow = 6;
-constexpr int k_Type_Square_Solid = 7;
-constexpr int k_Type_Square_Hollow = 8;
-constexpr int k_Type_Octagonal_Hollow = 10;
+constexpr double k_Position_Tolerance = 1e-9;   // of the section depth
 
 // "Problem:  Section s has <what> of <value> <unit>." and "Solution: Give section s <need>."
 void Refuse(int number, int s, const char* what, double value, const char* unit, const char* need) {
@@ -82,12 +71,12 @@ bool Check_Dimensions(int s) {
                "a diameter or depth greater than zero");
         return false;
     }
-    if (type == k_Type_Rectangular && m.SectionWidth[s] <= 0.0) {
+    if (type == k_Section_Rectangular && m.SectionWidth[s] <= 0.0) {
         Refuse(k_Error_Section_Dimension, s, "a width", m.SectionWidth[s], len,
                "a width greater than zero");
         return false;
     }
-    if (type == k_Type_Pipe) {
+    if (type == k_Section_Pipe) {
         const double t = m.PipeThickness[s];
         if (t <= 0.0 || 2.0 * t >= D) {
             Refuse(k_Error_Section_Dimension, s, "a pipe wall thickness", t, len,
@@ -96,7 +85,7 @@ bool Check_Dimensions(int s) {
         }
     }
     double inside = D;   // diameter of the room inside the casing, for the core
-    if (type == k_Type_Cased || type == k_Type_Cased_Core) {
+    if (type == k_Section_Cased || type == k_Section_Cased_Core) {
         const double t = m.CasingThickness[s];
         if (t < 0.0 || 2.0 * t >= D) {
             Refuse(k_Error_Section_Dimension, s, "a casing wall thickness", t, len,
@@ -105,7 +94,7 @@ bool Check_Dimensions(int s) {
         }
         inside = D - 2.0 * t;
     }
-    if (type == k_Type_Cased_Core) {
+    if (type == k_Section_Cased_Core) {
         const double Dk = m.CoreDiameter[s];
         const double tk = m.CoreThickness[s];
         if (Dk <= 0.0 || Dk >= inside) {
@@ -119,7 +108,7 @@ bool Check_Dimensions(int s) {
             return false;
         }
     }
-    if (type == k_Type_Square_Solid || type == k_Type_Square_Hollow) {
+    if (type == k_Section_Square_Solid || type == k_Section_Square_Hollow) {
         const double c = m.ChamferWidth[s];
         if (c < 0.0 || 2.0 * c >= D) {
             Refuse(k_Error_Section_Dimension, s, "a corner chamfer", c, len,
@@ -127,8 +116,8 @@ bool Check_Dimensions(int s) {
             return false;
         }
     }
-    if (type == k_Type_Circular_Hollow || type == k_Type_Square_Hollow ||
-        type == k_Type_Octagonal_Hollow) {
+    if (type == k_Section_Circular_Hollow || type == k_Section_Square_Hollow ||
+        type == k_Section_Octagonal_Hollow) {
         const double Dv = m.VoidDiameter[s];
         if (Dv < 0.0 || Dv >= D) {
             Refuse(k_Error_Section_Dimension, s, "a void diameter", Dv, len,
@@ -144,7 +133,7 @@ bool Check_Materials(int s) {
     const AnalysisModel& m = g_Model;
     const int type = m.SectionType[s];
     const char* stress = m.LabelStress;
-    if (type == k_Type_Pipe) {
+    if (type == k_Section_Pipe) {
         return Positive(s, "a pipe yield stress", m.PipeYieldStress[s], stress) &&
                Positive(s, "a pipe modulus of elasticity", m.PipeModulus[s], stress);
     }
@@ -153,11 +142,11 @@ bool Check_Materials(int s) {
         if (!Positive(s, "a bar yield stress", m.RebarYieldStress[s], stress)) return false;
         if (!Positive(s, "a bar modulus of elasticity", m.ReinforcementModulus[s], stress)) return false;
     }
-    if ((type == k_Type_Cased || type == k_Type_Cased_Core) && m.CasingThickness[s] > 0.0) {
+    if ((type == k_Section_Cased || type == k_Section_Cased_Core) && m.CasingThickness[s] > 0.0) {
         if (!Positive(s, "a casing yield stress", m.CasingYieldStress[s], stress)) return false;
         if (!Positive(s, "a casing modulus of elasticity", m.CasingModulus[s], stress)) return false;
     }
-    if (type == k_Type_Cased_Core && m.CoreThickness[s] > 0.0) {
+    if (type == k_Section_Cased_Core && m.CoreThickness[s] > 0.0) {
         if (!Positive(s, "a core yield stress", m.CoreYieldStress[s], stress)) return false;
         if (!Positive(s, "a core modulus of elasticity", m.CoreModulus[s], stress)) return false;
     }
@@ -165,8 +154,7 @@ bool Check_Materials(int s) {
     // that the modulus of rupture exceeds it: f'c typed in ksi where psi is expected, say.
     const double fc_ksi =
         m.IUNITS == k_Units_US ? m.ConcreteStrength[s] / 1000.0 : m.ConcreteStrength[s] / k_Ksi_To_KPa;
-    const double rupture = Is_Prestressed_Type(type) ? k_Rupture_Prestressed : k_Rupture_Reinforced;
-    if (-rupture * std::sqrt(1000.0 * fc_ksi) / fc_ksi + 1.0 < 0.0) {
+    if (Modulus_Of_Rupture_Ksi(fc_ksi, Is_Prestressed_Type(type)) / fc_ksi + 1.0 < 0.0) {
         FortranRecord problem;
         Start_Record(problem);
         Append_Text(problem, "Problem:  Section ");
@@ -193,7 +181,7 @@ bool Inside_Outline(int s, double x, double y) {
     const double D = m.SectionDiameter[s];
     const double tol = k_Position_Tolerance * D;
     if (model == k_Model_Rectangle || model == k_Model_Rectangle_Core) {
-        const double W = m.SectionType[s] == k_Type_Rectangular ? m.SectionWidth[s] : D;
+        const double W = m.SectionType[s] == k_Section_Rectangular ? m.SectionWidth[s] : D;
         return std::fabs(x) <= 0.5 * W + tol && std::fabs(y) <= 0.5 * D + tol;
     }
     if (model == k_Model_Polygon || model == k_Model_Polygon_Voids) {
@@ -246,7 +234,7 @@ void Check_Section_Data(int s) {
     if (Section_Model_Of(s) == k_Model_None) return;
     if (!Check_Dimensions(s)) return;
     if (!Check_Materials(s)) return;
-    if (g_Model.SectionType[s] == k_Type_Pipe) return;
+    if (g_Model.SectionType[s] == k_Section_Pipe) return;
     // The outline points of the polygon models are those the section setup makes.
     const int saved_section = g_Model.i_CurrentSection;
     Setup_Section_Values(s);

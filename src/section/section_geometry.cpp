@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "model/model.h"
+#include "model/section_types.h"
 #include "report/number_writer.h"
 #include "section/materials.h"
 #include "section/prestress.h"
@@ -18,19 +19,6 @@ constexpr double k_Pi = 3.141592653589793;
 constexpr double k_Octagon_Factor = 0.2071000039577484;   // 0.2071 (s): half side over width
 constexpr double k_Merge_Distance_Squared = 1e-8;         // clipped points closer than 1e-4 merge
 constexpr int k_Max_Clipped_Points = 100;
-
-// Input section type codes.
-constexpr int k_Type_Rectangular = 0;
-constexpr int k_Type_Shaft = 1;
-constexpr int k_Type_Cased = 2;
-constexpr int k_Type_Cased_Core = 3;
-constexpr int k_Type_Pipe = 4;
-constexpr int k_Type_Circular_Solid = 5;
-constexpr int k_Type_Circular_Hollow = 6;
-constexpr int k_Type_Square_Solid = 7;
-constexpr int k_Type_Square_Hollow = 8;
-constexpr int k_Type_Octagonal_Solid = 9;
-constexpr int k_Type_Octagonal_Hollow = 10;
 
 bool Is_Circle_Model(int model) {
     return model == k_Model_Round || model == k_Model_Round_Core || model == k_Model_Cased ||
@@ -92,23 +80,23 @@ void Set_Outline(int s) {
     m.i_NumOutlinePoints = 0;
     Set_Core(0.0, 0.0);
     switch (type) {
-        case k_Type_Rectangular: m.rd_Width = m.SectionWidth[s]; break;
-        case k_Type_Cased: m.rd_CasingWall = m.CasingThickness[s]; break;
-        case k_Type_Cased_Core:
+        case k_Section_Rectangular: m.rd_Width = m.SectionWidth[s]; break;
+        case k_Section_Cased: m.rd_CasingWall = m.CasingThickness[s]; break;
+        case k_Section_Cased_Core:
             m.rd_CasingWall = m.CasingThickness[s];
             Set_Core(m.CoreDiameter[s], m.CoreThickness[s]);
             break;
-        case k_Type_Pipe: m.rd_CasingWall = m.PipeThickness[s]; break;
-        case k_Type_Circular_Hollow: Set_Core(m.VoidDiameter[s], 0.0); break;
-        case k_Type_Square_Solid:
-        case k_Type_Square_Hollow:
+        case k_Section_Pipe: m.rd_CasingWall = m.PipeThickness[s]; break;
+        case k_Section_Circular_Hollow: Set_Core(m.VoidDiameter[s], 0.0); break;
+        case k_Section_Square_Solid:
+        case k_Section_Square_Hollow:
             if (chamfer != 0.0) Set_Chamfered_Square(D, chamfer);
-            if (type == k_Type_Square_Hollow) Set_Core(m.VoidDiameter[s], 0.0);
+            if (type == k_Section_Square_Hollow) Set_Core(m.VoidDiameter[s], 0.0);
             break;
-        case k_Type_Octagonal_Solid:
-        case k_Type_Octagonal_Hollow:
+        case k_Section_Octagonal_Solid:
+        case k_Section_Octagonal_Hollow:
             Set_Octagon(D);
-            if (type == k_Type_Octagonal_Hollow) Set_Core(m.VoidDiameter[s], 0.0);
+            if (type == k_Section_Octagonal_Hollow) Set_Core(m.VoidDiameter[s], 0.0);
             break;
         default: break;
     }
@@ -181,28 +169,28 @@ int Section_Model_Of(int s) {
     const int type = g_Model.SectionType[s];
     const bool chamfered = g_Model.ChamferWidth[s] != 0.0;
     switch (type) {
-        case k_Type_Rectangular: return k_Model_Rectangle;
-        case k_Type_Shaft: return k_Model_Round;
-        case k_Type_Cased: return k_Model_Cased;
-        case k_Type_Cased_Core: return k_Model_Cased_Core;
-        case k_Type_Pipe: return k_Model_Pipe;
-        case k_Type_Circular_Solid: return k_Model_Round;
-        case k_Type_Circular_Hollow: return k_Model_Round_Core;
-        case k_Type_Square_Solid: return chamfered ? k_Model_Polygon : k_Model_Rectangle;
-        case k_Type_Square_Hollow: return chamfered ? k_Model_Polygon_Voids : k_Model_Rectangle_Core;
-        case k_Type_Octagonal_Solid: return k_Model_Polygon;
-        case k_Type_Octagonal_Hollow: return k_Model_Polygon_Voids;
+        case k_Section_Rectangular: return k_Model_Rectangle;
+        case k_Section_Shaft: return k_Model_Round;
+        case k_Section_Cased: return k_Model_Cased;
+        case k_Section_Cased_Core: return k_Model_Cased_Core;
+        case k_Section_Pipe: return k_Model_Pipe;
+        case k_Section_Circular_Solid: return k_Model_Round;
+        case k_Section_Circular_Hollow: return k_Model_Round_Core;
+        case k_Section_Square_Solid: return chamfered ? k_Model_Polygon : k_Model_Rectangle;
+        case k_Section_Square_Hollow: return chamfered ? k_Model_Polygon_Voids : k_Model_Rectangle_Core;
+        case k_Section_Octagonal_Solid: return k_Model_Polygon;
+        case k_Section_Octagonal_Hollow: return k_Model_Polygon_Voids;
         default: return k_Model_None;
     }
 }
 
 bool Is_Prestressed_Type(int type) {
-    return type >= k_Type_Circular_Solid && type <= k_Type_Octagonal_Hollow;
+    return type >= k_Section_Circular_Solid && type <= k_Section_Octagonal_Hollow;
 }
 
 double Bar_Y(int s, int j) {
     const int type = g_Model.SectionType[s];
-    const bool shaft = type == k_Type_Shaft || type == k_Type_Cased || type == k_Type_Cased_Core;
+    const bool shaft = type == k_Section_Shaft || type == k_Section_Cased || type == k_Section_Cased_Core;
     return g_Model.BarY[j][s] + (shaft ? g_Model.CageOffset[s] : 0.0);
 }
 

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "model/model.h"
+#include "model/section_types.h"
 #include "model/units.h"
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
@@ -28,7 +29,6 @@ namespace {
 constexpr double k_Pi = 3.141592653589793;
 constexpr int k_Value_Width = 15;           // property values line up with the F15 capacity lines
 constexpr int k_Column_Width = 14;          // every column of the moment-curvature table
-constexpr int k_Micropile_Type = 14;
 
 bool Is_US() { return g_Model.IUNITS == k_Units_US; }
 bool Is_SI() { return g_Model.IUNITS == k_Units_SI; }
@@ -446,11 +446,11 @@ double Edge_To_Edge_Bar_Spacing(int s) {
 
 void Write_Section_Block(int s) {
     switch (g_Model.SectionType[s]) {
-        case 0: Write_Rectangular_Block(s); break;
-        case 1: Write_Drilled_Shaft_Block(s); break;
-        case 2: Write_Cased_Shaft_Block(s); break;
-        case 3: Write_Cased_Core_Block(s); break;
-        case 4: Write_Pipe_Block(s); break;
+        case k_Section_Rectangular: Write_Rectangular_Block(s); break;
+        case k_Section_Shaft: Write_Drilled_Shaft_Block(s); break;
+        case k_Section_Cased: Write_Cased_Shaft_Block(s); break;
+        case k_Section_Cased_Core: Write_Cased_Core_Block(s); break;
+        case k_Section_Pipe: Write_Pipe_Block(s); break;
         case 5: case 6: case 7: case 8: case 9: case 10: Write_Prestressed_Block(s); break;
         default: break;
     }
@@ -651,10 +651,10 @@ void AnalyzeSection(int s) {
     for (int t = 1; t <= m.i_NumTableThrusts; ++t) m.rd_Thrust[t] = m.rd_TableThrust[t];
 
     switch (type) {
-        case 11: FillElasticTables(s); break;
-        case 12: FillElasticPlasticTables(s); break;
-        case 13: FillUserEITables(s); break;
-        case k_Micropile_Type: {
+        case k_Section_Elastic: FillElasticTables(s); break;
+        case k_Section_Elastic_Plastic: FillElasticPlasticTables(s); break;
+        case k_Section_User_EI: FillUserEITables(s); break;
+        case k_Section_Micropile: {
             // A micropile has no outline to slice and no stiffness input: it gets no tables,
             // and the lateral solution keeps the section's elastic stiffness.
             FortranRecord note;

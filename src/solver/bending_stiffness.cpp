@@ -6,14 +6,13 @@
 #include <cmath>
 
 #include "model/model.h"
+#include "model/section_types.h"
 #include "model/units.h"
 #include "pile/section_properties.h"
 #include "solver/node_response.h"
 
 namespace {
 
-constexpr int k_Elastic_Section = 11;
-constexpr int k_Elastic_Plastic_Section = 12;
 
 double Table_Scale() { return g_Model.IUNITS == k_Units_US ? 1000.0 : 1.0; }
 
@@ -99,13 +98,13 @@ void UpdateBendingStiffness(int t, double Qk) {
     const double scale = Table_Scale();
     for (int k = 1; k <= m.NumNodes; ++k) {
         const int s = Section_Containing(m.XNode[k]);
-        if (m.SectionType[s] == k_Elastic_Section) continue;
+        if (m.SectionType[s] == k_Section_Elastic) continue;
         // A section whose tables have not been computed keeps its elastic stiffness.
-        if (m.SectionType[s] != k_Elastic_Plastic_Section && m.i_TablePoints[s][t] < 1) continue;
+        if (m.SectionType[s] != k_Section_Elastic_Plastic && m.i_TablePoints[s][t] < 1) continue;
         NodeResponse(k);
         // The node moment stays in the tables' unit until the next response computation.
         m.rd_Moment_Node[k] /= scale;
-        if (m.SectionType[s] == k_Elastic_Plastic_Section) {
+        if (m.SectionType[s] == k_Section_Elastic_Plastic) {
             const double Mp = Plastic_Moment_At(s, m.XNode[k]) / scale;
             const double Mref = std::fmax(m.rd_TableMoment[s][t][1], std::fabs(m.rd_Moment_Node[k]));
             if (Mp > Mref) {

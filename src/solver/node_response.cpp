@@ -8,12 +8,11 @@
 #include <cmath>
 
 #include "model/model.h"
+#include "model/section_types.h"
 #include "pile/section_properties.h"
 
 namespace {
 
-constexpr int k_Elastic_Section = 11;           // elastic pile section type
-constexpr int k_Elastic_Plastic_Section = 12;   // elastic pile with a plastic moment capacity
 
 struct Response {
     double M, V, S;
@@ -99,7 +98,7 @@ double Node_Stress(int k, double M) {
     const SectionProperties props = SectionPropertiesAtDepth(m.XNode[k]);
     const int type = m.SectionType[m.i_SectionOfNode[k]];
     const bool pole_in_hole =
-        (type == k_Elastic_Section || type == k_Elastic_Plastic_Section) && props.D2 != 0.0;
+        (type == k_Section_Elastic || type == k_Section_Elastic_Plastic) && props.D2 != 0.0;
     const double c = (pole_in_hole ? props.D2 : props.D) / 2.0;
     return Combined_Stress(m.AxialThrust, M, props.A, props.I, c);
 }
