@@ -25,24 +25,6 @@ int First_Node_At_Or_Below(const NodeDepths& depth, int N, double top) {
     return N + 1;
 }
 
-// "label" followed by n in I0 form, to the report.
-void Write_Labelled_Integer(const char* label, long long n) {
-    FortranRecord r;
-    Start_Record(r);
-    Append_Text(r, label);
-    Append_I(r, n, 0);
-    Write_Report_Line(r.text.data());
-}
-
-void Write_Bottom_Node_Error(int N, int L, int k, int j) {
-    Write_Report_Line("ERROR 2 in computing i_BottomNodeInLayer");
-    Write_Labelled_Integer("Num_Nodes_To_Assign = ", N);
-    Write_Labelled_Integer("ilayer = ", L);
-    Write_Labelled_Integer("klayer = ", k);
-    Write_Labelled_Integer("jlayer = ", j);
-    Write_Labelled_Integer("i_Number_of_Layers = ", g_Model.i_Number_of_Layers);
-}
-
 // Node ranges of the layers for the node depths given (vertical, or along the pile).
 void Assign_Layer_Node_Ranges(const NodeDepths& depth, int N) {
     AnalysisModel& m = g_Model;
@@ -66,13 +48,10 @@ void Assign_Layer_Node_Ranges(const NodeDepths& depth, int N) {
         if (m.i_TopNodeInLayer[L] == 0) continue;
         int k = L + 1;
         while (k <= layers && m.i_TopNodeInLayer[k] == 0) ++k;
-        if (k <= layers) {
-            m.i_BottomNodeInLayer[L] = m.i_TopNodeInLayer[k] - 1;
-        } else {
-            // No layer below holds a node: the pile reaches below the deepest layer.
-            m.i_BottomNodeInLayer[L] = -1;
-            Write_Bottom_Node_Error(N, L, k, j);
-        }
+        // Some layer below holds a node unless the pile reaches below the deepest layer, which
+        // the input checks refuse (Input Data Error No. 18) before any discretization.
+        assert(k <= layers);
+        m.i_BottomNodeInLayer[L] = k <= layers ? m.i_TopNodeInLayer[k] - 1 : -1;
     }
 }
 
