@@ -17,26 +17,13 @@ constexpr int k_Max_Iterations = 100;
 const double k_Shears[] = {100.0, 250.0, 450.0, 700.0};   // kN
 constexpr int k_Cases = 4;
 
-// A steel pipe 914 x 25 mm, 25 m long (E = 200 GPa, A = 0.0698 m2, I = 6.942e-3 m4) in SI units
-// with one free-head load case per shear, and p-y curves printed at 2 m and 10 m.
+// The shared pipe pile in the given layers, one free-head case per shear, p-y curves printed at
+// 2 m and 10 m.
 std::string Pipe_Problem(const char* layers) {
-    std::string s = "ORVANE6\nTITLE\nSteel pipe pile through liquefied sand\n\n\n\n\nOPTIONS\n"
-                    "Units SI\nUseLRFD NO\nComputeKmatrix NO\nUseTipShear NO\nUseSoilMovement NO\n"
-                    "UsePYModifiers NO\nComputeEIOnly NO\nLoading STATIC\n";
-    char line[128];
-    std::snprintf(line, sizeof line, "MaxIterations %d\n", k_Max_Iterations);
-    s += line;
-    s += "MaxDeflection 2.0\nTolerance 1.0E-5\nIncrements 250\nPrintSummaryOnly NO\n"
-         "PrintIncrement 25\nPrintPYCurves YES\nComputeInteraction NO\nSECTIONS\n1\n1\n11\n25.0\n2\n"
-         "2.0E+8\n914.0\n914.0\n69810.0\n69810.0\n6.942E+9\n6.942E+9\n";
-    s += std::string("SOIL LAYERS\n") + layers;
-    std::snprintf(line, sizeof line, "LOADING\n%d\n", k_Cases);
-    s += line;
-    for (int i = 0; i < k_Cases; ++i) {
-        std::snprintf(line, sizeof line, "%d 1 %.1f 0.0 0.0 1\n", i + 1, k_Shears[i]);
-        s += line;
-    }
-    return s + "0\nDEPTHS OF PRINTED P-Y CURVES\n2\n1 2.0\n2 10.0\nEND\n";
+    PipeProblem p{"Steel pipe pile through liquefied sand", layers, k_Shears, k_Cases};
+    p.max_iterations = k_Max_Iterations;
+    p.py_depths = "2\n1 2.0\n2 10.0\n";
+    return Pipe_Problem_Text(p);
 }
 
 struct SoilCase {
@@ -63,7 +50,7 @@ TEST(LiquefiedSandEndToEnd, ConvergesSoftensBalancesAndPrintsItsCurve) {
 
         const std::vector<int> iterations = Iterations_Per_Case(Read_Lines(run.messages()), k_Cases);
         for (int lc = 1; lc <= k_Cases; ++lc) {
-            EXPECT_GE(iterations[lc], 3);
+            EXPECT_GT(iterations[lc], 6);   // the nonlinear soil needs more than the minimum of six solutions
             EXPECT_LT(iterations[lc], k_Max_Iterations);
         }
         Expect_Softening_Balanced_Cases(Node_Records(Read_Lines(run.plot())), k_Shears, k_Cases,

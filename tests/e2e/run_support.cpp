@@ -31,6 +31,32 @@ const char* const k_Minimal_Problem =
     "SECTIONS\n1\n1\n11\n10.0\n2\n29000000.0\n12.0\n12.0\n113.1\n113.1\n1017.9\n1017.9\n"
     "SOIL LAYERS\n1\n1 0.0 10.0\n110.0 500.0 0.02\n110.0 500.0 0.02\nEND\n";
 
+std::string Pipe_Problem_Text(const PipeProblem& p) {
+    const bool print = p.py_depths[0] != '\0';
+    std::string s = std::string("ORVANE6\nTITLE\n") + p.title + "\n\n\n\n\nOPTIONS\n";
+    s += p.general_units ? "Units GENERAL\n" : "Units SI\n";
+    s += "UseLRFD NO\nComputeKmatrix NO\nUseTipShear NO\nUseSoilMovement NO\n"
+         "UsePYModifiers NO\nComputeEIOnly NO\n";
+    s += std::string(p.loading) + "\n";
+    s += "MaxIterations " + std::to_string(p.max_iterations) + "\n";
+    s += std::string("MaxDeflection 2.0\nTolerance ") + p.tolerance + "\n";
+    s += "Increments 250\nPrintSummaryOnly NO\nPrintIncrement 25\n";
+    s += print ? "PrintPYCurves YES\n" : "PrintPYCurves NO\n";
+    s += "ComputeInteraction NO\nSECTIONS\n1\n1\n11\n25.0\n2\n2.0E+8\n";
+    s += p.general_units ? "0.914\n0.914\n0.0698\n0.0698\n6.942E-3\n6.942E-3\n"
+                         : "914.0\n914.0\n69810.0\n69810.0\n6.942E+9\n6.942E+9\n";
+    s += std::string("SOIL LAYERS\n") + p.layers;
+    s += "LOADING\n" + std::to_string(p.cases) + "\n";
+    char line[128];
+    for (int i = 0; i < p.cases; ++i) {
+        std::snprintf(line, sizeof line, "%d 1 %.1f 0.0 0.0 1\n", i + 1, p.shears[i]);
+        s += line;
+    }
+    s += "0\n";
+    if (print) s += std::string("DEPTHS OF PRINTED P-Y CURVES\n") + p.py_depths;
+    return s + "END\n";
+}
+
 std::vector<std::vector<NodeRecord>> Node_Records(const std::vector<std::string>& plot) {
     std::vector<std::vector<NodeRecord>> cases;
     for (const std::string& l : plot) {

@@ -39,6 +39,24 @@ struct EngineRun {
     int Call(int version) const;
 };
 
+// The steel pipe pile of the soil end-to-end tests: 914 x 25 mm, 25 m long (E = 200 GPa,
+// A = 0.0698 m2, I = 6.942e-3 m4) as an elastic section in 250 increments, in SI units (or in
+// general units with the same numbers in meters and kilonewtons), in the given soil layers, with
+// one free-head load case per shear of `shears`; p-y curves are printed at the given depths
+// (none when `py_depths` is empty).
+struct PipeProblem {
+    const char* title;
+    const char* layers;                       // the SOIL LAYERS block after its keyword line
+    const double* shears;                     // kN
+    int cases;
+    const char* loading = "Loading STATIC";
+    int max_iterations = 100;
+    const char* tolerance = "1.0E-5";
+    const char* py_depths = "";               // the DEPTHS OF PRINTED P-Y CURVES block body
+    bool general_units = false;
+};
+std::string Pipe_Problem_Text(const PipeProblem& p);
+
 // The smallest problem that passes the input echo's checks and ends normally: US customary
 // options, one elastic section of 10 ft, one soft clay layer from the pile head to the tip, no
 // load case. The tag line "ORVANE6" is included.

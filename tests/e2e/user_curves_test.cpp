@@ -16,30 +16,13 @@ namespace {
 const double k_Shears[] = {100.0, 250.0, 450.0, 700.0};   // kN
 constexpr int k_Cases = 4;
 
-// A steel pipe 914 x 25 mm, 25 m long (E = 200 GPa, A = 0.0698 m2, I = 6.942e-3 m4), SI units,
-// in the given soil layers, one free-head load case per shear; p-y curves printed at the
-// given depths (none when empty).
+// The shared pipe pile in user-input p-y curves with a tight tolerance, one free-head case per
+// shear; p-y curves printed at the given depths (none when empty).
 std::string Pipe_Problem(const char* layers, const char* py_depths = "") {
-    const bool print = py_depths[0] != '\0';
-    std::string s = "ORVANE6\nTITLE\nSteel pipe pile in user-input p-y curves\n\n\n\n\nOPTIONS\n"
-                    "Units SI\nUseLRFD NO\nComputeKmatrix NO\nUseTipShear NO\n"
-                    "UseSoilMovement NO\nUsePYModifiers NO\nComputeEIOnly NO\nLoading STATIC\n"
-                    "MaxIterations 100\nMaxDeflection 2.0\nTolerance 1.0E-7\nIncrements 250\n"
-                    "PrintSummaryOnly NO\nPrintIncrement 25\n";
-    s += print ? "PrintPYCurves YES\n" : "PrintPYCurves NO\n";
-    s += "ComputeInteraction NO\nSECTIONS\n1\n1\n11\n25.0\n2\n2.0E+8\n"
-         "914.0\n914.0\n69810.0\n69810.0\n6.942E+9\n6.942E+9\n";
-    s += std::string("SOIL LAYERS\n") + layers;
-    char line[128];
-    std::snprintf(line, sizeof line, "LOADING\n%d\n", k_Cases);
-    s += line;
-    for (int i = 0; i < k_Cases; ++i) {
-        std::snprintf(line, sizeof line, "%d 1 %.1f 0.0 0.0 1\n", i + 1, k_Shears[i]);
-        s += line;
-    }
-    s += "0\n";
-    if (print) s += std::string("DEPTHS OF PRINTED P-Y CURVES\n") + py_depths;
-    return s + "END\n";
+    PipeProblem p{"Steel pipe pile in user-input p-y curves", layers, k_Shears, k_Cases};
+    p.tolerance = "1.0E-7";
+    p.py_depths = py_depths;
+    return Pipe_Problem_Text(p);
 }
 
 // Curves that stiffen with depth and flatten at 60 kN/m at the head and 600 kN/m at the tip.
