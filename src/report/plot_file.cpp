@@ -161,3 +161,18 @@ void Write_Line11_No_Study_Record(int lc) {
     Append_I(r, lc, 0);
     Write(r);
 }
+
+void Write_Line13_Record(int lc) {
+    const AnalysisModel& m = g_Model;
+    FortranRecord r;
+    Start_Record(r);
+    const double values[5] = {m.rd_CaseHeadShear[lc], m.rd_CaseHeadDeflection[lc],
+                              m.rd_CaseMaxMoment[lc], m.rd_CaseMaxShear[lc],
+                              m.rd_CaseHeadSlope[lc]};
+    for (double v : values) Append_E(r, v, 15, 7);
+    Tab_To(r, 81);
+    // the SI label has no comma after TopV(kN); it is kept as the front end reads it
+    Append_Text(r, Is_US() ? "Line 13: TopV(lbs), TopY(in), Mmax(in-lbs), Vmax(lbs), Rotation(rad)"
+                           : "Line 13: TopV(kN) TopY(m), Mmax(kN-m), Vmax(kN), Rotation(rad)");
+    Write(r);
+}

@@ -32,3 +32,7 @@ void Write_Line10_Record(int k, double y, double M, double V, double p);
 // Line 11 (I5, 75X, label, load case): a load case without a length study has no points; the
 // label names an LRFD load case in an LRFD run.
 void Write_Line11_No_Study_Record(int lc);
+
+// Line 13 (5E15.7, T81, label): pile-head shear, deflection, largest moment, largest shear and
+// pile-head rotation of load case lc, from the values the results pass kept.
+void Write_Line13_Record(int lc);

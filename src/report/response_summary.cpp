@@ -10,6 +10,7 @@
 #include "model/units.h"
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
+#include "report/plot_file.h"
 
 namespace {
 
@@ -101,23 +102,6 @@ void Write_Row(int lc) {
     WriteLine(line.text.data());
 }
 
-// "Line 13": pile-head shear, deflection, largest moment, largest shear, pile-head rotation.
-void Write_Plot_Line_13(int lc) {
-    const AnalysisModel& m = g_Model;
-    FortranRecord record;
-    Start_Record(record);
-    const double values[5] = {m.rd_CaseHeadShear[lc], m.rd_CaseHeadDeflection[lc],
-                              m.rd_CaseMaxMoment[lc], m.rd_CaseMaxShear[lc],
-                              m.rd_CaseHeadSlope[lc]};
-    for (double v : values) Append_E(record, v, 15, 7);
-    Tab_To(record, 81);
-    // the SI label has no comma after TopV(kN); it is kept as the front end reads it
-    Append_Text(record, US_Units()
-                            ? "Line 13: TopV(lbs), TopY(in), Mmax(in-lbs), Vmax(lbs), Rotation(rad)"
-                            : "Line 13: TopV(kN) TopY(m), Mmax(kN-m), Vmax(kN), Rotation(rad)");
-    Write_Record(m.PlotFile, record);
-}
-
 }  // namespace
 
 void Write_Response_Summary() {
@@ -125,5 +109,5 @@ void Write_Response_Summary() {
     if (m.b_StiffnessPass != 0) return;
     Write_Heading();
     for (int lc = 1; lc <= m.NumLoadCases; ++lc) Write_Row(lc);
-    for (int lc = 1; lc <= m.NumLoadCases; ++lc) Write_Plot_Line_13(lc);
+    for (int lc = 1; lc <= m.NumLoadCases; ++lc) Write_Line13_Record(lc);
 }
