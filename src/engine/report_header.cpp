@@ -115,10 +115,7 @@ void Write_Section_Analysis_Heading() {
         Write_Report_Line("Axial thrust force values were determined from pile-head loading conditions");
     }
     Write_Report_Line("");
-    FortranRecord line;
-    Start_Record(line);
-    Append_Text(line, "Number of Pile Sections Analyzed = ");
-    Append_I(line, m.NumSections, 0);
+    FortranRecord line = Text_With_Integer("Number of Pile Sections Analyzed = ", m.NumSections);
     Write_Report_Line(line.text.data());
     Write_Report_Line("");
 }

@@ -58,10 +58,7 @@ void Read_Problem() {
 }
 
 void Write_Numbered_Message(const char* text, int n) {
-    FortranRecord line;
-    Start_Record(line);
-    Append_Text(line, text);
-    Append_I(line, n, 0);
+    FortranRecord line = Text_With_Integer(text, n);
     Write_Message_Line(line.text.data());
 }
 
@@ -79,10 +76,7 @@ void Write_Section_Analysis_Heading() {
                            "    Computations of Nominal Moment Capacity and Nonlinear Bending Stiffness",
                            dashes, "", source, ""};
     for (const char* l : lines) Write_Report_Line(l);
-    FortranRecord count;
-    Start_Record(count);
-    Append_Text(count, "Number of Pile Sections Analyzed = ");
-    Append_I(count, m.NumSections, 0);
+    FortranRecord count = Text_With_Integer("Number of Pile Sections Analyzed = ", m.NumSections);
     Write_Report_Line(count.text.data());
     Write_Report_Line("");
 }
@@ -98,11 +92,7 @@ void Analyze_Sections() {
     for (int s = 1; s <= m.NumSections; ++s) {
         if (ei_only || s == 1) Write_Numbered_Message("Computing nonlinear bending stiffness of section ", s);
         if (s == 1) Write_Section_Analysis_Heading();
-        FortranRecord title;
-        Start_Record(title);
-        Append_Text(title, "Pile Section No. ");
-        Append_I(title, s, 0);
-        Append_Text(title, ":");
+        FortranRecord title = Text_With_Integer("Pile Section No. ", s, ":");
         Write_Report_Line(title.text.data());
         Write_Report_Line("");
         AnalyzeSection(s);

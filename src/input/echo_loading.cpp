@@ -84,11 +84,7 @@ bool SI() { return g_Model.IUNITS == k_Units_SI; }
 
 void Write_Group_Distributed_Loads(int g) {
     const AnalysisModel& m = g_Model;
-    FortranRecord head;
-    Start_Record(head);
-    Append_Text(head, "Number of Distributed Loading Points Input for Load Group ");
-    Append_I(head, g, 0);
-    Append_Text(head, " = ");
+    FortranRecord head = Text_With_Integer("Number of Distributed Loading Points Input for Load Group ", g, " = ");
     Append_I(head, m.NumLrfdDistPoints[g], 0);
     WriteLine("");
     WriteLine(head.text.data());
@@ -117,10 +113,7 @@ void Write_Loading_Groups() {
     WriteLine("                  Unfactored Loading Groups for LRFD Analysis");
     WriteLine(dashes79);
     WriteLine("");
-    FortranRecord count;
-    Start_Record(count);
-    Append_Text(count, "Number of Loading Groups = ");
-    Append_I(count, m.NumLrfdLoads, 0);
+    FortranRecord count = Text_With_Integer("Number of Loading Groups = ", m.NumLrfdLoads);
     WriteLine(count.text.data());
     WriteLine("      Load                    Load                Horiz. Force               Moment "
               "               Axial Force           Number of ");
@@ -155,10 +148,7 @@ void Write_Load_Type_Totals() {
     WriteLine("");
     WriteLine("Totals of Unfactored Loads by Load Type for LRFD Analyses:");
     WriteLine("----------------------------------------------------------");
-    FortranRecord count;
-    Start_Record(count);
-    Append_Text(count, "Number of Defined Unfactored Load Cases = ");
-    Append_I(count, m.NumLrfdLoads, 0);
+    FortranRecord count = Text_With_Integer("Number of Defined Unfactored Load Cases = ", m.NumLrfdLoads);
     WriteLine(count.text.data());
     WriteLine("The following table presents the sum of unfactored pile-head loads for each load "
               "type.");
@@ -205,10 +195,7 @@ void Write_Factors() {
     WriteLine("     Load and Resistance Factors by Load Combinations for LRFD Analyses      ");
     WriteLine(dashes77);
     WriteLine("");
-    FortranRecord count;
-    Start_Record(count);
-    Append_Text(count, "Number of Factored Load Combinations = ");
-    Append_I(count, m.NumLrfdCombinations, 0);
+    FortranRecord count = Text_With_Integer("Number of Factored Load Combinations = ", m.NumLrfdCombinations);
     WriteLine(count.text.data());
     WriteLine("");
     WriteLine("Summary of Load and Resistance Factors:");
@@ -240,10 +227,7 @@ void Write_Factors() {
 void WritePileHeadLoading() {
     const AnalysisModel& m = g_Model;
     Write_Echo_Heading("Pile-head Loading and Pile-head Fixity Conditions", 15);
-    FortranRecord count;
-    Start_Record(count);
-    Append_Text(count, "Number of loads specified = ");
-    Append_I(count, m.NumLoadCases, 0);
+    FortranRecord count = Text_With_Integer("Number of loads specified = ", m.NumLoadCases);
     WriteLine(count.text.data());
     WriteLine("");
     WriteLine("Load    Load         Condition               Condition            Axial Thrust    "

@@ -276,11 +276,7 @@ void Write_User_EI(int s) {
 
 void Write_Section(int s) {
     const int type = g_Model.SectionType[s];
-    FortranRecord head;
-    Start_Record(head);
-    Append_Text(head, "Pile Section No. ");
-    Append_I(head, s, 0);
-    Append_Text(head, ":");
+    FortranRecord head = Text_With_Integer("Pile Section No. ", s, ":");
     WriteLine("");
     WriteLine(head.text.data());
     WriteLine("");
@@ -297,11 +293,7 @@ void Write_Section(int s) {
 // The section property table: depth along the pile and the diameter used for p-y curves.
 void Write_Diameter_Table() {
     const AnalysisModel& m = g_Model;
-    FortranRecord line;
-    Start_Record(line);
-    Append_Text(line, "Pile diameter values used for p-y curve computations are defined using ");
-    Append_I(line, m.NumSectionPoints, 0);
-    Append_Text(line, " points.");
+    FortranRecord line = Text_With_Integer("Pile diameter values used for p-y curve computations are defined using ", m.NumSectionPoints, " points.");
     WriteLine("");
     WriteLine(line.text.data());
     WriteLine("");

@@ -213,10 +213,7 @@ void Write_User_Curve(int L, int k, bool top) {
 void Write_Layer(int L) {
     const AnalysisModel& m = g_Model;
     const int type = m.i_SoilLayer_py_Type[L];
-    FortranRecord head;
-    Start_Record(head);
-    Append_Text(head, "Layer ");
-    Append_I(head, L, 0);
+    FortranRecord head = Text_With_Integer("Layer ", L);
     if (type >= 1 && type <= k_Soil_FrzSoil) {
         Append_Text(head, k_Layer_Kinds[type].text);
     } else {
@@ -303,11 +300,7 @@ void Check_Liquefied_Sand_Depth(int L) {
 void Write_Soil_Layers_Echo() {
     const AnalysisModel& m = g_Model;
     Write_Echo_Heading("Soil and Rock Layering Information", 23);
-    FortranRecord count;
-    Start_Record(count);
-    Append_Text(count, "The soil profile is modelled using ");
-    Append_I(count, m.i_Number_of_Layers, 0);
-    Append_Text(count, " layers");
+    FortranRecord count = Text_With_Integer("The soil profile is modelled using ", m.i_Number_of_Layers, " layers");
     WriteLine(count.text.data());
     for (int L = 1; L <= m.i_Number_of_Layers && L <= k_Max_Layers; ++L) Write_Layer(L);
     Write_Layer_Summary();

@@ -107,11 +107,7 @@ void Check_PY_Output_Depths() {
             m.XPYOutputDepth[++m.NumPYOutputDepths] = d;
             m.b_PrintPYCurves = -1;
         } else if (d > m.PileLength) {
-            FortranRecord point;
-            Start_Record(point);
-            Append_Text(point, "Input Point ");
-            Append_I(point, j, 0);
-            Append_Text(point, " at ");
+            FortranRecord point = Text_With_Integer("Input Point ", j, " at ");
             Append_F(point, d, 7, 2);
             // the length label in its full three-character width, as the message has always had it
             Append_Text(point, m.LabelLength);

@@ -25,11 +25,7 @@ constexpr double k_Degrees_Per_Radian = 57.29577951308232;          // 180 / pi
 bool Failed() { return g_Model.ErrorStatus != 0; }
 
 FortranRecord Text_With_Count(const char* before, int n, const char* after) {
-    FortranRecord line;
-    Start_Record(line);
-    Append_Text(line, before);
-    Append_I(line, n, 0);
-    Append_Text(line, after);
+    FortranRecord line = Text_With_Integer(before, n, after);
     return line;
 }
 

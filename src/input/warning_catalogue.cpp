@@ -183,11 +183,7 @@ void WriteWarningSummary() {
     for (int k = 1; k <= k_Max_Warning_Number; ++k) {
         const int count = g_Model.WarningLog[k];
         if (count == 0) continue;
-        FortranRecord line;
-        Start_Record(line);
-        Append_Text(line, "The following warning was reported ");
-        Append_I(line, count, 0);
-        Append_Text(line, " times");
+        FortranRecord line = Text_With_Integer("The following warning was reported ", count, " times");
         Write_Report_Line(line.text.data());
         Write_Report_Line("");
         const WarningText* w = Find_Warning_Text(k);

@@ -221,3 +221,12 @@ void Write_Record(std::FILE* file, const FortranRecord& record) {
     std::fwrite(record.text.data(), 1, static_cast<std::size_t>(record.length), file);
     std::fputc('\n', file);
 }
+
+FortranRecord Text_With_Integer(const char* before, long long n, const char* after) {
+    FortranRecord r;
+    Start_Record(r);
+    Append_Text(r, before);
+    Append_I(r, n, 0);
+    Append_Text(r, after);
+    return r;
+}

@@ -53,5 +53,8 @@ void Append_Trimmed(FortranRecord& record, const char* text);
 void Append_X(FortranRecord& record, int n);          // nX: skip n columns
 void Tab_To(FortranRecord& record, int column);       // Tn: next character at 1-based column n
 
+// A record holding before, n in I0 and after: a sentence with one whole number in it.
+FortranRecord Text_With_Integer(const char* before, long long n, const char* after = "");
+
 // Writes the record and its line end to file; a null file receives nothing.
 void Write_Record(std::FILE* file, const FortranRecord& record);

@@ -205,11 +205,7 @@ void Write_Stress_Note() {
 void Write_Output_Summary(int lc, int iterations, int zero_points) {
     const AnalysisModel& m = g_Model;
     WriteLine("");
-    FortranRecord line;
-    Start_Record(line);
-    Append_Text(line, "Output Summary for Load Case No. ");
-    Append_I(line, lc, 0);
-    Append_Text(line, ":");
+    FortranRecord line = Text_With_Integer("Output Summary for Load Case No. ", lc, ":");
     WriteLine(line.text.data());
     WriteLine("");
     struct SummaryLine {

@@ -118,10 +118,7 @@ void Write_Force_Line(const char* text, double value) {
 }
 
 void Write_Count_Line(const char* text, int n) {
-    FortranRecord r;
-    Start_Record(r);
-    Append_Text(r, text);
-    Append_I(r, n, 0);
+    FortranRecord r = Text_With_Integer(text, n);
     Write_Record_Line(r);
 }
 
@@ -250,10 +247,7 @@ void Write_Summary_Title(int s) {
     WriteLine("");
     WriteLine("");
     WriteLine(dashes);
-    FortranRecord r;
-    Start_Record(r);
-    Append_Text(r, "   Summary of Results for Nominal (Unfactored) Moment Capacity for Section ");
-    Append_I(r, s, 0);
+    FortranRecord r = Text_With_Integer("   Summary of Results for Nominal (Unfactored) Moment Capacity for Section ", s);
     Write_Record_Line(r);
     WriteLine(dashes);
 }

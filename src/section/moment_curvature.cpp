@@ -297,11 +297,7 @@ void Compute_Curve(int a, double dphi) {
 }
 
 void Write_Warning_305() {
-    FortranRecord line;
-    Start_Record(line);
-    Append_Text(line, "Warning: ");
-    Append_I(line, k_Max_Curve_Points, 0);
-    Append_Text(line, " values were calculated for moment-curvature.");
+    FortranRecord line = Text_With_Integer("Warning: ", k_Max_Curve_Points, " values were calculated for moment-curvature.");
     WriteLine("");
     WriteLine(line.text.data());
     WriteLine("This usually indicates that the pile is too weak or is under-reinforced, where all "
@@ -315,11 +311,7 @@ void Write_Warning_305() {
 
 // A curve whose first bending stiffness is not positive cannot serve the lateral solution.
 void Raise_Non_Positive_Stiffness(int s, int a) {
-    FortranRecord problem;
-    Start_Record(problem);
-    Append_Text(problem, "Problem:  The first bending stiffness of section ");
-    Append_I(problem, s, 0);
-    Append_Text(problem, " at axial thrust no. ");
+    FortranRecord problem = Text_With_Integer("Problem:  The first bending stiffness of section ", s, " at axial thrust no. ");
     Append_I(problem, a, 0);
     Append_Text(problem, " is zero or negative.");
     const char* lines[] = {

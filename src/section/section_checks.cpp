@@ -33,22 +33,14 @@ constexpr double k_Position_Tolerance = 1e-9;   // of the section depth
 
 // "Problem:  Section s has <what> of <value> <unit>." and "Solution: Give section s <need>."
 void Refuse(int number, int s, const char* what, double value, const char* unit, const char* need) {
-    FortranRecord problem;
-    Start_Record(problem);
-    Append_Text(problem, "Problem:  Section ");
-    Append_I(problem, s, 0);
-    Append_Text(problem, " has ");
+    FortranRecord problem = Text_With_Integer("Problem:  Section ", s, " has ");
     Append_Text(problem, what);
     Append_Text(problem, " of ");
     Append_Quoted_Number(problem, value);
     Append_Text(problem, " ");
     Append_Trimmed(problem, unit);
     Append_Text(problem, ".");
-    FortranRecord solution;
-    Start_Record(solution);
-    Append_Text(solution, "Solution: Give section ");
-    Append_I(solution, s, 0);
-    Append_Text(solution, " ");
+    FortranRecord solution = Text_With_Integer("Solution: Give section ", s, " ");
     Append_Text(solution, need);
     Append_Text(solution, ".");
     Raise_Section_Input_Error(number, problem.text.data(), solution.text.data());
@@ -155,11 +147,7 @@ bool Check_Materials(int s) {
     const double fc_ksi =
         m.IUNITS == k_Units_US ? m.ConcreteStrength[s] / 1000.0 : m.ConcreteStrength[s] / k_Ksi_To_KPa;
     if (Modulus_Of_Rupture_Ksi(fc_ksi, Is_Prestressed_Type(type)) / fc_ksi + 1.0 < 0.0) {
-        FortranRecord problem;
-        Start_Record(problem);
-        Append_Text(problem, "Problem:  Section ");
-        Append_I(problem, s, 0);
-        Append_Text(problem, " has a concrete compressive strength of ");
+        FortranRecord problem = Text_With_Integer("Problem:  Section ", s, " has a concrete compressive strength of ");
         Append_Quoted_Number(problem, m.ConcreteStrength[s]);
         Append_Text(problem, " ");
         Append_Trimmed(problem, stress);
@@ -204,11 +192,7 @@ bool Check_Bars(int s) {
         const double x = m.BarX[j][s];
         const double y = Bar_Y(s, j);
         if (Inside_Outline(s, x, y)) continue;
-        FortranRecord problem;
-        Start_Record(problem);
-        Append_Text(problem, "Problem:  Bar ");
-        Append_I(problem, j, 0);
-        Append_Text(problem, " of section ");
+        FortranRecord problem = Text_With_Integer("Problem:  Bar ", j, " of section ");
         Append_I(problem, s, 0);
         Append_Text(problem, " lies outside the section, at x = ");
         Append_Quoted_Number(problem, x);
@@ -217,11 +201,7 @@ bool Check_Bars(int s) {
         Append_Text(problem, " ");
         Append_Trimmed(problem, m.LabelLength);
         Append_Text(problem, " (rebar cage offset included).");
-        FortranRecord solution;
-        Start_Record(solution);
-        Append_Text(solution, "Solution: Place every bar of section ");
-        Append_I(solution, s, 0);
-        Append_Text(solution, " inside the section: check the bar positions, the cover and the cage offset.");
+        FortranRecord solution = Text_With_Integer("Solution: Place every bar of section ", s, " inside the section: check the bar positions, the cover and the cage offset.");
         Raise_Section_Input_Error(k_Error_Bar_Outside_Section, problem.text.data(), solution.text.data());
         return false;
     }

@@ -274,11 +274,7 @@ void Calculate_Rebar_Slice_Areas(int s) {
     for (int i = 1; i <= k_Num_Slices; ++i) m.RebarSliceArea[i] = 0.0;
     const int n = m.NumBars[s];
     if (n > k_Max_Bars) {
-        FortranRecord line;
-        Start_Record(line);
-        Append_Text(line, "Error in Calculate_Rebar_Slice_Areas - NumBars out of valid range = ");
-        Append_I(line, n, 0);
-        Append_Text(line, " (more than ");
+        FortranRecord line = Text_With_Integer("Error in Calculate_Rebar_Slice_Areas - NumBars out of valid range = ", n, " (more than ");
         Append_I(line, k_Max_Bars, 0);
         Append_Text(line, " bars)");
         WriteLine(line.text.data());

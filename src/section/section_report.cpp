@@ -657,11 +657,7 @@ void AnalyzeSection(int s) {
         case k_Section_Micropile: {
             // A micropile has no outline to slice and no stiffness input: it gets no tables,
             // and the lateral solution keeps the section's elastic stiffness.
-            FortranRecord note;
-            Start_Record(note);
-            Append_Text(note, "Section ");
-            Append_I(note, s, 0);
-            Append_Text(note, " is a micropile; no bending stiffness table is computed for it.");
+            FortranRecord note = Text_With_Integer("Section ", s, " is a micropile; no bending stiffness table is computed for it.");
             WriteLine(note.text.data());
             break;
         }

@@ -29,11 +29,7 @@ double Table_Scale() { return g_Model.IUNITS == k_Units_US ? 1000.0 : 1.0; }
 
 // The problem line of a refusal: "Problem:  Section s: what = value." (value by the number writer).
 void Refuse(int s, const char* what, double value, const char* solution) {
-    FortranRecord problem;
-    Start_Record(problem);
-    Append_Text(problem, "Problem:  Section ");
-    Append_I(problem, s, 0);
-    Append_Text(problem, ": ");
+    FortranRecord problem = Text_With_Integer("Problem:  Section ", s, ": ");
     Append_Text(problem, what);
     Append_Text(problem, " = ");
     Append_Quoted_Number(problem, value);
@@ -43,11 +39,7 @@ void Refuse(int s, const char* what, double value, const char* solution) {
 
 // Refusal without a value, for tables that are missing altogether.
 void Refuse_Missing(int s, const char* what, const char* solution) {
-    FortranRecord problem;
-    Start_Record(problem);
-    Append_Text(problem, "Problem:  Section ");
-    Append_I(problem, s, 0);
-    Append_Text(problem, ": ");
+    FortranRecord problem = Text_With_Integer("Problem:  Section ", s, ": ");
     Append_Text(problem, what);
     Raise_Section_Input_Error(k_Error_Stiffness_Table, problem.text.data(), solution);
 }
@@ -317,11 +309,7 @@ void FillUserEITables(int s) {
     Check_User_Tables(s);
     if (m.ErrorStatus > 0) return;
 
-    FortranRecord heading;
-    Start_Record(heading);
-    Append_Text(heading, "Moment-Curvature properties for Section ");
-    Append_I(heading, s, 0);
-    Append_Text(heading, " derived from input values for nonlinear M-EI properties");
+    FortranRecord heading = Text_With_Integer("Moment-Curvature properties for Section ", s, " derived from input values for nonlinear M-EI properties");
     WriteLine(heading.text.data());
     WriteLine("");
     WriteLine("");

@@ -72,11 +72,7 @@ void Write_Non_Convergence_Report(int max_iterations, double dymax, double delta
     WriteLine(dashes36);
     WriteLine("  ****  Runtime Error No. 10  ****  ");
     WriteLine(dashes36);
-    FortranRecord r;
-    Start_Record(r);
-    Append_Text(r, "The analysis failed to converge within the limit of ");
-    Append_I(r, max_iterations, 0);
-    Append_Text(r, " iterations.");
+    FortranRecord r = Text_With_Integer("The analysis failed to converge within the limit of ", max_iterations, " iterations.");
     WriteLine(r.text.data());
     Write_Value_Line("Maximum change in nodal deflections                      = ", dymax);
     Write_Value_Line("Maximum change in nodal deflections from prior iteration = ", delta_dymax);

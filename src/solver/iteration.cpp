@@ -71,11 +71,7 @@ void Append_Iteration_Values(FortranRecord& r) {
 // "Analysis Case lc, Iteration it, Y(top) = ..." to the runtime message file, and in the last
 // five allowed iterations its twin to the report.
 void Write_Progress(int lc, int it) {
-    FortranRecord r;
-    Start_Record(r);
-    Append_Text(r, "Analysis Case ");
-    Append_I(r, lc, 0);
-    Append_Text(r, ",");
+    FortranRecord r = Text_With_Integer("Analysis Case ", lc, ",");
     Tab_To(r, 20);
     Append_Text(r, "Iteration ");
     Append_I(r, it, 0);
@@ -84,11 +80,7 @@ void Write_Progress(int lc, int it) {
     Append_Iteration_Values(r);
     Write_Message_Line(r.text.data());
     if (it > g_Model.MaxIterations - 5) {
-        FortranRecord t;
-        Start_Record(t);
-        Append_Text(t, "For Analysis Case ");
-        Append_I(t, lc, 0);
-        Append_Text(t, ", Iteration ");
+        FortranRecord t = Text_With_Integer("For Analysis Case ", lc, ", Iteration ");
         Append_I(t, it, 0);
         Append_Text(t, ",");
         Tab_To(t, 37);
@@ -142,10 +134,7 @@ int SolveLoadCase(int lc) {
     m.PileLength = m.rd_InputPileLength;
     DiscretizePile();
     if (m.ErrorStatus != 0) return 0;
-    FortranRecord line;
-    Start_Record(line);
-    Append_Text(line, "Computing lateral response of pile for load number ");
-    Append_I(line, lc, 0);
+    FortranRecord line = Text_With_Integer("Computing lateral response of pile for load number ", lc);
     Write_Message_Line(line.text.data());
 
     m.i_CurrentLoadCase = lc;
@@ -191,10 +180,7 @@ void RunLoadCases() {
         const bool report_failed_case = m.ErrorStatus == k_Status_Runtime_Base + 10 && m.LoadType[lc] == 4;
         if (m.ErrorStatus != 0 && !report_failed_case) return;
         if (!report_failed_case) {
-            FortranRecord line;
-            Start_Record(line);
-            Append_Text(line, "The convergence criteria have been met for load case ");
-            Append_I(line, lc, 0);
+            FortranRecord line = Text_With_Integer("The convergence criteria have been met for load case ", lc);
             Write_Message_Line(line.text.data());
         }
         if (lc == 1 && m.ErrorStatus == 0) {
@@ -219,10 +205,7 @@ void RunLoadCases() {
         WriteLoadCaseResults(lc, iterations);
         if (m.ErrorStatus != 0) return;
         Write_Line11_No_Study_Record(lc);
-        FortranRecord done;
-        Start_Record(done);
-        Append_Text(done, "Completed Analysis ");
-        Append_I(done, lc, 0);
+        FortranRecord done = Text_With_Integer("Completed Analysis ", lc);
         Write_Message_Line(done.text.data());
         Write_Message_Line("");
     }
