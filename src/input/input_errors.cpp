@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/errors.h"
+#include "report/fortran_format.h"
 #include "engine/messages.h"
 #include "model/model.h"
 
@@ -63,6 +64,34 @@ void Raise_Input_Error_95(const char* problem, const char* solution) {
     for (const char* l : lines) Write_Message_Line(l);
     for (const char* l : lines) Write_Report_Line(l);
     Raise_Input_Error(95);
+}
+
+void Raise_Code_Out_Of_Range(const CodeRange& range, int n, int code) {
+    FortranRecord problem;
+    Start_Record(problem);
+    Append_Text(problem, "Problem:  ");
+    Append_Text(problem, range.owner);
+    Append_Text(problem, " ");
+    Append_I(problem, n, 0);
+    Append_Text(problem, " has the ");
+    Append_Text(problem, range.what);
+    Append_Text(problem, " ");
+    Append_I(problem, code, 0);
+    Append_Text(problem, ", outside the ");
+    Append_Text(problem, range.valid);
+    Append_Text(problem, ".");
+    FortranRecord solution;
+    Start_Record(solution);
+    Append_Text(solution, "Solution: Give ");
+    Append_Text(solution, range.owner_in_solution);
+    Append_Text(solution, " ");
+    Append_I(solution, n, 0);
+    Append_Text(solution, " a ");
+    Append_Text(solution, range.what);
+    Append_Text(solution, " ");
+    Append_Text(solution, range.allowed);
+    Append_Text(solution, ".");
+    Raise_Input_Error_95(problem.text.data(), solution.text.data());
 }
 
 void Raise_Count_Out_Of_Range(const char* what, int count, int low, int high) {

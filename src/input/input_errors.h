@@ -23,6 +23,18 @@ void Raise_End_Of_Input(const char* partial_line);
 // message file and then to the report; raises Input Data Error No. 95.
 void Raise_Input_Error_95(const char* problem, const char* solution);
 
+// A code read from the input outside its valid values, for Input Data Error No. 95:
+// "Problem:  <owner> n has the <what> code, outside the <valid>." and
+// "Solution: Give <owner in solution> n a <what> <allowed>."
+struct CodeRange {
+    const char* owner;               // "Section", "Soil layer", "Pile-head load case"
+    const char* owner_in_solution;   // "section", "soil layer", "load case"
+    const char* what;                // "section type code"
+    const char* valid;               // "valid range of 1 to 20"
+    const char* allowed;             // "from 1 to 20"
+};
+void Raise_Code_Out_Of_Range(const CodeRange& range, int n, int code);
+
 // A count read from the input outside low .. high: Input Data Error No. 95 naming the count and
 // its limit. what is the plural noun of the counted items ("soil layers").
 void Raise_Count_Out_Of_Range(const char* what, int count, int low, int high);

@@ -38,15 +38,9 @@ void Read_Load_Case(int i) {
     m.b_LengthStudy[i] = study == 1 ? 0 : -1;
     const int type = m.LoadType[i];
     if (type >= 1 && type <= k_Num_Load_Types) return;
-    char problem[128];
-    char solution[96];
-    std::snprintf(problem, sizeof problem,
-                  "Problem:  Pile-head load case %d has the loading type %d, outside the valid "
-                  "range of 1 to 5.",
-                  i, type);
-    std::snprintf(solution, sizeof solution,
-                  "Solution: Give load case %d a loading type from 1 to 5.", i);
-    Raise_Input_Error_95(problem, solution);
+    Raise_Code_Out_Of_Range({"Pile-head load case", "load case", "loading type", "valid range of 1 to 5",
+                             "from 1 to 5"},
+                            i, type);
 }
 
 void Read_Distributed_Load() {

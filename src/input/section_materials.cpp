@@ -223,15 +223,9 @@ void Read_Auto_Strands(int s) {
     std::snprintf(what, sizeof what, "strands of section %d", s);
     if (!Check_Count(what, n, 0, k_Max_Bars)) return;
     if (pattern < 0 || pattern > k_Max_Strand_Pattern) {
-        char problem[128];
-        char solution[96];
-        std::snprintf(problem, sizeof problem,
-                      "Problem:  Section %d has the strand pattern code %d, outside the valid range "
-                      "of 0 to 2.",
-                      s, pattern);
-        std::snprintf(solution, sizeof solution,
-                      "Solution: Give section %d a strand pattern code from 0 to 2.", s);
-        Raise_Input_Error_95(problem, solution);
+        Raise_Code_Out_Of_Range({"Section", "section", "strand pattern code", "valid range of 0 to 2",
+                                 "from 0 to 2"},
+                                s, pattern);
         return;
     }
     m.i_StrandType[s] = type;

@@ -203,15 +203,9 @@ void Read_Section(int s) {
     int code = m.SectionType[s];
     if (!Read_Int(code)) return;
     if (!Is_Section_Code(code)) {
-        char problem[128];
-        char solution[96];
-        std::snprintf(problem, sizeof problem,
-                      "Problem:  Section %d has the section type code %d, outside the valid codes "
-                      "-3 and 0 to 14.",
-                      s, code);
-        std::snprintf(solution, sizeof solution,
-                      "Solution: Give section %d a section type code of -3 or 0 to 14.", s);
-        Raise_Input_Error_95(problem, solution);
+        Raise_Code_Out_Of_Range({"Section", "section", "section type code",
+                                 "valid codes -3 and 0 to 14", "of -3 or 0 to 14"},
+                                s, code);
         return;
     }
     m.SectionType[s] = code == k_Void_Core_Code ? 3 : code;

@@ -113,15 +113,9 @@ void Read_Layer(int L) {
     if (m.ErrorStatus != 0) return;
     const int type = m.i_SoilLayer_py_Type[L];
     if (type < 1 || type > k_Num_Soil_Types) {
-        char problem[128];
-        char solution[96];
-        std::snprintf(problem, sizeof problem,
-                      "Problem:  Soil layer %d has the soil type number %d, outside the valid "
-                      "range of 1 to 20.",
-                      L, type);
-        std::snprintf(solution, sizeof solution,
-                      "Solution: Give soil layer %d a soil type number from 1 to 20.", L);
-        Raise_Input_Error_95(problem, solution);
+        Raise_Code_Out_Of_Range({"Soil layer", "soil layer", "soil type number", "valid range of 1 to 20",
+                                 "from 1 to 20"},
+                                L, type);
         return;
     }
     Read_Property_Line(L, true);
