@@ -151,15 +151,8 @@ void Check_Soil_Profile() {
     // the pile length along the pile against the vertical depth of the profile's bottom
     const double bottom = m.XLayerBottom[m.i_Number_of_Layers];
     if (m.PileLength > bottom) {
-        FortranRecord depth;
-        Start_Record(depth);
-        Append_Text(depth, "Problem: The depth at the bottom of the lowermost soil layer is ");
-        Append_E(depth, bottom, 12, 4);
-        FortranRecord tip;
-        Start_Record(tip);
-        Append_Text(tip, "         This depth is higher than the tip of the pile at ");
-        Append_E(tip, m.PileLength, 12, 4);
-        Append_Text(tip, ".");
+        FortranRecord depth = Text_With_E("Problem: The depth at the bottom of the lowermost soil layer is ", bottom, 12, 4);
+        FortranRecord tip = Text_With_E("         This depth is higher than the tip of the pile at ", m.PileLength, 12, 4, ".");
         const char* const lines[] = {
             "**** Input Data Error No. 18 ****", "", depth.text.data(), tip.text.data(),
             "Solution: Increase the depth of the soil profile or shorten the pile length."};
@@ -169,16 +162,8 @@ void Check_Soil_Profile() {
 
     const double u = m.XUnitWeightPoint[1];
     if (u > m.XGroundSurface) {
-        FortranRecord at;
-        Start_Record(at);
-        Append_Text(at, "is located at ");
-        Append_F(at, u, 12, 4);
-        Append_Text(at, " below the top of the pile.");
-        FortranRecord ground;
-        Start_Record(ground);
-        Append_Text(ground, "The ground surface is located at ");
-        Append_F(ground, m.XGroundSurface, 12, 4);
-        Append_Text(ground, ".");
+        FortranRecord at = Text_With_F("is located at ", u, 12, 4, " below the top of the pile.");
+        FortranRecord ground = Text_With_F("The ground surface is located at ", m.XGroundSurface, 12, 4, ".");
         const char* const lines[] = {
             "**** Input Data Error No. 19 ****", "",
             "The depth of the first point of the data for effective unit", at.text.data(),
@@ -188,15 +173,8 @@ void Check_Soil_Profile() {
         return;
     }
     if (u != m.XGroundSurface) {
-        FortranRecord at;
-        Start_Record(at);
-        Append_Text(at, "Problem:  The first depth of the soil profile is located at ");
-        Append_F(at, u, 12, 4);
-        FortranRecord ground;
-        Start_Record(ground);
-        Append_Text(ground, "          The ground surface is elevation is ");
-        Append_F(ground, m.XGroundSurface, 12, 4);
-        Append_Text(ground, ".");
+        FortranRecord at = Text_With_F("Problem:  The first depth of the soil profile is located at ", u, 12, 4);
+        FortranRecord ground = Text_With_F("          The ground surface is elevation is ", m.XGroundSurface, 12, 4, ".");
         const char* const lines[] = {
             "**** Input Data Error No. 20 ****", "", at.text.data(),
             "          below the top of the pile.", ground.text.data(),
@@ -209,11 +187,7 @@ void Check_Soil_Profile() {
 
     // a first p-multiplier depth below the ground surface is accepted
     if (m.NumPYModifierPoints > 0 && m.XGroundSurface > m.XPYModifier[1]) {
-        FortranRecord at;
-        Start_Record(at);
-        Append_Text(at, "          located at ");
-        Append_E(at, m.XPYModifier[1], 12, 4);
-        Append_Text(at, " below the top of the pile.'          The ground surface is located at ");
+        FortranRecord at = Text_With_E("          located at ", m.XPYModifier[1], 12, 4, " below the top of the pile.'          The ground surface is located at ");
         Append_E(at, m.XGroundSurface, 12, 4);
         Append_Text(at, ".");
         const char* const lines[] = {

@@ -55,10 +55,7 @@ void Write_Solution_Control() {
     if (m.ConvergenceTolerance < 0.0) {
         // only general units let a negative tolerance through the options reader
         m.ConvergenceTolerance = si ? k_Default_Tolerance_m : k_Default_Tolerance_in;
-        FortranRecord reset;
-        Start_Record(reset);
-        Append_Text(reset, "(Specified convergence tolerance of 0 reset by program to");
-        Append_E(reset, m.ConvergenceTolerance, 12, 4);
+        FortranRecord reset = Text_With_E("(Specified convergence tolerance of 0 reset by program to", m.ConvergenceTolerance, 12, 4);
         Append_Text(reset, si ? " meters)" : " inches)");
         WriteLine(reset.text.data());
     }
@@ -246,11 +243,7 @@ void Write_PY_Output_Depths() {
         WriteLine(row.text.data());
     }
     WriteLine("");
-    FortranRecord ground;
-    Start_Record(ground);
-    Append_Text(ground, "Depth of ground surface below top of pile = ");
-    Append_F(ground, m.XGroundSurface, 10, 2);
-    Append_Text(ground, " ");
+    FortranRecord ground = Text_With_F("Depth of ground surface below top of pile = ", m.XGroundSurface, 10, 2, " ");
     Append_Trimmed(ground, m.LabelLengthLarge);
     WriteLine(ground.text.data());
 }

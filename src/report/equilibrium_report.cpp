@@ -29,11 +29,7 @@ void Write_Report_Imbalance(const char* label, double value, const char* unit) {
 
 // "label value unit at node k" with E12.5, for the runtime message file.
 void Write_Message_Imbalance(const char* label, double value, const char* unit, int node) {
-    FortranRecord line;
-    Start_Record(line);
-    Append_Text(line, label);
-    Append_E(line, value, 12, 5);
-    Append_Text(line, " ");
+    FortranRecord line = Text_With_E(label, value, 12, 5, " ");
     Append_Trimmed(line, unit);
     Append_Text(line, " at node ");
     Append_I(line, node, 0);

@@ -230,3 +230,21 @@ FortranRecord Text_With_Integer(const char* before, long long n, const char* aft
     Append_Text(r, after);
     return r;
 }
+
+FortranRecord Text_With_F(const char* before, double x, int w, int d, const char* after) {
+    FortranRecord r;
+    Start_Record(r);
+    Append_Text(r, before);
+    Append_F(r, x, w, d);
+    Append_Text(r, after);
+    return r;
+}
+
+FortranRecord Text_With_E(const char* before, double x, int w, int d, const char* after) {
+    FortranRecord r;
+    Start_Record(r);
+    Append_Text(r, before);
+    Append_E(r, x, w, d);
+    Append_Text(r, after);
+    return r;
+}

@@ -56,5 +56,9 @@ void Tab_To(FortranRecord& record, int column);       // Tn: next character at 1
 // A record holding before, n in I0 and after: a sentence with one whole number in it.
 FortranRecord Text_With_Integer(const char* before, long long n, const char* after = "");
 
+// Records holding before, x as Fw.d or Ew.d, and after: a sentence with one real number in it.
+FortranRecord Text_With_F(const char* before, double x, int w, int d, const char* after = "");
+FortranRecord Text_With_E(const char* before, double x, int w, int d, const char* after = "");
+
 // Writes the record and its line end to file; a null file receives nothing.
 void Write_Record(std::FILE* file, const FortranRecord& record);

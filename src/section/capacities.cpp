@@ -109,10 +109,7 @@ void Write_Record_Line(const FortranRecord& r) { WriteLine(r.text.data()); }
 
 // text, then a value as F15.3 and the force unit: the value lines of the thrust errors.
 void Write_Force_Line(const char* text, double value) {
-    FortranRecord r;
-    Start_Record(r);
-    Append_Text(r, text);
-    Append_F(r, value, 15, 3);
+    FortranRecord r = Text_With_F(text, value, 15, 3);
     Append_Trimmed(r, g_Model.c_LabelForce);
     Write_Record_Line(r);
 }

@@ -57,10 +57,7 @@ void Raise_Area_Error(int number, const char* text, double area) {
     WriteLine(title.text.data());
     WriteLine("");
     WriteLine("An error occurred in prestressing computations");
-    FortranRecord r;
-    Start_Record(r);
-    Append_Text(r, text);
-    Append_F(r, area, 15, 5);
+    FortranRecord r = Text_With_F(text, area, 15, 5);
     WriteLine(r.text.data());
     Raise_Runtime_Error(number);
 }

@@ -595,10 +595,7 @@ void WriteCurveTable(int a) {
     const AnalysisModel& m = g_Model;
     WriteLine("");
     WriteLine("");
-    FortranRecord thrust;
-    Start_Record(thrust);
-    Append_Text(thrust, "Axial Thrust Force = ");
-    Append_F(thrust, m.rd_Thrust[a], 10, 3);
+    FortranRecord thrust = Text_With_F("Axial Thrust Force = ", m.rd_Thrust[a], 10, 3);
     Append_Trimmed(thrust, m.c_LabelForce);
     WriteLine(thrust.text.data());
     WriteLine("");

@@ -18,11 +18,7 @@ constexpr int k_Iteration_Ceiling = 1000;
 
 // "label value unit" with the value in E12.4 and a blank before the length unit.
 void Write_Value_Line(const char* label, double value) {
-    FortranRecord r;
-    Start_Record(r);
-    Append_Text(r, label);
-    Append_E(r, value, 12, 4);
-    Append_Text(r, " ");
+    FortranRecord r = Text_With_E(label, value, 12, 4, " ");
     Append_Text(r, g_Model.LabelLength);
     WriteLine(r.text.data());
 }
@@ -33,11 +29,7 @@ void Write_Tolerance_Advice(double dymax, bool si, bool estimate_known) {
     WriteLine("The current value for convergence tolerance is less than the recommended upper limit of ");
     WriteLine(si ? "0.00000254 meters, so a solution is possible if the convergence tolerance is raised to a value "
                  : "0.0001 inches, so a solution is possible if the convergence tolerance is raised to a value ");
-    FortranRecord r;
-    Start_Record(r);
-    Append_Text(r, "greater than ");
-    Append_E(r, dymax, 12, 4);
-    Append_Text(r, " ");
+    FortranRecord r = Text_With_E("greater than ", dymax, 12, 4, " ");
     Append_Text(r, g_Model.LabelLength);
     Append_Text(r, ".");
     WriteLine(r.text.data());
@@ -133,17 +125,9 @@ void Write_Non_Convergence_Report(int max_iterations, double dymax, double delta
 }
 
 void Write_Excess_Deflection_Error(double y_top, double limit) {
-    FortranRecord computed;
-    Start_Record(computed);
-    Append_Text(computed, "The computed deflection of the pile head is ");
-    Append_E(computed, y_top, 12, 4);
-    Append_Text(computed, " ");
+    FortranRecord computed = Text_With_E("The computed deflection of the pile head is ", y_top, 12, 4, " ");
     Append_Text(computed, g_Model.LabelLength);
-    FortranRecord specified;
-    Start_Record(specified);
-    Append_Text(specified, "The specified excess deflection limit is    ");
-    Append_E(specified, limit, 12, 4);
-    Append_Text(specified, " ");
+    FortranRecord specified = Text_With_E("The specified excess deflection limit is    ", limit, 12, 4, " ");
     Append_Text(specified, g_Model.LabelLength);
     const char* lines[] = {
         "", "", "**** Runtime Error No. 9 ****",
