@@ -279,6 +279,16 @@ void Read_Data_Line(std::initializer_list<DataItem> items) {
     Read_Data_Line(items.begin(), static_cast<int>(items.size()));
 }
 
+bool Read_Real_Value(double& value) {
+    Read_Data_Line({Real_Item(value)});
+    return g_Model.ErrorStatus == 0;
+}
+
+bool Read_Int_Value(int& value) {
+    Read_Data_Line({Int_Item(value)});
+    return g_Model.ErrorStatus == 0;
+}
+
 void Read_Fixed_Real_Field(const NameText& line, int first, int width, const char* what,
                            double& value) {
     // Columns past the end of a short line are blanks.

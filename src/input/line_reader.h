@@ -47,6 +47,10 @@ DataItem Word_Item(char* target, int width);
 void Read_Data_Line(const DataItem* items, int count);
 void Read_Data_Line(std::initializer_list<DataItem> items);
 
+// One value on its own data line; false when the read raised an input error.
+bool Read_Real_Value(double& value);
+bool Read_Int_Value(int& value);
+
 // Converts columns first .. first + width - 1 (1-based) of a text line as a real field: a blank
 // field is 0, a value without a decimal point is a whole number. Raises Input Data Error No. 99,
 // naming what the field holds, when the field is not a number.

@@ -24,15 +24,6 @@ constexpr double k_Strand_Bar_Modulus_SI = 199947760.0;     // kPa, also general
 constexpr int k_Max_Bars_Per_Group = 3;
 constexpr int k_Max_Strand_Pattern = 2;
 
-bool Read_Real(double& value) {
-    Read_Data_Line({Real_Item(value)});
-    return g_Model.ErrorStatus == 0;
-}
-bool Read_Int(int& value) {
-    Read_Data_Line({Int_Item(value)});
-    return g_Model.ErrorStatus == 0;
-}
-
 // Writes one report line and raises Input Data Error No. 95.
 void Raise_Option_Error(const char* text) {
     Write_Report_Line(text);
@@ -105,7 +96,7 @@ void Read_Tensile_Strength_Option(int s) {
         m.b_OverrideTensileStrength[s] = 0;
     } else if (std::strcmp(line.data(), "Override concrete tensile strength") == 0) {
         m.b_OverrideTensileStrength[s] = -1;
-        Read_Real(m.ConcreteTensileStrength[s]);
+        Read_Real_Value(m.ConcreteTensileStrength[s]);
     } else {
         Raise_Option_Error("INPUT ERROR - Unrecognized command for concrete tensile strength option");
     }
@@ -126,7 +117,7 @@ void Read_Stress_Strain_Option(int s) {
     }
     m.b_InputConcreteCurve[s] = -1;
     int points = m.NumConcreteCurvePoints[s];
-    if (!Read_Int(points)) return;
+    if (!Read_Int_Value(points)) return;
     char what[96];
     std::snprintf(what, sizeof what, "points of the concrete stress-strain curve of section %d", s);
     if (!Check_Count(what, points, 0, k_Max_Concrete_Curve_Points)) return;
@@ -151,16 +142,16 @@ void Read_Stress_Strain_Option(int s) {
 // "Rebar in circle": fy, E, groups, bars per group, bar diameter, bar area, cover, cage offset.
 void Read_Bars_In_Circle(int s) {
     AnalysisModel& m = g_Model;
-    if (!Read_Real(m.RebarYieldStress[s])) return;
-    if (!Read_Real(m.ReinforcementModulus[s])) return;
+    if (!Read_Real_Value(m.RebarYieldStress[s])) return;
+    if (!Read_Real_Value(m.ReinforcementModulus[s])) return;
     int groups = m.i_NumBarGroups[s];
     int per_group = m.i_BarsPerGroup[s];
-    if (!Read_Int(groups)) return;
-    if (!Read_Int(per_group)) return;
+    if (!Read_Int_Value(groups)) return;
+    if (!Read_Int_Value(per_group)) return;
     double d = 0.0;
     double area = 0.0;
-    if (!Read_Real(d) || !Read_Real(area)) return;
-    if (!Read_Real(m.CoverThickness[s]) || !Read_Real(m.CageOffset[s])) return;
+    if (!Read_Real_Value(d) || !Read_Real_Value(area)) return;
+    if (!Read_Real_Value(m.CoverThickness[s]) || !Read_Real_Value(m.CageOffset[s])) return;
     m.CoverThickness[s] = Input_Length(m.CoverThickness[s]);
     m.CageOffset[s] = Input_Length(m.CageOffset[s]);
     d = Input_Length(d);
@@ -188,10 +179,10 @@ void Read_Bars_In_Circle(int s) {
 // number, diameter, area, x, y.
 void Read_Bar_List(int s) {
     AnalysisModel& m = g_Model;
-    if (!Read_Real(m.RebarYieldStress[s])) return;
-    if (!Read_Real(m.ReinforcementModulus[s])) return;
+    if (!Read_Real_Value(m.RebarYieldStress[s])) return;
+    if (!Read_Real_Value(m.ReinforcementModulus[s])) return;
     int bars = m.NumBars[s];
-    if (!Read_Int(bars)) return;
+    if (!Read_Int_Value(bars)) return;
     char what[96];
     std::snprintf(what, sizeof what, "bars of section %d", s);
     if (!Check_Count(what, bars, 0, k_Max_Bars)) return;
@@ -215,9 +206,9 @@ void Read_Auto_Strands(int s) {
     int size = 0;
     int n = m.NumBars[s];
     int pattern = m.i_StrandPattern[s];
-    if (!Read_Int(type) || !Read_Int(size) || !Read_Int(n)) return;
-    if (!Read_Real(m.InitialPrestressForce[s]) || !Read_Real(m.PrestressLossFraction[s])) return;
-    if (!Read_Real(m.CoverThickness[s]) || !Read_Int(pattern)) return;
+    if (!Read_Int_Value(type) || !Read_Int_Value(size) || !Read_Int_Value(n)) return;
+    if (!Read_Real_Value(m.InitialPrestressForce[s]) || !Read_Real_Value(m.PrestressLossFraction[s])) return;
+    if (!Read_Real_Value(m.CoverThickness[s]) || !Read_Int_Value(pattern)) return;
     m.CoverThickness[s] = Input_Length(m.CoverThickness[s]);
     char what[96];
     std::snprintf(what, sizeof what, "strands of section %d", s);
@@ -251,8 +242,8 @@ void Read_Auto_Strands(int s) {
 void Read_Manual_Strands(int s) {
     AnalysisModel& m = g_Model;
     int n = m.NumBars[s];
-    if (!Read_Int(m.i_StrandType[s]) || !Read_Int(n)) return;
-    if (!Read_Real(m.InitialPrestressForce[s]) || !Read_Real(m.PrestressLossFraction[s])) return;
+    if (!Read_Int_Value(m.i_StrandType[s]) || !Read_Int_Value(n)) return;
+    if (!Read_Real_Value(m.InitialPrestressForce[s]) || !Read_Real_Value(m.PrestressLossFraction[s])) return;
     char what[96];
     std::snprintf(what, sizeof what, "strands of section %d", s);
     if (!Check_Count(what, n, 0, k_Max_Bars)) return;
@@ -281,7 +272,7 @@ void Read_Manual_Strands(int s) {
 void ReadConcrete(int s) {
     AnalysisModel& m = g_Model;
     Write_Progress("Reading concrete property data for Section ", s);
-    if (!Read_Real(m.ConcreteStrength[s]) || !Read_Real(m.AggregateSize[s])) return;
+    if (!Read_Real_Value(m.ConcreteStrength[s]) || !Read_Real_Value(m.AggregateSize[s])) return;
     m.AggregateSize[s] = Input_Length(m.AggregateSize[s]);
     Read_Tensile_Strength_Option(s);
     if (m.ErrorStatus != 0) return;

@@ -25,20 +25,10 @@ constexpr double k_Quarter_Pi = 0.7853981633974483;       // pi / 4
 constexpr double k_Pi_Over_64 = 0.04908738521234052;      // pi / 64
 constexpr int k_Void_Core_Code = -3;                      // casing with a void core, stored as 3
 
-// One value on its own line.
-bool Read_Real(double& value) {
-    Read_Data_Line({Real_Item(value)});
-    return g_Model.ErrorStatus == 0;
-}
-bool Read_Int(int& value) {
-    Read_Data_Line({Int_Item(value)});
-    return g_Model.ErrorStatus == 0;
-}
-
 // Reads lengths (converted from millimeters in SI runs) one per line into the given fields.
 bool Read_Lengths(std::initializer_list<double*> fields) {
     for (double* f : fields) {
-        if (!Read_Real(*f)) return false;
+        if (!Read_Real_Value(*f)) return false;
         *f = Input_Length(*f);
     }
     return true;
@@ -49,21 +39,21 @@ bool Read_Lengths(std::initializer_list<double*> fields) {
 void Read_MEI_Table(int s) {
     AnalysisModel& m = g_Model;
     int thrusts = m.i_NumMEIThrusts[s];
-    if (!Read_Int(thrusts)) return;
+    if (!Read_Int_Value(thrusts)) return;
     char what[96];
     std::snprintf(what, sizeof what, "M-EI thrusts of section %d", s);
     if (!Check_Count(what, thrusts, 0, k_Max_MEI_Thrusts)) return;
     m.i_NumMEIThrusts[s] = thrusts;
     for (int b = 1; b <= thrusts; ++b) {
-        if (!Read_Real(m.MEIThrust[b][s])) return;
+        if (!Read_Real_Value(m.MEIThrust[b][s])) return;
         int points = m.i_NumMEIPoints[b][s];
-        if (!Read_Int(points)) return;
+        if (!Read_Int_Value(points)) return;
         std::snprintf(what, sizeof what, "M-EI points for thrust %d of section %d", b, s);
         if (!Check_Count(what, points, 0, k_Max_MEI_Points)) return;
         m.i_NumMEIPoints[b][s] = points;
         for (int p = 1; p <= points; ++p) {
-            if (!Read_Real(m.MEIMoment[p][b][s])) return;
-            if (!Read_Real(m.MEIStiffness[p][b][s])) return;
+            if (!Read_Real_Value(m.MEIMoment[p][b][s])) return;
+            if (!Read_Real_Value(m.MEIStiffness[p][b][s])) return;
         }
     }
 }
@@ -71,7 +61,7 @@ void Read_MEI_Table(int s) {
 // Dimension lines of section s by its input type code.
 void Read_Dimensions(int s, int code) {
     AnalysisModel& m = g_Model;
-    if (!Read_Real(m.SectionLength[s])) return;
+    if (!Read_Real_Value(m.SectionLength[s])) return;
     double& D = m.SectionDiameter[s];
     switch (code) {
         case 0:
@@ -86,22 +76,22 @@ void Read_Dimensions(int s, int code) {
             break;
         case 2:
             if (!Read_Lengths({&D, &m.CasingThickness[s]})) return;
-            if (!Read_Real(m.CasingYieldStress[s])) return;
-            Read_Real(m.CasingModulus[s]);
+            if (!Read_Real_Value(m.CasingYieldStress[s])) return;
+            Read_Real_Value(m.CasingModulus[s]);
             break;
         case 3:
         case k_Void_Core_Code:
             if (!Read_Lengths({&D, &m.CasingThickness[s]})) return;
-            if (!Read_Real(m.CasingYieldStress[s])) return;
-            if (!Read_Real(m.CasingModulus[s])) return;
+            if (!Read_Real_Value(m.CasingYieldStress[s])) return;
+            if (!Read_Real_Value(m.CasingModulus[s])) return;
             if (!Read_Lengths({&m.CoreDiameter[s], &m.CoreThickness[s]})) return;
-            if (!Read_Real(m.CoreYieldStress[s])) return;
-            Read_Real(m.CoreModulus[s]);
+            if (!Read_Real_Value(m.CoreYieldStress[s])) return;
+            Read_Real_Value(m.CoreModulus[s]);
             break;
         case 4:
             if (!Read_Lengths({&D, &m.PipeThickness[s]})) return;
-            if (!Read_Real(m.PipeYieldStress[s])) return;
-            Read_Real(m.PipeModulus[s]);
+            if (!Read_Real_Value(m.PipeYieldStress[s])) return;
+            Read_Real_Value(m.PipeModulus[s]);
             break;
         case 6:
         case 10:
@@ -192,7 +182,7 @@ void Read_Section(int s) {
     std::snprintf(line, sizeof line, "Reading section properties for Section %d", s);
     Write_Message_Line(line);
     int number = 0;
-    if (!Read_Int(number)) return;
+    if (!Read_Int_Value(number)) return;
     if (number != s) {
         std::snprintf(line, sizeof line, "Expecting section number %d, but section number %d was found",
                       s, number);
@@ -201,7 +191,7 @@ void Read_Section(int s) {
         return;
     }
     int code = m.SectionType[s];
-    if (!Read_Int(code)) return;
+    if (!Read_Int_Value(code)) return;
     if (!Is_Section_Code(code)) {
         Raise_Code_Out_Of_Range({"Section", "section", "section type code",
                                  "valid codes -3 and 0 to 14", "of -3 or 0 to 14"},
@@ -224,7 +214,7 @@ void Read_Section(int s) {
 void ReadSections() {
     AnalysisModel& m = g_Model;
     int n = m.NumSections;
-    if (!Read_Int(n)) return;
+    if (!Read_Int_Value(n)) return;
     m.PileLength = 0.0;
     if (n <= 0) {
         m.NumSections = 0;

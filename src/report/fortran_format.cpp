@@ -222,29 +222,28 @@ void Write_Record(std::FILE* file, const FortranRecord& record) {
     std::fputc('\n', file);
 }
 
-FortranRecord Text_With_Integer(const char* before, long long n, const char* after) {
+namespace {
+
+// A record holding before, one rendered field and after.
+FortranRecord Text_With_Field(const char* before, const FieldText& field, const char* after) {
     FortranRecord r;
     Start_Record(r);
     Append_Text(r, before);
-    Append_I(r, n, 0);
+    put_characters(r, field.text.data(), field.length);
     Append_Text(r, after);
     return r;
+}
+
+}  // namespace
+
+FortranRecord Text_With_Integer(const char* before, long long n, const char* after) {
+    return Text_With_Field(before, Format_I(n, 0), after);
 }
 
 FortranRecord Text_With_F(const char* before, double x, int w, int d, const char* after) {
-    FortranRecord r;
-    Start_Record(r);
-    Append_Text(r, before);
-    Append_F(r, x, w, d);
-    Append_Text(r, after);
-    return r;
+    return Text_With_Field(before, Format_F(x, w, d), after);
 }
 
 FortranRecord Text_With_E(const char* before, double x, int w, int d, const char* after) {
-    FortranRecord r;
-    Start_Record(r);
-    Append_Text(r, before);
-    Append_E(r, x, w, d);
-    Append_Text(r, after);
-    return r;
+    return Text_With_Field(before, Format_E(x, w, d), after);
 }
