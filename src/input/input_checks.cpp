@@ -22,11 +22,16 @@ constexpr double k_Max_Cycles = 5000.0;
 constexpr int k_Min_Section_Points = 2;
 constexpr int k_Analysis_EI_Only = 2;
 
-// The message to the runtime message file, then the same lines to the report; then the raise.
+// Blank lines, the framed heading of Input Data Error No. number and the body lines, to the
+// runtime message file and then the same to the report; then the raise.
 template <std::size_t N>
-void Raise_Check(const char* const (&lines)[N], int number) {
-    for (const char* l : lines) Write_Message_Line(l);
-    for (const char* l : lines) Write_Report_Line(l);
+void Raise_Check(int number, int blank_lines, const char* const (&body)[N]) {
+    const FortranRecord heading = Error_Heading(true, number);
+    for (void (*write)(const char*) : {Write_Message_Line, Write_Report_Line}) {
+        for (int i = 0; i < blank_lines; ++i) write("");
+        write(heading.text.data());
+        for (const char* l : body) write(l);
+    }
     Raise_Input_Error(number);
 }
 
@@ -36,13 +41,12 @@ void Check_Pile_Diameters() {
     const AnalysisModel& m = g_Model;
     for (int i = 1; i <= m.NumSectionPoints && i <= k_Max_Section_Points; ++i) {
         if (m.SectionPointD[i] <= 0.0) {
-            const char* const lines[] = {
-                "", "**** Input Data Error No. 27 ****", "",
+            const char* const body[] = {"",
                 "Problem:  Zero values for one of the following values were ",
                 "entered for one or more values of pile diameter.", "",
                 "Solution:  NONE of these values may be zero.  Correct the ",
                 "pile property data in your input data.", ""};
-            Raise_Check(lines, 27);
+            Raise_Check(27, 1, body);
             return;
         }
     }
@@ -57,13 +61,12 @@ void Check_Load_Cycles() {
     Append_Text(count, "Number of cycles of loading = ");
     // the count is shown as the whole number of cycles, truncated
     Append_I(count, static_cast<long long>(std::trunc(m.NumCycles)), 0);
-    const char* const lines[] = {
-        "", "", "**** Input Data Error No. 28 ****", "",
+    const char* const body[] = {"",
         "Problem:  Cyclic loading type was specified and the number of cycles of loading",
         "are outside the valid range of 2 to 5,000.", "",
         "Solution:  Either correct the number of cycles of loading to be within 2 to 5,000",
         "or specify static loading.", count.text.data()};
-    Raise_Check(lines, 28);
+    Raise_Check(28, 2, body);
 }
 
 void Check_Tip_Shear_Curve() {
@@ -87,11 +90,10 @@ void Check_Tip_Shear_Curve() {
                          "to be in error at point ");
     Append_I(problem, bad, 0);
     Append_Text(problem, ".");
-    const char* const lines[] = {
-        "**** Input Data Error No. 50 ****", "", problem.text.data(), "",
+    const char* const body[] = {"", problem.text.data(), "",
         "Solution:  Check that the first point is (0,0) and that the x-values sucessively "
         "increase in deflection and magnitude."};
-    Raise_Check(lines, 50);
+    Raise_Check(50, 0, body);
 }
 
 void Check_PY_Output_Depths() {
@@ -112,20 +114,18 @@ void Check_PY_Output_Depths() {
             // the length label in its full three-character width, as the message has always had it
             Append_Text(point, m.LabelLength);
             Append_Text(point, " was not printed because it is below the pile tip.");
-            const char* const lines[] = {
-                "**** Input Data Error No. 30 ****", "",
+            const char* const body[] = {"",
                 "Problem:  Printing of a p-y curve was specified below the pile tip.", "",
                 "Solution:  Specify printing depths only for depths above the pile tip.", "",
                 point.text.data()};
-            Raise_Check(lines, 30);
+            Raise_Check(30, 0, body);
             return;
         } else {
-            const char* const lines[] = {
-                "**** Input Data Error No. 29 ****", "",
+            const char* const body[] = {"",
                 "Problem:  A depth above the ground surface was specified for the printing",
                 "of a p-y curve.", "",
                 "Solution:  Specify a depth between the ground surface and pile tip.", ""};
-            Raise_Check(lines, 29);
+            Raise_Check(29, 0, body);
             return;
         }
     }
@@ -139,9 +139,9 @@ void Check_Section_Point_Count() {
     Append_Text(count, "The number of points to define the pile properties is 2 to 40, not the "
                        "input value of ");
     Append_I(count, n, 10);
-    const char* const lines[] = {"", "", "**** Input Data Error No. 17 ****", "",
+    const char* const body[] = {"",
                                  count.text.data(), ""};
-    Raise_Check(lines, 17);
+    Raise_Check(17, 2, body);
 }
 
 void Check_Soil_Profile() {
@@ -153,10 +153,9 @@ void Check_Soil_Profile() {
     if (m.PileLength > bottom) {
         FortranRecord depth = Text_With_E("Problem: The depth at the bottom of the lowermost soil layer is ", bottom, 12, 4);
         FortranRecord tip = Text_With_E("         This depth is higher than the tip of the pile at ", m.PileLength, 12, 4, ".");
-        const char* const lines[] = {
-            "**** Input Data Error No. 18 ****", "", depth.text.data(), tip.text.data(),
+        const char* const body[] = {"", depth.text.data(), tip.text.data(),
             "Solution: Increase the depth of the soil profile or shorten the pile length."};
-        Raise_Check(lines, 18);
+        Raise_Check(18, 0, body);
         return;
     }
 
@@ -164,24 +163,22 @@ void Check_Soil_Profile() {
     if (u > m.XGroundSurface) {
         FortranRecord at = Text_With_F("is located at ", u, 12, 4, " below the top of the pile.");
         FortranRecord ground = Text_With_F("The ground surface is located at ", m.XGroundSurface, 12, 4, ".");
-        const char* const lines[] = {
-            "**** Input Data Error No. 19 ****", "",
+        const char* const body[] = {"",
             "The depth of the first point of the data for effective unit", at.text.data(),
             ground.text.data(), "The first point for the effective unit weight should be located",
             "at the same elevation as the ground surface."};
-        Raise_Check(lines, 19);
+        Raise_Check(19, 0, body);
         return;
     }
     if (u != m.XGroundSurface) {
         FortranRecord at = Text_With_F("Problem:  The first depth of the soil profile is located at ", u, 12, 4);
         FortranRecord ground = Text_With_F("          The ground surface is elevation is ", m.XGroundSurface, 12, 4, ".");
-        const char* const lines[] = {
-            "**** Input Data Error No. 20 ****", "", at.text.data(),
+        const char* const body[] = {"", at.text.data(),
             "          below the top of the pile.", ground.text.data(),
             "Solution: Correct the input data so that the first depth of ",
             "          the soil profile data is be located at the same elevation as the ground "
             "surface."};
-        Raise_Check(lines, 20);
+        Raise_Check(20, 0, body);
         return;
     }
 
@@ -190,13 +187,12 @@ void Check_Soil_Profile() {
         FortranRecord at = Text_With_E("          located at ", m.XPYModifier[1], 12, 4, " below the top of the pile.'          The ground surface is located at ");
         Append_E(at, m.XGroundSurface, 12, 4);
         Append_Text(at, ".");
-        const char* const lines[] = {
-            "**** Input Data Error No. 21 ****", "",
+        const char* const body[] = {"",
             "Problem:  The depth for the first data for p-multipliers is ", at.text.data(),
             "Solution:  Correct the input data so that the first depth for ",
             "          the p-multiplier data is the same as the elevation as the ",
             "          ground surface."};
-        Raise_Check(lines, 21);
+        Raise_Check(21, 0, body);
     }
 }
 
