@@ -8,8 +8,8 @@
 #include <ctime>
 
 #include "engine/errors.h"
-#include "engine/report_header.h"
 #include "engine/messages.h"
+#include "engine/report_header.h"
 #include "engine/run_files.h"
 #include "input/input_echo.h"
 #include "input/line_reader.h"
@@ -20,14 +20,16 @@
 #include "model/soil_types.h"
 #include "model/units.h"
 #include "pile/discretization.h"
-#include "section/section_geometry.h"
-#include "section/section_report.h"
 #include "report/fortran_format.h"
 #include "report/plot_file.h"
 #include "report/response_summary.h"
+#include "section/section_geometry.h"
+#include "section/section_report.h"
 #include "solver/iteration.h"
 
 namespace {
+
+constexpr int k_Error_Not_Built = 1;   // Runtime Error No. 1: a part of the engine not built yet
 
 constexpr const char* k_Format_Tag = "ORVANE6";
 
@@ -169,12 +171,13 @@ void Compute() {
     Append_Text(what, "Problem:  This engine build cannot yet compute ");
     if (Missing_Capability(what)) {
         Append_Text(what, ".");
+        const FortranRecord heading = Error_Heading(false, k_Error_Not_Built);
         const char* lines[] = {
-            "", "**** Runtime Error No. 1 ****", "", what.text.data(),
+            "", heading.text.data(), "", what.text.data(),
             "Solution: Use an engine build that includes it, or leave it out of the problem.", ""};
         for (const char* l : lines) Write_Message_Line(l);
         for (const char* l : lines) Write_Report_Line(l);
-        Raise_Runtime_Error(1);
+        Raise_Runtime_Error(k_Error_Not_Built);
         return;
     }
     Write_Line2_Record();

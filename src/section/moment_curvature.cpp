@@ -36,7 +36,8 @@ constexpr int k_Max_Newton_Steps = 1000;
 // A neutral axis is accepted once its step is within the tolerance and the force residual
 // within this fraction of the larger of the thrust and the axial capacity.
 constexpr double k_Force_Tolerance = 1e-9;
-constexpr int k_Runtime_Error_Stiffness = 40;
+constexpr int k_Error_No_Neutral_Axis = 16;    // Runtime Error No. 16
+constexpr int k_Error_No_Stiffness = 40;       // Runtime Error No. 40
 
 bool Is_Pipe() { return g_Model.i_SectionModel == k_Model_Pipe; }
 
@@ -247,9 +248,9 @@ void Reset_For_Thrust(int a) {
 }
 
 void Write_Runtime_Error_16() {
-    WriteLine("**** Runtime Error No. 16 ****");
+    WriteLine(Error_Heading(false, k_Error_No_Neutral_Axis).text.data());
     WriteLine("Location of neutral axis was not found within 1,000 iterations.");
-    Raise_Runtime_Error(16);
+    Raise_Runtime_Error(k_Error_No_Neutral_Axis);
 }
 
 // The curve of thrust a; returns after the capacity is set, or with an error raised.
@@ -314,14 +315,15 @@ void Raise_Non_Positive_Stiffness(int s, int a) {
     FortranRecord problem = Text_With_Integer("Problem:  The first bending stiffness of section ", s, " at axial thrust no. ");
     Append_I(problem, a, 0);
     Append_Text(problem, " is zero or negative.");
+    const FortranRecord heading = Error_Heading(false, k_Error_No_Stiffness);
     const char* lines[] = {
-        "", "**** Runtime Error No. 40 ****", "", problem.text.data(),
+        "", heading.text.data(), "", problem.text.data(),
         "          The reinforcement is too weak or too eccentric for the section to resist bending.",
         "Solution: Check the bar positions and areas of the section, or give it more reinforcement.",
         ""};
     for (const char* l : lines) Write_Message_Line(l);
     for (const char* l : lines) WriteLine(l);
-    Raise_Runtime_Error(k_Runtime_Error_Stiffness);
+    Raise_Runtime_Error(k_Error_No_Stiffness);
 }
 
 // Opens the moment-curvature file of (s, a) when it has a name; null otherwise.
