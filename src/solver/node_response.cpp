@@ -76,16 +76,12 @@ Response Inner_Response(int k) {
     return r;
 }
 
-// Soil reaction p at node k; with soil movement the spring acts on y - ys and the distributed
-// load is taken out again.
+// Soil reaction p at node k: the spring's force, which with soil movement acts on y - ys. The
+// distributed load on the node is a load, not a reaction of the soil.
 double Soil_Reaction(int k) {
     const AnalysisModel& m = g_Model;
-    double p = 0.0;
-    if (m.b_UseSoilMovement != 0) {
-        p = -m.Es_Node[k] * (Y_Node(k) - m.SoilMovement_Node[k]) - m.DistLoad_Node[k];
-    } else {
-        p = -m.Es_Node[k] * Y_Node(k);
-    }
+    const double ys = m.b_UseSoilMovement != 0 ? m.SoilMovement_Node[k] : 0.0;
+    const double p = -m.Es_Node[k] * (Y_Node(k) - ys);
     // an infinite modulus at zero deflection gives no number; the node carries no reaction
     return std::isnan(p) && Y_Node(k) == 0.0 ? 0.0 : p;
 }

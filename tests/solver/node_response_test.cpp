@@ -42,13 +42,23 @@ TEST_F(NodeResponseTest, MomentSlopeAndSoilReactionOfAnInnerNode) {
 }
 
 TEST_F(NodeResponseTest, SoilMovementLoadsThePileThroughTheSpring) {
+    // The soil reaction is the spring's force on the relative deflection alone: p = -E (y - ys)
+    // = -4 (25 - 30). The distributed load on the node is not soil reaction; it was once taken
+    // off here too, so that a pile under 10 kN/m printed -20 kN/m of reaction with a movement
+    // table of zeros and -10 without one.
     AnalysisModel& m = g_Model;
-    m.b_UseSoilMovement = -1;
-    m.SoilMovement_Node[5] = 30.0;
     m.DistLoad_Node[5] = 7.0;
-    NodeResponse(5);
-    // p = -E (y - ys) - w = -4 (25 - 30) - 7
-    EXPECT_DOUBLE_EQ(m.rd_SoilReaction_Node[5], 13.0);
+    struct Case { const char* name; int use_movement; double ys; double p; };
+    const Case cases[] = {{"movement of 30", -1, 30.0, 20.0},
+                          {"movement table of zeros", -1, 0.0, -100.0},
+                          {"no movement table", 0, 0.0, -100.0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m.b_UseSoilMovement = c.use_movement;
+        m.SoilMovement_Node[5] = c.ys;
+        NodeResponse(5);
+        EXPECT_DOUBLE_EQ(m.rd_SoilReaction_Node[5], c.p);
+    }
 }
 
 TEST_F(NodeResponseTest, InfiniteModulusAtZeroDeflectionGivesNoReaction) {
