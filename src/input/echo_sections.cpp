@@ -325,6 +325,8 @@ void Write_Pile_Properties_Echo() {
     Write_Diameter_Table();
     Check_Pile_Diameters();
     if (m.ErrorStatus != 0) return;
+    Check_Section_Values();
+    if (m.ErrorStatus != 0) return;
     WriteLine("");
     WriteLine("Input Structural Properties:");
     WriteLine("----------------------------");

@@ -12,8 +12,10 @@
 #include "input/input_errors.h"
 #include "model/capacities.h"
 #include "model/model.h"
+#include "model/section_types.h"
 #include "model/soil_types.h"
 #include "report/fortran_format.h"
+#include "report/number_writer.h"
 
 namespace {
 
@@ -47,6 +49,46 @@ void Check_Pile_Diameters() {
                 "Solution:  NONE of these values may be zero.  Correct the ",
                 "pile property data in your input data.", ""};
             Raise_Check(27, 1, body);
+            return;
+        }
+    }
+}
+
+void Check_Section_Values() {
+    const AnalysisModel& m = g_Model;
+    for (int s = 1; s <= m.NumSections && s <= k_Max_Sections; ++s) {
+        if (m.SectionLength[s] <= 0.0) {
+            FortranRecord problem = Text_With_Integer("Problem:  Pile section ", s, " has a length of ");
+            Append_Text(problem, Format_Number(m.SectionLength[s], 12).text.data());
+            Append_Text(problem, " ");
+            Append_Trimmed(problem, m.LabelLengthLarge);
+            Append_Text(problem, ".");
+            const char* const body[] = {"", problem.text.data(),
+                                        "Solution: Give every pile section a length greater than zero.", ""};
+            Raise_Check(84, 1, body);
+            return;
+        }
+        const int type = m.SectionType[s];
+        if (type != k_Section_Elastic && type != k_Section_Elastic_Plastic) continue;
+        const struct {
+            const char* what;
+            double value;
+        } values[] = {{"modulus of elasticity", m.ElasticModulus[s]},
+                      {"moment of inertia at its top", m.TopInertia[s]},
+                      {"moment of inertia at its bottom", m.BottomInertia[s]},
+                      {"area at its top", m.TopArea[s]},
+                      {"area at its bottom", m.BottomArea[s]}};
+        for (const auto& v : values) {
+            if (v.value > 0.0) continue;
+            FortranRecord problem = Text_With_Integer("Problem:  Pile section ", s, " has a ");
+            Append_Text(problem, v.what);
+            Append_Text(problem, " of ");
+            Append_Text(problem, Format_Number(v.value, 12).text.data());
+            Append_Text(problem, ".");
+            const char* const body[] = {"", problem.text.data(),
+                                        "Solution: Give the elastic section a modulus of elasticity, moments of "
+                                        "inertia and areas greater than zero.", ""};
+            Raise_Check(85, 1, body);
             return;
         }
     }
@@ -147,6 +189,22 @@ void Check_Section_Point_Count() {
 void Check_Soil_Profile() {
     const AnalysisModel& m = g_Model;
     if (m.i_Analysis_Type == k_Analysis_EI_Only) return;
+
+    // a negative weight would turn the overburden, and with it every resistance, upside down
+    for (int k = 1; k <= m.NumUnitWeightPoints && k <= k_Max_Soil_Points; ++k) {
+        if (m.UnitWeightAtPoint[k] >= 0.0) continue;
+        FortranRecord problem = Text_With_Integer("Problem:  Soil layer ", (k + 1) / 2,
+                                                  " has a negative effective unit weight of ");
+        Append_Text(problem, Format_Number(m.UnitWeightAtPoint[k], 12).text.data());
+        Append_Text(problem, " ");
+        Append_Trimmed(problem, m.LabelUnitWeightInput);
+        Append_Text(problem, ".");
+        const char* const body[] = {"", problem.text.data(),
+                                    "Solution: Give the effective unit weight of the soil, which is zero or more "
+                                    "(the submerged weight below the water table).", ""};
+        Raise_Check(87, 1, body);
+        return;
+    }
 
     // the pile length along the pile against the vertical depth of the profile's bottom
     const double bottom = m.XLayerBottom[m.i_Number_of_Layers];

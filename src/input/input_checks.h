@@ -8,6 +8,11 @@
 // Input Data Error No. 27: a section property point with a diameter of zero or less.
 void Check_Pile_Diameters();
 
+// Values no pile can have, refused before any computation: Input Data Error No. 84 for a pile
+// section of length zero or less; No. 85 for an elastic or elastic-plastic section whose modulus
+// of elasticity, moment of inertia or area (top or bottom) is zero or less.
+void Check_Section_Values();
+
 // Input Data Error No. 28: cyclic loading with fewer than 2 or more than 5000 cycles.
 void Check_Load_Cycles();
 
@@ -23,7 +28,8 @@ void Check_PY_Output_Depths();
 // Input Data Error No. 17: fewer than 2 or more than 40 section property points.
 void Check_Section_Point_Count();
 
-// Skipped in a bending-stiffness-only run. Input Data Error No. 18: the soil profile ends above
+// Skipped in a bending-stiffness-only run. Input Data Error No. 87: a negative effective unit
+// weight; No. 18: the soil profile ends above
 // the pile tip; No. 19 / 20: the effective unit weight table starts below / above the ground
 // surface; No. 21: the p-multipliers start above the ground surface.
 void Check_Soil_Profile();

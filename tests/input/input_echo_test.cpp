@@ -285,6 +285,23 @@ TEST_F(InputEchoTest, ConsistencyChecksEndTheEchoWithTheirInputErrors) {
          118, "**** Input Data Error No. 18 ****",
          "Problem: The depth at the bottom of the lowermost soil layer is   0.9000E+01"},
         {"profile ending exactly at the tip passes", opts + base_sections + ok_layers, 0, "", ""},
+        // Values no pile can have: a negative length once ended with Runtime Error No. 11
+        // ("reduce the load"), E = 0 with No. 28, a negative unit weight with a quietly
+        // different answer.
+        {"section of negative length: No. 84",
+         opts + "SECTIONS\n1\n1\n11\n-10.0\n2\n29000000.0\n12.0\n12.0\n113.1\n113.1\n1017.9\n1017.9\n" + ok_layers,
+         184, "**** Input Data Error No. 84 ****", "Problem:  Pile section 1 has a length of    -10.00000 ft."},
+        {"elastic section with E = 0: No. 85",
+         opts + "SECTIONS\n1\n1\n11\n10.0\n2\n0.0\n12.0\n12.0\n113.1\n113.1\n1017.9\n1017.9\n" + ok_layers,
+         185, "**** Input Data Error No. 85 ****", "Problem:  Pile section 1 has a modulus of elasticity of       0.0000."},
+        {"elastic section without a bottom inertia: No. 85",
+         opts + "SECTIONS\n1\n1\n11\n10.0\n2\n29000000.0\n12.0\n12.0\n113.1\n113.1\n1017.9\n0.0\n" + ok_layers,
+         185, "**** Input Data Error No. 85 ****",
+         "Problem:  Pile section 1 has a moment of inertia at its bottom of       0.0000."},
+        {"negative effective unit weight: No. 87",
+         opts + base_sections + "SOIL LAYERS\n1\n1 0.0 10.0\n-110.0 500.0 0.02\n110.0 500.0 0.02\n",
+         187, "**** Input Data Error No. 87 ****",
+         "Problem:  Soil layer 1 has a negative effective unit weight of   -110.00000 pcf."},
         {"bending stiffness only skips the profile checks",
          Options_Section(Options_With({{6, "ComputeEIOnly YES"}})) + base_sections +
              "SOIL LAYERS\n1\n1 0.0 9.0\n110.0 500.0 0.02\n110.0 500.0 0.02\n",
