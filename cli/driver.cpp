@@ -44,6 +44,25 @@ int Count_Warning_Kinds(const std::string& report) {
     return n;
 }
 
+// The first value of the input data file as the engine reads its tag: past a UTF-8 byte-order
+// mark, blank lines and leading blanks, tabs or commas, up to the next separator, at most seven
+// characters. Empty when the file holds no value.
+std::string First_Value(const fs::path& input) {
+    std::ifstream in(input, std::ios::binary);
+    std::string line;
+    bool first_line = true;
+    while (std::getline(in, line)) {
+        if (first_line && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
+        first_line = false;
+        const std::size_t start = line.find_first_not_of(" \t,\r");
+        if (start == std::string::npos) continue;
+        const std::size_t end = line.find_first_of(" \t,\r", start);
+        const std::string value = line.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        return value.substr(0, 7);
+    }
+    return "";
+}
+
 // Removes the private working directory and whatever hand-off files are left in it.
 void Remove_Work_Dir(const fs::path& dir) {
     std::error_code ec;
@@ -96,6 +115,16 @@ int Run_Driver(const DriverRequest& request) {
     if (access(input.c_str(), R_OK) != 0) {
         return Driver_Error("cannot read input data file " + request.input + ": " +
                             std::strerror(errno));
+    }
+    // A file that is not an input data file at all gets a plain answer, not the engine's later
+    // complaint about a problem without pile sections; an empty file is the engine's own error.
+    const std::string tag = First_Value(input);
+    if (fs::file_size(input, ec) > 0 && tag != "ORVANE6") {
+        std::fprintf(stderr,
+                     "orvane: %s is not an input data file: its first value must be ORVANE6, "
+                     "but it is %s\n",
+                     request.input.c_str(), tag.empty() ? "missing" : ("\"" + tag + "\"").c_str());
+        return k_Exit_Input_Error;
     }
     const OutputNames out = Output_Names_For(request.input, request.out_dir);
     const fs::path out_dir = fs::path(out.report).parent_path();

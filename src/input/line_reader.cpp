@@ -209,8 +209,13 @@ bool Read_Required_Text_Line(NameText& line) {
 
 void Read_Format_Tag(char (&tag)[8]) {
     NameText line;
+    bool first_line = true;
     while (Read_Text_Line(line)) {
         const char* p = line.data();
+        // A UTF-8 byte-order mark that an editor put in front of the file is an encoding
+        // detail, not part of the tag.
+        if (first_line && std::strncmp(p, "\xEF\xBB\xBF", 3) == 0) p += 3;
+        first_line = false;
         while (*p == ' ' || *p == '\t' || *p == ',') ++p;
         if (*p == '\0') continue;   // an empty line: the free-format read goes on to the next line
         std::size_t n = std::strcspn(p, " \t,");

@@ -103,6 +103,32 @@ TEST(Cli, OutDirReceivesOutputsAndInputErrorExitsWith1) {
               std::string::npos);
 }
 
+TEST(Cli, FileThatIsNotAnInputDataFileIsToldSoPlainly) {
+    // Run by the engine such a file ends with Input Data Error No. 17 about pile property points,
+    // a problem the user does not have; a byte-order mark in front of the tag is no such file.
+    struct Case { const char* name; std::string text; int exit_code; const char* words; };
+    const Case cases[] = {
+        {"older version", "ORVANE5\nEND\n", 1, "its first value must be ORVANE6, but it is \"ORVANE5\""},
+        {"not an input file", "hello world\n", 1, "but it is \"hello\""},
+        {"only blank lines", "\n  \n", 1, "but it is missing"},
+        {"byte-order mark before the tag", "\xEF\xBB\xBF" + std::string(k_Minimal_Problem), 0, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        Write_File(dir.file("p.lp"), c.text);
+        const CommandResult r = Run_Cli(dir.path(), "p.lp");
+        EXPECT_EQ(r.exit_code, c.exit_code);
+        if (c.exit_code == 0) {
+            EXPECT_NE(r.out.find("The analysis ended normally."), std::string::npos);
+            continue;
+        }
+        EXPECT_NE(r.err.find("p.lp is not an input data file"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(c.words), std::string::npos) << r.err;
+        EXPECT_FALSE(File_Exists(dir.file("p-report.txt")));
+    }
+}
+
 TEST(Cli, EmptyInputIsInputError25) {
     TempDir dir;
     Write_File(dir.file("empty.lp"), "");
