@@ -12,7 +12,11 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/errors.h"
+#include "engine/messages.h"
 #include "input/input_errors.h"
+#include "input/warning_catalogue.h"
+#include "report/fortran_format.h"
 
 namespace {
 
@@ -174,7 +178,12 @@ void Raise_Bad_Value(const char* line, const char* token, bool quoted, DataItemK
 
 }  // namespace
 
-bool Read_Text_Line(NameText& line) {
+namespace {
+
+// One line of the input data file into its 256-character field. Returns false at the end of the
+// file; cut tells whether text other than blanks lay beyond the field.
+bool Read_Line_Field(NameText& line, bool& cut) {
+    cut = false;
     std::FILE* f = g_Model.InputFile;
     if (f == nullptr) return false;
     int n = 0;
@@ -185,8 +194,12 @@ bool Read_Text_Line(NameText& line) {
         if (c == '\n') break;
         // A NUL would end the text early: "END" followed by NUL and garbage would pass as END.
         if (c == '\0') c = '?';
-        // Characters beyond column 256 are outside the field and ignored.
-        if (n < k_Name_Length) line[n++] = static_cast<char>(c);
+        // Characters beyond column 256 are outside the field.
+        if (n < k_Name_Length) {
+            line[n++] = static_cast<char>(c);
+        } else if (!Is_Blank(static_cast<char>(c)) && c != '\r') {
+            cut = true;
+        }
     }
     if (!any) {
         line[0] = '\0';
@@ -201,16 +214,60 @@ bool Read_Text_Line(NameText& line) {
     return true;
 }
 
+// Input Data Error No. 88: a line whose text runs past the 256-character field, where a value
+// or a keyword would be read cut short (a 100,000-digit number as 0, say).
+void Raise_Line_Too_Long(const NameText& line) {
+    const FortranRecord problem =
+        Text_With_Integer("Problem:  Line ", g_Model.i_InputLineNumber,
+                          " of the input data file has text beyond column 256, which cannot be read.");
+    const FortranRecord heading = Error_Heading(true, 88, 5);
+    for (void (*write)(const char*) : {Write_Message_Line, Write_Report_Line}) {
+        write("");
+        write(heading.text.data());
+        write("");
+        write(problem.text.data());
+        write("          Its first 256 characters are:");
+        write(line.data());
+        write("Solution: Shorten the line to 256 characters or fewer.");
+        write("");
+    }
+    Raise_Input_Error(88);
+}
+
+}  // namespace
+
+bool Read_Text_Line(NameText& line) {
+    bool cut = false;
+    if (!Read_Line_Field(line, cut)) return false;
+    if (cut) {
+        Raise_Line_Too_Long(line);
+        return false;
+    }
+    return true;
+}
+
+bool Read_Title_Line(NameText& line) {
+    bool cut = false;
+    if (!Read_Line_Field(line, cut)) {
+        Raise_End_Of_Input(nullptr);
+        return false;
+    }
+    // A title is text for the report: cut to its field, with a warning.
+    if (cut) RecordWarning(-k_Warning_Title_Cut);
+    return true;
+}
+
 bool Read_Required_Text_Line(NameText& line) {
     if (Read_Text_Line(line)) return true;
-    Raise_End_Of_Input(nullptr);
+    if (g_Model.ErrorStatus == 0) Raise_End_Of_Input(nullptr);
     return false;
 }
 
 void Read_Format_Tag(char (&tag)[8]) {
     NameText line;
     bool first_line = true;
-    while (Read_Text_Line(line)) {
+    bool cut = false;   // only the first value of the tag line counts
+    while (Read_Line_Field(line, cut)) {
         const char* p = line.data();
         // A UTF-8 byte-order mark that an editor put in front of the file is an encoding
         // detail, not part of the tag.
@@ -247,7 +304,8 @@ void Read_Data_Line(const DataItem* items, int count) {
         bool quoted = false;
         const Scan found = Next_Value(s, token, quoted);
         if (found == Scan::End_Of_File) {
-            Raise_End_Of_Input(s.any_used ? s.last_used.data() : nullptr);
+            // a line too long to read has ended the run already
+            if (g_Model.ErrorStatus == 0) Raise_End_Of_Input(s.any_used ? s.last_used.data() : nullptr);
             return;
         }
         if (found == Scan::Open_Quote) {

@@ -12,12 +12,18 @@
 
 // Reads the next line of the input data file as a text line: its first 256 characters, without
 // the line end (LF or CR-LF) and without trailing blanks and tabs. A NUL byte reads as '?', so
-// that it can never shorten or complete a keyword. Returns false at the end of the file.
+// that it can never shorten or complete a keyword. Returns false at the end of the file, and
+// when text other than blanks runs past column 256: such a line would be read cut short, so it
+// raises Input Data Error No. 88 quoting the line.
 bool Read_Text_Line(NameText& line);
 
 // Reads the next text line for a section reader. At the end of the file raises Input Data Error
 // No. 99 (the file ends before END) and returns false.
 bool Read_Required_Text_Line(NameText& line);
+
+// A title line: its first 256 characters, with warning k_Warning_Title_Cut when text ran past
+// them. Raises Input Data Error No. 99 at the end of the file.
+bool Read_Title_Line(NameText& line);
 
 // Reads the first free-format value of the input data file (blank- or comma-delimited, skipping
 // empty lines) into a 7-character field padded with blanks; "3" and six blanks when no value

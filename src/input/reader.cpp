@@ -24,7 +24,7 @@ namespace {
 void Read_Title() {
     Write_Message_Line("Reading title data");
     for (int i = 1; i <= k_Num_Title_Lines; ++i) {
-        if (!Read_Required_Text_Line(g_Model.TitleLine[i])) return;
+        if (!Read_Title_Line(g_Model.TitleLine[i])) return;
     }
 }
 
@@ -57,7 +57,7 @@ void ReadInputData() {
     NameText line;
     for (;;) {
         if (!Read_Text_Line(line)) {
-            Raise_End_Of_Input(nullptr);
+            if (g_Model.ErrorStatus == 0) Raise_End_Of_Input(nullptr);
             return;
         }
         // Trailing blanks are already gone, so an exact comparison is the comparison of the

@@ -27,7 +27,6 @@ struct TextCase {
 };
 
 TEST_F(LineReader, TextLinesAreFieldsOf256CharactersWithoutLineEndOrTrailingBlanks) {
-    const std::string long_line(300, 'x');
     const TextCase cases[] = {
         {"LF line end", "OPTIONS\nnext\n", "OPTIONS"},
         {"CR-LF line end", "OPTIONS\r\nnext\n", "OPTIONS"},
@@ -35,8 +34,10 @@ TEST_F(LineReader, TextLinesAreFieldsOf256CharactersWithoutLineEndOrTrailingBlan
         {"leading blank kept", " END\n", " END"},
         {"inner tab kept", "Units\tUSCS\n", "Units\tUSCS"},
         {"no final line end", "END", "END"},
-        {"cut at column 256", long_line + "\n", std::string(256, 'x')},
-        {"CR beyond column 256 is outside the field", long_line + "\r\n", std::string(256, 'x')},
+        {"blanks beyond column 256 are outside the field", std::string(256, 'x') + "    \n",
+         std::string(256, 'x')},
+        {"CR beyond column 256 is outside the field", std::string(256, 'x') + "\r\n",
+         std::string(256, 'x')},
         {"NUL reads as question mark", std::string("END\0xy\n", 7), "END?xy"},
         {"non-ASCII bytes kept", "Pile \xC3\xA9tude\n", "Pile \xC3\xA9tude"},
         {"empty line", "\nEND\n", ""},
@@ -51,7 +52,7 @@ TEST_F(LineReader, TextLinesAreFieldsOf256CharactersWithoutLineEndOrTrailingBlan
 }
 
 TEST_F(LineReader, TextLineAfterLongLineStartsOnTheNextLine) {
-    Use_Input(Padded_To_256("A", "beyond the field") + "\nEND\n");
+    Use_Input(Padded_To_256("A", "    ") + "\nEND\n");
     NameText line;
     ASSERT_TRUE(Read_Text_Line(line));
     ASSERT_TRUE(Read_Text_Line(line));
@@ -96,8 +97,6 @@ TEST_F(LineReader, FreeFormatReadTakesValuesAcrossSeparatorsAndLines) {
         {"integer limits", "-2147483648 0 2147483647\nNEXT\n", -2147483647 - 1, 0.0, 2147483647,
          "NEXT"},
         {"no final line end", "1 12.5 3", 1, 12.5, 3, nullptr},
-        {"value beyond column 256 ignored", Padded_To_256("1 12.5", "99") + "\n3\nNEXT\n", 1, 12.5,
-         3, "NEXT"},
         {"value ending in column 256", Padded_To_256("1 12.5", "").substr(0, 255) + "3\nNEXT\n",
          1, 12.5, 3, "NEXT"},
     };
@@ -119,6 +118,41 @@ TEST_F(LineReader, FreeFormatReadTakesValuesAcrossSeparatorsAndLines) {
         } else {
             EXPECT_FALSE(Read_Text_Line(next));
         }
+    }
+}
+
+TEST_F(LineReader, TextBeyondColumn256IsInputError88) {
+    // Text past the 256-character field was once cut off silently: a 100,000-digit number read
+    // as 0 and the run went on to a misleading later error, or a value beyond column 256 was
+    // lost. Blanks there are harmless; anything else ends the run naming the line.
+    struct Case { const char* name; std::string input; bool data_read; };
+    const Case cases[] = {
+        {"text line", "OPTIONS\n" + std::string(300, 'x') + "\n", false},
+        {"value beyond column 256", "OPTIONS\n" + Padded_To_256("1 12.5", "99") + "\n3\n", true},
+        {"100,000-digit number", "OPTIONS\n1" + std::string(100000, '0') + "\n", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        Use_Input(c.input);
+        NameText line;
+        ASSERT_TRUE(Read_Text_Line(line));
+        if (c.data_read) {
+            int a = 0;
+            double b = 0.0;
+            int d = 0;
+            Read_Data_Line({Int_Item(a), Real_Item(b), Int_Item(d)});
+        } else {
+            EXPECT_FALSE(Read_Text_Line(line));
+        }
+        EXPECT_EQ(g_Model.ErrorStatus, 188);
+        const std::vector<std::string> report = Report_Lines();
+        EXPECT_TRUE(Has_Line(report, "***** Input Data Error No. 88 *****"));
+        EXPECT_TRUE(Has_Line(report, "Problem:  Line 2 of the input data file has text beyond column "
+                                     "256, which cannot be read."));
+        // one message, not a second one about the end of the file
+        EXPECT_FALSE(Has_Line(report, "***** INPUT ERROR *****"));
     }
 }
 

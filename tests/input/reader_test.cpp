@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "input/warning_catalogue.h"
 #include "model/model.h"
 #include "support/input_fixture.h"
 
@@ -86,7 +87,9 @@ TEST_F(Reader, TitleTakesFiveTextLines) {
     EXPECT_STREQ(g_Model.TitleLine[1].data(), "Drilled shaft, pier 4");
     EXPECT_STREQ(g_Model.TitleLine[2].data(), "");
     EXPECT_STREQ(g_Model.TitleLine[3].data(), "  indented, with trailing blanks");
+    // A title line may be cut to its field: the run goes on, with a warning that says so.
     EXPECT_EQ(std::string(g_Model.TitleLine[4].data()), std::string(256, 'T'));
+    EXPECT_EQ(g_Model.WarningLog[k_Warning_Title_Cut], 1);
     // A title line reading "END" is a title line, not the end of the problem.
     EXPECT_STREQ(g_Model.TitleLine[5].data(), "END");
     EXPECT_TRUE(Has_Line(Message_Lines(), "Reading title data"));
