@@ -4,12 +4,14 @@
 // echo files; the consistency checks are in input/input_checks.
 #include "input/input_echo.h"
 
+#include "engine/errors.h"
 #include "engine/messages.h"
 #include "input/echo_lines.h"
 #include "input/echo_loading.h"
 #include "input/echo_sections.h"
 #include "input/echo_soil.h"
 #include "input/input_checks.h"
+#include "input/warning_catalogue.h"
 #include "model/capacities.h"
 #include "model/model.h"
 #include "model/units.h"
@@ -131,6 +133,9 @@ void Write_Slope_And_Batter() {
 void Write_PY_Modifiers() {
     const AnalysisModel& m = g_Model;
     if (m.NumPYModifierPoints <= 0) return;
+    // A table given with the option off still acts, as files written that way rely on; the
+    // user learns it from the warning.
+    if (m.b_UsePYModifiers == 0) RecordWarning(-k_Warning_Modifiers_Option_NO);
     Write_Echo_Heading("p-y Modification Factors for Group Action", 19);
     WriteLine(Text_With_Count("Distribution of p-y modifiers with depth defined using ",
                               m.NumPYModifierPoints, " points").text.data());
@@ -205,6 +210,7 @@ void Write_Distributed_Load() {
 void Write_Tip_Shear() {
     const AnalysisModel& m = g_Model;
     if (m.NumTipShearPoints > 0) {
+        if (m.b_UseTipShear == 0) RecordWarning(-k_Warning_Tip_Shear_Option_NO);
         Write_Echo_Heading("Shear Resistance Curve at Pile Tip ", 22);
         WriteLine("Point     Displacement     Tip Shear Force");
         for (int j = 1; j <= m.NumTipShearPoints && j <= k_Max_Tip_Shear_Points; ++j) {

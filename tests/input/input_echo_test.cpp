@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "input/input_echo.h"
+#include "input/warning_catalogue.h"
 #include "model/model.h"
 #include "model/units.h"
 #include "support/input_fixture.h"
@@ -462,5 +463,37 @@ TEST_F(InputEchoTest, LiquefiedSandDeeperThanSixMetersIsWarned) {
         EXPECT_EQ(Has_Line(report, "             for using the p-y criteria for liquefied sand.") ||
                       Has_Line(report, "             limit for using the p-y criteria for liquefied sand."),
                   c.warned);
+    }
+}
+
+// Tables given with their option off still act, as files written that way rely on; the echo
+// records a warning so that the user is not surprised.
+TEST_F(InputEchoTest, TablesGivenWithTheirOptionOffAreWarned) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> options;
+        std::string tables;
+        int warning;
+        bool expected;
+    };
+    const std::string tip_shear = "TIP SHEAR\n2\n1 0.0 0.0\n2 0.5 300.0\n";
+    const std::string modifiers = "GROUP EFFECT FACTORS\n2\n1 0.0 0.8 1.0\n2 10.0 0.8 1.0\n";
+    const Case cases[] = {
+        {"tip shear with UseTipShear NO", Default_Option_Lines(), tip_shear,
+         k_Warning_Tip_Shear_Option_NO, true},
+        {"tip shear with UseTipShear YES", Options_With({{3, "UseTipShear YES"}}), tip_shear,
+         k_Warning_Tip_Shear_Option_NO, false},
+        {"p-y modifiers with UsePYModifiers NO", Default_Option_Lines(), modifiers,
+         k_Warning_Modifiers_Option_NO, true},
+        {"p-y modifiers with UsePYModifiers YES", Options_With({{5, "UsePYModifiers YES"}}),
+         modifiers, k_Warning_Modifiers_Option_NO, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        Echo(Problem(c.options, std::string(k_Elastic_Section) + k_Clay_To_Tip + c.tables));
+        EXPECT_EQ(g_Model.ErrorStatus, 0);
+        EXPECT_EQ(g_Model.WarningLog[c.warning] != 0, c.expected);
     }
 }
