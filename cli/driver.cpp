@@ -1,6 +1,11 @@
-// Preparation of the private working directory, the engine call and the outcome line.
+// Preparation of the private working directory, the engine call, the move of the outputs into
+// place and the outcome line. The engine writes its files in a private directory inside the
+// output folder; each finished file is then renamed into place whole, under a lock on the folder,
+// so that two runs writing the same names never leave a file mixed from both.
 #include "driver.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,6 +16,8 @@
 #include <fstream>
 #include <string>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 #include "engine/orvane.h"
 
@@ -18,6 +25,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr int k_Status_File_Error = 207;   // the engine's Runtime Error No. 7: a file not opened
 constexpr int k_Name_Field = 256;       // the engine reads each name as a 256-character field
 constexpr int k_MvsEI_Names = 100;      // moment-curvature names the engine can keep
 
@@ -61,6 +69,60 @@ std::string First_Value(const fs::path& input) {
         return value.substr(0, 7);
     }
     return "";
+}
+
+// The first explanatory line of the error that ended a run: the last "Problem:" line of the
+// report before its closing line, without that word and surplus blanks. Empty when there is none.
+std::string First_Explanation(const std::string& report) {
+    std::ifstream in(report);
+    std::string line;
+    std::string problem;
+    while (std::getline(in, line)) {
+        if (line.rfind("The analysis ended due to", 0) == 0) break;
+        for (const char* word : {"Problem:", "PROBLEM:"}) {
+            if (line.rfind(word, 0) == 0) problem = line.substr(std::strlen(word));
+        }
+    }
+    // one line of text: the runs of blanks that align the report's columns become one blank
+    std::string text;
+    for (char c : problem) {
+        if (c == ' ' && (text.empty() || text.back() == ' ')) continue;
+        text += c;
+    }
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+// Renames the engine's outputs from the private directory into place, each file whole, under an
+// exclusive lock on the output folder that a second run into the same folder waits for. Earlier
+// moment-curvature files of the same stem go first, so that none of another run is left beside
+// these. Returns an empty text, or what went wrong.
+std::string Move_Outputs_Into_Place(const OutputNames& from, const OutputNames& to, const fs::path& dir) {
+    const int lock = open(dir.c_str(), O_RDONLY | O_DIRECTORY);
+    if (lock < 0 || flock(lock, LOCK_EX) != 0) {
+        if (lock >= 0) close(lock);
+        return "cannot lock the output directory " + dir.string() + ": " + std::strerror(errno);
+    }
+    std::string failure;
+    std::error_code ec;
+    for (int k = 1; k <= k_MvsEI_Names; ++k) {
+        fs::remove(to.mc_prefix + std::to_string(k) + ".txt", ec);
+    }
+    std::vector<std::pair<std::string, std::string>> moves = {
+        {from.report, to.report}, {from.plot, to.plot}, {from.messages, to.messages}};
+    for (int k = 1; k <= k_MvsEI_Names; ++k) {
+        moves.emplace_back(from.mc_prefix + std::to_string(k) + ".txt",
+                           to.mc_prefix + std::to_string(k) + ".txt");
+    }
+    for (const auto& m : moves) {
+        if (!fs::exists(m.first, ec)) continue;
+        if (std::rename(m.first.c_str(), m.second.c_str()) != 0 && failure.empty()) {
+            failure = "cannot write " + m.second + ": " + std::strerror(errno);
+        }
+    }
+    flock(lock, LOCK_UN);
+    close(lock);
+    return failure;
 }
 
 // Removes the private working directory and whatever hand-off files are left in it.
@@ -140,17 +202,33 @@ int Run_Driver(const DriverRequest& request) {
         }
     }
 
-    std::string work_template = (fs::temp_directory_path(ec) / "orvane-XXXXXX").string();
+    // Outputs that exist but cannot be replaced are told now, before the engine runs.
+    for (const std::string& name : {out.report, out.plot, out.messages}) {
+        if (fs::exists(name, ec) && access(name.c_str(), W_OK) != 0) {
+            return Driver_Error("cannot write " + name + ": " + std::strerror(errno));
+        }
+    }
+
+    std::string work_template = (out_dir / ".orvane-XXXXXX").string();
     if (mkdtemp(work_template.data()) == nullptr) {
         return Driver_Error("cannot create a working directory: " + std::string(std::strerror(errno)));
     }
     const fs::path work(work_template);
+    const OutputNames private_out = Output_Names_For(input.string(), work.string());
+    const std::string private_last_mc = private_out.mc_prefix + std::to_string(k_MvsEI_Names) + ".txt";
+    for (const std::string& name : {private_out.report, private_out.plot, private_out.messages, private_last_mc}) {
+        if (!Fits_Name_Field(name)) {
+            Remove_Work_Dir(work);
+            return Driver_Error("file name longer than 256 characters or ending in a blank, "
+                                "which the engine cannot take: " + name);
+        }
+    }
     {
         std::ofstream names(work / "NAMES.DAT");
-        names << input.string() << '\n' << out.report << '\n' << out.plot << '\n'
-              << out.messages << '\n';
+        names << input.string() << '\n' << private_out.report << '\n' << private_out.plot << '\n'
+              << private_out.messages << '\n';
         std::ofstream mc(work / "M_vs_EI_report_names.txt");
-        for (int k = 1; k <= k_MvsEI_Names; ++k) mc << out.mc_prefix << k << ".txt\n";
+        for (int k = 1; k <= k_MvsEI_Names; ++k) mc << private_out.mc_prefix << k << ".txt\n";
         if (!names || !mc) {
             Remove_Work_Dir(work);
             return Driver_Error("cannot write the hand-off files in " + work.string());
@@ -166,10 +244,20 @@ int Run_Driver(const DriverRequest& request) {
     if (chdir(home.c_str()) != 0) {
         // The outputs are complete; only the way back failed, which changes nothing for them.
     }
+    const std::string moved = Move_Outputs_Into_Place(private_out, out, out_dir);
     Remove_Work_Dir(work);
+    if (!moved.empty()) return Driver_Error(moved);
+    if (result == k_Status_File_Error) {
+        return Driver_Error("the engine could not open or create one of its files; see " + out.messages);
+    }
 
     const int kinds = result < 0 ? Count_Warning_Kinds(out.report) : 0;
-    std::printf("%s Report: %s\n", Describe_Result(result, kinds).c_str(), out.report.c_str());
+    std::string outcome = Describe_Result(result, kinds);
+    if (result > 0) {
+        const std::string why = First_Explanation(out.report);
+        if (!why.empty()) outcome += " " + why;
+    }
+    std::printf("%s Report: %s\n", outcome.c_str(), out.report.c_str());
     if (result <= 0) return k_Exit_Normal;
     if (result >= 101 && result <= 199) return k_Exit_Input_Error;
     return k_Exit_Runtime_Error;

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds the engine library, the orvane command and the tests into build/ (or the directory
-# given as the first argument; further arguments go to cmake's configure step).
+# Builds the engine library and the orvane command into build/ (or the directory given as the
+# first argument; further arguments go to cmake's configure step). The test suite is
+# scripts/test.sh's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-"$(pwd)/scripts/install-deps.sh"
+scripts/install-deps.sh build
 dir=${1:-build}
 shift || true
-cmake -S . -B "$dir" "$@" >/dev/null
-cmake --build "$dir" -j"$(nproc)"
+cmake -S . -B "$dir" -DORVANE_TESTS=OFF "$@" >/dev/null
+cmake --build "$dir" --target orvane_cli -j"$(nproc)"

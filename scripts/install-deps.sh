@@ -1,7 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when any of them is missing.
+# Installs the Debian packages a command of the project needs, when any of them is missing:
+#   scripts/install-deps.sh build   the engine and the orvane command (compiler, make, cmake)
+#   scripts/install-deps.sh test    also GoogleTest and GoogleMock for the test suite
+#   scripts/install-deps.sh ci      also clang with its sanitizer and fuzzer runtimes, and Google
+#                                   Benchmark, for everything .ci/run and bench/ use
 set -euo pipefail
-packages=(g++ make cmake libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev)
+level=${1:-build}
+packages=(g++ make cmake)
+case "$level" in
+  build) ;;
+  test) packages+=(libgtest-dev libgmock-dev) ;;
+  ci) packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev) ;;
+  *) echo "usage: scripts/install-deps.sh [build|test|ci]" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

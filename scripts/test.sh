@@ -3,12 +3,16 @@
 # build and the run use AddressSanitizer and UndefinedBehaviorSanitizer (in build-asan/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh test
 if [ "${1:-}" = "--sanitize" ]; then
-  scripts/build.sh build-asan -DORVANE_SANITIZE=ON -DORVANE_WERROR=ON
+  dir=build-asan
+  extra=(-DORVANE_SANITIZE=ON)
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-  (cd build-asan && ctest --output-on-failure -j"$(nproc)")
 else
-  scripts/build.sh build -DORVANE_WERROR=ON
-  (cd build && ctest --output-on-failure -j"$(nproc)")
+  dir=build
+  extra=()
 fi
+cmake -S . -B "$dir" -DORVANE_TESTS=ON -DORVANE_WERROR=ON "${extra[@]}" >/dev/null
+cmake --build "$dir" -j"$(nproc)"
+(cd "$dir" && ctest --output-on-failure -j"$(nproc)")

@@ -136,3 +136,76 @@ TEST(Cli, EmptyInputIsInputError25) {
     EXPECT_EQ(r.exit_code, 1);
     EXPECT_NE(r.out.find("input error No. 25"), std::string::npos);
 }
+
+TEST(Cli, OutcomeNamesTheErrorAndItsFirstExplanation) {
+    struct Case { const char* name; std::string input; int exit_code; const char* outcome; };
+    const std::string minimal = k_Minimal_Problem;
+    std::string negative_length = minimal;
+    negative_length.replace(negative_length.find("\n10.0\n"), 6, "\n-10.0\n");
+    const Case cases[] = {
+        {"section of negative length", negative_length, 1,
+         "The analysis ended due to input error No. 84. Pile section 1 has a length of -10.00000 ft. "
+         "Report: "},
+        {"a part not built yet", Read_File(std::string(ORVANE_EXAMPLES_DIR) + "/harbour-pipe-pile-lrfd.lp"), 3,
+         "The analysis ended due to runtime error No. 1. This engine build cannot yet compute LRFD load "
+         "combinations. Report: "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        Write_File(dir.file("p.lp"), c.input);
+        const CommandResult r = Run_Cli(dir.path(), "p.lp");
+        EXPECT_EQ(r.exit_code, c.exit_code);
+        EXPECT_EQ(r.out, c.outcome + dir.file("p-report.txt") + "\n");
+    }
+}
+
+TEST(Cli, OutputThatCannotBeWrittenIsADriverErrorWithItsReason) {
+    // The report's name is taken by a directory: the run's report cannot be put there. This was
+    // once exit 3 with "Report: ..." pointing at a file that was never written.
+    TempDir dir;
+    Write_File(dir.file("p.lp"), k_Minimal_Problem);
+    ASSERT_EQ(std::system(("mkdir '" + dir.file("p-report.txt") + "'").c_str()), 0);
+    const CommandResult r = Run_Cli(dir.path(), "p.lp");
+    EXPECT_EQ(r.exit_code, 4);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_NE(r.err.find("cannot write " + dir.file("p-report.txt") + ": Is a directory"), std::string::npos)
+        << r.err;
+}
+
+TEST(Cli, ConcurrentRunsIntoOneFolderNeverMixTheirFiles) {
+    // Two different problems with the same stem written into one folder at the same time once left
+    // a report with the title of one and the body of the other, and a plot file with NUL bytes.
+    TempDir dir;
+    ASSERT_EQ(std::system(("mkdir '" + dir.file("a") + "' '" + dir.file("b") + "' '" +
+                           dir.file("out") + "' '" + dir.file("ref-a") + "' '" + dir.file("ref-b") + "'")
+                              .c_str()),
+              0);
+    Write_File(dir.file("a/p.lp"), Read_File(std::string(ORVANE_EXAMPLES_DIR) + "/pipe-pile-soft-clay.lp"));
+    Write_File(dir.file("b/p.lp"), Read_File(std::string(ORVANE_EXAMPLES_DIR) + "/pipe-pile-sand.lp"));
+    ASSERT_EQ(Run_Cli(dir.path(), "a/p.lp --out-dir ref-a").exit_code, 0);
+    ASSERT_EQ(Run_Cli(dir.path(), "b/p.lp --out-dir ref-b").exit_code, 0);
+    // The report's date line and its input path differ from run to run; the rest must not.
+    const auto comparable = [](const std::string& path) {
+        std::string kept;
+        for (const std::string& line : Read_Lines(path)) {
+            if (line.find("Date:") != std::string::npos || line.find("Path to file locations") == 0) continue;
+            kept += line + "\n";
+        }
+        return kept;
+    };
+    for (int round = 0; round < 10; ++round) {
+        SCOPED_TRACE(round);
+        const std::string both = "cd '" + dir.path() + "' && ('" ORVANE_CLI_PATH "' a/p.lp --out-dir out >/dev/null & '"
+                                 ORVANE_CLI_PATH "' b/p.lp --out-dir out >/dev/null & wait)";
+        ASSERT_EQ(std::system(both.c_str()), 0);
+        for (const char* file : {"p-report.txt", "p-plot.txt", "p-messages.txt"}) {
+            SCOPED_TRACE(file);
+            const std::string got = comparable(dir.file(std::string("out/") + file));
+            EXPECT_EQ(got.find('\0'), std::string::npos);
+            const bool is_a = got == comparable(dir.file(std::string("ref-a/") + file));
+            const bool is_b = got == comparable(dir.file(std::string("ref-b/") + file));
+            EXPECT_TRUE(is_a || is_b);
+        }
+    }
+}
