@@ -3,6 +3,15 @@
 // results. Every subsystem reads and writes it; nothing else passes between subsystems.
 // Initialize_Model puts it into its initial state at the start of every call of the engine.
 //
+// The initial state is all-zero bytes, apart from the few values Initialize_Model sets after
+// clearing (the soil type code table, the "none yet" equivalent layer tops). Every field, present
+// or added later, is covered without a list to keep: a later call clears each page of the model
+// that holds a byte other than zero, so no field can keep a previous call's value, and a page no
+// call has touched costs only a read. Two rules follow. A field whose initial value is not zero
+// bytes is set in Initialize_Model. And nothing writes the model before the first
+// Initialize_Model of the process (the engine calls it first, the tests in their fixture's
+// SetUp): that first call trusts the zeroed static storage and clears nothing.
+//
 // Conventions: tables are 1-based (index 0 unused) with their count beside them; flags are
 // -1 for YES and 0 for NO; lengths are in the internal unit of the run (inches for US
 // customary once ConvertUSCustomaryInput has run, meters for SI, as given for general units).
@@ -19,6 +28,8 @@ using NameText = std::array<char, k_Name_Length + 1>;
 
 struct AnalysisModel {
     // ---- Run control -------------------------------------------------------------------
+    int b_ModelInUse;                                 // -1 once Initialize_Model has run in this
+                                                      // process; 0 only in untouched static storage
     int ErrorStatus;                                  // 0, or the raised status; never lowered
     std::array<int, k_Max_Warning_Number + 1> WarningLog;  // reports per warning number, capped at 4000
     int i_LastWarningCode;                            // most recent warning code reported (negative)
@@ -485,5 +496,6 @@ constexpr int k_Y_Node_Offset = 2;
 inline double& Y_Node(int k) { return g_Model.Y_Node_Store[k + k_Y_Node_Offset]; }
 
 // Puts the model into its initial state in place: every count zero, every flag NO, every table
-// empty, no unit system, the soil type code table set up.
+// empty, no unit system, the soil type code table set up. Writes only the pages of the model
+// that hold a byte other than zero; on the first call of a process, none.
 void Initialize_Model();
