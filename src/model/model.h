@@ -4,17 +4,20 @@
 // Initialize_Model puts it into its initial state at the start of every call of the engine.
 //
 // The initial state is all-zero bytes, apart from the few values Initialize_Model sets after
-// clearing (the soil type code table, the "none yet" equivalent layer tops). Every field, present
-// or added later, is covered without a list to keep: a later call clears each page of the model
-// that holds a byte other than zero, so no field can keep a previous call's value, and a page no
-// call has touched costs only a read. Two rules follow. A field whose initial value is not zero
-// bytes is set in Initialize_Model. And nothing writes the model before the first
-// Initialize_Model of the process (the engine calls it first, the tests in their fixture's
-// SetUp): that first call trusts the zeroed static storage and clears nothing.
+// clearing (the soil type code table, the "none yet" equivalent layer tops). The first call of a
+// process trusts the zeroed static storage, so nothing may write the model before it (the
+// engine calls Initialize_Model first, the tests in their fixture's SetUp). A later call clears
+// every byte of the model whole, whatever field it belongs to, except the five largest tables
+// (the user M-EI tables and the bending-stiffness tables, 2.5 MB each), which it clears only
+// up to the rows the previous call's counts allow. So:
+// - A new field needs nothing: it is cleared whole. If its initial value is not zero bytes,
+//   Initialize_Model sets it.
+// - A writer of MEIMoment or MEIStiffness stays within the point count i_NumMEIPoints stored
+//   before the points are read; a writer of rd_TableMoment, rd_TableEI or rd_TableCurvature
+//   within sections 1 to NumSections. Model tests run every example and runs that stop half
+//   way, and check that nothing is left after Initialize_Model.
+// - A new table of megabytes is cleared whole until it is given its rows in Initialize_Model.
 //
-// Conventions: tables are 1-based (index 0 unused) with their count beside them; flags are
-// -1 for YES and 0 for NO; lengths are in the internal unit of the run (inches for US
-// customary once ConvertUSCustomaryInput has run, meters for SI, as given for general units).
 #pragma once
 
 #include <array>
@@ -496,6 +499,6 @@ constexpr int k_Y_Node_Offset = 2;
 inline double& Y_Node(int k) { return g_Model.Y_Node_Store[k + k_Y_Node_Offset]; }
 
 // Puts the model into its initial state in place: every count zero, every flag NO, every table
-// empty, no unit system, the soil type code table set up. Writes only the pages of the model
-// that hold a byte other than zero; on the first call of a process, none.
+// empty, no unit system, the soil type code table set up. On the first call of a process it
+// clears nothing; on a later one, what the previous call can have used.
 void Initialize_Model();
