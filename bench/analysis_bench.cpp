@@ -120,9 +120,11 @@ BENCHMARK_CAPTURE(BM_Analysis, drilled_shaft_si, "drilled-shaft-clay-sand-si.lp"
     ->Unit(benchmark::kMillisecond);
 
 // 200 calls of ORVGO on one problem in one process, each call timed on its own (process CPU
-// time). Counters: the median call; the slowest call, the 95th percentile, the first call and
-// the mean of the last ten, each over the median (1.00 means no difference); the resident set
-// after the first and after the last call and its growth between them.
+// time). Counters: the median call; the slowest call, the 95th percentile, the first and second
+// calls and the mean of the last ten, each over the median (1.00 means no difference); the
+// resident set after the first, the second and the last call, and its growth from the second
+// call to the last. The second call is the first to clear the model: it alone brings in the
+// pages of the model the first call left untouched and that are cleared whole.
 void BM_Repeated_Calls(benchmark::State& state, const char* example) {
     constexpr int k_Calls = 200;
     char previous[4096];
@@ -133,6 +135,7 @@ void BM_Repeated_Calls(benchmark::State& state, const char* example) {
     }
     std::vector<double> call_ms;
     double resident_first = 0.0;
+    double resident_second = 0.0;
     double resident_last = 0.0;
     bool all_normal = true;
     for (auto _ : state) {
@@ -143,6 +146,7 @@ void BM_Repeated_Calls(benchmark::State& state, const char* example) {
             call_ms.push_back(Process_CPU_Milliseconds() - start);
             all_normal = all_normal && result == 0;
             if (i == 0) resident_first = Resident_MB();
+            if (i == 1) resident_second = Resident_MB();
         }
         resident_last = Resident_MB();
     }
@@ -155,11 +159,13 @@ void BM_Repeated_Calls(benchmark::State& state, const char* example) {
     state.counters["call_ms_median"] = median;
     state.counters["slowest_over_median"] = sorted.back() / median;
     state.counters["p95_over_median"] = sorted[sorted.size() * 95 / 100] / median;
-    state.counters["first_over_median"] = call_ms.front() / median;
+    state.counters["first_over_median"] = call_ms[0] / median;
+    state.counters["second_over_median"] = call_ms[1] / median;
     state.counters["last10_over_median"] = last_ten / median;
     state.counters["RSS_first_MB"] = resident_first;
+    state.counters["RSS_second_MB"] = resident_second;
     state.counters["RSS_last_MB"] = resident_last;
-    state.counters["RSS_growth_MB"] = resident_last - resident_first;
+    state.counters["RSS_growth_MB"] = resident_last - resident_second;
     if (chdir(previous) != 0) state.SkipWithError("cannot return to the working directory");
     Remove_Run(dir);
 }
