@@ -1,14 +1,19 @@
 // Complete analyses through the exported entry function ORVGO on the bundled examples: reading
 // the input, the section tables, every load case with its nonlinear iteration and p-y curves,
 // and writing the report, plot and message files. Time is process CPU time per analysis; the
-// peak resident set of the whole benchmark process is reported beside it.
+// peak resident set of the whole benchmark process is reported beside it. BM_Repeated_Calls
+// shows what a caller running many problems in one process sees: every call costs about the
+// same, and the resident set does not grow from call to call.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string>
+#include <vector>
 
 #include "engine/orvane.h"
 
@@ -19,6 +24,24 @@ double Peak_Resident_MB() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return static_cast<double>(usage.ru_maxrss) / 1024.0;   // ru_maxrss is in kilobytes
+}
+
+// Resident set size of this process now (MB), from /proc/self/statm; 0 where that is missing.
+double Resident_MB() {
+    std::FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (statm == nullptr) return 0.0;
+    long pages = 0;
+    long resident = 0;
+    const int read = std::fscanf(statm, "%ld %ld", &pages, &resident);
+    std::fclose(statm);
+    if (read != 2) return 0.0;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1048576.0;
+}
+
+double Process_CPU_Milliseconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
 bool Copy_File(const std::string& from, const std::string& to) {
@@ -93,6 +116,66 @@ BENCHMARK_CAPTURE(BM_Analysis, pier4_drilled_shaft, "pier4-drilled-shaft.lp")
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Analysis, drilled_shaft_si, "drilled-shaft-clay-sand-si.lp")
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+
+// 200 calls of ORVGO on one problem in one process, each call timed on its own (process CPU
+// time). Counters: the median call; the slowest call, the 95th percentile, the first and second
+// calls and the mean of the last ten, each over the median (1.00 means no difference); the
+// resident set after the first, the second and the last call, and its growth from the second
+// call to the last. The second call is the first to clear the model: it alone brings in the
+// pages of the model the first call left untouched and that are cleared whole.
+void BM_Repeated_Calls(benchmark::State& state, const char* example) {
+    constexpr int k_Calls = 200;
+    char previous[4096];
+    std::string dir;
+    if (getcwd(previous, sizeof previous) == nullptr || !Prepare_Run(example, dir)) {
+        state.SkipWithError("cannot prepare the working directory");
+        return;
+    }
+    std::vector<double> call_ms;
+    double resident_first = 0.0;
+    double resident_second = 0.0;
+    double resident_last = 0.0;
+    bool all_normal = true;
+    for (auto _ : state) {
+        call_ms.clear();
+        for (int i = 0; i < k_Calls; ++i) {
+            const double start = Process_CPU_Milliseconds();
+            const int result = ORVGO(6032);
+            call_ms.push_back(Process_CPU_Milliseconds() - start);
+            all_normal = all_normal && result == 0;
+            if (i == 0) resident_first = Resident_MB();
+            if (i == 1) resident_second = Resident_MB();
+        }
+        resident_last = Resident_MB();
+    }
+    if (!all_normal) state.SkipWithError("an analysis did not end normally");
+    std::vector<double> sorted = call_ms;
+    std::sort(sorted.begin(), sorted.end());
+    const double median = sorted[sorted.size() / 2];
+    double last_ten = 0.0;
+    for (std::size_t i = call_ms.size() - 10; i < call_ms.size(); ++i) last_ten += call_ms[i] / 10.0;
+    state.counters["call_ms_median"] = median;
+    state.counters["slowest_over_median"] = sorted.back() / median;
+    state.counters["p95_over_median"] = sorted[sorted.size() * 95 / 100] / median;
+    state.counters["first_over_median"] = call_ms[0] / median;
+    state.counters["second_over_median"] = call_ms[1] / median;
+    state.counters["last10_over_median"] = last_ten / median;
+    state.counters["RSS_first_MB"] = resident_first;
+    state.counters["RSS_second_MB"] = resident_second;
+    state.counters["RSS_last_MB"] = resident_last;
+    state.counters["RSS_growth_MB"] = resident_last - resident_second;
+    if (chdir(previous) != 0) state.SkipWithError("cannot return to the working directory");
+    Remove_Run(dir);
+}
+
+BENCHMARK_CAPTURE(BM_Repeated_Calls, clay_sand_subgrade_200_calls, "pipe-pile-clay-sand-subgrade.lp")
+    ->Iterations(1)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Repeated_Calls, pier4_shaft_200_calls, "pier4-drilled-shaft.lp")
+    ->Iterations(1)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
 

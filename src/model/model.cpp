@@ -1,6 +1,11 @@
-// The one definition of the analysis model and its initial state.
+// The one definition of the analysis model and its initial state. Bringing the model into that
+// state costs what the previous call of the engine used, not what the model could hold: the
+// static storage starts all zero, so the first call of a process clears nothing; a later call
+// clears the model whole except for its five largest tables (2.5 MB each), which it clears only
+// as far as the previous call's own counts let that call have written them.
 #include "model/model.h"
 
+#include <cassert>
 #include <cstring>
 #include <type_traits>
 
@@ -11,10 +16,72 @@ static_assert(std::is_trivially_copyable<AnalysisModel>::value,
 
 AnalysisModel g_Model;
 
+namespace {
+
+// The count as the previous call left it when it is one a run can have stored (0 to the
+// capacity), else the capacity: a count out of range was never set by a run and bounds nothing.
+int Used_Or_Capacity(int count, int capacity) {
+    return count >= 0 && count <= capacity ? count : capacity;
+}
+
+// A large table cleared by rows of its first index: rows 0 to rows_used, the rest untouched.
+struct LargeTable {
+    unsigned char* begin;
+    std::size_t size;        // bytes of the whole table
+    std::size_t row_bytes;   // bytes of one row of the first index
+    int rows_used;           // highest row the previous call can have written
+};
+
+template <typename Table>
+LargeTable Large_Table(Table& table, int rows_used) {
+    return {reinterpret_cast<unsigned char*>(&table), sizeof table, sizeof table[0], rows_used};
+}
+
+void Clear_Bytes(unsigned char* begin, unsigned char* end) {
+    if (end > begin) std::memset(begin, 0, static_cast<std::size_t>(end - begin));
+}
+
+// Clears a model that a previous call may have written anywhere. The large tables are written
+// only for the sections read (the bending-stiffness tables, by section, every thrust) and for
+// the points counted before they are read (the user M-EI tables, by point, every thrust and
+// section); the bytes around them, whatever field they belong to, are cleared whole.
+void Clear_Used_Model() {
+    AnalysisModel& m = g_Model;
+    const int sections = Used_Or_Capacity(m.NumSections, k_Max_Sections);
+    int mei_points = 0;
+    for (int b = 0; b <= k_Max_MEI_Thrusts; ++b) {
+        for (int s = 0; s <= k_Max_Sections; ++s) {
+            const int n = Used_Or_Capacity(m.i_NumMEIPoints[b][s], k_Max_MEI_Points);
+            if (n > mei_points) mei_points = n;
+        }
+    }
+    // In the order of the model's fields; the bytes before, between and after them are
+    // cleared whole.
+    const LargeTable tables[] = {
+        Large_Table(m.MEIMoment, mei_points),
+        Large_Table(m.MEIStiffness, mei_points),
+        Large_Table(m.rd_TableMoment, sections),
+        Large_Table(m.rd_TableEI, sections),
+        Large_Table(m.rd_TableCurvature, sections),
+    };
+    unsigned char* cleared_to = reinterpret_cast<unsigned char*>(&m);
+    for (const LargeTable& t : tables) {
+        assert(t.begin >= cleared_to);
+        Clear_Bytes(cleared_to, t.begin);
+        Clear_Bytes(t.begin, t.begin + t.row_bytes * static_cast<std::size_t>(t.rows_used + 1));
+        cleared_to = t.begin + t.size;
+    }
+    Clear_Bytes(cleared_to, reinterpret_cast<unsigned char*>(&m) + sizeof m);
+}
+
+}  // namespace
+
 void Initialize_Model() {
-    // The model is megabytes: clear it in place rather than assigning a temporary. All-zero bytes
-    // are 0 for every integer, 0.0 for every double, an empty text and a null file handle.
-    std::memset(static_cast<void*>(&g_Model), 0, sizeof g_Model);
+    // All-zero bytes are 0 for every integer, 0.0 for every double, an empty text and a null
+    // file handle. Static storage is all zero until the first call marks the model in use;
+    // after that the previous call's values are there, wherever that call stopped.
+    if (g_Model.b_ModelInUse != 0) Clear_Used_Model();
+    g_Model.b_ModelInUse = -1;
     Set_Soil_Type_Codes();
     // No equivalent depth has been computed for any layer yet.
     for (int L = 1; L <= k_Max_Layers; ++L) g_Model.XEquivalentTop[L] = k_No_Equivalent_Top;

@@ -3,9 +3,21 @@
 // results. Every subsystem reads and writes it; nothing else passes between subsystems.
 // Initialize_Model puts it into its initial state at the start of every call of the engine.
 //
-// Conventions: tables are 1-based (index 0 unused) with their count beside them; flags are
-// -1 for YES and 0 for NO; lengths are in the internal unit of the run (inches for US
-// customary once ConvertUSCustomaryInput has run, meters for SI, as given for general units).
+// The initial state is all-zero bytes, apart from the few values Initialize_Model sets after
+// clearing (the soil type code table, the "none yet" equivalent layer tops). The first call of a
+// process trusts the zeroed static storage, so nothing may write the model before it (the
+// engine calls Initialize_Model first, the tests in their fixture's SetUp). A later call clears
+// every byte of the model whole, whatever field it belongs to, except the five largest tables
+// (the user M-EI tables and the bending-stiffness tables, 2.5 MB each), which it clears only
+// up to the rows the previous call's counts allow. So:
+// - A new field needs nothing: it is cleared whole. If its initial value is not zero bytes,
+//   Initialize_Model sets it.
+// - A writer of MEIMoment or MEIStiffness stays within the point count i_NumMEIPoints stored
+//   before the points are read; a writer of rd_TableMoment, rd_TableEI or rd_TableCurvature
+//   within sections 1 to NumSections. Model tests run every example and runs that stop half
+//   way, and check that nothing is left after Initialize_Model.
+// - A new table of megabytes is cleared whole until it is given its rows in Initialize_Model.
+//
 #pragma once
 
 #include <array>
@@ -19,6 +31,8 @@ using NameText = std::array<char, k_Name_Length + 1>;
 
 struct AnalysisModel {
     // ---- Run control -------------------------------------------------------------------
+    int b_ModelInUse;                                 // -1 once Initialize_Model has run in this
+                                                      // process; 0 only in untouched static storage
     int ErrorStatus;                                  // 0, or the raised status; never lowered
     std::array<int, k_Max_Warning_Number + 1> WarningLog;  // reports per warning number, capped at 4000
     int i_LastWarningCode;                            // most recent warning code reported (negative)
@@ -485,5 +499,6 @@ constexpr int k_Y_Node_Offset = 2;
 inline double& Y_Node(int k) { return g_Model.Y_Node_Store[k + k_Y_Node_Offset]; }
 
 // Puts the model into its initial state in place: every count zero, every flag NO, every table
-// empty, no unit system, the soil type code table set up.
+// empty, no unit system, the soil type code table set up. On the first call of a process it
+// clears nothing; on a later one, what the previous call can have used.
 void Initialize_Model();
