@@ -30,7 +30,8 @@ bool Equivalent_Top_For(int soil_type, double Fa, const EquivalentTopInputs& in,
 void ComputeEquivalentTop(int L, const EquivalentTopInputs& in);
 
 // Depth for ultimate resistance of a node at soil depth z in layer L, for the criteria that use
-// the equivalent depth. In normal mode at the layer's first node (first_node true) it first
-// updates XEquivalentTop(L) (for "Sand    " only while none has been computed).
-double Depth_For_Ultimate_Resistance(int L, double z, bool first_node,
+// the equivalent depth. In normal mode (print false) at the layer's first node (first_node true)
+// it first updates XEquivalentTop(L) (for "Sand    " only while none has been computed); in
+// print mode it uses the values the first load case left.
+double Depth_For_Ultimate_Resistance(int L, double z, bool first_node, bool print,
                                      const EquivalentTopInputs& in);

@@ -120,7 +120,7 @@ void Update_Soil_Moduli(bool first_iteration) {
     m.i_RockLayersAbove = 0;
     for (int L = 1; L <= m.i_Number_of_Layers; ++L) {
         if (m.i_TopNodeInLayer[L] != 0) {
-            UpdateLayerSoilModuli(L);
+            UpdateLayerSoilModuli(L, false);
             if (m.ErrorStatus != 0) return;
             Update_Rock_Layer_Bookkeeping(L);
         }
@@ -198,9 +198,7 @@ void RunLoadCases() {
         if (lc == 1 && m.ErrorStatus == 0) {
             m.b_PrintPYCurves = print_py;
             if (print_py != 0) {
-                m.b_PrintPYMode = -1;
                 PrintPYCurvesAtDepths();
-                m.b_PrintPYMode = 0;
                 if (m.ErrorStatus != 0) return;
             } else {
                 FortranRecord line6;   // I5, 75X, label: no curves requested
