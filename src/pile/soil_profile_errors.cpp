@@ -42,6 +42,34 @@ void Depth_Line_With_Unit(const char* prefix, const char* number, Line& line) {
     std::snprintf(line, sizeof line, "%s%s %.3s", prefix, number, g_Model.LabelLength);
 }
 
+// The errors of a pile station below a column of the soil strength table: the opening paragraph
+// names the shear strength data whatever the column, as it always has; then the depth line
+// (depth_prefix and z in E12.4), the column's name and the solution lines.
+void Raise_Below_Strength_Data(int number, const char* depth_prefix, double z, const char* column,
+                               std::initializer_list<const char*> solution) {
+    Line depth;
+    Depth_Line(depth_prefix, z, depth);
+    Line versus;
+    std::snprintf(versus, sizeof versus, "%s versus depth.", column);
+    const FortranRecord heading = Error_Heading(true, number);
+    const std::initializer_list<const char*> lines = {
+        heading.text.data(),
+        "",
+        "An error was detected that is related to an incompatibility",
+        "between the input data defining the embedment of the pile and",
+        "the maximum depth of the soil shear strength data.",
+        "",
+        depth,
+        "This depth is below the deepest extent of the input data for",
+        versus,
+        ""};
+    Write_Message_Lines(lines);
+    Write_Message_Lines(solution);
+    Write_Report_Lines(lines);
+    Write_Report_Lines(solution);
+    Raise_Input_Error(number);
+}
+
 void Write_Report_Record(const ListRecord& record) { Write_Report_Line(record.text); }
 
 void Write_Text_Record(const char* text) {
@@ -78,43 +106,18 @@ void Write_Logical_Record(const char* label, bool value) {
 }  // namespace
 
 void Raise_Strength_Average_Below_Data(double z) {
-    Line depth;
-    Depth_Line("The value for a pile station depth is ", z, depth);
-    Raise_Framed_Input_Error(3, {
-        "",
-        "An error was detected that is related to an incompatibility",
-        "between the input data defining the embedment of the pile and",
-        "the maximum depth of the soil shear strength data.",
-        "",
-        depth,
-        "This depth is below the deepest extent of the input data for",
-        "soil shear strength versus depth.",
-        "",
-        "Solution:",
-        "Please revise the input data by either extending the maximum",
-        "depth for soil shear strength or shorten the pile to correct",
-        "this problem.",
-    });
+    Raise_Below_Strength_Data(3, "The value for a pile station depth is ", z, "soil shear strength",
+                              {"Solution:", "Please revise the input data by either extending the maximum",
+                               "depth for soil shear strength or shorten the pile to correct",
+                               "this problem."});
 }
 
 void Raise_Friction_Angle_Below_Data(double z) {
-    Line depth;
-    Depth_Line("Problem:  The value for a pile station depth is ", z, depth);
-    // The opening paragraph names the shear strength data, as the strength message does.
-    Raise_Framed_Input_Error(4, {
-        "",
-        "An error was detected that is related to an incompatibility",
-        "between the input data defining the embedment of the pile and",
-        "the maximum depth of the soil shear strength data.",
-        "",
-        depth,
-        "This depth is below the deepest extent of the input data for",
-        "soil friction angle versus depth.",
-        "",
-        "Solution:  Please revise the input data by either extending ",
-        "the maximum depth for soil friction angle or shorten the ",
-        "pile to correct this problem.",
-    });
+    Raise_Below_Strength_Data(4, "Problem:  The value for a pile station depth is ", z,
+                              "soil friction angle",
+                              {"Solution:  Please revise the input data by either extending ",
+                               "the maximum depth for soil friction angle or shorten the ",
+                               "pile to correct this problem."});
 }
 
 void Raise_Strength_Below_Data(double z, double deepest) {
@@ -161,22 +164,10 @@ void Raise_Unit_Weight_Below_Data(double z) {
 }
 
 void Raise_RQD_Below_Data(double z) {
-    Line depth;
-    Depth_Line("Problem:  The value for a pile station depth is ", z, depth);
-    Raise_Framed_Input_Error(31, {
-        "",
-        "An error was detected that is related to an incompatibility",
-        "between the input data defining the embedment of the pile and",
-        "the maximum depth of the soil shear strength data.",
-        "",
-        depth,
-        "This depth is below the deepest extent of the input data for",
-        "RQD versus depth.",
-        "",
-        "Solution:  Revise the input data by either extending the ",
-        "maximum depth for RQD or shorten the pile to correct this ",
-        "problem.",
-    });
+    Raise_Below_Strength_Data(31, "Problem:  The value for a pile station depth is ", z, "RQD",
+                              {"Solution:  Revise the input data by either extending the ",
+                               "maximum depth for RQD or shorten the pile to correct this ",
+                               "problem."});
 }
 
 void Raise_RQD_Out_Of_Range(double rqd) {

@@ -210,10 +210,9 @@ void PY_APISand(int L, bool print) {
     const double theta = std::fabs(m.EffectiveSlope);
     double p80_prev = 0.0;
     for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
-        if (!print && k == top) m.Fu_Layer[L] = 0.0;
         // node values and soil properties
-        const PYNodeValues v = Gather_PY_Node(k, print);
-        if (m.ErrorStatus != 0) return;
+        PYNodeValues v{};
+        if (!Begin_PY_Node(L, k, print, v)) return;
         ApiSandNode n{};
         n.gamma = AverageUnitWeightAbove(v.z);
         if (m.ErrorStatus != 0) return;

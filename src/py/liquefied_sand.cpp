@@ -156,9 +156,8 @@ void PY_LiquefiedSand(int L, bool print) {
     const bool us = m.IUNITS == k_Units_US;
     double pu_prev = 0.0;
     for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
-        if (!print && k == top) m.Fu_Layer[L] = 0.0;
-        const PYNodeValues v = Gather_PY_Node(k, print);
-        if (m.ErrorStatus != 0) return;
+        PYNodeValues v{};
+        if (!Begin_PY_Node(L, k, print, v)) return;
         const double bm = us ? v.b * k_Metres_Per_Inch : v.b;
         const double gamma = AverageUnitWeightAbove(v.z);
         if (m.ErrorStatus != 0) return;

@@ -64,6 +64,13 @@ void Apply_Soil_Movement_Load(int k) {
     m.W_Node[k] = m.SoilMovement_Node[k] * m.Es_Node[k] + m.DistLoad_Node[k];
 }
 
+bool Begin_PY_Node(int L, int k, bool print, PYNodeValues& v) {
+    AnalysisModel& m = g_Model;
+    if (!print && k == m.i_TopNodeInLayer[L]) m.Fu_Layer[L] = 0.0;
+    v = Gather_PY_Node(k, print);
+    return m.ErrorStatus == 0;
+}
+
 void Add_To_Layer_Integral(int L, int k, double pu, double& pu_prev) {
     AnalysisModel& m = g_Model;
     if (k > m.i_TopNodeInLayer[L]) m.Fu_Layer[L] += (pu_prev + pu) * m.IncrementLength / 2.0;

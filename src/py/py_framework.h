@@ -41,6 +41,11 @@ void Apply_Soil_Movement_Load(int k);
 
 // ---- Steps of a criterion's node loop -----------------------------------------------------
 
+// The first step at node k of layer L: in normal mode, at the layer's first node, clears
+// Fu_Layer(L) for the integral the criterion builds; then gathers the node's values into v.
+// Returns false when a lookup raised.
+bool Begin_PY_Node(int L, int k, bool print, PYNodeValues& v);
+
 // Adds node k's share of the ultimate resistance pu to Fu_Layer(L): the trapezoid from the
 // previous node's pu_prev (from the layer's second node on), and at the layer's last node pu
 // down to the layer bottom. Then sets pu_prev to pu.

@@ -233,10 +233,9 @@ void Soft_Clay_Layer(int L, bool print, const SoftClayVariant& variant) {
     const bool cyclic = m.b_Cyclic != 0;
     PreviousNode prev{0.0, 0.0, 0.0};
     for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
-        if (!print && k == top) m.Fu_Layer[L] = 0.0;
         // node values and soil properties, stopping at the first lookup that raises
-        const PYNodeValues v = Gather_PY_Node(k, print);
-        if (m.ErrorStatus != 0) return;
+        PYNodeValues v{};
+        if (!Begin_PY_Node(L, k, print, v)) return;
         bool on_interface = false;
         const double c = fn_c(v.z, on_interface);
         if (m.ErrorStatus != 0) return;

@@ -14,6 +14,14 @@ constexpr double k_Quarter_Pi = 0.7853981633974483;
 constexpr double k_Level = 1e-20;          // deflections and angles below this count as zero
 constexpr double k_Float_Range = 3.0e38;   // a cohesion beyond it keeps its double value
 
+// Defaults of both stiff clay criteria by cohesion class: the strain (single-precision values)
+// and the US customary subgrade modulus (lb/in3), where cyclic loading takes two fifths of the
+// static value.
+constexpr double k_Default_Eps50[4] = {0.010999999940395355, 0.007000000216066837,
+                                       0.004999999888241291, 0.004000000189989805};
+constexpr double k_US_Static_K[4] = {250.0, 500.0, 1000.0, 2000.0};
+constexpr double k_US_Cyclic_K[4] = {100.0, 200.0, 400.0, 800.0};
+
 }  // namespace
 
 double StiffClayAs(double r) {
@@ -51,15 +59,15 @@ int Stiff_Clay_Cohesion_Class(double c, const double (&limits)[3]) {
 }
 
 double Default_Epsilon50_From(const StiffClayDefaults& d, double c, int units) {
-    if (units == k_Units_US) return d.eps50[Stiff_Clay_Cohesion_Class(c, d.us_limits)];
-    if (units == k_Units_SI) return d.eps50[Stiff_Clay_Cohesion_Class(c, d.si_limits)];
+    if (units == k_Units_US) return k_Default_Eps50[Stiff_Clay_Cohesion_Class(c, d.us_limits)];
+    if (units == k_Units_SI) return k_Default_Eps50[Stiff_Clay_Cohesion_Class(c, d.si_limits)];
     return 0.0;
 }
 
 double Default_K_From(const StiffClayDefaults& d, double c, int units, bool cyclic) {
     if (units == k_Units_US) {
         const int i = Stiff_Clay_Cohesion_Class(c, d.us_limits);
-        return cyclic ? d.us_cyclic_k[i] : d.us_static_k[i];
+        return cyclic ? k_US_Cyclic_K[i] : k_US_Static_K[i];
     }
     if (units == k_Units_SI) {
         const int i = Stiff_Clay_Cohesion_Class(c, d.si_limits);

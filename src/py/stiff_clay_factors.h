@@ -20,14 +20,13 @@ double Stiff_Clay_Slope_Factor(double y, double theta, double cos45);
 // becomes 6.9444... lb/in2) opens the class above it.
 int Stiff_Clay_Cohesion_Class(double c, const double (&limits)[3]);
 
-// The default strain and subgrade modulus tables of a stiff clay criterion, by cohesion class:
-// class limits and values for US customary (lb/in2, lb/in3) and SI (kPa, kN/m3) runs.
+// What differs between the default tables of the two stiff clay criteria, by cohesion class: the
+// class limits in US customary (lb/in2) and SI (kPa) runs and the SI subgrade moduli (kN/m3),
+// which each criterion converted from the same values in its own single precision. The strains
+// and the US customary moduli (lb/in3) are the same for both (stiff_clay_factors.cpp).
 struct StiffClayDefaults {
     double us_limits[3];
     double si_limits[3];
-    double eps50[4];
-    double us_static_k[4];
-    double us_cyclic_k[4];
     double si_static_k[4];
     double si_cyclic_k[4];
 };

@@ -43,14 +43,11 @@ constexpr double k_Flat_Slope = 1e-20;
 constexpr double k_Zero_Cohesion = 1e-10;
 
 // Cohesion limits of the defaults: 1000, 2000 and 4000 lb/ft2 in lb/in2 (s), and in kPa (s).
-// Default k (lb/in3 | kN/m3) by class: cyclic loading takes two fifths of the static value.
+// Default SI k (kN/m3) by class: cyclic loading takes two fifths of the static value.
 constexpr StiffClayDefaults k_Defaults = {
-    // cohesion class limits (US, SI), eps50, k static and cyclic (US), k static and cyclic (SI)
+    // cohesion class limits (US, SI), k static and cyclic (SI)
     {6.94444465637207, 13.88888931274414, 27.77777862548828},
     {47.8802604675293, 95.7605209350586, 191.5210418701172},
-    {0.010999999940395355, 0.007000000216066837, 0.004999999888241291, 0.004000000189989805},
-    {250.0, 500.0, 1000.0, 2000.0},
-    {100.0, 200.0, 400.0, 800.0},
     {67861.78125, 135723.5625, 271447.125, 542894.25},
     {27144.7109375, 54289.421875, 108578.84375, 217157.6875},
 };
@@ -280,10 +277,9 @@ void PY_StiffClayFreeWater(int L, bool print) {
     AverageCohesion average{};
     double pu_prev = 0.0;
     for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
-        if (!print && k == top) m.Fu_Layer[L] = 0.0;
         // node values and cohesion; zero cohesion is tolerated at the layer's first node only
-        const PYNodeValues v = Gather_PY_Node(k, print);
-        if (m.ErrorStatus != 0) return;
+        PYNodeValues v{};
+        if (!Begin_PY_Node(L, k, print, v)) return;
         bool on_interface = false;
         const double c = fn_c(v.z, on_interface);
         if (m.ErrorStatus != 0) return;

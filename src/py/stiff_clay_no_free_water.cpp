@@ -42,12 +42,9 @@ constexpr double k_Table_Fractions[16] = {
 
 // Cohesion limits of the defaults: 6.94, 13.88 and 27.78 lb/in2 (s), and in kPa (s).
 constexpr StiffClayDefaults k_Defaults = {
-    // cohesion class limits (US, SI), eps50, k static and cyclic (US), k static and cyclic (SI)
+    // cohesion class limits (US, SI), k static and cyclic (SI)
     {6.940000057220459, 13.880000114440918, 27.780000686645508},
     {47.8927001953125, 95.785400390625, 191.57080078125},
-    {0.010999999940395355, 0.007000000216066837, 0.004999999888241291, 0.004000000189989805},
-    {250.0, 500.0, 1000.0, 2000.0},
-    {100.0, 200.0, 400.0, 800.0},
     {67861.796875, 135723.59375, 271447.1875, 542894.375},
     {27144.7109375, 54289.3984375, 108578.8984375, 217157.703125},
 };
@@ -206,10 +203,9 @@ void No_Free_Water_Layer(int L, bool print, const NoFreeWaterVariant& variant) {
     const bool cyclic = m.b_Cyclic != 0;
     double pu_prev = 0.0;
     for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
-        if (!print && k == top) m.Fu_Layer[L] = 0.0;
         // node values and cohesion; zero cohesion is tolerated at the layer's first node only
-        const PYNodeValues v = Gather_PY_Node(k, print);
-        if (m.ErrorStatus != 0) return;
+        PYNodeValues v{};
+        if (!Begin_PY_Node(L, k, print, v)) return;
         bool on_interface = false;
         const double c = fn_c(v.z, on_interface);
         if (m.ErrorStatus != 0) return;
