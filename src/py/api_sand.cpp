@@ -228,17 +228,7 @@ void PY_APISand(int L, bool print) {
             return;
         }
         const SandAngles a = Sand_Angles(phi, k_K0);
-        EquivalentTopInputs in{};
-        in.b = v.b;
-        in.gamma = n.gamma;
-        in.phi = phi;
-        in.alpha = a.alpha;
-        in.beta = a.beta;
-        in.K0 = k_K0;
-        in.Ka = a.Ka;
-        in.Kp = a.Kp;
-        in.zg = v.zg;
-        in.cyclic = cyclic;
+        const EquivalentTopInputs in = Sand_Top_Inputs(v.b, n.gamma, a, a.Ka, v.zg, cyclic);
         n.zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
         // ultimate resistance: wedge at zu, flow below
         if (theta > k_Zero_Angle) {

@@ -122,6 +122,19 @@ bool Equivalent_Top_For(int soil_type, double Fa, const EquivalentTopInputs& in,
     }
 }
 
+EquivalentTopInputs Clay_Top_Inputs(double b, double c, double ca, double gamma, double J,
+                                    double zg, bool cyclic) {
+    EquivalentTopInputs in{};
+    in.b = b;
+    in.c = c;
+    in.ca = ca;
+    in.gamma = gamma;
+    in.J = J;
+    in.zg = zg;
+    in.cyclic = cyclic;
+    return in;
+}
+
 void ComputeEquivalentTop(int L, const EquivalentTopInputs& in) {
     AnalysisModel& m = g_Model;
     for (int i = 1; i < L; ++i) {

@@ -21,6 +21,11 @@ struct EquivalentTopInputs {
     bool cyclic;
 };
 
+// The inputs of a clay criterion: pile width b, cohesion c, the criterion's average cohesion ca,
+// unit weight, J (0 for the criteria without it), depth below the ground zg and loading.
+EquivalentTopInputs Clay_Top_Inputs(double b, double c, double ca, double gamma, double J,
+                                    double zg, bool cyclic);
+
 // The equivalent depth of the top of a layer of the given soil type under resistance Fa from
 // the layers above. Returns false (and leaves top) for soil types that take no part.
 bool Equivalent_Top_For(int soil_type, double Fa, const EquivalentTopInputs& in, double& top);

@@ -8,6 +8,7 @@
 #include "engine/messages.h"
 #include "model/model.h"
 #include "model/units.h"
+#include "pile/soil_profile.h"
 #include "report/number_writer.h"
 
 namespace {
@@ -69,6 +70,11 @@ bool Begin_PY_Node(int L, int k, bool print, PYNodeValues& v) {
     if (!print && k == m.i_TopNodeInLayer[L]) m.Fu_Layer[L] = 0.0;
     v = Gather_PY_Node(k, print);
     return m.ErrorStatus == 0;
+}
+
+double Epsilon50_Or_Default(double z, double default_eps50) {
+    const double eps50 = Epsilon50AtDepth(z);
+    return eps50 <= 0.0 && default_eps50 > 0.0 ? default_eps50 : eps50;
 }
 
 void Add_To_Layer_Integral(int L, int k, double pu, double& pu_prev) {

@@ -46,6 +46,10 @@ void Apply_Soil_Movement_Load(int k);
 // Returns false when a lookup raised.
 bool Begin_PY_Node(int L, int k, bool print, PYNodeValues& v);
 
+// The strain eps50 of the soil data at soil depth z, or default_eps50 where the data give none
+// (0 or less) and the default is positive.
+double Epsilon50_Or_Default(double z, double default_eps50);
+
 // Adds node k's share of the ultimate resistance pu to Fu_Layer(L): the trapezoid from the
 // previous node's pu_prev (from the layer's second node on), and at the layer's last node pu
 // down to the layer bottom. Then sets pu_prev to pu.

@@ -347,17 +347,7 @@ void PY_Sand(int L, bool print) {
             return;
         }
         if (theta > k_Zero_Angle) Ka_slope = Sloping_Active_Coefficient(phi, theta);
-        EquivalentTopInputs in{};
-        in.b = v.b;
-        in.gamma = n.gamma;
-        in.phi = phi;
-        in.alpha = n.angles.alpha;
-        in.beta = n.angles.beta;
-        in.K0 = k_K0;
-        in.Ka = Ka_slope;
-        in.Kp = n.angles.Kp;
-        in.zg = v.zg;
-        in.cyclic = cyclic;
+        const EquivalentTopInputs in = Sand_Top_Inputs(v.b, n.gamma, n.angles, Ka_slope, v.zg, cyclic);
         n.zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
         // resistance and curve
         Compute_Resistance(n, v.b, v.zg, v.ys, Ka_slope);

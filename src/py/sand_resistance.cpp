@@ -49,6 +49,22 @@ SandAngles Sand_Angles(double phi, double K0) {
     return a;
 }
 
+EquivalentTopInputs Sand_Top_Inputs(double b, double gamma, const SandAngles& a, double Ka,
+                                    double zg, bool cyclic) {
+    EquivalentTopInputs in{};
+    in.b = b;
+    in.gamma = gamma;
+    in.phi = a.phi;
+    in.alpha = a.alpha;
+    in.beta = a.beta;
+    in.K0 = a.K0;
+    in.Ka = Ka;
+    in.Kp = a.Kp;
+    in.zg = zg;
+    in.cyclic = cyclic;
+    return in;
+}
+
 double Slope_Radicand(double phi, double theta) {
     return Square(std::cos(theta)) - Square(std::cos(phi));
 }

@@ -4,6 +4,8 @@
 // the two model operations at the end are pure functions of their arguments.
 #pragma once
 
+#include "py/equivalent_depth.h"
+
 // Angles and earth-pressure coefficients of a friction angle phi (radians).
 struct SandAngles {
     double phi;
@@ -14,6 +16,11 @@ struct SandAngles {
     double Kp;      // passive, tan^2(beta)
 };
 SandAngles Sand_Angles(double phi, double K0);
+
+// The inputs of a sand layer's equivalent top: pile width b, unit weight, the angles and
+// coefficients a with the criterion's active coefficient Ka, depth below the ground zg, loading.
+EquivalentTopInputs Sand_Top_Inputs(double b, double gamma, const SandAngles& a, double Ka,
+                                    double zg, bool cyclic);
 
 // Active coefficient on ground sloping at theta (radians, >= 0):
 // cos theta (cos theta - sqrt R) / (cos theta + sqrt R), R = cos^2 theta - cos^2 phi. Not a

@@ -248,28 +248,18 @@ void Soft_Clay_Layer(int L, bool print, const SoftClayVariant& variant) {
         }
         Warn_High_Cohesion(c, on_interface);
         // strain, with the default by cohesion where the data give none
-        double eps50 = Epsilon50AtDepth(v.z);
+        const double eps50 = Epsilon50_Or_Default(v.z, Default_Soft_Clay_Epsilon50(c, m.IUNITS));
         if (m.ErrorStatus != 0) return;
         if (eps50 <= 0.0) {
-            eps50 = Default_Soft_Clay_Epsilon50(c, m.IUNITS);
-            if (eps50 <= 0.0) {
-                Set_Error_Status(k_Status_Runtime_Base + variant.no_default_error);
-                return;
-            }
+            Set_Error_Status(k_Status_Runtime_Base + variant.no_default_error);
+            return;
         }
         // zero cohesion is tolerated at the layer's first node only
         if (k > top && c < k_Zero_Cohesion) {
             Raise_Zero_Cohesion(variant, L, k, v.z, c);
             return;
         }
-        EquivalentTopInputs in{};
-        in.b = v.b;
-        in.c = c;
-        in.ca = c;
-        in.gamma = gamma;
-        in.J = J;
-        in.zg = v.zg;
-        in.cyclic = cyclic;
+        const EquivalentTopInputs in = Clay_Top_Inputs(v.b, c, c, gamma, J, v.zg, cyclic);
         const double zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
         // the sloping-ground factor is reported even where the ground is level
         const double F = SlopingGroundFactor(v.ys, m.EffectiveSlope);

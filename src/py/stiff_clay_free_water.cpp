@@ -52,11 +52,9 @@ constexpr StiffClayDefaults k_Defaults = {
     {27144.7109375, 54289.421875, 108578.84375, 217157.6875},
 };
 
-// Warning limits on cohesion: 500 and 8000 lb/ft2 in lb/in2 (s), and in kPa (s).
-constexpr double k_US_Low_Cohesion = 3.472222328186035;
-constexpr double k_US_High_Cohesion = 55.55555725097656;
-constexpr double k_SI_Low_Cohesion = 23.940128326416016;
-constexpr double k_SI_High_Cohesion = 383.04205322265625;
+// Warnings 3051 to 3054 on cohesion, and their SI limits: 500 and 8000 lb/ft2 in kPa (s).
+constexpr int k_Cohesion_Warnings[4] = {3051, 3052, 3053, 3054};
+constexpr double k_SI_Cohesion_Limits[2] = {23.940128326416016, 383.04205322265625};
 
 // ---- Messages --------------------------------------------------------------------------
 
@@ -71,32 +69,7 @@ void Raise_Zero_Cohesion() {
         true);
 }
 
-// Warnings 3051 to 3054 on a cohesion outside the range of the criterion; general units have
-// none, and a depth on a layer interface is not tested.
-void Warn_Cohesion(double c, bool on_interface) {
-    if (on_interface) return;
-    const int units = g_Model.IUNITS;
-    if (units == k_Units_US) {
-        if (c < k_US_Low_Cohesion) RecordWarning(-3051);
-        if (c > k_US_High_Cohesion) RecordWarning(-3052);
-    } else if (units == k_Units_SI) {
-        if (c < k_SI_Low_Cohesion) RecordWarning(-3053);
-        if (c > k_SI_High_Cohesion) RecordWarning(-3054);
-    }
-}
-
 // ---- Layer values ----------------------------------------------------------------------
-
-// k at soil depth z of layer L: linear between the layer's top and bottom values (a missing
-// bottom value is made equal to the top one, in the model), or the default by cohesion.
-double Layer_K(int L, double z, double c, bool cyclic) {
-    AnalysisModel& m = g_Model;
-    if (m.LayerKBottom[L] <= 0.0) m.LayerKBottom[L] = m.LayerKTop[L];
-    if (m.LayerKTop[L] <= 0.0) return Default_Stiff_Clay_Free_Water_K(c, m.IUNITS, cyclic);
-    if (m.LayerKBottom[L] == m.LayerKTop[L]) return m.LayerKTop[L];
-    return m.LayerKTop[L] + (m.LayerKBottom[L] - m.LayerKTop[L]) * (z - m.XLayerTop[L]) /
-                               (m.XLayerBottom[L] - m.XLayerTop[L]);
-}
 
 // Running average of cohesion over the layer, from its first node (or requested depth) down.
 struct AverageCohesion {
@@ -287,7 +260,7 @@ void PY_StiffClayFreeWater(int L, bool print) {
             Raise_Zero_Cohesion();
             return;
         }
-        Warn_Cohesion(c, on_interface);
+        Warn_Stiff_Clay_Cohesion(c, on_interface, k_Cohesion_Warnings, k_SI_Cohesion_Limits);
         const double gamma = AverageUnitWeightAbove(v.z);
         if (m.ErrorStatus != 0) return;
         // Average cohesion over the layer; the first layer takes the average from the ground
@@ -297,21 +270,12 @@ void PY_StiffClayFreeWater(int L, bool print) {
             ca = AverageShearStrengthAbove(v.x);
             if (m.ErrorStatus != 0) return;
         }
-        const double K = Layer_K(L, v.z, c, cyclic);
+        const double K =
+            Stiff_Clay_Layer_K(L, v.z, Default_Stiff_Clay_Free_Water_K(c, m.IUNITS, cyclic), true);
         // strain, with the default by cohesion where the data give none
-        double eps50 = Epsilon50AtDepth(v.z);
+        const double eps50 = Epsilon50_Or_Default(v.z, Default_Stiff_Clay_Free_Water_Epsilon50(c, m.IUNITS));
         if (m.ErrorStatus != 0) return;
-        if (eps50 <= 0.0) {
-            const double d = Default_Stiff_Clay_Free_Water_Epsilon50(c, m.IUNITS);
-            if (d > 0.0) eps50 = d;
-        }
-        EquivalentTopInputs in{};
-        in.b = v.b;
-        in.c = c;
-        in.ca = ca;
-        in.gamma = gamma;
-        in.zg = v.zg;
-        in.cyclic = cyclic;
+        const EquivalentTopInputs in = Clay_Top_Inputs(v.b, c, ca, gamma, 0.0, v.zg, cyclic);
         const double zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
         const bool sloping = std::fabs(m.EffectiveSlope) > k_Flat_Slope;
         const double F = Stiff_Clay_Slope_Factor(v.ys, m.EffectiveSlope, k_Cos_Quarter_Pi);

@@ -49,11 +49,8 @@ constexpr StiffClayDefaults k_Defaults = {
     {27144.7109375, 54289.3984375, 108578.8984375, 217157.703125},
 };
 
-// Warning limits on cohesion: 500 and 8000 lb/ft2 in lb/in2 (s), and in kPa (s).
-constexpr double k_US_Low_Cohesion = 3.472222328186035;
-constexpr double k_US_High_Cohesion = 55.55555725097656;
-constexpr double k_SI_Low_Cohesion = 23.940000534057617;
-constexpr double k_SI_High_Cohesion = 383.0400085449219;
+// SI warning limits on cohesion: 500 and 8000 lb/ft2 in kPa (s).
+constexpr double k_SI_Cohesion_Limits[2] = {23.940000534057617, 383.0400085449219};
 
 // What differs between the two criteria: the initial line, warning numbers, plot records.
 struct NoFreeWaterVariant {
@@ -75,34 +72,6 @@ void Raise_Zero_Cohesion() {
          "Problem:  Zero was input for cohesion of stiff clay without free water.", "",
          "Solution:  Please check the values of soil shear strength and revise the input data.", ""},
         true);
-}
-
-// Cohesion outside the range of the criterion; general units have no test, and a depth on a
-// layer interface is not tested.
-void Warn_Cohesion(const NoFreeWaterVariant& variant, double c, bool on_interface) {
-    if (on_interface) return;
-    const int units = g_Model.IUNITS;
-    if (units == k_Units_US) {
-        if (c < k_US_Low_Cohesion) RecordWarning(-variant.warnings[0]);
-        if (c > k_US_High_Cohesion) RecordWarning(-variant.warnings[1]);
-    } else if (units == k_Units_SI) {
-        if (c < k_SI_Low_Cohesion) RecordWarning(-variant.warnings[2]);
-        if (c > k_SI_High_Cohesion) RecordWarning(-variant.warnings[3]);
-    }
-}
-
-// ---- Layer values ----------------------------------------------------------------------
-
-// k of "StfClyAK" at soil depth z of layer L: linear between the layer's top and bottom values
-// (a missing bottom value is made equal to the top one, in the model), or, with no top value,
-// the default by cohesion.
-double Layer_K(int L, double z, double c, bool cyclic) {
-    AnalysisModel& m = g_Model;
-    if (m.LayerKBottom[L] <= 0.0) m.LayerKBottom[L] = m.LayerKTop[L];
-    if (m.LayerKTop[L] == 0.0) return Default_Stiff_Clay_No_Free_Water_K(c, m.IUNITS, cyclic);
-    if (m.LayerKBottom[L] == m.LayerKTop[L]) return m.LayerKTop[L];
-    return m.LayerKTop[L] + (m.LayerKBottom[L] - m.LayerKTop[L]) * (z - m.XLayerTop[L]) /
-                               (m.XLayerBottom[L] - m.XLayerTop[L]);
 }
 
 // ---- Printed block ---------------------------------------------------------------------
@@ -213,29 +182,23 @@ void No_Free_Water_Layer(int L, bool print, const NoFreeWaterVariant& variant) {
             Raise_Zero_Cohesion();
             return;
         }
-        Warn_Cohesion(variant, c, on_interface);
+        Warn_Stiff_Clay_Cohesion(c, on_interface, variant.warnings, k_SI_Cohesion_Limits);
         const double cg = AverageShearStrengthAbove(v.z);
         if (m.ErrorStatus != 0) return;
         const double gamma = AverageUnitWeightAbove(v.z);
         if (m.ErrorStatus != 0) return;
         // strain, with the default by cohesion where the data give none
-        double eps50 = Epsilon50AtDepth(v.z);
+        const double eps50 =
+            Epsilon50_Or_Default(v.z, Default_Stiff_Clay_No_Free_Water_Epsilon50(c, m.IUNITS));
         if (m.ErrorStatus != 0) return;
-        if (eps50 <= 0.0) {
-            const double d = Default_Stiff_Clay_No_Free_Water_Epsilon50(c, m.IUNITS);
-            if (d > 0.0) eps50 = d;
-        }
         // The equivalent depth is computed at the layer's first node only, where the running
         // average of cohesion over the layer is the cohesion itself.
-        EquivalentTopInputs in{};
-        in.b = v.b;
-        in.c = c;
-        in.ca = c;
-        in.gamma = gamma;
-        in.zg = v.zg;
-        in.cyclic = cyclic;
+        const EquivalentTopInputs in = Clay_Top_Inputs(v.b, c, c, gamma, 0.0, v.zg, cyclic);
         const double zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
-        const double K = variant.with_k ? Layer_K(L, v.z, c, cyclic) : 0.0;
+        const double K =
+            variant.with_k
+                ? Stiff_Clay_Layer_K(L, v.z, Default_Stiff_Clay_No_Free_Water_K(c, m.IUNITS, cyclic), false)
+                : 0.0;
         const bool sloping = std::fabs(m.EffectiveSlope) > k_Flat_Slope;
         const double F = Stiff_Clay_Slope_Factor(v.ys, m.EffectiveSlope, k_Cos_Quarter_Pi);
         const StiffClayNoFreeWaterCurve s = Stiff_Clay_No_Free_Water_Curve(
