@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <initializer_list>
 
 #include "engine/errors.h"
 #include "engine/messages.h"
@@ -29,6 +31,7 @@ constexpr double k_Limit_Ratio = 9.999999747378752e-06;       // 1e-5 (s)
 constexpr double k_Limit_Denominator = 2.9999999242136255e-05;   // 3e-5 (s)
 constexpr double k_Flat_Slope = 1e-20;
 constexpr double k_Zero_Cohesion = 1e-10;
+constexpr int k_Message_Length = 512;   // room for a location line of the zero-cohesion message
 
 // Cohesion limits of the default strain: 500, 1000 and 4000 lb/ft2 in lb/in2 (s), and their SI
 // equivalents in kPa (s); 2000 lb/ft2 separates two classes with the same default.
@@ -90,42 +93,33 @@ void Raise_Zero_Cohesion(const SoftClayVariant& variant, int L, int k, double z,
     const AnalysisModel& m = g_Model;
     const int top = m.i_TopNodeInLayer[L];
     const FortranRecord heading = Error_Heading(true, variant.zero_cohesion_error);
-    const char* lines[] = {
+    const std::initializer_list<const char*> lines = {
         heading.text.data(), "",
         "An error was detected that is related to an incompatibility between the input ",
         "data defining soil layering and soil shear strength values when computing a ",
         "p-y curve using the Matlock soft clay criteria.", "", variant.problem_line, "",
         "Solution:  Please compare the depth values for soil layering and soil shear ",
         "strength values and revise the input data.", ""};
-    const auto where = [&](double elevation) {
-        FortranRecord r;
-        Start_Record(r);
-        Append_Text(r, "Layer no. = ");
-        Append_I(r, L, 0);
-        Append_Text(r, ", Node no. = ");
-        Append_I(r, k, 0);
-        Append_Text(r, ", Top node in layer = ");
-        Append_I(r, top, 0);
-        Append_Text(r, ", Elevation = ");
-        Append_F(r, elevation, 10, 3);
-        Append_Text(r, ", c(x) = ");
-        Append_F(r, c, 10, 3);
-        return r;
+    // the node, its layer and the cohesion at the given elevation (I0 and F10.3 fields)
+    const auto where = [&](double elevation, char (&line)[k_Message_Length]) {
+        std::snprintf(line, sizeof line,
+                      "Layer no. = %s, Node no. = %s, Top node in layer = %s, Elevation = %s, c(x) = %s",
+                      Format_I(L, 0).text.data(), Format_I(k, 0).text.data(), Format_I(top, 0).text.data(),
+                      Format_F(elevation, 10, 3).text.data(), Format_F(c, 10, 3).text.data());
     };
-    for (const char* l : lines) Write_Message_Line(l);
-    Write_Message_Line(where(m.XNode[k]).text.data());
-    for (const char* l : lines) Write_Report_Line(l);
-    FortranRecord report = where(z);
-    Append_Text(report, ", Pile length = ");
-    Append_F(report, m.PileLength, 10, 3);
-    Write_Report_Line(report.text.data());
-    FortranRecord range;
-    Start_Record(range);
-    Append_Text(range, ", ITOP = ");
-    Append_I(range, top, 0);
-    Append_Text(range, ", IBOT = ");
-    Append_I(range, m.i_BottomNodeInLayer[L], 0);
-    Write_Report_Line(range.text.data());
+    char line[k_Message_Length];
+    where(m.XNode[k], line);
+    Write_Message_Lines(lines);
+    Write_Message_Line(line);
+    Write_Report_Lines(lines);
+    where(z, line);
+    char report[2 * k_Message_Length];
+    std::snprintf(report, sizeof report, "%s, Pile length = %s", line,
+                  Format_F(m.PileLength, 10, 3).text.data());
+    Write_Report_Line(report);
+    std::snprintf(line, sizeof line, ", ITOP = %s, IBOT = %s", Format_I(top, 0).text.data(),
+                  Format_I(m.i_BottomNodeInLayer[L], 0).text.data());
+    Write_Report_Line(line);
     Raise_Input_Error(variant.zero_cohesion_error);
 }
 
