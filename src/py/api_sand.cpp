@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "engine/errors.h"
 #include "engine/messages.h"
@@ -51,37 +52,43 @@ struct ApiSandNode {
 
 // ---- Messages --------------------------------------------------------------------------
 
-// The line of both input errors that names the criterion and the layer.
-FortranRecord Layer_Line(const char* criterion, int L) {
+// Input Data Errors No. 1 and 2, framed to the runtime message file and then the report: the
+// opening names the criterion (in words that differ between the two) and layer L; then the
+// problem and solution lines.
+void Raise_Layer_Error(int number, const char* criterion_words, int L,
+                       std::initializer_list<const char*> problem) {
     FortranRecord layer;
     Start_Record(layer);
-    Append_Text(layer, criterion);
+    Append_Text(layer, criterion_words);
     Append_I(layer, L, 0);
     Append_Text(layer, ".");
-    return layer;
+    const FortranRecord heading = Error_Heading(true, number);
+    const std::initializer_list<const char*> opening = {
+        heading.text.data(), "", "An error was detected in the input data when computing a p-y.",
+        layer.text.data(), ""};
+    Write_Message_Lines(opening);
+    Write_Message_Lines(problem);
+    Write_Report_Lines(opening);
+    Write_Report_Lines(problem);
+    Raise_Input_Error(number);
 }
 
 // Input Data Error No. 1: zero friction angle below the layer's first node.
 void Raise_Zero_Friction_Angle(int L) {
-    const FortranRecord layer = Layer_Line("curve using the API sand criteria for layer ", L);
-    Raise_PY_Input_Error(1,
-                         {"", "An error was detected in the input data when computing a p-y.",
-                          layer.text.data(), "", "Problem:  A zero was input for the friction angle for sand.",
-                          "", "Solution:  Check the friction angle values and revise the ",
-                          "data to correct this problem.", ""},
-                         true);
+    Raise_Layer_Error(1, "curve using the API sand criteria for layer ", L,
+                      {"Problem:  A zero was input for the friction angle for sand.", "",
+                       "Solution:  Check the friction angle values and revise the ",
+                       "data to correct this problem.", ""});
 }
 
 // Input Data Error No. 2: the ground of the first layer slopes more steeply than the sand's
 // friction angle.
 void Raise_Slope_Too_Steep(int L) {
-    const FortranRecord layer = Layer_Line("curve using the API criteria for sand for layer ", L);
-    Raise_PY_Input_Error(2,
-                         {"", "An error was detected in the input data when computing a p-y.",
-                          layer.text.data(), "", "Problem:  The angle of the ground slope can not be greater ",
-                          "than the internal friction angle of the sand.", "",
-                          "Solution:  Set the value for slope angle to be less than ", "the angle of friction."},
-                         true);
+    Raise_Layer_Error(2, "curve using the API criteria for sand for layer ", L,
+                      {"Problem:  The angle of the ground slope can not be greater ",
+                       "than the internal friction angle of the sand.", "",
+                       "Solution:  Set the value for slope angle to be less than ",
+                       "the angle of friction."});
 }
 
 // ---- Resistance ------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "model/model.h"
 #include "model/soil_types.h"
@@ -155,6 +156,21 @@ TEST_F(ApiSandTest, SlopeSteeperThanFrictionAngleInLayer1IsInputError2) {
     const int at = Find_Line(report, "**** Input Data Error No. 2 ****");
     ASSERT_GE(at, 0);
     EXPECT_EQ(report[at + 3], "curve using the API criteria for sand for layer 1.");
+    // the same framed lines in the message file and then in the report
+    const std::vector<std::string> framed = {
+        "**** Input Data Error No. 2 ****", "",
+        "An error was detected in the input data when computing a p-y.",
+        "curve using the API criteria for sand for layer 1.", "",
+        "Problem:  The angle of the ground slope can not be greater ",
+        "than the internal friction angle of the sand.", "",
+        "Solution:  Set the value for slope angle to be less than ", "the angle of friction."};
+    const auto messages = Captured_Message_Lines();
+    const int first = Find_Line(messages, framed[0]);
+    ASSERT_GE(first, 0);
+    ASSERT_GE(messages.size(), static_cast<std::size_t>(first) + framed.size());
+    EXPECT_EQ(std::vector<std::string>(messages.begin() + first, messages.begin() + first + framed.size()), framed);
+    ASSERT_GE(report.size(), static_cast<std::size_t>(at) + framed.size());
+    EXPECT_EQ(std::vector<std::string>(report.begin() + at, report.begin() + at + framed.size()), framed);
 }
 
 TEST_F(ApiSandTest, FrictionAngleWarningIsOnlyCounted) {
