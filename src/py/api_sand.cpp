@@ -23,21 +23,13 @@
 
 namespace {
 
-constexpr double k_Pi = 3.141592653589793;
 constexpr double k_Pi_Over_16 = 0.19634954084936207;
 constexpr double k_K0 = 0.4000000059604645;          // 0.4 (s)
 constexpr double k_Cyclic_A = 0.8999999761581421;    // 0.9 (s)
 constexpr double k_A_Slope = 0.800000011920929;      // 0.8 (s)
-constexpr double k_Zero_Angle = 1e-10;               // radians
-constexpr double k_Zero_Radicand = 1e-10;
-constexpr double k_Direction = 1e-14;
-constexpr double k_Positive_Factor = 1e-20;
-constexpr double k_Vanishing_Factor = 1e-10;
 constexpr double k_Surface = 1e-10;                  // zu below this: at the ground surface
 constexpr double k_US_Surface_Step = 0.05000000074505806;     // 0.05 (s) in
 constexpr double k_SI_Surface_Step = 0.0012700000079348683;   // 0.00127 (s) m
-constexpr double k_Lowest_Angle = 20.0;
-constexpr double k_Highest_Angle = 48.0;
 
 struct ApiSandNode {
     double phi_degrees;
@@ -98,7 +90,7 @@ void Raise_Slope_Too_Steep(int L) {
 void Sloping_Resistance(int L, ApiSandNode& n, const SandAngles& a, double b, double ys) {
     const double ES = g_Model.EffectiveSlope;
     const double theta = std::fabs(ES);
-    if (L == 1 && Slope_Radicand(a.phi, theta) < k_Zero_Radicand) {
+    if (L == 1 && Slope_Radicand(a.phi, theta) < k_Sand_Zero_Radicand) {
         Raise_Slope_Too_Steep(L);
         return;
     }
@@ -107,10 +99,10 @@ void Sloping_Resistance(int L, ApiSandNode& n, const SandAngles& a, double b, do
     R.Pus = Sand_Wedge_Level(n.gamma, n.zu, b, a, Ka_slope);
     const double t = std::tan(theta) * std::tan(a.beta);
     const double f = Api_Sand_Direction_Factor(ys, ES, t);
-    if (f > k_Positive_Factor) R.Pus = Sand_Wedge_Sloping(n.gamma, n.zu, b, a, Ka_slope, t, f);
+    if (f > k_Sand_Positive_Factor) R.Pus = Sand_Wedge_Sloping(n.gamma, n.zu, b, a, Ka_slope, t, f);
     R.Pud = Sand_Flow(n.gamma, n.zu, b, a);
     // a wedge that cannot form on steep falling ground leaves the flow resistance
-    if (f <= k_Vanishing_Factor) R.Pus = R.Pud;
+    if (f <= k_Sand_Vanishing_Factor) R.Pus = R.Pud;
     R.Pu = std::min(R.Pus, R.Pud);
     n.C = Api_Sand_Coefficients(a, Ka_slope);
 }
@@ -193,9 +185,9 @@ ApiSandResistance Api_Sand_Level_Resistance(const ApiSandCoefficients& C, double
 }
 
 double Api_Sand_Direction_Factor(double yd, double ES, double t) {
-    const bool rising_slope = ES > k_Direction;
-    if (yd > k_Direction) return rising_slope ? 1.0 + t : 1.0 - t;
-    if (yd < -k_Direction) return rising_slope ? 1.0 - t : 1.0 + t;
+    const bool rising_slope = ES > k_Sand_Direction;
+    if (yd > k_Sand_Direction) return rising_slope ? 1.0 + t : 1.0 - t;
+    if (yd < -k_Sand_Direction) return rising_slope ? 1.0 - t : 1.0 + t;
     // No side to push toward: the smaller resistance, as at zero deflection on a positive slope.
     return 1.0 + t;
 }
@@ -225,12 +217,12 @@ void PY_APISand(int L, bool print) {
         if (m.ErrorStatus != 0) return;
         n.phi_degrees = FrictionAngleAtDepth(v.z);
         if (m.ErrorStatus != 0) return;
-        const double phi = n.phi_degrees * k_Pi / 180.0;
-        if (n.phi_degrees < k_Lowest_Angle || n.phi_degrees > k_Highest_Angle) RecordWarning(-303);
+        const double phi = n.phi_degrees * k_PY_Pi / 180.0;
+        if (n.phi_degrees < k_Sand_Lowest_Angle || n.phi_degrees > k_Sand_Highest_Angle) RecordWarning(-303);
         n.k = Layer_Sand_K(L, v.z);
         n.default_k = n.k < 0.0;
         // a zero friction angle is tolerated at the layer's first node only
-        if (k > top && phi < k_Zero_Angle) {
+        if (k > top && phi < k_Sand_Zero_Angle) {
             Raise_Zero_Friction_Angle(L);
             return;
         }
@@ -238,7 +230,7 @@ void PY_APISand(int L, bool print) {
         const EquivalentTopInputs in = Sand_Top_Inputs(v.b, n.gamma, a, a.Ka, v.zg, cyclic);
         n.zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
         // ultimate resistance: wedge at zu, flow below
-        if (theta > k_Zero_Angle) {
+        if (theta > k_Sand_Zero_Angle) {
             Sloping_Resistance(L, n, a, v.b, v.ys);
             if (m.ErrorStatus != 0) return;
         } else {

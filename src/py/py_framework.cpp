@@ -17,7 +17,6 @@ constexpr double k_Quarter_Pi = 0.7853981633974483;
 constexpr double k_Cos_Quarter_Pi = 0.7071067690849304;   // cos(pi/4) (s)
 constexpr double k_Level = 1e-20;                         // |angle| or |y| below this is zero
 constexpr int k_Equals_Column = 56;                       // "= " of every label line starts here
-constexpr double k_Pi = 3.141592653589793;
 
 }  // namespace
 
@@ -200,9 +199,9 @@ void Write_PY_Depths(double depth) {
 
 void Write_PY_Slope_Lines(const char* batter_label) {
     const AnalysisModel& m = g_Model;
-    Write_PY_Real_Line("Ground Slope Angle", m.GroundSlope * 180.0 / k_Pi, 12, 3, "degrees");
-    Write_PY_Real_Line(batter_label, m.PileBatter * 180.0 / k_Pi, 12, 3, "degrees");
-    Write_PY_Real_Line("Effective Slope", m.EffectiveSlope * 180.0 / k_Pi, 12, 3, "degrees");
+    Write_PY_Real_Line("Ground Slope Angle", m.GroundSlope * 180.0 / k_PY_Pi, 12, 3, "degrees");
+    Write_PY_Real_Line(batter_label, m.PileBatter * 180.0 / k_PY_Pi, 12, 3, "degrees");
+    Write_PY_Real_Line("Effective Slope", m.EffectiveSlope * 180.0 / k_PY_Pi, 12, 3, "degrees");
 }
 
 void Write_PY_Multipliers(double pm, double ym) {

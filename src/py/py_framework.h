@@ -1,7 +1,8 @@
 // The framework shared by the p-y criteria: p- and y-multipliers by depth, the sloping ground
-// factor of the clay criteria, the common steps of a criterion's node loop (the layer integral
-// of ultimate resistance, storing the secant modulus with the soil-movement load, the message of
-// a modulus that is not a number, framed input errors), and the pieces of the printed p-y curve
+// factor of the clay criteria, the common steps of a criterion's node loop (the node's values,
+// the strain or its default, the layer integral of ultimate resistance, storing the secant
+// modulus with the soil-movement load, the message of a modulus that is not a number, framed
+// input errors), and the pieces of the printed p-y curve
 // blocks (title, label lines, table heading and rows). The plot records of a printed curve are
 // report/plot_file's. The criteria themselves are one file each; dispatch.cpp chooses among them.
 #pragma once
@@ -11,6 +12,11 @@
 #include "py/py_node.h"
 #include "report/fortran_format.h"
 
+constexpr double k_PY_Pi = 3.141592653589793;
+// An effective ground slope below this (radians) is level ground for the clay criteria.
+constexpr double k_PY_Flat_Slope = 1e-20;
+// A cohesion below this is zero: the clay criteria tolerate it at a layer's first node only.
+constexpr double k_PY_Zero_Cohesion = 1e-10;
 // Points of every printed p-y curve.
 constexpr int k_PY_Print_Points = 17;
 // The dash line under most printed p-y tables.
@@ -22,8 +28,8 @@ constexpr double k_PY_Tiny_Deflection = 1e-14;
 constexpr double k_PY_Above_Head = -9.999999747378752e-06;   // -1e-5 (s)
 
 // Multiplier at depth x along the pile from a table of rows (depth, value), depths
-// non-decreasing: 1 outside the table or with fewer than two rows; at a step (two rows at one depth) the
-// deeper row applies; linear in between.
+// non-decreasing: 1 outside the table or with fewer than two rows; at a step (two rows at one
+// depth) the deeper row applies; linear in between.
 double Multiplier_From_Table(double x, int n, const double* depths, const double* values);
 
 // p- and y-multipliers of the p-y modifier table at depth x along the pile.

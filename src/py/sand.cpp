@@ -24,17 +24,9 @@
 
 namespace {
 
-constexpr double k_Pi = 3.141592653589793;
 constexpr double k_K0 = 0.4;
-constexpr double k_Zero_Angle = 1e-10;            // radians
-constexpr double k_Zero_Radicand = 1e-10;
 constexpr double k_Sloping = 1e-15;               // slope above which the wedge tilts
-constexpr double k_Direction = 1e-14;             // deflection and slope that count as signed
-constexpr double k_Positive_Factor = 1e-20;
-constexpr double k_Vanishing_Factor = 1e-10;
 constexpr double k_Plateau_Step = 0.02500000037252903;    // 0.025 (s)
-constexpr double k_Lowest_Angle = 20.0;                    // degrees: outside this range the
-constexpr double k_Highest_Angle = 48.0;                   // friction angle is suspicious
 
 // What a node of the layer needs for its curve and its printed block.
 struct ReeseSandNode {
@@ -81,7 +73,7 @@ void Raise_Slope_Too_Steep(int L) {
 
 // Warning 302: its text goes to the runtime message file at every report.
 void Warn_Friction_Angle(double phi_degrees) {
-    if (!(phi_degrees < k_Lowest_Angle || phi_degrees > k_Highest_Angle)) return;
+    if (!(phi_degrees < k_Sand_Lowest_Angle || phi_degrees > k_Sand_Highest_Angle)) return;
     const char* lines[] = {
         "", "**** Warning ****", "",
         "An unreasonable value for friction angle was input for a Reese sand layer. ",
@@ -103,14 +95,14 @@ void Compute_Resistance(ReeseSandNode& n, double b, double zg, double ys, double
     double f = 1.0;
     if (theta > k_Sloping) {
         const double t = std::tan(theta) * std::tan(n.angles.beta);
-        const bool toward_falling = (ys > k_Direction && ES > k_Direction) ||
-                                    (ys <= k_Direction && ES < k_Direction);
+        const bool toward_falling = (ys > k_Sand_Direction && ES > k_Sand_Direction) ||
+                                    (ys <= k_Sand_Direction && ES < k_Sand_Direction);
         f = toward_falling ? 1.0 + t : 1.0 - t;
-        if (f > k_Positive_Factor) n.Pst = Sand_Wedge_Sloping(n.gamma, n.zu, b, n.angles, Ka_slope, t, f);
+        if (f > k_Sand_Positive_Factor) n.Pst = Sand_Wedge_Sloping(n.gamma, n.zu, b, n.angles, Ka_slope, t, f);
     }
     n.Psd = Sand_Flow(n.gamma, zg, b, n.angles);
     // a wedge that cannot form on steep falling ground leaves the flow resistance
-    if (f <= k_Vanishing_Factor && theta > k_Zero_Angle) n.Pst = n.Psd;
+    if (f <= k_Sand_Vanishing_Factor && theta > k_Sand_Zero_Angle) n.Pst = n.Psd;
     n.Ps = std::min(n.Pst, n.Psd);
 }
 
@@ -326,11 +318,11 @@ void PY_Sand(int L, bool print) {
         if (m.ErrorStatus != 0) return;
         n.phi_degrees = FrictionAngleAtDepth(v.z);
         if (m.ErrorStatus != 0) return;
-        const double phi = n.phi_degrees * k_Pi / 180.0;
+        const double phi = n.phi_degrees * k_PY_Pi / 180.0;
         Warn_Friction_Angle(n.phi_degrees);
         n.k = Layer_Sand_K(L, v.z);
         n.default_k = n.k < 0.0;
-        if (phi < k_Zero_Angle) {
+        if (phi < k_Sand_Zero_Angle) {
             Raise_Zero_Friction_Angle();
             return;
         }
@@ -342,11 +334,11 @@ void PY_Sand(int L, bool print) {
         // angle goes on and ends as a modulus that is not a number
         n.angles = Sand_Angles(phi, k_K0);
         double Ka_slope = n.angles.Ka;
-        if (L == 1 && Slope_Radicand(phi, theta) < k_Zero_Radicand) {
+        if (L == 1 && Slope_Radicand(phi, theta) < k_Sand_Zero_Radicand) {
             Raise_Slope_Too_Steep(L);
             return;
         }
-        if (theta > k_Zero_Angle) Ka_slope = Sloping_Active_Coefficient(phi, theta);
+        if (theta > k_Sand_Zero_Angle) Ka_slope = Sloping_Active_Coefficient(phi, theta);
         const EquivalentTopInputs in = Sand_Top_Inputs(v.b, n.gamma, n.angles, Ka_slope, v.zg, cyclic);
         n.zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
         // resistance and curve

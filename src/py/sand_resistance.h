@@ -6,6 +6,18 @@
 
 #include "py/equivalent_depth.h"
 
+// Limits both sand criteria test against: a friction angle (radians) or slope radicand below
+// 1e-10 is zero; a deflection and an effective slope beyond 1e-14 count as signed; a slope
+// direction factor above 1e-20 is positive and one at or below 1e-10 lets no wedge form; a
+// friction angle outside 20 to 48 degrees is suspicious.
+constexpr double k_Sand_Zero_Angle = 1e-10;
+constexpr double k_Sand_Zero_Radicand = 1e-10;
+constexpr double k_Sand_Direction = 1e-14;
+constexpr double k_Sand_Positive_Factor = 1e-20;
+constexpr double k_Sand_Vanishing_Factor = 1e-10;
+constexpr double k_Sand_Lowest_Angle = 20.0;
+constexpr double k_Sand_Highest_Angle = 48.0;
+
 // Angles and earth-pressure coefficients of a friction angle phi (radians).
 struct SandAngles {
     double phi;

@@ -29,8 +29,6 @@ constexpr double k_Cyclic_Plateau = 0.7211247682571411;       // 0.5 * 3^(1/3) (
 constexpr double k_Limit_Numerator = 0.01077217236161232;     // 0.5 * (1e-5)^(1/3)
 constexpr double k_Limit_Ratio = 9.999999747378752e-06;       // 1e-5 (s)
 constexpr double k_Limit_Denominator = 2.9999999242136255e-05;   // 3e-5 (s)
-constexpr double k_Flat_Slope = 1e-20;
-constexpr double k_Zero_Cohesion = 1e-10;
 constexpr int k_Message_Length = 512;   // room for a location line of the zero-cohesion message
 
 // Cohesion limits of the default strain: 500, 1000 and 4000 lb/ft2 in lb/in2 (s), and their SI
@@ -249,7 +247,7 @@ void Soft_Clay_Layer(int L, bool print, const SoftClayVariant& variant) {
             return;
         }
         // zero cohesion is tolerated at the layer's first node only
-        if (k > top && c < k_Zero_Cohesion) {
+        if (k > top && c < k_PY_Zero_Cohesion) {
             Raise_Zero_Cohesion(variant, L, k, v.z, c);
             return;
         }
@@ -257,7 +255,7 @@ void Soft_Clay_Layer(int L, bool print, const SoftClayVariant& variant) {
         const double zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
         // the sloping-ground factor is reported even where the ground is level
         const double F = SlopingGroundFactor(v.ys, m.EffectiveSlope);
-        const bool sloping = std::fabs(m.EffectiveSlope) > k_Flat_Slope;
+        const bool sloping = std::fabs(m.EffectiveSlope) > k_PY_Flat_Slope;
         const SoftClayCurve curve = Soft_Clay_Curve(v.b, c, gamma, J, eps50, zu, F, sloping, cyclic);
         if (print) {
             Print_Soft_Clay_Parameters(variant, L, k, v, c, gamma, J, eps50, zu, curve);

@@ -39,8 +39,6 @@ constexpr double k_Yp_Step = 0.05000000074505806;           // 0.05 (s)
 constexpr double k_Yp_Wide_Step = 0.4000000059604645;       // 0.4 (s)
 constexpr double k_Yp_Last = 1.899999976158142;             // 1.9 (s)
 constexpr double k_Cos_Quarter_Pi = 0.7071067811865476;     // this criterion's cos(pi/4) is exact
-constexpr double k_Flat_Slope = 1e-20;
-constexpr double k_Zero_Cohesion = 1e-10;
 
 // Cohesion limits of the defaults: 1000, 2000 and 4000 lb/ft2 in lb/in2 (s), and in kPa (s).
 // Default SI k (kN/m3) by class: cyclic loading takes two fifths of the static value.
@@ -256,7 +254,7 @@ void PY_StiffClayFreeWater(int L, bool print) {
         bool on_interface = false;
         const double c = fn_c(v.z, on_interface);
         if (m.ErrorStatus != 0) return;
-        if (k > top && c < k_Zero_Cohesion) {
+        if (k > top && c < k_PY_Zero_Cohesion) {
             Raise_Zero_Cohesion();
             return;
         }
@@ -277,7 +275,7 @@ void PY_StiffClayFreeWater(int L, bool print) {
         if (m.ErrorStatus != 0) return;
         const EquivalentTopInputs in = Clay_Top_Inputs(v.b, c, ca, gamma, 0.0, v.zg, cyclic);
         const double zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
-        const bool sloping = std::fabs(m.EffectiveSlope) > k_Flat_Slope;
+        const bool sloping = std::fabs(m.EffectiveSlope) > k_PY_Flat_Slope;
         const double F = Stiff_Clay_Slope_Factor(v.ys, m.EffectiveSlope, k_Cos_Quarter_Pi);
         const StiffClayFreeWaterCurve s =
             Stiff_Clay_Free_Water_Curve(v.b, c, ca, gamma, K, eps50, zu, F, sloping, cyclic);

@@ -29,8 +29,6 @@ constexpr double k_Static_End = 16.799999237060547;         // 16.8 (s)
 constexpr double k_Cyclic_End = 9.600000381469727;          // 9.6 (s)
 constexpr double k_Limit_Ratio = 2e-5;                      // of the pile width
 constexpr double k_Cos_Quarter_Pi = 0.7071067690849304;     // cos(pi/4) (s)
-constexpr double k_Flat_Slope = 1e-20;
-constexpr double k_Zero_Cohesion = 1e-10;
 
 // Printed deflections as fractions of 16 y50 (points 1 to 15); all but the last three are
 // single-precision values.
@@ -178,7 +176,7 @@ void No_Free_Water_Layer(int L, bool print, const NoFreeWaterVariant& variant) {
         bool on_interface = false;
         const double c = fn_c(v.z, on_interface);
         if (m.ErrorStatus != 0) return;
-        if (k > top && c < k_Zero_Cohesion) {
+        if (k > top && c < k_PY_Zero_Cohesion) {
             Raise_Zero_Cohesion();
             return;
         }
@@ -199,7 +197,7 @@ void No_Free_Water_Layer(int L, bool print, const NoFreeWaterVariant& variant) {
             variant.with_k
                 ? Stiff_Clay_Layer_K(L, v.z, Default_Stiff_Clay_No_Free_Water_K(c, m.IUNITS, cyclic), false)
                 : 0.0;
-        const bool sloping = std::fabs(m.EffectiveSlope) > k_Flat_Slope;
+        const bool sloping = std::fabs(m.EffectiveSlope) > k_PY_Flat_Slope;
         const double F = Stiff_Clay_Slope_Factor(v.ys, m.EffectiveSlope, k_Cos_Quarter_Pi);
         const StiffClayNoFreeWaterCurve s = Stiff_Clay_No_Free_Water_Curve(
             v.b, c, gamma, eps50, zu, K * zu, F, sloping, variant.with_k, cyclic, m.NumCycles);
