@@ -1,6 +1,8 @@
 // Layouts and labels of the plot output file's records.
 #include "report/plot_file.h"
 
+#include <cassert>
+
 #include "model/model.h"
 #include "model/units.h"
 #include "report/fortran_format.h"
@@ -168,6 +170,7 @@ void Write_Line6_Record(int curves) {
 }
 
 void Write_Line7_Record(int kind, double depth, int points, int curve_number) {
+    assert(kind >= 0 && kind <= k_Num_PY_Curve_Kinds);
     FortranRecord r;
     Start_Record(r);
     Append_E(r, depth, 15, 7);
@@ -179,6 +182,7 @@ void Write_Line7_Record(int kind, double depth, int points, int curve_number) {
 }
 
 void Write_Line8_Record(int kind, double y, double p, int j) {
+    assert(kind > k_PY_Curve_None && kind <= k_Num_PY_Curve_Kinds);
     const PYCurveLabels& labels = k_PY_Curve_Labels[kind];
     FortranRecord r;
     Start_Record(r);
