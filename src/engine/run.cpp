@@ -20,6 +20,7 @@
 #include "model/soil_types.h"
 #include "model/units.h"
 #include "pile/discretization.h"
+#include "py/dispatch.h"
 #include "report/fortran_format.h"
 #include "report/plot_file.h"
 #include "report/response_summary.h"
@@ -101,18 +102,6 @@ void Analyze_Sections() {
         if (m.ErrorStatus != 0) return;
         Write_Numbered_Message("Completed computing nonlinear bending stiffness of section ", s);
         Write_Message_Line("");
-    }
-}
-
-// Soil types whose p-y criterion is built.
-bool Has_Criterion(int soil_type) {
-    switch (soil_type) {
-        case k_Soil_SoftClay: case k_Soil_SoftClyJ: case k_Soil_StfClyBW: case k_Soil_StfClyAW:
-        case k_Soil_StfClyAK: case k_Soil_Sand: case k_Soil_APISand: case k_Soil_LiqSand:
-        case k_Soil_ElastSG: case k_Soil_UserPY:
-            return true;
-        default:
-            return false;
     }
 }
 

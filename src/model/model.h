@@ -217,7 +217,6 @@ struct AnalysisModel {
     std::array<int, k_Max_Soil_Points + 1> RockTypeAtPoint;               // selects Hoek-Brown mi
     std::array<double, k_Max_Soil_Points + 1> GSIAtPoint;
     std::array<double, k_Max_Soil_Points + 1> MassRockExtraAtPoint;       // stored, read by nothing
-    int b_AtNode;                                     // the last fn_c depth lay on an interior point
 
     // Effective unit weight table, points as in the strength table.
     int NumUnitWeightPoints;
@@ -403,7 +402,6 @@ struct AnalysisModel {
     std::array<double, k_Max_Layers + 1> XEquivalentTop;  // equivalent depth of layer top; -10000: none yet
     std::array<int, k_Max_Layers + 1> b_BelowRockLayer;   // layer processed below a rock-type layer
     int i_RockLayersAbove;                                // rock-type layers met so far in this pass
-    int b_PrintPYMode;                                    // p-y curves printed at requested depths
 
     // ---- Pile model: nodes, sections and layers -------------------------------------------
     int NumNodes;                                     // NumIncrements + 1

@@ -186,7 +186,12 @@ double Column_Value_At_Interface(double upper, double lower) {
 }
 
 double fn_c(double z) {
-    AnalysisModel& m = g_Model;
+    bool at_interior_point = false;
+    return fn_c(z, at_interior_point);
+}
+
+double fn_c(double z, bool& at_interior_point) {
+    const AnalysisModel& m = g_Model;
     const SoilColumn& x = m.XSoilPoint;
     const int P = m.NumStrengthPoints;
     assert(P <= k_Max_Soil_Points);
@@ -194,7 +199,7 @@ double fn_c(double z) {
     for (int i = 2; i <= P - 1; ++i) {
         if (std::fabs(z - x[i]) <= k_Point_Tolerance) at_node = true;
     }
-    m.b_AtNode = at_node ? -1 : 0;
+    at_interior_point = at_node;
     const bool at_tip = z == m.PileLength;
     for (int i = 2; i <= P; ++i) {
         if (!(z <= x[i] + k_Point_Tolerance)) continue;

@@ -32,10 +32,13 @@ bool Strength_At_Interface(int class_above, int class_below, double above, doubl
 double Column_Value_At_Interface(double upper, double lower);
 
 // Shear strength at depth z: undrained cohesion c, or the compressive strength qu of rock.
-// Sets b_AtNode. Raises Input Data Errors No. 5 (z below the data) and No. 60 (a zero-length
-// segment), Runtime Error No. 30 (a pair of soil classes without a rule) and the status 999
-// (an interior point that matches no layer interface); 0 is returned after any of them.
+// Raises Input Data Errors No. 5 (z below the data) and No. 60 (a zero-length segment), Runtime
+// Error No. 30 (a pair of soil classes without a rule) and the status 999 (an interior point
+// that matches no layer interface); 0 is returned after any of them. The second form also tells
+// whether z lies on an interior point of the strength table (within 1e-6), that is on a layer
+// interface, where the clay criteria test no strength limits.
 double fn_c(double z);
+double fn_c(double z, bool& at_interior_point);
 
 // Mean shear strength and mean effective unit weight between the ground surface and z; 0 above
 // the ground surface. Raise Input Data Error No. 3 and No. 15 when z lies below the data.

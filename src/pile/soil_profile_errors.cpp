@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 
 #include "engine/errors.h"
 #include "engine/report_header.h"
@@ -19,9 +20,15 @@ namespace {
 constexpr int k_Line_Length = 160;
 using Line = char[k_Line_Length];
 
-void Write_Block(const char* const* lines, int count) {
-    for (int i = 0; i < count; ++i) Write_Message_Line(lines[i]);
-    for (int i = 0; i < count; ++i) Write_Report_Line(lines[i]);
+// The framed message of Input Data Error No. number, its heading then lines, to the runtime
+// message file and then to the report; then the raise.
+void Raise_Framed_Input_Error(int number, std::initializer_list<const char*> lines) {
+    const FortranRecord heading = Error_Heading(true, number);
+    Write_Message_Line(heading.text.data());
+    Write_Message_Lines(lines);
+    Write_Report_Line(heading.text.data());
+    Write_Report_Lines(lines);
+    Raise_Input_Error(number);
 }
 
 // "... depth is " followed by z in E12.4 form.
@@ -33,6 +40,34 @@ void Depth_Line(const char* prefix, double z, Line& line) {
 // Depth, a blank and the length label, as the strength-curve messages write them.
 void Depth_Line_With_Unit(const char* prefix, const char* number, Line& line) {
     std::snprintf(line, sizeof line, "%s%s %.3s", prefix, number, g_Model.LabelLength);
+}
+
+// The errors of a pile station below a column of the soil strength table: the opening paragraph
+// names the shear strength data whatever the column, as it always has; then the depth line
+// (depth_prefix and z in E12.4), the column's name and the solution lines.
+void Raise_Below_Strength_Data(int number, const char* depth_prefix, double z, const char* column,
+                               std::initializer_list<const char*> solution) {
+    Line depth;
+    Depth_Line(depth_prefix, z, depth);
+    Line versus;
+    std::snprintf(versus, sizeof versus, "%s versus depth.", column);
+    const FortranRecord heading = Error_Heading(true, number);
+    const std::initializer_list<const char*> lines = {
+        heading.text.data(),
+        "",
+        "An error was detected that is related to an incompatibility",
+        "between the input data defining the embedment of the pile and",
+        "the maximum depth of the soil shear strength data.",
+        "",
+        depth,
+        "This depth is below the deepest extent of the input data for",
+        versus,
+        ""};
+    Write_Message_Lines(lines);
+    Write_Message_Lines(solution);
+    Write_Report_Lines(lines);
+    Write_Report_Lines(solution);
+    Raise_Input_Error(number);
 }
 
 void Write_Report_Record(const ListRecord& record) { Write_Report_Line(record.text); }
@@ -71,49 +106,18 @@ void Write_Logical_Record(const char* label, bool value) {
 }  // namespace
 
 void Raise_Strength_Average_Below_Data(double z) {
-    Line depth;
-    Depth_Line("The value for a pile station depth is ", z, depth);
-    const char* const lines[] = {
-        "**** Input Data Error No. 3 ****",
-        "",
-        "An error was detected that is related to an incompatibility",
-        "between the input data defining the embedment of the pile and",
-        "the maximum depth of the soil shear strength data.",
-        "",
-        depth,
-        "This depth is below the deepest extent of the input data for",
-        "soil shear strength versus depth.",
-        "",
-        "Solution:",
-        "Please revise the input data by either extending the maximum",
-        "depth for soil shear strength or shorten the pile to correct",
-        "this problem.",
-    };
-    Write_Block(lines, sizeof lines / sizeof lines[0]);
-    Raise_Input_Error(3);
+    Raise_Below_Strength_Data(3, "The value for a pile station depth is ", z, "soil shear strength",
+                              {"Solution:", "Please revise the input data by either extending the maximum",
+                               "depth for soil shear strength or shorten the pile to correct",
+                               "this problem."});
 }
 
 void Raise_Friction_Angle_Below_Data(double z) {
-    Line depth;
-    Depth_Line("Problem:  The value for a pile station depth is ", z, depth);
-    // The opening paragraph names the shear strength data, as the strength message does.
-    const char* const lines[] = {
-        "**** Input Data Error No. 4 ****",
-        "",
-        "An error was detected that is related to an incompatibility",
-        "between the input data defining the embedment of the pile and",
-        "the maximum depth of the soil shear strength data.",
-        "",
-        depth,
-        "This depth is below the deepest extent of the input data for",
-        "soil friction angle versus depth.",
-        "",
-        "Solution:  Please revise the input data by either extending ",
-        "the maximum depth for soil friction angle or shorten the ",
-        "pile to correct this problem.",
-    };
-    Write_Block(lines, sizeof lines / sizeof lines[0]);
-    Raise_Input_Error(4);
+    Raise_Below_Strength_Data(4, "Problem:  The value for a pile station depth is ", z,
+                              "soil friction angle",
+                              {"Solution:  Please revise the input data by either extending ",
+                               "the maximum depth for soil friction angle or shorten the ",
+                               "pile to correct this problem."});
 }
 
 void Raise_Strength_Below_Data(double z, double deepest) {
@@ -123,8 +127,7 @@ void Raise_Strength_Below_Data(double z, double deepest) {
     Line curve;
     Depth_Line_With_Unit("Problem:  The value for a pile station depth is ", e.text.data(), depth);
     Depth_Line_With_Unit("shear strength of soil versus depth at ", f.text.data(), curve);
-    const char* const lines[] = {
-        "**** Input Data Error No. 5 ****",
+    Raise_Framed_Input_Error(5, {
         "",
         "An error was detected that is related to an incompatibility between ",
         "the input data defining pile embedment depth and values of shear ",
@@ -137,16 +140,13 @@ void Raise_Strength_Below_Data(double z, double deepest) {
         "Solution:  Please revise the input data by either extending the ",
         "maximum depth for shear strength of soil or shorten the ",
         "pile to be entirely within the defined soil layers.",
-    };
-    Write_Block(lines, sizeof lines / sizeof lines[0]);
-    Raise_Input_Error(5);
+    });
 }
 
 void Raise_Unit_Weight_Below_Data(double z) {
     Line depth;
     Depth_Line("The value for a pile station depth is ", z, depth);
-    const char* const lines[] = {
-        "**** Input Data Error No. 15 ****",
+    Raise_Framed_Input_Error(15, {
         "",
         "An error was detected related to an incompatibility between ",
         "the data defining pile embedment depth and effective unit ",
@@ -160,39 +160,21 @@ void Raise_Unit_Weight_Below_Data(double z) {
         "Please revise the input data by either extending the maximum",
         "depth for effective unit weight or shorten the length of pile",
         "to be within the range of defined soil properties.",
-    };
-    Write_Block(lines, sizeof lines / sizeof lines[0]);
-    Raise_Input_Error(15);
+    });
 }
 
 void Raise_RQD_Below_Data(double z) {
-    Line depth;
-    Depth_Line("Problem:  The value for a pile station depth is ", z, depth);
-    const char* const lines[] = {
-        "**** Input Data Error No. 31 ****",
-        "",
-        "An error was detected that is related to an incompatibility",
-        "between the input data defining the embedment of the pile and",
-        "the maximum depth of the soil shear strength data.",
-        "",
-        depth,
-        "This depth is below the deepest extent of the input data for",
-        "RQD versus depth.",
-        "",
-        "Solution:  Revise the input data by either extending the ",
-        "maximum depth for RQD or shorten the pile to correct this ",
-        "problem.",
-    };
-    Write_Block(lines, sizeof lines / sizeof lines[0]);
-    Raise_Input_Error(31);
+    Raise_Below_Strength_Data(31, "Problem:  The value for a pile station depth is ", z, "RQD",
+                              {"Solution:  Revise the input data by either extending the ",
+                               "maximum depth for RQD or shorten the pile to correct this ",
+                               "problem."});
 }
 
 void Raise_RQD_Out_Of_Range(double rqd) {
     const FieldText e = Format_E(rqd, 12, 4);
     Line value;
     std::snprintf(value, sizeof value, "The interpolated value of RQD = %s %%", e.text.data());
-    const char* const lines[] = {
-        "**** Input Data Error No. 49 ****",
+    Raise_Framed_Input_Error(49, {
         "",
         "Problem:  The interpolated value of RQD used for p-y curves in weak rock ",
         "was found to be invalid because it was either less than zero or more than ",
@@ -201,17 +183,14 @@ void Raise_RQD_Out_Of_Range(double rqd) {
         "Solution:  Check your input data and revise in the data for RQD.",
         "",
         value,
-    };
-    Write_Block(lines, sizeof lines / sizeof lines[0]);
-    Raise_Input_Error(49);
+    });
 }
 
 void Raise_Zero_Strength_Segment(double z) {
     const FieldText f = Format_F(z, 10, 3);
     Line depth;
     std::snprintf(depth, sizeof depth, "layer is zero.  The depth of computation is %s", f.text.data());
-    const char* const lines[] = {
-        "**** Input Data Error No. 60 ****",
+    Raise_Framed_Input_Error(60, {
         "",
         "An error was found in the strength of soil input data when interpolating ",
         "to obtain values of cohesion or uniaxial compressive strength.",
@@ -221,14 +200,12 @@ void Raise_Zero_Strength_Segment(double z) {
         "",
         "Solution:  Examine the program output file to find the depth in question",
         "and correct the soil layer depth values. ",
-    };
-    Write_Block(lines, sizeof lines / sizeof lines[0]);
-    Raise_Input_Error(60);
+    });
 }
 
 void Raise_Interface_Class_Error(double z, int class_above, int class_below, int i, bool at_tip) {
     const AnalysisModel& m = g_Model;
-    Write_Text_Record("***** Runtime Error No. 30 *****");
+    Write_Text_Record(Error_Heading(false, 30, 5).text.data());
     Line request;
     std::snprintf(request, sizeof request, "Error in fn_c, please report by email to %s",
                   k_Support_Address);
@@ -253,9 +230,7 @@ void Raise_Interface_Class_Error(double z, int class_above, int class_below, int
     Write_Integer_Record("i_SoilLayer_py_Type(JBOT/2)          =", m.i_SoilLayer_py_Type[i / 2]);
     Write_Integer_Record("i_SoilLayer_py_Type(JBOT/2+1)        =",
                          m.i_SoilLayer_py_Type[i / 2 + 1]);
-    char code[9];
-    Make_Error_Code_Text(false, 30, code);
-    RaiseError(code, k_Status_Runtime_Base + 30);
+    Raise_Runtime_Error(30);
 }
 
 void Raise_Interface_Not_Found(double z, bool at_node, bool at_tip, int KTOP, int KBOT) {

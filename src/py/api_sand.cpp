@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "engine/errors.h"
 #include "engine/messages.h"
@@ -18,28 +19,17 @@
 #include "py/py_node.h"
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
+#include "report/plot_file.h"
 
 namespace {
 
-constexpr double k_Pi = 3.141592653589793;
 constexpr double k_Pi_Over_16 = 0.19634954084936207;
 constexpr double k_K0 = 0.4000000059604645;          // 0.4 (s)
 constexpr double k_Cyclic_A = 0.8999999761581421;    // 0.9 (s)
 constexpr double k_A_Slope = 0.800000011920929;      // 0.8 (s)
-constexpr double k_Zero_Angle = 1e-10;               // radians
-constexpr double k_Zero_Radicand = 1e-10;
-constexpr double k_Direction = 1e-14;
-constexpr double k_Positive_Factor = 1e-20;
-constexpr double k_Vanishing_Factor = 1e-10;
 constexpr double k_Surface = 1e-10;                  // zu below this: at the ground surface
-constexpr double k_Tiny_Deflection = 1e-14;
-constexpr double k_Above_Head = -9.999999747378752e-06;   // -1e-5 (s)
 constexpr double k_US_Surface_Step = 0.05000000074505806;     // 0.05 (s) in
 constexpr double k_SI_Surface_Step = 0.0012700000079348683;   // 0.00127 (s) m
-constexpr double k_Lowest_Angle = 20.0;
-constexpr double k_Highest_Angle = 48.0;
-constexpr int k_Print_Points = 17;
-constexpr const char* k_Phrase = "API sand";
 
 struct ApiSandNode {
     double phi_degrees;
@@ -54,50 +44,43 @@ struct ApiSandNode {
 
 // ---- Messages --------------------------------------------------------------------------
 
-void Raise_Input_Error(int number) {
-    char code[9];
-    Make_Error_Code_Text(true, number, code);
-    RaiseError(code, k_Status_Input_Base + number);
-}
-
-void Write_Both(const char* const* lines, int count) {
-    for (int i = 0; i < count; ++i) Write_Message_Line(lines[i]);
-    for (int i = 0; i < count; ++i) Write_Report_Line(lines[i]);
+// Input Data Errors No. 1 and 2, framed to the runtime message file and then the report: the
+// opening names the criterion (in words that differ between the two) and layer L; then the
+// problem and solution lines.
+void Raise_Layer_Error(int number, const char* criterion_words, int L,
+                       std::initializer_list<const char*> problem) {
+    FortranRecord layer;
+    Start_Record(layer);
+    Append_Text(layer, criterion_words);
+    Append_I(layer, L, 0);
+    Append_Text(layer, ".");
+    const FortranRecord heading = Error_Heading(true, number);
+    const std::initializer_list<const char*> opening = {
+        heading.text.data(), "", "An error was detected in the input data when computing a p-y.",
+        layer.text.data(), ""};
+    Write_Message_Lines(opening);
+    Write_Message_Lines(problem);
+    Write_Report_Lines(opening);
+    Write_Report_Lines(problem);
+    Raise_Input_Error(number);
 }
 
 // Input Data Error No. 1: zero friction angle below the layer's first node.
 void Raise_Zero_Friction_Angle(int L) {
-    FortranRecord layer;
-    Start_Record(layer);
-    Append_Text(layer, "curve using the API sand criteria for layer ");
-    Append_I(layer, L, 0);
-    Append_Text(layer, ".");
-    const char* lines[] = {
-        "**** Input Data Error No. 1 ****", "",
-        "An error was detected in the input data when computing a p-y.", layer.text.data(), "",
-        "Problem:  A zero was input for the friction angle for sand.", "",
-        "Solution:  Check the friction angle values and revise the ",
-        "data to correct this problem.", ""};
-    Write_Both(lines, static_cast<int>(sizeof lines / sizeof lines[0]));
-    Raise_Input_Error(1);
+    Raise_Layer_Error(1, "curve using the API sand criteria for layer ", L,
+                      {"Problem:  A zero was input for the friction angle for sand.", "",
+                       "Solution:  Check the friction angle values and revise the ",
+                       "data to correct this problem.", ""});
 }
 
 // Input Data Error No. 2: the ground of the first layer slopes more steeply than the sand's
 // friction angle.
 void Raise_Slope_Too_Steep(int L) {
-    FortranRecord layer;
-    Start_Record(layer);
-    Append_Text(layer, "curve using the API criteria for sand for layer ");
-    Append_I(layer, L, 0);
-    Append_Text(layer, ".");
-    const char* lines[] = {
-        "**** Input Data Error No. 2 ****", "",
-        "An error was detected in the input data when computing a p-y.", layer.text.data(), "",
-        "Problem:  The angle of the ground slope can not be greater ",
-        "than the internal friction angle of the sand.", "",
-        "Solution:  Set the value for slope angle to be less than ", "the angle of friction."};
-    Write_Both(lines, static_cast<int>(sizeof lines / sizeof lines[0]));
-    Raise_Input_Error(2);
+    Raise_Layer_Error(2, "curve using the API criteria for sand for layer ", L,
+                      {"Problem:  The angle of the ground slope can not be greater ",
+                       "than the internal friction angle of the sand.", "",
+                       "Solution:  Set the value for slope angle to be less than ",
+                       "the angle of friction."});
 }
 
 // ---- Resistance ------------------------------------------------------------------------
@@ -107,7 +90,7 @@ void Raise_Slope_Too_Steep(int L) {
 void Sloping_Resistance(int L, ApiSandNode& n, const SandAngles& a, double b, double ys) {
     const double ES = g_Model.EffectiveSlope;
     const double theta = std::fabs(ES);
-    if (L == 1 && Slope_Radicand(a.phi, theta) < k_Zero_Radicand) {
+    if (L == 1 && Slope_Radicand(a.phi, theta) < k_Sand_Zero_Radicand) {
         Raise_Slope_Too_Steep(L);
         return;
     }
@@ -116,32 +99,21 @@ void Sloping_Resistance(int L, ApiSandNode& n, const SandAngles& a, double b, do
     R.Pus = Sand_Wedge_Level(n.gamma, n.zu, b, a, Ka_slope);
     const double t = std::tan(theta) * std::tan(a.beta);
     const double f = Api_Sand_Direction_Factor(ys, ES, t);
-    if (f > k_Positive_Factor) R.Pus = Sand_Wedge_Sloping(n.gamma, n.zu, b, a, Ka_slope, t, f);
+    if (f > k_Sand_Positive_Factor) R.Pus = Sand_Wedge_Sloping(n.gamma, n.zu, b, a, Ka_slope, t, f);
     R.Pud = Sand_Flow(n.gamma, n.zu, b, a);
     // a wedge that cannot form on steep falling ground leaves the flow resistance
-    if (f <= k_Vanishing_Factor) R.Pus = R.Pud;
+    if (f <= k_Sand_Vanishing_Factor) R.Pus = R.Pud;
     R.Pu = std::min(R.Pus, R.Pud);
     n.C = Api_Sand_Coefficients(a, Ka_slope);
 }
 
 // ---- Printed block ---------------------------------------------------------------------
 
-void Write_Force_Line(const char* label, double value) {
-    FortranRecord r;
-    Start_PY_Label_Line(r, label);
-    Append_F(r, value, 12, 3);
-    Append_Text(r, " ");
-    Append_Force_Per_Length_Label(r);
-    Write_PY_Record(r);
-}
-
 void Print_Api_Sand_Parameters(int L, const PYNodeValues& v, const ApiSandNode& n) {
     const AnalysisModel& m = g_Model;
-    WriteLine("");
-    WriteLine("");
-    WriteLine(m.b_Cyclic != 0 ? "p-y Curve Computed Using API Sand Criteria for Cyclic Loading"
-                              : "p-y Curve Computed Using API Sand Criteria for Static Loading");
-    WriteLine("");
+    Write_PY_Title(m.b_Cyclic != 0 ? "p-y Curve Computed Using API Sand Criteria for Cyclic Loading"
+                                   : "p-y Curve Computed Using API Sand Criteria for Static Loading",
+                   nullptr);
     Write_PY_Layer_And_Depths(L, v.z, 12);
     Write_PY_Slope_Lines("Pile Batter");
     Write_PY_Real_Line("Equivalent Depth (see note)", n.zu, 12, 3, m.LabelLength);
@@ -154,9 +126,9 @@ void Print_Api_Sand_Parameters(int L, const PYNodeValues& v, const ApiSandNode& 
     Write_PY_Real_Line("C1", n.C.C1, 12, 5, nullptr);
     Write_PY_Real_Line("C2", n.C.C2, 12, 5, nullptr);
     Write_PY_Real_Line("C3", n.C.C3, 12, 5, nullptr);
-    Write_Force_Line("Pus", n.R.Pus);
-    Write_Force_Line("Pud", n.R.Pud);
-    Write_Force_Line("Pu", n.R.Pu);
+    Write_PY_Force_Line("Pus", n.R.Pus, 3);
+    Write_PY_Force_Line("Pud", n.R.Pud, 3);
+    Write_PY_Force_Line("Pu", n.R.Pu, 3);
     Write_PY_Multipliers(v.pm, v.ym);
     if (m.i_RockLayersAbove > 0) {
         WriteLine("This layer is below one or more layers of rock.  In this case, the ");
@@ -171,28 +143,17 @@ void Print_Api_Sand_Parameters(int L, const PYNodeValues& v, const ApiSandNode& 
 void Print_Api_Sand_Table(int k, const PYNodeValues& v, const ApiSandNode& n) {
     const AnalysisModel& m = g_Model;
     WriteLine("");
-    FortranRecord heading;
-    Start_Record(heading);
-    Append_Text(heading, "        y, ");
-    Append_Trimmed(heading, m.LabelLength);
-    Append_Text(heading, "             p, ");
-    Append_Force_Per_Length_Label(heading);
-    Write_PY_Record(heading);
-    WriteLine("----------------    -----------------");
-    Write_Plot_PY_Depth(m.XNode[k], k_Print_Points, k_Phrase, k);
+    Write_PY_Table_Heading_After(13);
+    Write_Line7_Record(k_PY_Curve_API_Sand, m.XNode[k], k_PY_Print_Points, k);
     const double kz = n.k * n.zu;
     double step = m.IUNITS == k_Units_SI ? k_SI_Surface_Step : k_US_Surface_Step;
     if (kz != 0.0) step = k_Pi_Over_16 * n.A * n.R.Pu / kz;
-    for (int j = 1; j <= k_Print_Points; ++j) {
+    for (int j = 1; j <= k_PY_Print_Points; ++j) {
         const double y_prime = (j - 1) * step;
         const double y = v.ym * y_prime;
         const double p = v.pm * Api_Sand_P(n.A, n.R.Pu, n.k, n.zu, y_prime);
-        FortranRecord row;   // F15.4, F17.3
-        Start_Record(row);
-        Append_F(row, y, 15, 4);
-        Append_F(row, p, 17, 3);
-        Write_PY_Record(row);
-        Write_Plot_PY_Point(y, p, j, k_Phrase);
+        Write_PY_Fixed_Row(y, p);
+        Write_Line8_Record(k_PY_Curve_API_Sand, y, p, j);
     }
     if (n.default_k) {
         WriteLine("");
@@ -202,15 +163,6 @@ void Print_Api_Sand_Table(int k, const PYNodeValues& v, const ApiSandNode& n) {
 }
 
 // ---- The criterion ---------------------------------------------------------------------
-
-void Add_To_Layer_Integral(int L, int k, double p80, double p80_prev) {
-    AnalysisModel& m = g_Model;
-    if (k > m.i_TopNodeInLayer[L]) m.Fu_Layer[L] += (p80_prev + p80) * m.IncrementLength / 2.0;
-    if (k == m.i_BottomNodeInLayer[L]) m.Fu_Layer[L] += p80 * (m.XLayerBottom[L] - m.XNode[k]);
-    if (L == 1 && m.XGroundSurface < k_Above_Head) {
-        m.Fu_Layer[1] = p80 * 0.5 * (m.XLayerBottom[1] - m.XLayerTop[1]);
-    }
-}
 
 }  // namespace
 
@@ -233,9 +185,9 @@ ApiSandResistance Api_Sand_Level_Resistance(const ApiSandCoefficients& C, double
 }
 
 double Api_Sand_Direction_Factor(double yd, double ES, double t) {
-    const bool rising_slope = ES > k_Direction;
-    if (yd > k_Direction) return rising_slope ? 1.0 + t : 1.0 - t;
-    if (yd < -k_Direction) return rising_slope ? 1.0 - t : 1.0 + t;
+    const bool rising_slope = ES > k_Sand_Direction;
+    if (yd > k_Sand_Direction) return rising_slope ? 1.0 + t : 1.0 - t;
+    if (yd < -k_Sand_Direction) return rising_slope ? 1.0 - t : 1.0 + t;
     // No side to push toward: the smaller resistance, as at zero deflection on a positive slope.
     return 1.0 + t;
 }
@@ -250,48 +202,35 @@ double Api_Sand_P(double A, double Pu, double k, double zu, double y) {
     return A * Pu * std::tanh(k * zu * y / (A * Pu));
 }
 
-void PY_APISand(int L) {
+void PY_APISand(int L, bool print) {
     AnalysisModel& m = g_Model;
     const int top = m.i_TopNodeInLayer[L];
-    const int bottom = m.i_BottomNodeInLayer[L];
-    const bool print = m.b_PrintPYMode != 0;
     const bool cyclic = m.b_Cyclic != 0;
     const double theta = std::fabs(m.EffectiveSlope);
     double p80_prev = 0.0;
-    for (int k = top; k <= bottom; ++k) {
-        if (!print && k == top) m.Fu_Layer[L] = 0.0;
+    for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
         // node values and soil properties
-        const PYNodeValues v = Gather_PY_Node(k);
-        if (m.ErrorStatus != 0) return;
+        PYNodeValues v{};
+        if (!Begin_PY_Node(L, k, print, v)) return;
         ApiSandNode n{};
         n.gamma = AverageUnitWeightAbove(v.z);
         if (m.ErrorStatus != 0) return;
         n.phi_degrees = FrictionAngleAtDepth(v.z);
         if (m.ErrorStatus != 0) return;
-        const double phi = n.phi_degrees * k_Pi / 180.0;
-        if (n.phi_degrees < k_Lowest_Angle || n.phi_degrees > k_Highest_Angle) RecordWarning(-303);
+        const double phi = n.phi_degrees * k_PY_Pi / 180.0;
+        if (n.phi_degrees < k_Sand_Lowest_Angle || n.phi_degrees > k_Sand_Highest_Angle) RecordWarning(-303);
         n.k = Layer_Sand_K(L, v.z);
         n.default_k = n.k < 0.0;
         // a zero friction angle is tolerated at the layer's first node only
-        if (k > top && phi < k_Zero_Angle) {
+        if (k > top && phi < k_Sand_Zero_Angle) {
             Raise_Zero_Friction_Angle(L);
             return;
         }
         const SandAngles a = Sand_Angles(phi, k_K0);
-        EquivalentTopInputs in{};
-        in.b = v.b;
-        in.gamma = n.gamma;
-        in.phi = phi;
-        in.alpha = a.alpha;
-        in.beta = a.beta;
-        in.K0 = k_K0;
-        in.Ka = a.Ka;
-        in.Kp = a.Kp;
-        in.zg = v.zg;
-        in.cyclic = cyclic;
-        n.zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, in);
+        const EquivalentTopInputs in = Sand_Top_Inputs(v.b, n.gamma, a, a.Ka, v.zg, cyclic);
+        n.zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
         // ultimate resistance: wedge at zu, flow below
-        if (theta > k_Zero_Angle) {
+        if (theta > k_Sand_Zero_Angle) {
             Sloping_Resistance(L, n, a, v.b, v.ys);
             if (m.ErrorStatus != 0) return;
         } else {
@@ -310,12 +249,12 @@ void PY_APISand(int L) {
             Print_Api_Sand_Table(k, v, n);
             continue;
         }
+        // the integral of the resistance at 3 b / 80; above the pile head a triangle
         const double p80 = Api_Sand_P(n.A, n.R.Pu, n.k, n.zu, 3.0 * v.b / 80.0);
         Add_To_Layer_Integral(L, k, p80, p80_prev);
-        p80_prev = p80;
-        m.Es_Node[k] = v.y_prime < k_Tiny_Deflection
-                           ? kx
-                           : v.pm * Api_Sand_P(n.A, n.R.Pu, n.k, n.zu, v.y_prime) / (v.ym * v.y_prime);
-        Apply_Soil_Movement_Load(k);
+        Close_Layer_Integral_Above_Head(L, p80);
+        Store_PY_Modulus(k, v.y_prime < k_PY_Tiny_Deflection
+                                ? kx
+                                : Secant_Modulus(v, Api_Sand_P(n.A, n.R.Pu, n.k, n.zu, v.y_prime)));
     }
 }

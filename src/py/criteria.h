@@ -1,15 +1,15 @@
 // Every p-y criterion, one per soil type code; dispatch.cpp calls them by the layer's code.
-// Each sets Es_Node (and, with soil movement, W_Node) for the nodes of layer L in normal mode,
-// or prints its curves at the requested depths in print mode.
+// Each sets Es_Node (and, with soil movement, W_Node) for the nodes of layer L in normal mode
+// (print false), or prints its curves at the requested depths in print mode (print true).
 #pragma once
 
-void PY_SoftClay(int L);
-void PY_SoftClayJ(int L);
-void PY_StiffClayFreeWater(int L);
-void PY_StiffClayNoFreeWater(int L);
-void PY_StiffClayNoFreeWaterK(int L);
-void PY_Sand(int L);
-void PY_APISand(int L);
-void PY_LiquefiedSand(int L);
-void PY_ElasticSubgrade(int L);
-void PY_UserCurves(int L);
+void PY_SoftClay(int L, bool print);
+void PY_SoftClayJ(int L, bool print);
+void PY_StiffClayFreeWater(int L, bool print);
+void PY_StiffClayNoFreeWater(int L, bool print);
+void PY_StiffClayNoFreeWaterK(int L, bool print);
+void PY_Sand(int L, bool print);
+void PY_APISand(int L, bool print);
+void PY_LiquefiedSand(int L, bool print);
+void PY_ElasticSubgrade(int L, bool print);
+void PY_UserCurves(int L, bool print);

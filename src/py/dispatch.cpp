@@ -7,20 +7,36 @@
 #include "model/soil_types.h"
 #include "py/criteria.h"
 
-void UpdateLayerSoilModuli(int L) {
-    switch (g_Model.i_SoilLayer_py_Type[L]) {
-        case k_Soil_SoftClay: PY_SoftClay(L); break;
-        case k_Soil_SoftClyJ: PY_SoftClayJ(L); break;
-        case k_Soil_StfClyBW: PY_StiffClayFreeWater(L); break;
-        case k_Soil_StfClyAW: PY_StiffClayNoFreeWater(L); break;
-        case k_Soil_StfClyAK: PY_StiffClayNoFreeWaterK(L); break;
-        case k_Soil_Sand: PY_Sand(L); break;
-        case k_Soil_APISand: PY_APISand(L); break;
-        case k_Soil_LiqSand: PY_LiquefiedSand(L); break;
-        case k_Soil_ElastSG: PY_ElasticSubgrade(L); break;
-        case k_Soil_UserPY: PY_UserCurves(L); break;
-        default: break;   // no criterion for this soil type: the moduli stay as they are
+namespace {
+
+// A layer's criterion: sets the moduli of layer L or prints its curves.
+using Criterion = void (*)(int L, bool print);
+
+// The criterion of a soil type, or null where none is built.
+Criterion Criterion_Of(int soil_type) {
+    switch (soil_type) {
+        case k_Soil_SoftClay: return PY_SoftClay;
+        case k_Soil_SoftClyJ: return PY_SoftClayJ;
+        case k_Soil_StfClyBW: return PY_StiffClayFreeWater;
+        case k_Soil_StfClyAW: return PY_StiffClayNoFreeWater;
+        case k_Soil_StfClyAK: return PY_StiffClayNoFreeWaterK;
+        case k_Soil_Sand: return PY_Sand;
+        case k_Soil_APISand: return PY_APISand;
+        case k_Soil_LiqSand: return PY_LiquefiedSand;
+        case k_Soil_ElastSG: return PY_ElasticSubgrade;
+        case k_Soil_UserPY: return PY_UserCurves;
+        default: return nullptr;
     }
+}
+
+}  // namespace
+
+bool Has_Criterion(int soil_type) { return Criterion_Of(soil_type) != nullptr; }
+
+void UpdateLayerSoilModuli(int L, bool print) {
+    const Criterion criterion = Criterion_Of(g_Model.i_SoilLayer_py_Type[L]);
+    // no criterion for this soil type: the moduli stay as they are
+    if (criterion != nullptr) criterion(L, print);
 }
 
 void Update_Rock_Layer_Bookkeeping(int L) {
@@ -51,7 +67,7 @@ void Update_Soil_Moduli_Pass() {
     m.i_RockLayersAbove = 0;
     for (int L = 1; L <= m.i_Number_of_Layers; ++L) {
         if (m.i_TopNodeInLayer[L] == 0) continue;
-        UpdateLayerSoilModuli(L);
+        UpdateLayerSoilModuli(L, false);
         if (m.ErrorStatus != 0) return;
         Update_Rock_Layer_Bookkeeping(L);
     }

@@ -122,6 +122,19 @@ bool Equivalent_Top_For(int soil_type, double Fa, const EquivalentTopInputs& in,
     }
 }
 
+EquivalentTopInputs Clay_Top_Inputs(double b, double c, double ca, double gamma, double J,
+                                    double zg, bool cyclic) {
+    EquivalentTopInputs in{};
+    in.b = b;
+    in.c = c;
+    in.ca = ca;
+    in.gamma = gamma;
+    in.J = J;
+    in.zg = zg;
+    in.cyclic = cyclic;
+    return in;
+}
+
 void ComputeEquivalentTop(int L, const EquivalentTopInputs& in) {
     AnalysisModel& m = g_Model;
     for (int i = 1; i < L; ++i) {
@@ -139,15 +152,14 @@ void ComputeEquivalentTop(int L, const EquivalentTopInputs& in) {
     if (Equivalent_Top_For(m.i_SoilLayer_py_Type[L], Fa, in, top)) m.XEquivalentTop[L] = top;
 }
 
-double Depth_For_Ultimate_Resistance(int L, double z, bool first_node,
+double Depth_For_Ultimate_Resistance(int L, double z, bool first_node, bool print,
                                      const EquivalentTopInputs& in) {
     AnalysisModel& m = g_Model;
     double zu = z - m.XGroundSurface;
     if (L >= 2) {
         const int type = m.i_SoilLayer_py_Type[L];
-        const bool rock_above = m.b_PrintPYMode != 0 ? m.b_BelowRockLayer[L] != 0
-                                                     : m.i_RockLayersAbove != 0;
-        if (m.b_PrintPYMode == 0 && first_node && !rock_above && Uses_Equivalent_Depth(type)) {
+        const bool rock_above = print ? m.b_BelowRockLayer[L] != 0 : m.i_RockLayersAbove != 0;
+        if (!print && first_node && !rock_above && Uses_Equivalent_Depth(type)) {
             // Reese sand keeps the equivalent depth of its first computation for the whole run.
             if (type != k_Soil_Sand || m.XEquivalentTop[L] == k_No_Equivalent_Top) {
                 ComputeEquivalentTop(L, in);

@@ -21,6 +21,11 @@ struct EquivalentTopInputs {
     bool cyclic;
 };
 
+// The inputs of a clay criterion: pile width b, cohesion c, the criterion's average cohesion ca,
+// unit weight, J (0 for the criteria without it), depth below the ground zg and loading.
+EquivalentTopInputs Clay_Top_Inputs(double b, double c, double ca, double gamma, double J,
+                                    double zg, bool cyclic);
+
 // The equivalent depth of the top of a layer of the given soil type under resistance Fa from
 // the layers above. Returns false (and leaves top) for soil types that take no part.
 bool Equivalent_Top_For(int soil_type, double Fa, const EquivalentTopInputs& in, double& top);
@@ -30,7 +35,8 @@ bool Equivalent_Top_For(int soil_type, double Fa, const EquivalentTopInputs& in,
 void ComputeEquivalentTop(int L, const EquivalentTopInputs& in);
 
 // Depth for ultimate resistance of a node at soil depth z in layer L, for the criteria that use
-// the equivalent depth. In normal mode at the layer's first node (first_node true) it first
-// updates XEquivalentTop(L) (for "Sand    " only while none has been computed).
-double Depth_For_Ultimate_Resistance(int L, double z, bool first_node,
+// the equivalent depth. In normal mode (print false) at the layer's first node (first_node true)
+// it first updates XEquivalentTop(L) (for "Sand    " only while none has been computed); in
+// print mode it uses the values the first load case left.
+double Depth_For_Ultimate_Resistance(int L, double z, bool first_node, bool print,
                                      const EquivalentTopInputs& in);

@@ -14,12 +14,11 @@
 #include "py/criteria.h"
 #include "py/py_framework.h"
 #include "py/py_node.h"
-#include "report/fortran_format.h"
 #include "report/number_writer.h"
+#include "report/plot_file.h"
 
 namespace {
 
-constexpr int k_Print_Points = 17;
 constexpr double k_Metres_Per_Inch = 0.02539999969303608;   // 0.0254 (s)
 constexpr double k_Mm_Per_Inch = 25.399999618530273;        // 25.4 (s)
 constexpr double k_Lb_In_Per_kN_M = 5.710147380828857;
@@ -41,36 +40,21 @@ constexpr double k_Smallest_Deflection_mm = 1e-3;           // below it the seca
 constexpr double k_Recommended_Depth_m = 6.0;
 
 // Tabulated deflections of a curve that is not capped: up to 157.5 mm, single-precision values.
-constexpr double k_SI_Table[k_Print_Points + 1] = {
+constexpr double k_SI_Table[k_PY_Print_Points + 1] = {
     0, 0.0, 0.003000000026077032, 0.006500000134110451, 0.009999999776482582,
     0.012500000186264515, 0.014999999664723873, 0.029999999329447746, 0.04500000178813934,
     0.05999999865889549, 0.07500000298023224, 0.09000000357627869, 0.10000000149011612,
     0.11500000208616257, 0.125, 0.14000000059604645, 0.15000000596046448, 0.1574999988079071};
-constexpr double k_US_Table[k_Print_Points + 1] = {
+constexpr double k_US_Table[k_PY_Print_Points + 1] = {
     0, 0.0, 0.125, 0.25, 0.375, 0.5, 1.0, 1.5, 2.0, 2.5, 3.0, 3.5, 4.0, 4.5, 5.0, 5.5,
     5.905511856079102, 6.200787544250488};
-
-constexpr const char* k_Depth_Phrase = "liquefied sand";
-constexpr const char* k_Point_Phrase = "liquefied sand";
-
-void Write_Force_Per_Length_Line(const char* label, double value) {
-    FortranRecord r;
-    Start_PY_Label_Line(r, label);
-    Append_F(r, value, 12, 3);
-    Append_Text(r, " ");
-    Append_Force_Per_Length_Label(r);
-    Write_PY_Record(r);
-}
 
 // Printed curve at requested depth k.
 void Print_Liquefied_Sand_Curve(int L, int k, const PYNodeValues& v, double bm, double gamma,
                                 double zn, const LiquefiedSandCurve& curve) {
     const AnalysisModel& m = g_Model;
     const bool us = m.IUNITS == k_Units_US;
-    WriteLine("");
-    WriteLine("");
-    WriteLine("p-y Curve Computed Using Liquefied Sand Criteria");
-    WriteLine("");
+    Write_PY_Title("p-y Curve Computed Using Liquefied Sand Criteria", nullptr);
     WriteLine("");
     Write_PY_Depths(v.z);
     if (L >= 2) Write_PY_Real_Line("Normalized depth below ground surface in meters*", zn, 12, 3, "m");
@@ -82,7 +66,7 @@ void Print_Liquefied_Sand_Curve(int L, int k, const PYNodeValues& v, double bm, 
     Write_PY_Real_Line("B ", curve.B, 12, 5, nullptr);
     Write_PY_Real_Line("C ", curve.C, 12, 5, nullptr);
     Write_PY_Real_Line("Pd", curve.Pd, 12, 5, nullptr);
-    Write_Force_Per_Length_Line("Upper limit Pu", curve.pu);
+    Write_PY_Force_Line("Upper limit Pu", curve.pu, 3);
     Write_PY_Real_Line("Yu ", curve.yu, 12, 5, m.LabelLength);
     Write_PY_Multipliers(v.pm, v.ym);
     if (L >= 2) {
@@ -93,21 +77,14 @@ void Print_Liquefied_Sand_Curve(int L, int k, const PYNodeValues& v, double bm, 
         WriteLine("NOTE: The normalized depth of the p-y curve is deeper than the depth of ");
         WriteLine("6.0 meters recommended by Rollins, et al. (2005)");
     }
-    FortranRecord heading;
-    Start_Record(heading);
-    Append_Text(heading, "        y, ");
-    Append_Trimmed(heading, m.LabelLength);
-    Append_Text(heading, "            p, ");
-    Append_Force_Per_Length_Label(heading);
-    Write_PY_Record(heading);
-    WriteLine("----------------    -----------------");
-    Write_Plot_PY_Depth(m.XNode[k], k_Print_Points, k_Depth_Phrase, k);
-    for (int j = 1; j <= k_Print_Points; ++j) {
+    Write_PY_Table_Heading_After(12);
+    Write_Line7_Record(k_PY_Curve_Liquefied_Sand, m.XNode[k], k_PY_Print_Points, k);
+    for (int j = 1; j <= k_PY_Print_Points; ++j) {
         const double y_prime = Liquefied_Sand_Table_Deflection(curve, j, m.IUNITS);
         const double y = v.ym * y_prime;
         const double p = v.pm * Liquefied_Sand_P(curve, y_prime);
         Write_PY_Table_Row(y, p, 3, 5);
-        Write_Plot_PY_Point_I2(y, p, j, k_Point_Phrase);
+        Write_Line8_Record(k_PY_Curve_Liquefied_Sand, y, p, j);
     }
     WriteLine("");
 }
@@ -164,26 +141,23 @@ double Liquefied_Sand_Secant(const LiquefiedSandCurve& s, double y_prime) {
 
 double Liquefied_Sand_Table_Deflection(const LiquefiedSandCurve& s, int j, int units) {
     if (s.capped) {
-        if (j == k_Print_Points) return k_Beyond_Yu * s.yu;
-        if (j == k_Print_Points - 1) return s.yu;
+        if (j == k_PY_Print_Points) return k_Beyond_Yu * s.yu;
+        if (j == k_PY_Print_Points - 1) return s.yu;
         return (j - 1) * s.yu / 15.0;
     }
     return units == k_Units_US ? k_US_Table[j] : k_SI_Table[j];
 }
 
-void PY_LiquefiedSand(int L) {
+void PY_LiquefiedSand(int L, bool print) {
     AnalysisModel& m = g_Model;
     // The criterion is defined for at least one cycle; the setting is kept for the run.
     if (m.NumCycles <= 0.0) m.NumCycles = 1.0;
     const int top = m.i_TopNodeInLayer[L];
-    const int bottom = m.i_BottomNodeInLayer[L];
-    const bool print = m.b_PrintPYMode != 0;
     const bool us = m.IUNITS == k_Units_US;
     double pu_prev = 0.0;
-    for (int k = top; k <= bottom; ++k) {
-        if (!print && k == top) m.Fu_Layer[L] = 0.0;
-        const PYNodeValues v = Gather_PY_Node(k);
-        if (m.ErrorStatus != 0) return;
+    for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
+        PYNodeValues v{};
+        if (!Begin_PY_Node(L, k, print, v)) return;
         const double bm = us ? v.b * k_Metres_Per_Inch : v.b;
         const double gamma = AverageUnitWeightAbove(v.z);
         if (m.ErrorStatus != 0) return;
@@ -193,11 +167,8 @@ void PY_LiquefiedSand(int L) {
             Print_Liquefied_Sand_Curve(L, k, v, bm, gamma, zn, curve);
             continue;
         }
-        // Integral of the upper limit: trapezoids between nodes, then down to the layer bottom.
-        if (k > top) m.Fu_Layer[L] += (pu_prev + curve.pu) * m.IncrementLength / 2.0;
-        if (k == bottom) m.Fu_Layer[L] += curve.pu * (m.XLayerBottom[L] - m.XNode[k]);
-        pu_prev = curve.pu;
-        m.Es_Node[k] = v.pm * Liquefied_Sand_Secant(curve, v.y_prime) / v.ym;
-        Apply_Soil_Movement_Load(k);
+        // the integral of the upper limit, for the equivalent depth of the layers below
+        Add_To_Layer_Integral(L, k, curve.pu, pu_prev);
+        Store_PY_Modulus(k, v.pm * Liquefied_Sand_Secant(curve, v.y_prime) / v.ym);
     }
 }

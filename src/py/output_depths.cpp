@@ -2,12 +2,15 @@
 // depths for the duration, so that every criterion's print mode sees them as its layer's nodes.
 #include "py/output_depths.h"
 
+#include <initializer_list>
+
 #include "engine/errors.h"
 #include "engine/messages.h"
 #include "model/model.h"
 #include "pile/discretization.h"
 #include "py/dispatch.h"
 #include "report/fortran_format.h"
+#include "report/plot_file.h"
 
 namespace {
 
@@ -35,41 +38,36 @@ void Sort_And_Purge_Depths() {
     m.NumPYOutputDepths = kept;
 }
 
-// Input Data Error No. 23: the depth lies above the ground surface.
+// A sentence with a depth in it: before, the depth (F9.3), a blank and the length label, after.
+FortranRecord Depth_Sentence(const char* before, double depth, const char* after) {
+    FortranRecord r;
+    Start_Record(r);
+    Append_Text(r, before);
+    Append_F(r, depth, 9, 3);
+    Append_Text(r, " ");
+    Append_Trimmed(r, g_Model.LabelLength);
+    Append_Text(r, after);
+    return r;
+}
+
+// Input Data Error No. 23: the depth lies above the ground surface. The run ends, but the message
+// says non-fatal, as it always has.
 void Raise_Depth_Above_Ground(int j, double depth) {
-    const AnalysisModel& m = g_Model;
     FortranRecord number;
     Start_Record(number);
     Append_Text(number, "p-y curves cannot be generated at depth number ");
     Append_I(number, j, 0);
-    FortranRecord location;
-    Start_Record(location);
-    Append_Text(location, "This location is ");
-    Append_F(location, depth, 9, 3);
-    Append_Text(location, " ");
-    Append_Trimmed(location, m.LabelLength);
-    Append_Text(location, " below the pile head and ");
-    FortranRecord ground;
-    Start_Record(ground);
-    Append_Text(ground, "The ground surface is ");
-    Append_F(ground, m.XGroundSurface, 9, 3);
-    Append_Text(ground, " ");
-    Append_Trimmed(ground, m.LabelLength);
-    Append_Text(ground, " below the top of the pile.");
-    const char* lines[] = {"**** Input Data Error No. 23 (NON-FATAL) ****", "",
-                           number.text.data(), location.text.data(),
-                           "is above the ground surface for this problem.", "",
-                           ground.text.data(), ""};
-    for (const char* l : lines) Write_Report_Line(l);
-    for (const char* l : lines) Write_Message_Line(l);
+    const FortranRecord location = Depth_Sentence("This location is ", depth, " below the pile head and ");
+    const FortranRecord ground =
+        Depth_Sentence("The ground surface is ", g_Model.XGroundSurface, " below the top of the pile.");
+    const std::initializer_list<const char*> lines = {
+        "**** Input Data Error No. 23 (NON-FATAL) ****", "", number.text.data(),
+        location.text.data(), "is above the ground surface for this problem.", "",
+        ground.text.data(), ""};
+    Write_Report_Lines(lines);
+    Write_Message_Lines(lines);
     Set_Error_Status(k_Status_Input_Base + 23);
-    FortranRecord r;   // E15.7, I5, 60X, generic label
-    Start_Record(r);
-    Append_E(r, depth, 15, 7);
-    Append_I(r, 0, 5);
-    Append_X(r, 60);
-    Append_Text(r, "Line 7:  p-y curve depth, no. p-y points");
-    Write_Record(m.PlotFile, r);
+    Write_Line7_Record(k_PY_Curve_None, depth, 0, 0);
 }
 
 // The pile's own nodes again, with their layer and section assignments.
@@ -89,12 +87,7 @@ void PrintPYCurvesAtDepths() {
     AnalysisModel& m = g_Model;
     Sort_And_Purge_Depths();
     const int n = m.NumPYOutputDepths;
-    FortranRecord line6;   // I5, 75X, label
-    Start_Record(line6);
-    Append_I(line6, n, 5);
-    Append_X(line6, 75);
-    Append_Text(line6, "Line 6 : number of output p-y curves");
-    Write_Record(m.PlotFile, line6);
+    Write_Line6_Record(n);
     Write_Message_Line("Computing p-y curves for output at user-specified depths.");
     Write_Report_Line("--------------------------------------------------------------------------------");
     Write_Report_Line("                    p-y Curves Reported for Specified Depths");
@@ -113,7 +106,7 @@ void PrintPYCurvesAtDepths() {
     for (int L = 1; L <= m.i_Number_of_Layers; ++L) {
         if (m.i_TopNodeInLayer[L] == 0) continue;
         m.i_RockLayersAbove = m.b_BelowRockLayer[L] != 0 ? 1 : 0;
-        UpdateLayerSoilModuli(L);
+        UpdateLayerSoilModuli(L, true);
         // A criterion error ends the run; the nodes are restored anyway, as nothing is lost by it.
         if (m.ErrorStatus != 0) break;
         for (int i = 0; i < 3; ++i) Write_Report_Line("");

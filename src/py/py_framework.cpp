@@ -1,11 +1,14 @@
-// Multipliers, sloping ground, soil-movement load and the printed p-y block pieces.
+// Multipliers, sloping ground, the steps of a criterion's node loop and the printed p-y block
+// pieces.
 #include "py/py_framework.h"
 
 #include <cmath>
-#include <cstdio>
 
+#include "engine/errors.h"
+#include "engine/messages.h"
 #include "model/model.h"
 #include "model/units.h"
+#include "pile/soil_profile.h"
 #include "report/number_writer.h"
 
 namespace {
@@ -14,7 +17,6 @@ constexpr double k_Quarter_Pi = 0.7853981633974483;
 constexpr double k_Cos_Quarter_Pi = 0.7071067690849304;   // cos(pi/4) (s)
 constexpr double k_Level = 1e-20;                         // |angle| or |y| below this is zero
 constexpr int k_Equals_Column = 56;                       // "= " of every label line starts here
-constexpr double k_Pi = 3.141592653589793;
 
 }  // namespace
 
@@ -62,6 +64,85 @@ void Apply_Soil_Movement_Load(int k) {
     m.W_Node[k] = m.SoilMovement_Node[k] * m.Es_Node[k] + m.DistLoad_Node[k];
 }
 
+bool Begin_PY_Node(int L, int k, bool print, PYNodeValues& v) {
+    AnalysisModel& m = g_Model;
+    if (!print && k == m.i_TopNodeInLayer[L]) m.Fu_Layer[L] = 0.0;
+    v = Gather_PY_Node(k, print);
+    return m.ErrorStatus == 0;
+}
+
+double Epsilon50_Or_Default(double z, double default_eps50) {
+    const double eps50 = Epsilon50AtDepth(z);
+    return eps50 <= 0.0 && default_eps50 > 0.0 ? default_eps50 : eps50;
+}
+
+void Add_To_Layer_Integral(int L, int k, double pu, double& pu_prev) {
+    AnalysisModel& m = g_Model;
+    if (k > m.i_TopNodeInLayer[L]) m.Fu_Layer[L] += (pu_prev + pu) * m.IncrementLength / 2.0;
+    if (k == m.i_BottomNodeInLayer[L]) m.Fu_Layer[L] += pu * (m.XLayerBottom[L] - m.XNode[k]);
+    pu_prev = pu;
+}
+
+void Close_Layer_Integral_Above_Head(int L, double p_sum) {
+    AnalysisModel& m = g_Model;
+    if (L != 1 || !(m.XGroundSurface < k_PY_Above_Head)) return;
+    m.Fu_Layer[1] = p_sum * 0.5 * (m.XLayerBottom[1] - m.XLayerTop[1]);
+}
+
+double Secant_Modulus(const PYNodeValues& v, double p) { return v.pm * p / (v.ym * v.y_prime); }
+
+void Store_PY_Modulus(int k, double Es) {
+    g_Model.Es_Node[k] = Es;
+    Apply_Soil_Movement_Load(k);
+}
+
+void Store_PY_Modulus(int k, double Es, int nan_error, bool limiting, const char* criterion) {
+    g_Model.Es_Node[k] = Es;
+    if (std::isnan(Es)) {
+        Raise_Modulus_Not_A_Number(nan_error, limiting, criterion, k);
+        return;
+    }
+    Apply_Soil_Movement_Load(k);
+}
+
+void Raise_Modulus_Not_A_Number(int number, bool limiting, const char* criterion, int k) {
+    // No. 36 (soft clay with J) has always been headed with the period after the number.
+    FortranRecord heading = Error_Heading(false, number);
+    if (number == 36) {
+        Start_Record(heading);
+        Append_Text(heading, "**** Runtime Error No 36. ****");
+    }
+    FortranRecord what;
+    Start_Record(what);
+    Append_Text(what, limiting ? "The default value of soil modulus computed in "
+                               : "The computed value of soil modulus computed in ");
+    Append_Text(what, criterion);
+    Append_Text(what, " is not-a-number for node number ");
+    Append_I(what, k, 0);
+    Write_Report_Lines({heading.text.data(), "", what.text.data(),
+                        "This problem is usually due to a required soil property being left equal to zero."});
+    Set_Error_Status(k_Status_Runtime_Base + number);
+}
+
+void Raise_PY_Input_Error(int number, std::initializer_list<const char*> lines, bool to_report) {
+    const FortranRecord heading = Error_Heading(true, number);
+    Write_Message_Line(heading.text.data());
+    Write_Message_Lines(lines);
+    if (to_report) {
+        Write_Report_Line(heading.text.data());
+        Write_Report_Lines(lines);
+    }
+    Raise_Input_Error(number);
+}
+
+void Write_PY_Title(const char* title, const char* second_line) {
+    WriteLine("");
+    WriteLine("");
+    WriteLine(title);
+    if (second_line != nullptr) WriteLine(second_line);
+    WriteLine("");
+}
+
 void Start_PY_Label_Line(FortranRecord& record, const char* label) {
     Start_Record(record);
     Append_Text(record, label);
@@ -79,6 +160,19 @@ void Write_PY_Real_Line(const char* label, double value, int w, int d, const cha
         Append_Text(r, " ");
         Append_Trimmed(r, unit);
     }
+    Write_PY_Record(r);
+}
+
+void Write_PY_Value_Line(const char* label, double value, int d, const char* unit) {
+    Write_PY_Real_Line(label, value, 12, d, unit);
+}
+
+void Write_PY_Force_Line(const char* label, double value, int d) {
+    FortranRecord r;
+    Start_PY_Label_Line(r, label);
+    Append_F(r, value, 12, d);
+    Append_Text(r, " ");
+    Append_Force_Per_Length_Label(r);
     Write_PY_Record(r);
 }
 
@@ -105,9 +199,9 @@ void Write_PY_Depths(double depth) {
 
 void Write_PY_Slope_Lines(const char* batter_label) {
     const AnalysisModel& m = g_Model;
-    Write_PY_Real_Line("Ground Slope Angle", m.GroundSlope * 180.0 / k_Pi, 12, 3, "degrees");
-    Write_PY_Real_Line(batter_label, m.PileBatter * 180.0 / k_Pi, 12, 3, "degrees");
-    Write_PY_Real_Line("Effective Slope", m.EffectiveSlope * 180.0 / k_Pi, 12, 3, "degrees");
+    Write_PY_Real_Line("Ground Slope Angle", m.GroundSlope * 180.0 / k_PY_Pi, 12, 3, "degrees");
+    Write_PY_Real_Line(batter_label, m.PileBatter * 180.0 / k_PY_Pi, 12, 3, "degrees");
+    Write_PY_Real_Line("Effective Slope", m.EffectiveSlope * 180.0 / k_PY_Pi, 12, 3, "degrees");
 }
 
 void Write_PY_Multipliers(double pm, double ym) {
@@ -129,17 +223,33 @@ void Append_Subgrade_Label(FortranRecord& record) {
     Append_Trimmed(record, g_Model.LabelExp3);
 }
 
-void Write_PY_Table_Heading(int p_column, const char* dashes) {
-    WriteLine("");
+void Write_PY_Table_Heading(int y_column, int p_column, const char* p_unit, const char* dashes) {
+    FortranRecord r;
+    Start_Record(r);
+    Tab_To(r, y_column);
+    Append_Text(r, "y, ");
+    Append_Trimmed(r, g_Model.LabelLength);
+    Tab_To(r, p_column);
+    Append_Text(r, "p, ");
+    if (p_unit != nullptr) {
+        Append_Trimmed(r, p_unit);
+    } else {
+        Append_Force_Per_Length_Label(r);
+    }
+    Write_PY_Record(r);
+    WriteLine(dashes);
+}
+
+void Write_PY_Table_Heading_After(int gap) {
     FortranRecord r;
     Start_Record(r);
     Append_Text(r, "        y, ");
     Append_Trimmed(r, g_Model.LabelLength);
-    Tab_To(r, p_column);
+    Append_X(r, gap);
     Append_Text(r, "p, ");
     Append_Force_Per_Length_Label(r);
     Write_PY_Record(r);
-    WriteLine(dashes);
+    WriteLine(k_PY_Table_Dashes);
 }
 
 void Write_PY_Table_Row(double y, double p, int blanks_before, int blanks_between) {
@@ -150,46 +260,10 @@ void Write_PY_Table_Row(double y, double p, int blanks_before, int blanks_betwee
     EndLine();
 }
 
-void Write_Plot_PY_Depth(double depth, int points, const char* phrase, int curve_number) {
-    char label[160];
-    std::snprintf(label, sizeof label, "Line 7:  p-y curve depth in %s, no. p-y points on curve no. ",
-                  phrase);
-    Write_Plot_PY_Depth_Label(depth, points, label, curve_number);
-}
-
-void Write_Plot_PY_Depth_Label(double depth, int points, const char* label, int curve_number) {
-    FortranRecord r;   // E15.7, I5, 60X, label, curve number (I0)
-    Start_Record(r);
-    Append_E(r, depth, 15, 7);
-    Append_I(r, points, 5);
-    Append_X(r, 60);
-    Append_Text(r, label);
-    Append_I(r, curve_number, 0);
-    Write_Record(g_Model.PlotFile, r);
-}
-
-void Write_Plot_PY_Point(double y, double p, int j, const char* phrase) {
-    FortranRecord r;   // 2E15.7, 50X, "Line 8(", point (I0), "): y, p, for " phrase
-    Start_Record(r);
-    Append_E(r, y, 15, 7);
-    Append_E(r, p, 15, 7);
-    Append_X(r, 50);
-    Append_Text(r, "Line 8(");
-    Append_I(r, j, 0);
-    Append_Text(r, "): y, p, for ");
-    Append_Text(r, phrase);
-    Write_Record(g_Model.PlotFile, r);
-}
-
-void Write_Plot_PY_Point_I2(double y, double p, int j, const char* phrase) {
+void Write_PY_Fixed_Row(double y, double p) {
     FortranRecord r;
     Start_Record(r);
-    Append_E(r, y, 15, 7);
-    Append_E(r, p, 15, 7);
-    Append_X(r, 20);
-    Append_Text(r, "Line 8(");
-    Append_I(r, j, 2);
-    Append_Text(r, "): y, p, for ");
-    Append_Text(r, phrase);
-    Write_Record(g_Model.PlotFile, r);
+    Append_F(r, y, 15, 4);
+    Append_F(r, p, 17, 3);
+    Write_PY_Record(r);
 }

@@ -1,14 +1,35 @@
 // The framework shared by the p-y criteria: p- and y-multipliers by depth, the sloping ground
-// factor of the clay criteria, the soil-movement load update, and the pieces of the printed p-y
-// curve blocks (label lines, table heading and rows, plot records "Line 7" and "Line 8").
-// The criteria themselves are one file each; dispatch.cpp chooses among them.
+// factor of the clay criteria, the common steps of a criterion's node loop (the node's values,
+// the strain or its default, the layer integral of ultimate resistance, storing the secant
+// modulus with the soil-movement load, the message of a modulus that is not a number, framed
+// input errors), and the pieces of the printed p-y curve
+// blocks (title, label lines, table heading and rows). The plot records of a printed curve are
+// report/plot_file's. The criteria themselves are one file each; dispatch.cpp chooses among them.
 #pragma once
 
+#include <initializer_list>
+
+#include "py/py_node.h"
 #include "report/fortran_format.h"
 
+constexpr double k_PY_Pi = 3.141592653589793;
+// An effective ground slope below this (radians) is level ground for the clay criteria.
+constexpr double k_PY_Flat_Slope = 1e-20;
+// A cohesion below this is zero: the clay criteria tolerate it at a layer's first node only.
+constexpr double k_PY_Zero_Cohesion = 1e-10;
+// Points of every printed p-y curve.
+constexpr int k_PY_Print_Points = 17;
+// The dash line under most printed p-y tables.
+constexpr const char* k_PY_Table_Dashes = "----------------    -----------------";
+// Below this deflection a secant modulus becomes the curve's initial slope.
+constexpr double k_PY_Tiny_Deflection = 1e-14;
+// A ground surface above this depth lies above the pile head: the first layer's integral of
+// ultimate resistance is then a closed form over the whole layer.
+constexpr double k_PY_Above_Head = -9.999999747378752e-06;   // -1e-5 (s)
+
 // Multiplier at depth x along the pile from a table of rows (depth, value), depths
-// non-decreasing: 1 outside the table or with fewer than two rows; at a step (two rows at one depth) the
-// deeper row applies; linear in between.
+// non-decreasing: 1 outside the table or with fewer than two rows; at a step (two rows at one
+// depth) the deeper row applies; linear in between.
 double Multiplier_From_Table(double x, int n, const double* depths, const double* values);
 
 // p- and y-multipliers of the p-y modifier table at depth x along the pile.
@@ -24,7 +45,48 @@ double SlopingGroundFactor(double y, double theta);
 // soil exerts through the node's spring plus the distributed load at the node.
 void Apply_Soil_Movement_Load(int k);
 
+// ---- Steps of a criterion's node loop -----------------------------------------------------
+
+// The first step at node k of layer L: in normal mode, at the layer's first node, clears
+// Fu_Layer(L) for the integral the criterion builds; then gathers the node's values into v.
+// Returns false when a lookup raised.
+bool Begin_PY_Node(int L, int k, bool print, PYNodeValues& v);
+
+// The strain eps50 of the soil data at soil depth z, or default_eps50 where the data give none
+// (0 or less) and the default is positive.
+double Epsilon50_Or_Default(double z, double default_eps50);
+
+// Adds node k's share of the ultimate resistance pu to Fu_Layer(L): the trapezoid from the
+// previous node's pu_prev (from the layer's second node on), and at the layer's last node pu
+// down to the layer bottom. Then sets pu_prev to pu.
+void Add_To_Layer_Integral(int L, int k, double pu, double& pu_prev);
+
+// For the first layer when the ground surface lies above the pile head, replaces Fu_Layer(1) by
+// half of p_sum (the resistances at the layer's top and bottom) over the layer's thickness.
+void Close_Layer_Integral_Above_Head(int L, double p_sum);
+
+// Secant modulus of node values v from the curve's resistance p at v.y_prime, with the p- and
+// y-multipliers: pm p / (ym y_prime).
+double Secant_Modulus(const PYNodeValues& v, double p);
+
+// Stores Es as node k's secant modulus and, with soil movement, the node's load.
+void Store_PY_Modulus(int k, double Es);
+// The same for the criteria that test their modulus: one that is not a number raises Runtime
+// Error No. nan_error instead of the load (see Raise_Modulus_Not_A_Number).
+void Store_PY_Modulus(int k, double Es, int nan_error, bool limiting, const char* criterion);
+
+// Runtime Error No. number, in the report only: the limiting ("default") or computed soil
+// modulus of the named criterion is not a number at node k. Sets the status directly.
+void Raise_Modulus_Not_A_Number(int number, bool limiting, const char* criterion, int k);
+
+// Input Data Error No. number of a criterion: the framed heading and lines to the runtime
+// message file and, with to_report, then to the report; then the raise.
+void Raise_PY_Input_Error(int number, std::initializer_list<const char*> lines, bool to_report);
+
 // ---- Printed p-y curve blocks -------------------------------------------------------------
+
+// Two empty lines, the block's title (and a second title line when not null), an empty line.
+void Write_PY_Title(const char* title, const char* second_line);
 
 // A label line of a printed p-y curve block: the label, "= " from column 56, then the caller
 // appends the value and unit and writes the record with Write_PY_Record.
@@ -33,6 +95,10 @@ void Write_PY_Record(const FortranRecord& record);
 
 // "label = value unit" with the value in Fw.d (unit may be null).
 void Write_PY_Real_Line(const char* label, double value, int w, int d, const char* unit);
+// "label = value unit" with the value in F12.d (unit may be null).
+void Write_PY_Value_Line(const char* label, double value, int d, const char* unit);
+// "label = value" in F12.d and the force-per-length label ("lbs/in", "kN/m").
+void Write_PY_Force_Line(const char* label, double value, int d);
 
 // "Soil Layer Number" (I10, or Iw) and the two depth lines (F12.3; feet in US customary runs).
 void Write_PY_Layer_And_Depths(int L, double depth);
@@ -52,20 +118,14 @@ void Write_PY_Multipliers(double pm, double ym);
 void Append_Force_Per_Length_Label(FortranRecord& record);
 void Append_Subgrade_Label(FortranRecord& record);
 
-// Table heading: "        y, " and the length label, "p, " and the force-per-length label from
-// column p_column, then the dash line.
-void Write_PY_Table_Heading(int p_column, const char* dashes);
+// Table heading and its dash line: "y, " and the length label from column y_column, "p, " and
+// p_unit (null: the force-per-length label built from force and length) from column p_column.
+void Write_PY_Table_Heading(int y_column, int p_column, const char* p_unit, const char* dashes);
+// The same with "y, " from column 9 and "p, " after gap blanks that follow the length label, and
+// k_PY_Table_Dashes.
+void Write_PY_Table_Heading_After(int gap);
 
 // One tabulated point: blanks, y (WriteNumber 12), blanks, p (WriteNumber 12), line end.
 void Write_PY_Table_Row(double y, double p, int blanks_before, int blanks_between);
-
-// Plot records of a printed curve: "Line 7" (depth, points, phrase, the depth's number in the
-// list of requested depths) and
-// "Line 8" (y, p, point number, phrase).
-void Write_Plot_PY_Depth(double depth, int points, const char* phrase, int curve_number);
-// "Line 7" with the whole label text given (for the criteria whose label words differ).
-void Write_Plot_PY_Depth_Label(double depth, int points, const char* label, int curve_number);
-void Write_Plot_PY_Point(double y, double p, int j, const char* phrase);
-// "Line 8" of the criteria that write it narrower: 2E15.7, 20X, "Line 8(", point (I2), "): y, p,
-// for " phrase.
-void Write_Plot_PY_Point_I2(double y, double p, int j, const char* phrase);
+// One tabulated point in fixed decimals: y (F15.4), p (F17.3).
+void Write_PY_Fixed_Row(double y, double p);

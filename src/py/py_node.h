@@ -17,7 +17,7 @@ struct PYNodeValues {
 // values bracket z (nodes 1 and 2 above node 2). Reads Y_Node and ZNode of the pile's own nodes.
 double Deflection_At_Vertical_Depth(double z);
 
-// Gathers the values of node k of the current pass; in print mode node k is the k-th requested
-// depth, y_prime is not set (the criterion tabulates its own deflections) and ys is the
-// deflection of the first load case interpolated at that depth.
-PYNodeValues Gather_PY_Node(int k);
+// Gathers the values of node k of the current pass. In print mode (print true) node k is the
+// k-th requested depth, y_prime is not set (the criterion tabulates its own deflections) and ys
+// is the deflection of the first load case interpolated at that depth.
+PYNodeValues Gather_PY_Node(int k, bool print);

@@ -20,24 +20,13 @@
 #include "py/sand_resistance.h"
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
+#include "report/plot_file.h"
 
 namespace {
 
-constexpr double k_Pi = 3.141592653589793;
 constexpr double k_K0 = 0.4;
-constexpr double k_Zero_Angle = 1e-10;            // radians
-constexpr double k_Zero_Radicand = 1e-10;
 constexpr double k_Sloping = 1e-15;               // slope above which the wedge tilts
-constexpr double k_Direction = 1e-14;             // deflection and slope that count as signed
-constexpr double k_Positive_Factor = 1e-20;
-constexpr double k_Vanishing_Factor = 1e-10;
-constexpr double k_Tiny_Deflection = 1e-14;
-constexpr double k_Above_Head = -9.999999747378752e-06;   // -1e-5 (s)
 constexpr double k_Plateau_Step = 0.02500000037252903;    // 0.025 (s)
-constexpr double k_Lowest_Angle = 20.0;                    // degrees: outside this range the
-constexpr double k_Highest_Angle = 48.0;                   // friction angle is suspicious
-constexpr int k_Print_Points = 17;
-constexpr const char* k_Phrase = "sand";
 
 // What a node of the layer needs for its curve and its printed block.
 struct ReeseSandNode {
@@ -55,22 +44,14 @@ struct ReeseSandNode {
 
 // ---- Messages --------------------------------------------------------------------------
 
-void Raise_Input_Error(int number) {
-    char code[9];
-    Make_Error_Code_Text(true, number, code);
-    RaiseError(code, k_Status_Input_Base + number);
-}
-
 // Input Data Error No. 8, in the runtime message file.
 void Raise_Zero_Friction_Angle() {
-    const char* lines[] = {
-        "**** Input Data Error No. 8 ****", "",
-        "An error was detected in the input data for friction angle.",
-        "Problem:  Zero was input for the friction angle for a sand when computing ",
-        "          a p-y curve using the Reese et al. criteria.", "",
-        "Solution: Check values of soil strength values and revise the input data.", ""};
-    for (const char* l : lines) Write_Message_Line(l);
-    Raise_Input_Error(8);
+    Raise_PY_Input_Error(8,
+                         {"", "An error was detected in the input data for friction angle.",
+                          "Problem:  Zero was input for the friction angle for a sand when computing ",
+                          "          a p-y curve using the Reese et al. criteria.", "",
+                          "Solution: Check values of soil strength values and revise the input data.", ""},
+                         false);
 }
 
 // Input Data Error No. 9: the ground of the first layer slopes more steeply than the sand's
@@ -81,42 +62,18 @@ void Raise_Slope_Too_Steep(int L) {
     Append_Text(layer, "the Reese sand criteria for layer ");
     Append_I(layer, L, 0);
     Append_Text(layer, ".");
-    const char* lines[] = {
-        "**** Input Data Error No. 9 ****", "",
-        "An error was found in the input data when computing a p-y curve using ",
-        layer.text.data(), "",
-        "Problem:  The angle of the ground slope can not be greater than the ",
-        "internal friction angle of the sand.", "",
-        "Solution:  Set the value for slope angle to be less than the angle of friction."};
-    for (const char* l : lines) Write_Message_Line(l);
-    for (const char* l : lines) Write_Report_Line(l);
-    Raise_Input_Error(9);
-}
-
-// Runtime Errors No. 31 (computed) and 32 (limiting) modulus not a number, in the report.
-void Raise_Modulus_Not_A_Number(bool limiting, int k) {
-    const int number = limiting ? 32 : 31;
-    FortranRecord heading;
-    Start_Record(heading);
-    Append_Text(heading, "**** Runtime Error No. ");
-    Append_I(heading, number, 0);
-    Append_Text(heading, " ****");
-    FortranRecord what;
-    Start_Record(what);
-    Append_Text(what, limiting
-                          ? "The default value of soil modulus computed in Reese Sand is not-a-number for node number "
-                          : "The computed value of soil modulus computed in Reese Sand is not-a-number for node number ");
-    Append_I(what, k, 0);
-    Write_Report_Line(heading.text.data());
-    Write_Report_Line("");
-    Write_Report_Line(what.text.data());
-    Write_Report_Line("This problem is usually due to a required soil property being left equal to zero.");
-    Set_Error_Status(k_Status_Runtime_Base + number);
+    Raise_PY_Input_Error(9,
+                         {"", "An error was found in the input data when computing a p-y curve using ",
+                          layer.text.data(), "",
+                          "Problem:  The angle of the ground slope can not be greater than the ",
+                          "internal friction angle of the sand.", "",
+                          "Solution:  Set the value for slope angle to be less than the angle of friction."},
+                         true);
 }
 
 // Warning 302: its text goes to the runtime message file at every report.
 void Warn_Friction_Angle(double phi_degrees) {
-    if (!(phi_degrees < k_Lowest_Angle || phi_degrees > k_Highest_Angle)) return;
+    if (!(phi_degrees < k_Sand_Lowest_Angle || phi_degrees > k_Sand_Highest_Angle)) return;
     const char* lines[] = {
         "", "**** Warning ****", "",
         "An unreasonable value for friction angle was input for a Reese sand layer. ",
@@ -138,69 +95,54 @@ void Compute_Resistance(ReeseSandNode& n, double b, double zg, double ys, double
     double f = 1.0;
     if (theta > k_Sloping) {
         const double t = std::tan(theta) * std::tan(n.angles.beta);
-        const bool toward_falling = (ys > k_Direction && ES > k_Direction) ||
-                                    (ys <= k_Direction && ES < k_Direction);
+        const bool toward_falling = (ys > k_Sand_Direction && ES > k_Sand_Direction) ||
+                                    (ys <= k_Sand_Direction && ES < k_Sand_Direction);
         f = toward_falling ? 1.0 + t : 1.0 - t;
-        if (f > k_Positive_Factor) n.Pst = Sand_Wedge_Sloping(n.gamma, n.zu, b, n.angles, Ka_slope, t, f);
+        if (f > k_Sand_Positive_Factor) n.Pst = Sand_Wedge_Sloping(n.gamma, n.zu, b, n.angles, Ka_slope, t, f);
     }
     n.Psd = Sand_Flow(n.gamma, zg, b, n.angles);
     // a wedge that cannot form on steep falling ground leaves the flow resistance
-    if (f <= k_Vanishing_Factor && theta > k_Zero_Angle) n.Pst = n.Psd;
+    if (f <= k_Sand_Vanishing_Factor && theta > k_Sand_Zero_Angle) n.Pst = n.Psd;
     n.Ps = std::min(n.Pst, n.Psd);
 }
 
 // ---- Printed block ---------------------------------------------------------------------
 
-void Write_Unit_Line(const char* label, double value, int d, const char* unit) {
-    Write_PY_Real_Line(label, value, 12, d, unit);
-}
-
-void Write_Force_Line(const char* label, double value, int d) {
-    FortranRecord r;
-    Start_PY_Label_Line(r, label);
-    Append_F(r, value, 12, d);
-    Append_Text(r, " ");
-    Append_Force_Per_Length_Label(r);
-    Write_PY_Record(r);
-}
-
 void Print_Sand_Parameters(int L, const PYNodeValues& v, const ReeseSandNode& n) {
     const AnalysisModel& m = g_Model;
     const ReeseSandCurve& c = n.curve;
     const bool cyclic = m.b_Cyclic != 0;
-    WriteLine("");
-    WriteLine("");
-    WriteLine(cyclic ? "p-y Curve in Sand Computed Using Reese Criteria for Cyclic Loading Conditions"
-                     : "p-y Curve in Sand Computed Using Reese Criteria for Static Loading Conditions");
-    WriteLine("");
+    Write_PY_Title(cyclic ? "p-y Curve in Sand Computed Using Reese Criteria for Cyclic Loading Conditions"
+                          : "p-y Curve in Sand Computed Using Reese Criteria for Static Loading Conditions",
+                   nullptr);
     Write_PY_Layer_And_Depths(L, v.z, 12);
     Write_PY_Slope_Lines("Pile Batter");
-    Write_Unit_Line("Equivalent Depth (see note)", n.zu, 3, m.LabelLength);
-    Write_Unit_Line("Pile Diameter, b", v.b, 3, m.LabelLength);
-    Write_Unit_Line("Angle of Friction", n.phi_degrees, 3, "degrees");
+    Write_PY_Value_Line("Equivalent Depth (see note)", n.zu, 3, m.LabelLength);
+    Write_PY_Value_Line("Pile Diameter, b", v.b, 3, m.LabelLength);
+    Write_PY_Value_Line("Angle of Friction", n.phi_degrees, 3, "degrees");
     if (m.IUNITS == k_Units_US) {
-        Write_Unit_Line("Avg. Eff. Unit Weight", n.gamma * 1728.0, 5, "pcf");
+        Write_PY_Value_Line("Avg. Eff. Unit Weight", n.gamma * 1728.0, 5, "pcf");
     } else {
-        Write_Unit_Line("Avg. Eff. Unit Weight", n.gamma, 5, m.LabelUnitWeight);
+        Write_PY_Value_Line("Avg. Eff. Unit Weight", n.gamma, 5, m.LabelUnitWeight);
     }
-    Write_Unit_Line("kpy", n.k, 3, m.LabelSubgradeModulus);
-    Write_Unit_Line("K active", n.angles.Ka, 3, nullptr);
-    Write_Unit_Line("K passive", n.angles.Kp, 3, nullptr);
-    Write_Unit_Line("K0", n.angles.K0, 3, nullptr);
-    Write_Force_Line("Pst", n.Pst, 3);
-    Write_Force_Line("Psd", n.Psd, 3);
-    Write_Force_Line(n.Psd > n.Pst ? "Ps = Pst (shallow controls)" : "Ps = Psd (deep controls)", n.Ps, 3);
-    Write_Unit_Line(cyclic ? "A (cyclic)" : "A (static)", c.A, 4, nullptr);
-    Write_Unit_Line(cyclic ? "B (cyclic)" : "B (static)", c.B, 4, nullptr);
-    Write_Unit_Line("C = Pm/(Ym^(1/n))", c.C, 4, nullptr);
-    Write_Unit_Line("n = Pm/(m Ym)", c.n, 4, nullptr);
-    Write_Unit_Line("m = (Pu-Pm)/(Yu-Ym)", c.m, 4, nullptr);
-    Write_Unit_Line("Yk = [c/(kx)]^(n/(n-1))", c.yk, 4, m.LabelLength);
-    Write_Force_Line("Pk", c.pk, 3);
-    Write_Unit_Line("Ym = b/60", c.ym, 4, m.LabelLength);
-    Write_Force_Line("Pm = B ps", c.pm, 3);
-    Write_Unit_Line("Yu = 3b/80", c.yu, 4, m.LabelLength);
-    Write_Force_Line("Pu = A Ps", c.pu, 3);
+    Write_PY_Value_Line("kpy", n.k, 3, m.LabelSubgradeModulus);
+    Write_PY_Value_Line("K active", n.angles.Ka, 3, nullptr);
+    Write_PY_Value_Line("K passive", n.angles.Kp, 3, nullptr);
+    Write_PY_Value_Line("K0", n.angles.K0, 3, nullptr);
+    Write_PY_Force_Line("Pst", n.Pst, 3);
+    Write_PY_Force_Line("Psd", n.Psd, 3);
+    Write_PY_Force_Line(n.Psd > n.Pst ? "Ps = Pst (shallow controls)" : "Ps = Psd (deep controls)", n.Ps, 3);
+    Write_PY_Value_Line(cyclic ? "A (cyclic)" : "A (static)", c.A, 4, nullptr);
+    Write_PY_Value_Line(cyclic ? "B (cyclic)" : "B (static)", c.B, 4, nullptr);
+    Write_PY_Value_Line("C = Pm/(Ym^(1/n))", c.C, 4, nullptr);
+    Write_PY_Value_Line("n = Pm/(m Ym)", c.n, 4, nullptr);
+    Write_PY_Value_Line("m = (Pu-Pm)/(Yu-Ym)", c.m, 4, nullptr);
+    Write_PY_Value_Line("Yk = [c/(kx)]^(n/(n-1))", c.yk, 4, m.LabelLength);
+    Write_PY_Force_Line("Pk", c.pk, 3);
+    Write_PY_Value_Line("Ym = b/60", c.ym, 4, m.LabelLength);
+    Write_PY_Force_Line("Pm = B ps", c.pm, 3);
+    Write_PY_Value_Line("Yu = 3b/80", c.yu, 4, m.LabelLength);
+    Write_PY_Force_Line("Pu = A Ps", c.pu, 3);
     FortranRecord es;
     Start_PY_Label_Line(es, "Es,lim");
     Append_F(es, c.kx, 12, 3);
@@ -240,20 +182,11 @@ void Print_Sand_Table(int k, const PYNodeValues& v, const ReeseSandNode& n) {
     const AnalysisModel& m = g_Model;
     const ReeseSandCurve& c = n.curve;
     WriteLine("");
-    FortranRecord heading;
-    Start_Record(heading);
-    Tab_To(heading, 10);
-    Append_Text(heading, "y, ");
-    Append_Trimmed(heading, m.LabelLength);
-    Tab_To(heading, 26);
-    Append_Text(heading, "p, ");
-    Append_Force_Per_Length_Label(heading);
-    Write_PY_Record(heading);
-    WriteLine("----------------    -----------------");
-    Write_Plot_PY_Depth(m.XNode[k], k_Print_Points, k_Phrase, k);
+    Write_PY_Table_Heading(10, 26, nullptr, k_PY_Table_Dashes);
+    Write_Line7_Record(k_PY_Curve_Reese_Sand, m.XNode[k], k_PY_Print_Points, k);
     const double yp = c.pu / c.kx;
     bool any_marked = false;
-    for (int j = 1; j <= k_Print_Points; ++j) {
+    for (int j = 1; j <= k_PY_Print_Points; ++j) {
         double y_prime = Reese_Sand_Table_Deflection(c, v.b, j);
         bool on_line = false;
         double p = Reese_Sand_P(c, y_prime, &on_line);
@@ -282,7 +215,7 @@ void Print_Sand_Table(int k, const PYNodeValues& v, const ReeseSandNode& n) {
         Append_Text(row, Format_Number(pv, 12).text.data());
         if (marked) Append_Text(row, "   *");
         Write_PY_Record(row);
-        Write_Plot_PY_Point(y, pv, j, k_Phrase);
+        Write_Line8_Record(k_PY_Curve_Reese_Sand, y, pv, j);
     }
     if (any_marked) {
         WriteLine("");
@@ -296,17 +229,6 @@ void Print_Sand_Table(int k, const PYNodeValues& v, const ReeseSandNode& n) {
 }
 
 // ---- The criterion ---------------------------------------------------------------------
-
-// Adds node k's share to Fu_Layer(L): trapezoids between nodes, the last node's resistance down
-// to the layer's bottom, and for a first layer that rises above the pile head a triangle.
-void Add_To_Layer_Integral(int L, int k, double pu, double pu_prev) {
-    AnalysisModel& m = g_Model;
-    if (k > m.i_TopNodeInLayer[L]) m.Fu_Layer[L] += (pu_prev + pu) * m.IncrementLength / 2.0;
-    if (k == m.i_BottomNodeInLayer[L]) m.Fu_Layer[L] += pu * (m.XLayerBottom[L] - m.XNode[k]);
-    if (L == 1 && m.XGroundSurface < k_Above_Head) {
-        m.Fu_Layer[1] = pu * 0.5 * (m.XLayerBottom[1] - m.XLayerTop[1]);
-    }
-}
 
 }  // namespace
 
@@ -381,29 +303,26 @@ double Reese_Sand_Table_Deflection(const ReeseSandCurve& c, double b, int j) {
     return yp * (1.0 + step);
 }
 
-void PY_Sand(int L) {
+void PY_Sand(int L, bool print) {
     AnalysisModel& m = g_Model;
     const int top = m.i_TopNodeInLayer[L];
-    const int bottom = m.i_BottomNodeInLayer[L];
-    const bool print = m.b_PrintPYMode != 0;
     const bool cyclic = m.b_Cyclic != 0;
     const double theta = std::fabs(m.EffectiveSlope);
     double pu_prev = 0.0;
-    for (int k = top; k <= bottom; ++k) {
-        if (!print && k == top) m.Fu_Layer[L] = 0.0;
+    for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
         // node values and soil properties
-        const PYNodeValues v = Gather_PY_Node(k);
-        if (m.ErrorStatus != 0) return;
+        PYNodeValues v{};
+        if (!Begin_PY_Node(L, k, print, v)) return;
         ReeseSandNode n{};
         n.gamma = AverageUnitWeightAbove(v.z);
         if (m.ErrorStatus != 0) return;
         n.phi_degrees = FrictionAngleAtDepth(v.z);
         if (m.ErrorStatus != 0) return;
-        const double phi = n.phi_degrees * k_Pi / 180.0;
+        const double phi = n.phi_degrees * k_PY_Pi / 180.0;
         Warn_Friction_Angle(n.phi_degrees);
         n.k = Layer_Sand_K(L, v.z);
         n.default_k = n.k < 0.0;
-        if (phi < k_Zero_Angle) {
+        if (phi < k_Sand_Zero_Angle) {
             Raise_Zero_Friction_Angle();
             return;
         }
@@ -415,23 +334,13 @@ void PY_Sand(int L) {
         // angle goes on and ends as a modulus that is not a number
         n.angles = Sand_Angles(phi, k_K0);
         double Ka_slope = n.angles.Ka;
-        if (L == 1 && Slope_Radicand(phi, theta) < k_Zero_Radicand) {
+        if (L == 1 && Slope_Radicand(phi, theta) < k_Sand_Zero_Radicand) {
             Raise_Slope_Too_Steep(L);
             return;
         }
-        if (theta > k_Zero_Angle) Ka_slope = Sloping_Active_Coefficient(phi, theta);
-        EquivalentTopInputs in{};
-        in.b = v.b;
-        in.gamma = n.gamma;
-        in.phi = phi;
-        in.alpha = n.angles.alpha;
-        in.beta = n.angles.beta;
-        in.K0 = k_K0;
-        in.Ka = Ka_slope;
-        in.Kp = n.angles.Kp;
-        in.zg = v.zg;
-        in.cyclic = cyclic;
-        n.zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, in);
+        if (theta > k_Sand_Zero_Angle) Ka_slope = Sloping_Active_Coefficient(phi, theta);
+        const EquivalentTopInputs in = Sand_Top_Inputs(v.b, n.gamma, n.angles, Ka_slope, v.zg, cyclic);
+        n.zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
         // resistance and curve
         Compute_Resistance(n, v.b, v.zg, v.ys, Ka_slope);
         n.curve = Reese_Sand_Curve(v.b, n.zu, n.k * n.zu, n.Ps, cyclic);
@@ -441,16 +350,14 @@ void PY_Sand(int L) {
             Print_Sand_Table(k, v, n);
             continue;
         }
+        // the integral of ultimate resistance; above the pile head a triangle
         Add_To_Layer_Integral(L, k, n.curve.pu, pu_prev);
-        pu_prev = n.curve.pu;
+        Close_Layer_Integral_Above_Head(L, n.curve.pu);
         // secant modulus; at (almost) no deflection the initial slope, without multipliers
-        const bool limiting = v.y_prime < k_Tiny_Deflection;
-        m.Es_Node[k] = limiting ? n.curve.kx
-                                : v.pm * Reese_Sand_P(n.curve, v.y_prime, nullptr) / (v.ym * v.y_prime);
-        if (std::isnan(m.Es_Node[k])) {
-            Raise_Modulus_Not_A_Number(limiting, k);
-            return;
-        }
-        Apply_Soil_Movement_Load(k);
+        const bool limiting = v.y_prime < k_PY_Tiny_Deflection;
+        const double Es =
+            limiting ? n.curve.kx : Secant_Modulus(v, Reese_Sand_P(n.curve, v.y_prime, nullptr));
+        Store_PY_Modulus(k, Es, limiting ? 32 : 31, limiting, "Reese Sand");
+        if (m.ErrorStatus != 0) return;
     }
 }

@@ -3,6 +3,7 @@
 #include "py/sand_resistance.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "engine/errors.h"
 #include "engine/messages.h"
@@ -19,8 +20,9 @@ double Square(double x) { return x * x; }
 
 // Runtime Error No. 13: no default k exists in general units.
 void Raise_No_Default_K() {
-    const char* lines[] = {
-        "", "", "**** Runtime Error No. 13 ****", "",
+    const FortranRecord heading = Error_Heading(false, 13);
+    const std::initializer_list<const char*> lines = {
+        "", "", heading.text.data(), "",
         "Problem:  General units have been selected for use in computations in      ",
         "combination with default values of k for a layer classified as API sand    ",
         "criteria. This combination of data cannot be used because Orvane cannot     ",
@@ -29,9 +31,9 @@ void Raise_No_Default_K() {
         "units of computation to use a default value for subgrade subgrade modulus  ",
         "for the API sand criteria or enter an appropriate proper value by entering ",
         "a non-zero for k."};
-    for (const char* l : lines) Write_Message_Line(l);
-    for (const char* l : lines) Write_Report_Line(l);
-    RaiseError("RUN00013", k_Status_Runtime_Base + 13);
+    Write_Message_Lines(lines);
+    Write_Report_Lines(lines);
+    Raise_Runtime_Error(13);
 }
 
 }  // namespace
@@ -45,6 +47,22 @@ SandAngles Sand_Angles(double phi, double K0) {
     a.Ka = Square(std::tan(k_Quarter_Pi - phi / 2.0));
     a.Kp = Square(std::tan(a.beta));
     return a;
+}
+
+EquivalentTopInputs Sand_Top_Inputs(double b, double gamma, const SandAngles& a, double Ka,
+                                    double zg, bool cyclic) {
+    EquivalentTopInputs in{};
+    in.b = b;
+    in.gamma = gamma;
+    in.phi = a.phi;
+    in.alpha = a.alpha;
+    in.beta = a.beta;
+    in.K0 = a.K0;
+    in.Ka = Ka;
+    in.Kp = a.Kp;
+    in.zg = zg;
+    in.cyclic = cyclic;
+    return in;
 }
 
 double Slope_Radicand(double phi, double theta) {

@@ -4,6 +4,20 @@
 // the two model operations at the end are pure functions of their arguments.
 #pragma once
 
+#include "py/equivalent_depth.h"
+
+// Limits both sand criteria test against: a friction angle (radians) or slope radicand below
+// 1e-10 is zero; a deflection and an effective slope beyond 1e-14 count as signed; a slope
+// direction factor above 1e-20 is positive and one at or below 1e-10 lets no wedge form; a
+// friction angle outside 20 to 48 degrees is suspicious.
+constexpr double k_Sand_Zero_Angle = 1e-10;
+constexpr double k_Sand_Zero_Radicand = 1e-10;
+constexpr double k_Sand_Direction = 1e-14;
+constexpr double k_Sand_Positive_Factor = 1e-20;
+constexpr double k_Sand_Vanishing_Factor = 1e-10;
+constexpr double k_Sand_Lowest_Angle = 20.0;
+constexpr double k_Sand_Highest_Angle = 48.0;
+
 // Angles and earth-pressure coefficients of a friction angle phi (radians).
 struct SandAngles {
     double phi;
@@ -14,6 +28,11 @@ struct SandAngles {
     double Kp;      // passive, tan^2(beta)
 };
 SandAngles Sand_Angles(double phi, double K0);
+
+// The inputs of a sand layer's equivalent top: pile width b, unit weight, the angles and
+// coefficients a with the criterion's active coefficient Ka, depth below the ground zg, loading.
+EquivalentTopInputs Sand_Top_Inputs(double b, double gamma, const SandAngles& a, double Ka,
+                                    double zg, bool cyclic);
 
 // Active coefficient on ground sloping at theta (radians, >= 0):
 // cos theta (cos theta - sqrt R) / (cos theta + sqrt R), R = cos^2 theta - cos^2 phi. Not a

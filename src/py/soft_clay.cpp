@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <initializer_list>
 
 #include "engine/errors.h"
 #include "engine/messages.h"
@@ -18,6 +20,7 @@
 #include "py/py_node.h"
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
+#include "report/plot_file.h"
 
 namespace {
 
@@ -26,9 +29,7 @@ constexpr double k_Cyclic_Plateau = 0.7211247682571411;       // 0.5 * 3^(1/3) (
 constexpr double k_Limit_Numerator = 0.01077217236161232;     // 0.5 * (1e-5)^(1/3)
 constexpr double k_Limit_Ratio = 9.999999747378752e-06;       // 1e-5 (s)
 constexpr double k_Limit_Denominator = 2.9999999242136255e-05;   // 3e-5 (s)
-constexpr double k_Flat_Slope = 1e-20;
-constexpr double k_Zero_Cohesion = 1e-10;
-constexpr int k_Print_Points = 17;
+constexpr int k_Message_Length = 512;   // room for a location line of the zero-cohesion message
 
 // Cohesion limits of the default strain: 500, 1000 and 4000 lb/ft2 in lb/in2 (s), and their SI
 // equivalents in kPa (s); 2000 lb/ft2 separates two classes with the same default.
@@ -44,10 +45,10 @@ constexpr double k_US_High_Cohesion = 8.68055534362793;
 constexpr double k_SI_High_Cohesion = 59.85032272338867;
 
 // Tabulated deflections over y50; the fractions are single-precision values.
-constexpr double k_Static_Ratios[k_Print_Points + 1] = {
+constexpr double k_Static_Ratios[k_PY_Print_Points + 1] = {
     0, 0.0, 0.05000000074505806, 0.125, 0.25, 0.375, 0.5, 1.0, 1.5, 2.0, 2.5, 3.0,
     4.0, 5.0, 6.0, 7.0, 8.0, 8.5};
-constexpr double k_Cyclic_Ratios[k_Print_Points + 1] = {
+constexpr double k_Cyclic_Ratios[k_PY_Print_Points + 1] = {
     0, 0.0, 0.05000000074505806, 0.10000000149011612, 0.20000000298023224,
     0.30000001192092896, 0.4000000059604645, 0.5, 0.6000000238418579, 0.800000011920929,
     1.0, 1.5, 2.0, 2.5, 3.0, 9.0, 15.0, 16.0};
@@ -63,8 +64,7 @@ struct SoftClayVariant {
     const char* criterion_words;   // in the not-a-number messages
     const char* static_title;
     const char* cyclic_title;
-    const char* depth_label;       // plot record "Line 7"
-    const char* point_phrase;      // plot record "Line 8"
+    int curve_kind;                // of the plot records
 };
 
 constexpr SoftClayVariant k_Soft_Clay = {
@@ -73,8 +73,7 @@ constexpr SoftClayVariant k_Soft_Clay = {
     "soft clay",
     "p-y Curve Computed Using the Soft Clay Criteria for Static Loading Conditions",
     "p-y Curve Computed Using the Soft Clay Criteria for Cyclic Loading Conditions",
-    "Line 7:  p-y curve depth in soft clay, no. p-y points on curve no. ",
-    "soft clay"};
+    k_PY_Curve_Soft_Clay};
 
 constexpr SoftClayVariant k_Soft_Clay_J = {
     true, 71, 35, 36, 38,
@@ -82,8 +81,7 @@ constexpr SoftClayVariant k_Soft_Clay_J = {
     "API soft clay",
     "p-y Curve Computed Using the Soft Clay Criteria with J for Static Loading Conditions",
     "p-y Curve Computed Using the Soft Clay Criteria with J for Cyclic Loading Conditions",
-    "Line 7:  p-y curve depth in soft clay with J, no. points on p-y curve no. ",
-    "API soft clay"};
+    k_PY_Curve_Soft_Clay_J};
 
 // ---- Messages --------------------------------------------------------------------------
 
@@ -92,77 +90,35 @@ constexpr SoftClayVariant k_Soft_Clay_J = {
 void Raise_Zero_Cohesion(const SoftClayVariant& variant, int L, int k, double z, double c) {
     const AnalysisModel& m = g_Model;
     const int top = m.i_TopNodeInLayer[L];
-    FortranRecord heading;
-    Start_Record(heading);
-    Append_Text(heading, "**** Input Data Error No. ");
-    Append_I(heading, variant.zero_cohesion_error, 0);
-    Append_Text(heading, " ****");
-    const char* lines[] = {
+    const FortranRecord heading = Error_Heading(true, variant.zero_cohesion_error);
+    const std::initializer_list<const char*> lines = {
         heading.text.data(), "",
         "An error was detected that is related to an incompatibility between the input ",
         "data defining soil layering and soil shear strength values when computing a ",
         "p-y curve using the Matlock soft clay criteria.", "", variant.problem_line, "",
         "Solution:  Please compare the depth values for soil layering and soil shear ",
         "strength values and revise the input data.", ""};
-    const auto where = [&](double elevation) {
-        FortranRecord r;
-        Start_Record(r);
-        Append_Text(r, "Layer no. = ");
-        Append_I(r, L, 0);
-        Append_Text(r, ", Node no. = ");
-        Append_I(r, k, 0);
-        Append_Text(r, ", Top node in layer = ");
-        Append_I(r, top, 0);
-        Append_Text(r, ", Elevation = ");
-        Append_F(r, elevation, 10, 3);
-        Append_Text(r, ", c(x) = ");
-        Append_F(r, c, 10, 3);
-        return r;
+    // the node, its layer and the cohesion at the given elevation (I0 and F10.3 fields)
+    const auto where = [&](double elevation, char (&line)[k_Message_Length]) {
+        std::snprintf(line, sizeof line,
+                      "Layer no. = %s, Node no. = %s, Top node in layer = %s, Elevation = %s, c(x) = %s",
+                      Format_I(L, 0).text.data(), Format_I(k, 0).text.data(), Format_I(top, 0).text.data(),
+                      Format_F(elevation, 10, 3).text.data(), Format_F(c, 10, 3).text.data());
     };
-    for (const char* l : lines) Write_Message_Line(l);
-    Write_Message_Line(where(m.XNode[k]).text.data());
-    for (const char* l : lines) Write_Report_Line(l);
-    FortranRecord report = where(z);
-    Append_Text(report, ", Pile length = ");
-    Append_F(report, m.PileLength, 10, 3);
-    Write_Report_Line(report.text.data());
-    FortranRecord range;
-    Start_Record(range);
-    Append_Text(range, ", ITOP = ");
-    Append_I(range, top, 0);
-    Append_Text(range, ", IBOT = ");
-    Append_I(range, m.i_BottomNodeInLayer[L], 0);
-    Write_Report_Line(range.text.data());
-    char code[9];
-    Make_Error_Code_Text(true, variant.zero_cohesion_error, code);
-    RaiseError(code, k_Status_Input_Base + variant.zero_cohesion_error);
-}
-
-// Runtime Errors No. 33 to 36: a modulus that is not a number, in the report only.
-void Raise_Modulus_Not_A_Number(const SoftClayVariant& variant, bool limiting, int k) {
-    const int number = limiting ? variant.default_nan_error : variant.computed_nan_error;
-    FortranRecord heading;
-    Start_Record(heading);
-    // No. 36 has always been headed with the period after the number.
-    if (number == 36) {
-        Append_Text(heading, "**** Runtime Error No 36. ****");
-    } else {
-        Append_Text(heading, "**** Runtime Error No. ");
-        Append_I(heading, number, 0);
-        Append_Text(heading, " ****");
-    }
-    FortranRecord what;
-    Start_Record(what);
-    Append_Text(what, limiting ? "The default value of soil modulus computed in "
-                               : "The computed value of soil modulus computed in ");
-    Append_Text(what, variant.criterion_words);
-    Append_Text(what, " is not-a-number for node number ");
-    Append_I(what, k, 0);
-    Write_Report_Line(heading.text.data());
-    Write_Report_Line("");
-    Write_Report_Line(what.text.data());
-    Write_Report_Line("This problem is usually due to a required soil property being left equal to zero.");
-    Set_Error_Status(k_Status_Runtime_Base + number);
+    char line[k_Message_Length];
+    where(m.XNode[k], line);
+    Write_Message_Lines(lines);
+    Write_Message_Line(line);
+    Write_Report_Lines(lines);
+    where(z, line);
+    char report[2 * k_Message_Length];
+    std::snprintf(report, sizeof report, "%s, Pile length = %s", line,
+                  Format_F(m.PileLength, 10, 3).text.data());
+    Write_Report_Line(report);
+    std::snprintf(line, sizeof line, ", ITOP = %s, IBOT = %s", Format_I(top, 0).text.data(),
+                  Format_I(m.i_BottomNodeInLayer[L], 0).text.data());
+    Write_Report_Line(line);
+    Raise_Input_Error(variant.zero_cohesion_error);
 }
 
 // Warnings 3041 (US) and 3042 (SI) on a cohesion too high for soft clay; general units have
@@ -176,19 +132,6 @@ void Warn_High_Cohesion(double c, bool on_interface) {
 
 // ---- Printed block ---------------------------------------------------------------------
 
-void Write_Line_With_Unit(const char* label, double value, int d, const char* unit) {
-    Write_PY_Real_Line(label, value, 12, d, unit);
-}
-
-void Write_Force_Per_Length_Line(const char* label, double value) {
-    FortranRecord r;
-    Start_PY_Label_Line(r, label);
-    Append_F(r, value, 12, 3);
-    Append_Text(r, " ");
-    Append_Force_Per_Length_Label(r);
-    Write_PY_Record(r);
-}
-
 // Parameters up to the "Line 7" record.
 void Print_Soft_Clay_Parameters(const SoftClayVariant& variant, int L, int k,
                                 const PYNodeValues& v, double c, double gamma, double J,
@@ -196,58 +139,46 @@ void Print_Soft_Clay_Parameters(const SoftClayVariant& variant, int L, int k,
     const AnalysisModel& m = g_Model;
     const bool us = m.IUNITS == k_Units_US;
     const bool cycles = m.NumCycles >= 2.0;
-    WriteLine("");
-    WriteLine("");
-    WriteLine(cycles ? variant.cyclic_title : variant.static_title);
-    WriteLine("");
+    Write_PY_Title(cycles ? variant.cyclic_title : variant.static_title, nullptr);
     Write_PY_Layer_And_Depths(L, v.z, 12);
     Write_PY_Slope_Lines("Pile Batter");
-    Write_Line_With_Unit("Equivalent Depth", zu, 3, m.LabelLength);
-    Write_Line_With_Unit("Pile Diameter", v.b, 3, m.LabelLength);
+    Write_PY_Value_Line("Equivalent Depth", zu, 3, m.LabelLength);
+    Write_PY_Value_Line("Pile Diameter", v.b, 3, m.LabelLength);
     // Soft clay with J prints cohesion and unit weight once, in lb/ft2 and lb/ft3 in US
     // customary runs; soft clay prints the internal units and adds those lines.
-    if (!variant.with_J || !us) Write_Line_With_Unit("Cohesion, c", c, 3, m.LabelStress);
-    if (us) Write_Line_With_Unit("Cohesion, c", c * 144.0, 3, "psf");
-    if (!variant.with_J || !us) Write_Line_With_Unit("Avg. Eff. Unit Weight", gamma, 5, m.LabelUnitWeight);
-    if (us) Write_Line_With_Unit("Avg. Eff. Unit Weight", gamma * 1728.0, 5, "pcf");
-    Write_Line_With_Unit("Epsilon50 parameter", eps50, 5, nullptr);
-    Write_Line_With_Unit(variant.with_J ? "J parameter" : "J", J, 3, nullptr);
-    Write_Line_With_Unit("Transition Depth Xr", curve.zr, 3, m.LabelLength);
-    Write_Force_Per_Length_Line("pu_s", c * v.b * curve.Np_s);
-    Write_Force_Per_Length_Line("pu_d", 9.0 * c * v.b);
-    Write_Line_With_Unit(variant.with_J ? "y_50" : "Y50", curve.y50, 5, m.LabelLength);
-    Write_Line_With_Unit("p-multiplier", v.pm, 5, nullptr);
-    Write_Line_With_Unit("y-multiplier", v.ym, 5, nullptr);
+    if (!variant.with_J || !us) Write_PY_Value_Line("Cohesion, c", c, 3, m.LabelStress);
+    if (us) Write_PY_Value_Line("Cohesion, c", c * 144.0, 3, "psf");
+    if (!variant.with_J || !us) Write_PY_Value_Line("Avg. Eff. Unit Weight", gamma, 5, m.LabelUnitWeight);
+    if (us) Write_PY_Value_Line("Avg. Eff. Unit Weight", gamma * 1728.0, 5, "pcf");
+    Write_PY_Value_Line("Epsilon50 parameter", eps50, 5, nullptr);
+    Write_PY_Value_Line(variant.with_J ? "J parameter" : "J", J, 3, nullptr);
+    Write_PY_Value_Line("Transition Depth Xr", curve.zr, 3, m.LabelLength);
+    Write_PY_Force_Line("pu_s", c * v.b * curve.Np_s, 3);
+    Write_PY_Force_Line("pu_d", 9.0 * c * v.b, 3);
+    Write_PY_Value_Line(variant.with_J ? "y_50" : "Y50", curve.y50, 5, m.LabelLength);
+    Write_PY_Value_Line("p-multiplier", v.pm, 5, nullptr);
+    Write_PY_Value_Line("y-multiplier", v.ym, 5, nullptr);
     if (cycles) {
         FortranRecord r;
         Start_PY_Label_Line(r, "Number of cycles of loading");
         Append_F(r, m.NumCycles, 12, 0);
         if (!variant.with_J) Append_Text(r, " cycles");
         Write_PY_Record(r);
-        Write_Line_With_Unit(variant.with_J ? "Xr" : "X_r", curve.zr, 3, m.LabelLength);
+        Write_PY_Value_Line(variant.with_J ? "Xr" : "X_r", curve.zr, 3, m.LabelLength);
     }
-    Write_Plot_PY_Depth_Label(m.XNode[k], k_Print_Points, variant.depth_label, k);
+    Write_Line7_Record(variant.curve_kind, m.XNode[k], k_PY_Print_Points, k);
 }
 
 // Slope factor, resistances, heading and the 17 tabulated points.
 void Print_Soft_Clay_Table(const SoftClayVariant& variant, const PYNodeValues& v, double F,
                            const SoftClayCurve& curve) {
     const AnalysisModel& m = g_Model;
-    Write_Line_With_Unit("Sloping Ground Factor", F, 3, nullptr);
-    Write_Force_Per_Length_Line("pu_static", curve.pu);
-    if (m.NumCycles >= 2.0) Write_Force_Per_Length_Line("pu_cyclic", curve.pc);
+    Write_PY_Value_Line("Sloping Ground Factor", F, 3, nullptr);
+    Write_PY_Force_Line("pu_static", curve.pu, 3);
+    if (m.NumCycles >= 2.0) Write_PY_Force_Line("pu_cyclic", curve.pc, 3);
     WriteLine("");
-    FortranRecord heading;
-    Start_Record(heading);
-    Tab_To(heading, 6);
-    Append_Text(heading, "y, ");
-    Append_Trimmed(heading, m.LabelLength);
-    Tab_To(heading, 25);
-    Append_Text(heading, "p, ");
-    Append_Trimmed(heading, m.LabelForcePerLength);
-    Write_PY_Record(heading);
-    WriteLine("----------------    -----------------");
-    for (int j = 1; j <= k_Print_Points; ++j) {
+    Write_PY_Table_Heading(6, 25, m.LabelForcePerLength, k_PY_Table_Dashes);
+    for (int j = 1; j <= k_PY_Print_Points; ++j) {
         const double y_prime = Soft_Clay_Table_Ratio(j, curve.cyclic) * curve.y50;
         const double y = v.ym * y_prime;
         const double p = v.pm * Soft_Clay_P(curve, y_prime);
@@ -256,7 +187,7 @@ void Print_Soft_Clay_Table(const SoftClayVariant& variant, const PYNodeValues& v
         } else {
             Write_PY_Table_Row(y, p, 0, 9);
         }
-        Write_Plot_PY_Point(y, p, j, variant.point_phrase);
+        Write_Line8_Record(variant.curve_kind, y, p, j);
     }
 }
 
@@ -269,10 +200,11 @@ struct PreviousNode {
     double pr;
 };
 
-// Adds node k's share to Fu_Layer(L): trapezoids between nodes, the last node's resistance over
+// Adds node k's share to Fu_Layer(L): trapezoids between nodes (under cyclic loading of the
+// plateau and, above the transition depth, of the residual too), the last node's resistance over
 // one increment, and for a first layer that rises above the pile head the closed form.
-void Add_To_Layer_Integral(int L, int k, double c, double b, const SoftClayCurve& curve,
-                           const PreviousNode& prev) {
+void Add_Soft_Clay_To_Layer_Integral(int L, int k, double c, double b, const SoftClayCurve& curve,
+                                     const PreviousNode& prev) {
     AnalysisModel& m = g_Model;
     const double h = m.IncrementLength;
     if (k > m.i_TopNodeInLayer[L]) {
@@ -284,26 +216,21 @@ void Add_To_Layer_Integral(int L, int k, double c, double b, const SoftClayCurve
         }
     }
     if (k == m.i_BottomNodeInLayer[L]) m.Fu_Layer[L] += curve.pu * h;
-    if (L == 1 && m.XGroundSurface < -k_Limit_Ratio) {
-        m.Fu_Layer[1] = (3.0 * c * b + curve.pu) * 0.5 * (m.XLayerBottom[1] - m.XLayerTop[1]);
-    }
+    Close_Layer_Integral_Above_Head(L, 3.0 * c * b + curve.pu);
 }
 
-void Soft_Clay_Layer(int L, const SoftClayVariant& variant) {
+void Soft_Clay_Layer(int L, bool print, const SoftClayVariant& variant) {
     AnalysisModel& m = g_Model;
     const int top = m.i_TopNodeInLayer[L];
-    const int bottom = m.i_BottomNodeInLayer[L];
-    const bool print = m.b_PrintPYMode != 0;
     const bool cyclic = m.b_Cyclic != 0;
     PreviousNode prev{0.0, 0.0, 0.0};
-    for (int k = top; k <= bottom; ++k) {
-        if (!print && k == top) m.Fu_Layer[L] = 0.0;
+    for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
         // node values and soil properties, stopping at the first lookup that raises
-        const PYNodeValues v = Gather_PY_Node(k);
+        PYNodeValues v{};
+        if (!Begin_PY_Node(L, k, print, v)) return;
+        bool on_interface = false;
+        const double c = fn_c(v.z, on_interface);
         if (m.ErrorStatus != 0) return;
-        const double c = fn_c(v.z);
-        if (m.ErrorStatus != 0) return;
-        const bool on_interface = m.b_AtNode != 0;
         const double gamma = AverageUnitWeightAbove(v.z);
         if (m.ErrorStatus != 0) return;
         double J = 0.5;
@@ -313,49 +240,36 @@ void Soft_Clay_Layer(int L, const SoftClayVariant& variant) {
         }
         Warn_High_Cohesion(c, on_interface);
         // strain, with the default by cohesion where the data give none
-        double eps50 = Epsilon50AtDepth(v.z);
+        const double eps50 = Epsilon50_Or_Default(v.z, Default_Soft_Clay_Epsilon50(c, m.IUNITS));
         if (m.ErrorStatus != 0) return;
         if (eps50 <= 0.0) {
-            eps50 = Default_Soft_Clay_Epsilon50(c, m.IUNITS);
-            if (eps50 <= 0.0) {
-                Set_Error_Status(k_Status_Runtime_Base + variant.no_default_error);
-                return;
-            }
+            Set_Error_Status(k_Status_Runtime_Base + variant.no_default_error);
+            return;
         }
         // zero cohesion is tolerated at the layer's first node only
-        if (k > top && c < k_Zero_Cohesion) {
+        if (k > top && c < k_PY_Zero_Cohesion) {
             Raise_Zero_Cohesion(variant, L, k, v.z, c);
             return;
         }
-        EquivalentTopInputs in{};
-        in.b = v.b;
-        in.c = c;
-        in.ca = c;
-        in.gamma = gamma;
-        in.J = J;
-        in.zg = v.zg;
-        in.cyclic = cyclic;
-        const double zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, in);
+        const EquivalentTopInputs in = Clay_Top_Inputs(v.b, c, c, gamma, J, v.zg, cyclic);
+        const double zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
         // the sloping-ground factor is reported even where the ground is level
         const double F = SlopingGroundFactor(v.ys, m.EffectiveSlope);
-        const bool sloping = std::fabs(m.EffectiveSlope) > k_Flat_Slope;
+        const bool sloping = std::fabs(m.EffectiveSlope) > k_PY_Flat_Slope;
         const SoftClayCurve curve = Soft_Clay_Curve(v.b, c, gamma, J, eps50, zu, F, sloping, cyclic);
         if (print) {
             Print_Soft_Clay_Parameters(variant, L, k, v, c, gamma, J, eps50, zu, curve);
             Print_Soft_Clay_Table(variant, v, F, curve);
             continue;
         }
-        Add_To_Layer_Integral(L, k, c, v.b, curve, prev);
+        Add_Soft_Clay_To_Layer_Integral(L, k, c, v.b, curve, prev);
         prev = PreviousNode{curve.pu, curve.pc, curve.pr};
         // secant modulus; the limiting modulus carries no multipliers
         const bool limiting = Soft_Clay_Uses_Limiting_Modulus(curve, v.y_prime);
-        m.Es_Node[k] = limiting ? curve.Esl
-                                : v.pm * Soft_Clay_P(curve, v.y_prime) / (v.ym * v.y_prime);
-        if (std::isnan(m.Es_Node[k])) {
-            Raise_Modulus_Not_A_Number(variant, limiting, k);
-            return;
-        }
-        Apply_Soil_Movement_Load(k);
+        const double Es = limiting ? curve.Esl : Secant_Modulus(v, Soft_Clay_P(curve, v.y_prime));
+        Store_PY_Modulus(k, Es, limiting ? variant.default_nan_error : variant.computed_nan_error,
+                         limiting, variant.criterion_words);
+        if (m.ErrorStatus != 0) return;
     }
 }
 
@@ -413,6 +327,6 @@ double Soft_Clay_Table_Ratio(int j, bool cyclic) {
     return cyclic ? k_Cyclic_Ratios[j] : k_Static_Ratios[j];
 }
 
-void PY_SoftClay(int L) { Soft_Clay_Layer(L, k_Soft_Clay); }
+void PY_SoftClay(int L, bool print) { Soft_Clay_Layer(L, print, k_Soft_Clay); }
 
-void PY_SoftClayJ(int L) { Soft_Clay_Layer(L, k_Soft_Clay_J); }
+void PY_SoftClayJ(int L, bool print) { Soft_Clay_Layer(L, print, k_Soft_Clay_J); }

@@ -3,6 +3,8 @@
 // cohesion class of the default strain and subgrade modulus.
 #include "py/stiff_clay_factors.h"
 
+#include "engine/errors.h"
+#include "model/model.h"
 #include "model/units.h"
 
 #include <algorithm>
@@ -13,6 +15,18 @@ namespace {
 constexpr double k_Quarter_Pi = 0.7853981633974483;
 constexpr double k_Level = 1e-20;          // deflections and angles below this count as zero
 constexpr double k_Float_Range = 3.0e38;   // a cohesion beyond it keeps its double value
+
+// Defaults of both stiff clay criteria by cohesion class: the strain (single-precision values)
+// and the US customary subgrade modulus (lb/in3), where cyclic loading takes two fifths of the
+// static value.
+constexpr double k_Default_Eps50[4] = {0.010999999940395355, 0.007000000216066837,
+                                       0.004999999888241291, 0.004000000189989805};
+constexpr double k_US_Static_K[4] = {250.0, 500.0, 1000.0, 2000.0};
+constexpr double k_US_Cyclic_K[4] = {100.0, 200.0, 400.0, 800.0};
+
+// Warning limits on cohesion in US customary runs: 500 and 8000 lb/ft2 in lb/in2 (s).
+constexpr double k_US_Low_Cohesion = 3.472222328186035;
+constexpr double k_US_High_Cohesion = 55.55555725097656;
 
 }  // namespace
 
@@ -51,19 +65,42 @@ int Stiff_Clay_Cohesion_Class(double c, const double (&limits)[3]) {
 }
 
 double Default_Epsilon50_From(const StiffClayDefaults& d, double c, int units) {
-    if (units == k_Units_US) return d.eps50[Stiff_Clay_Cohesion_Class(c, d.us_limits)];
-    if (units == k_Units_SI) return d.eps50[Stiff_Clay_Cohesion_Class(c, d.si_limits)];
+    if (units == k_Units_US) return k_Default_Eps50[Stiff_Clay_Cohesion_Class(c, d.us_limits)];
+    if (units == k_Units_SI) return k_Default_Eps50[Stiff_Clay_Cohesion_Class(c, d.si_limits)];
     return 0.0;
 }
 
 double Default_K_From(const StiffClayDefaults& d, double c, int units, bool cyclic) {
     if (units == k_Units_US) {
         const int i = Stiff_Clay_Cohesion_Class(c, d.us_limits);
-        return cyclic ? d.us_cyclic_k[i] : d.us_static_k[i];
+        return cyclic ? k_US_Cyclic_K[i] : k_US_Static_K[i];
     }
     if (units == k_Units_SI) {
         const int i = Stiff_Clay_Cohesion_Class(c, d.si_limits);
         return cyclic ? d.si_cyclic_k[i] : d.si_static_k[i];
     }
     return 0.0;
+}
+
+void Warn_Stiff_Clay_Cohesion(double c, bool on_interface, const int (&warnings)[4],
+                              const double (&si_limits)[2]) {
+    if (on_interface) return;
+    const int units = g_Model.IUNITS;
+    if (units == k_Units_US) {
+        if (c < k_US_Low_Cohesion) RecordWarning(-warnings[0]);
+        if (c > k_US_High_Cohesion) RecordWarning(-warnings[1]);
+    } else if (units == k_Units_SI) {
+        if (c < si_limits[0]) RecordWarning(-warnings[2]);
+        if (c > si_limits[1]) RecordWarning(-warnings[3]);
+    }
+}
+
+double Stiff_Clay_Layer_K(int L, double z, double default_k, bool negative_is_missing) {
+    AnalysisModel& m = g_Model;
+    if (m.LayerKBottom[L] <= 0.0) m.LayerKBottom[L] = m.LayerKTop[L];
+    const bool missing = negative_is_missing ? m.LayerKTop[L] <= 0.0 : m.LayerKTop[L] == 0.0;
+    if (missing) return default_k;
+    if (m.LayerKBottom[L] == m.LayerKTop[L]) return m.LayerKTop[L];
+    return m.LayerKTop[L] + (m.LayerKBottom[L] - m.LayerKTop[L]) * (z - m.XLayerTop[L]) /
+                               (m.XLayerBottom[L] - m.XLayerTop[L]);
 }

@@ -20,17 +20,29 @@ double Stiff_Clay_Slope_Factor(double y, double theta, double cos45);
 // becomes 6.9444... lb/in2) opens the class above it.
 int Stiff_Clay_Cohesion_Class(double c, const double (&limits)[3]);
 
-// The default strain and subgrade modulus tables of a stiff clay criterion, by cohesion class:
-// class limits and values for US customary (lb/in2, lb/in3) and SI (kPa, kN/m3) runs.
+// What differs between the default tables of the two stiff clay criteria, by cohesion class: the
+// class limits in US customary (lb/in2) and SI (kPa) runs and the SI subgrade moduli (kN/m3),
+// which each criterion converted from the same values in its own single precision. The strains
+// and the US customary moduli (lb/in3) are the same for both (stiff_clay_factors.cpp).
 struct StiffClayDefaults {
     double us_limits[3];
     double si_limits[3];
-    double eps50[4];
-    double us_static_k[4];
-    double us_cyclic_k[4];
     double si_static_k[4];
     double si_cyclic_k[4];
 };
+
+// Warnings on a cohesion c outside the range of a stiff clay criterion, numbered in warnings (US
+// low, US high, SI low, SI high): below 500 or above 8000 lb/ft2 in US customary runs, outside
+// si_limits (kPa) in SI runs, where each criterion converted the two limits in its own single
+// precision. General units have no test, and a depth on a layer interface is not tested.
+void Warn_Stiff_Clay_Cohesion(double c, bool on_interface, const int (&warnings)[4],
+                              const double (&si_limits)[2]);
+
+// k at soil depth z of layer L: linear between the layer's top and bottom values (a missing
+// bottom value, 0 or less, is made equal to the top one, in the model), or default_k where the
+// layer has no top value. Stiff clay with free water takes a top value of 0 or less as missing
+// (negative_is_missing), "StfClyAK" only a top value of exactly 0, as each always has.
+double Stiff_Clay_Layer_K(int L, double z, double default_k, bool negative_is_missing);
 
 // Default eps50 and k for cohesion c from the tables; general units have no default (0).
 double Default_Epsilon50_From(const StiffClayDefaults& d, double c, int units);

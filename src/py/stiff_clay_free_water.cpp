@@ -19,6 +19,7 @@
 #include "py/stiff_clay_factors.h"
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
+#include "report/plot_file.h"
 
 namespace {
 
@@ -38,73 +39,35 @@ constexpr double k_Yp_Step = 0.05000000074505806;           // 0.05 (s)
 constexpr double k_Yp_Wide_Step = 0.4000000059604645;       // 0.4 (s)
 constexpr double k_Yp_Last = 1.899999976158142;             // 1.9 (s)
 constexpr double k_Cos_Quarter_Pi = 0.7071067811865476;     // this criterion's cos(pi/4) is exact
-constexpr double k_Flat_Slope = 1e-20;
-constexpr double k_Zero_Cohesion = 1e-10;
-constexpr double k_Tiny_Deflection = 1e-14;
-constexpr double k_Above_Head = -9.999999747378752e-06;     // -1e-5 (s)
-constexpr int k_Print_Points = 17;
 
 // Cohesion limits of the defaults: 1000, 2000 and 4000 lb/ft2 in lb/in2 (s), and in kPa (s).
-// Default k (lb/in3 | kN/m3) by class: cyclic loading takes two fifths of the static value.
+// Default SI k (kN/m3) by class: cyclic loading takes two fifths of the static value.
 constexpr StiffClayDefaults k_Defaults = {
-    // cohesion class limits (US, SI), eps50, k static and cyclic (US), k static and cyclic (SI)
+    // cohesion class limits (US, SI), k static and cyclic (SI)
     {6.94444465637207, 13.88888931274414, 27.77777862548828},
     {47.8802604675293, 95.7605209350586, 191.5210418701172},
-    {0.010999999940395355, 0.007000000216066837, 0.004999999888241291, 0.004000000189989805},
-    {250.0, 500.0, 1000.0, 2000.0},
-    {100.0, 200.0, 400.0, 800.0},
     {67861.78125, 135723.5625, 271447.125, 542894.25},
     {27144.7109375, 54289.421875, 108578.84375, 217157.6875},
 };
 
-// Warning limits on cohesion: 500 and 8000 lb/ft2 in lb/in2 (s), and in kPa (s).
-constexpr double k_US_Low_Cohesion = 3.472222328186035;
-constexpr double k_US_High_Cohesion = 55.55555725097656;
-constexpr double k_SI_Low_Cohesion = 23.940128326416016;
-constexpr double k_SI_High_Cohesion = 383.04205322265625;
+// Warnings 3051 to 3054 on cohesion, and their SI limits: 500 and 8000 lb/ft2 in kPa (s).
+constexpr int k_Cohesion_Warnings[4] = {3051, 3052, 3053, 3054};
+constexpr double k_SI_Cohesion_Limits[2] = {23.940128326416016, 383.04205322265625};
 
 // ---- Messages --------------------------------------------------------------------------
 
 // Input Data Error No. 14: zero cohesion below the layer's first node.
 void Raise_Zero_Cohesion() {
-    const char* lines[] = {
-        "**** Input Data Error No. 14 ****", "",
-        "An error was detected in the input data used to compute p-y curves in ",
-        "stiff clay with free water.", "",
-        "Problem:  Zero was input for the cohesion of a stiff clay. ", "",
-        "Solution:  Check and compare the values of shear strength and revise the ",
-        "input so that the strength values are correct for the soil types specified.", ""};
-    for (const char* l : lines) Write_Message_Line(l);
-    for (const char* l : lines) Write_Report_Line(l);
-    RaiseError("INP00014", k_Status_Input_Base + 14);
-}
-
-// Warnings 3051 to 3054 on a cohesion outside the range of the criterion; general units have
-// none, and a depth on a layer interface is not tested.
-void Warn_Cohesion(double c, bool on_interface) {
-    if (on_interface) return;
-    const int units = g_Model.IUNITS;
-    if (units == k_Units_US) {
-        if (c < k_US_Low_Cohesion) RecordWarning(-3051);
-        if (c > k_US_High_Cohesion) RecordWarning(-3052);
-    } else if (units == k_Units_SI) {
-        if (c < k_SI_Low_Cohesion) RecordWarning(-3053);
-        if (c > k_SI_High_Cohesion) RecordWarning(-3054);
-    }
+    Raise_PY_Input_Error(
+        14,
+        {"", "An error was detected in the input data used to compute p-y curves in ",
+         "stiff clay with free water.", "", "Problem:  Zero was input for the cohesion of a stiff clay. ",
+         "", "Solution:  Check and compare the values of shear strength and revise the ",
+         "input so that the strength values are correct for the soil types specified.", ""},
+        true);
 }
 
 // ---- Layer values ----------------------------------------------------------------------
-
-// k at soil depth z of layer L: linear between the layer's top and bottom values (a missing
-// bottom value is made equal to the top one, in the model), or the default by cohesion.
-double Layer_K(int L, double z, double c, bool cyclic) {
-    AnalysisModel& m = g_Model;
-    if (m.LayerKBottom[L] <= 0.0) m.LayerKBottom[L] = m.LayerKTop[L];
-    if (m.LayerKTop[L] <= 0.0) return Default_Stiff_Clay_Free_Water_K(c, m.IUNITS, cyclic);
-    if (m.LayerKBottom[L] == m.LayerKTop[L]) return m.LayerKTop[L];
-    return m.LayerKTop[L] + (m.LayerKBottom[L] - m.LayerKTop[L]) * (z - m.XLayerTop[L]) /
-                               (m.XLayerBottom[L] - m.XLayerTop[L]);
-}
 
 // Running average of cohesion over the layer, from its first node (or requested depth) down.
 struct AverageCohesion {
@@ -127,10 +90,6 @@ double Update_Average_Cohesion(AverageCohesion& a, bool first, double z, double 
 
 // ---- Printed block ---------------------------------------------------------------------
 
-void Write_Line_With_Unit(const char* label, double value, int d, const char* unit) {
-    Write_PY_Real_Line(label, value, 12, d, unit);
-}
-
 // "c (at curve depth)" of the static block: force / length ** 2.
 void Write_Composed_Stress_Line(const char* label, double value) {
     const AnalysisModel& m = g_Model;
@@ -144,87 +103,64 @@ void Write_Composed_Stress_Line(const char* label, double value) {
     Write_PY_Record(r);
 }
 
+int Free_Water_Curve_Kind(const StiffClayFreeWaterCurve& s) {
+    return s.cyclic ? k_PY_Curve_Free_Water_Cyclic : k_PY_Curve_Free_Water_Static;
+}
+
 void Print_Free_Water_Parameters(int L, int k, const PYNodeValues& v, double c, double ca,
                                  double gamma, double K, double eps50, double zu,
                                  const StiffClayFreeWaterCurve& s) {
     const AnalysisModel& m = g_Model;
     const bool us = m.IUNITS == k_Units_US;
-    WriteLine("");
-    WriteLine("");
-    WriteLine(s.cyclic ? "p-y Curve Computed Using Cyclic Criteria for Stiff Clay with Free Water"
-                       : "p-y Curve Computed Using Static Criteria for Stiff Clay with Free Water");
-    WriteLine("");
+    Write_PY_Title(s.cyclic ? "p-y Curve Computed Using Cyclic Criteria for Stiff Clay with Free Water"
+                            : "p-y Curve Computed Using Static Criteria for Stiff Clay with Free Water",
+                   nullptr);
     Write_PY_Layer_And_Depths(L, v.z, 12);
-    Write_Line_With_Unit("Equivalent Depth", zu, 3, m.LabelLength);
-    Write_Line_With_Unit("Diameter", v.b, 3, m.LabelLength);
+    Write_PY_Value_Line("Equivalent Depth", zu, 3, m.LabelLength);
+    Write_PY_Value_Line("Diameter", v.b, 3, m.LabelLength);
     if (s.cyclic) {
-        Write_Line_With_Unit("c (at curve depth)", c, 3, m.LabelStress);
-        if (us) Write_Line_With_Unit("c (at curve depth)", c * 144.0, 3, "psf");
+        Write_PY_Value_Line("c (at curve depth)", c, 3, m.LabelStress);
+        if (us) Write_PY_Value_Line("c (at curve depth)", c * 144.0, 3, "psf");
     } else {
         Write_Composed_Stress_Line("c (at curve depth)", c);
     }
-    Write_Line_With_Unit("Average cohesion, c", ca, 5, m.LabelStress);
-    if (us) Write_Line_With_Unit("Undrained cohesion, c", ca * 144.0, 5, "psf");
-    Write_Line_With_Unit("Average Eff. Unit Weight", gamma, 5, m.LabelUnitWeight);
-    if (us) Write_Line_With_Unit("Average Eff. Unit Weight", gamma * 1728.0, 5, "pcf");
-    Write_Line_With_Unit("k", K, 3, m.LabelSubgradeModulus);
-    Write_Line_With_Unit("Epsilon50", eps50, 5, nullptr);
-    Write_Line_With_Unit("y50", s.y50, 3, m.LabelLength);
-    Write_Line_With_Unit("As", s.As, 3, nullptr);
-    Write_Line_With_Unit(s.cyclic ? "Ac" : "Ac (not used)", s.Ac, 5, nullptr);
-    Write_Line_With_Unit("pct", s.pct, 3, m.LabelForcePerLength);
-    Write_Line_With_Unit("pcd", s.pcd, 3, m.LabelForcePerLength);
-    Write_Line_With_Unit("pc", s.pc, 3, m.LabelForcePerLength);
-    Write_Line_With_Unit("pu", s.pu, 3, m.LabelForcePerLength);
-    Write_Line_With_Unit("p-multiplier", v.pm, 5, nullptr);
-    Write_Line_With_Unit("y-multiplier", v.ym, 5, nullptr);
-    if (s.cyclic) Write_Line_With_Unit("Number of Cycles of Loading", m.NumCycles, 0, nullptr);
+    Write_PY_Value_Line("Average cohesion, c", ca, 5, m.LabelStress);
+    if (us) Write_PY_Value_Line("Undrained cohesion, c", ca * 144.0, 5, "psf");
+    Write_PY_Value_Line("Average Eff. Unit Weight", gamma, 5, m.LabelUnitWeight);
+    if (us) Write_PY_Value_Line("Average Eff. Unit Weight", gamma * 1728.0, 5, "pcf");
+    Write_PY_Value_Line("k", K, 3, m.LabelSubgradeModulus);
+    Write_PY_Value_Line("Epsilon50", eps50, 5, nullptr);
+    Write_PY_Value_Line("y50", s.y50, 3, m.LabelLength);
+    Write_PY_Value_Line("As", s.As, 3, nullptr);
+    Write_PY_Value_Line(s.cyclic ? "Ac" : "Ac (not used)", s.Ac, 5, nullptr);
+    Write_PY_Value_Line("pct", s.pct, 3, m.LabelForcePerLength);
+    Write_PY_Value_Line("pcd", s.pcd, 3, m.LabelForcePerLength);
+    Write_PY_Value_Line("pc", s.pc, 3, m.LabelForcePerLength);
+    Write_PY_Value_Line("pu", s.pu, 3, m.LabelForcePerLength);
+    Write_PY_Value_Line("p-multiplier", v.pm, 5, nullptr);
+    Write_PY_Value_Line("y-multiplier", v.ym, 5, nullptr);
+    if (s.cyclic) Write_PY_Value_Line("Number of Cycles of Loading", m.NumCycles, 0, nullptr);
     WriteLine("");
-    FortranRecord heading;
-    Start_Record(heading);
-    Append_Text(heading, "        y, ");
-    Append_Trimmed(heading, m.LabelLength);
-    Append_Text(heading, "             p, ");
-    Append_Force_Per_Length_Label(heading);
-    Write_PY_Record(heading);
-    WriteLine("----------------    -----------------");
-    Write_Plot_PY_Depth(m.XNode[k], k_Print_Points, "stiff clay with free water", k);
+    Write_PY_Table_Heading_After(13);
+    Write_Line7_Record(Free_Water_Curve_Kind(s), m.XNode[k], k_PY_Print_Points, k);
 }
 
 void Print_Free_Water_Table(const PYNodeValues& v, const StiffClayFreeWaterCurve& s) {
-    for (int j = 1; j <= k_Print_Points; ++j) {
+    for (int j = 1; j <= k_PY_Print_Points; ++j) {
         const double y_prime = Stiff_Clay_Free_Water_Table_Deflection(s, j);
         const double y = v.ym * y_prime;
         const double p = v.pm * Stiff_Clay_Free_Water_P(s, y_prime);
+        // The cyclic table has always been written with fixed decimals.
         if (s.cyclic) {
-            // The cyclic table has always been written with fixed decimals.
-            FortranRecord row;
-            Start_Record(row);
-            Append_F(row, y, 15, 4);
-            Append_F(row, p, 17, 3);
-            Write_PY_Record(row);
+            Write_PY_Fixed_Row(y, p);
         } else {
             Write_PY_Table_Row(y, p, 3, 5);
         }
-        Write_Plot_PY_Point(y, p, j, s.cyclic ? "cyclic stiff clay with free water"
-                                              : "static stiff clay with free water");
+        Write_Line8_Record(Free_Water_Curve_Kind(s), y, p, j);
     }
 }
 
 // ---- The criterion ---------------------------------------------------------------------
-
-// Adds node k's share to Fu_Layer(L): trapezoids between nodes, the last node's resistance down
-// to the layer bottom, and for a first layer that rises above the pile head the closed form.
-void Add_To_Layer_Integral(int L, int k, double ca, double b, const StiffClayFreeWaterCurve& s,
-                           double pu_prev) {
-    AnalysisModel& m = g_Model;
-    if (k > m.i_TopNodeInLayer[L]) m.Fu_Layer[L] += (pu_prev + s.pu) * m.IncrementLength / 2.0;
-    const int last = m.i_BottomNodeInLayer[L];
-    if (k == last) m.Fu_Layer[L] += s.pu * (m.XLayerBottom[L] - m.XNode[last]);
-    if (L == 1 && m.XGroundSurface < k_Above_Head) {
-        m.Fu_Layer[1] = (2.0 * ca * b + s.pc) * 0.5 * (m.XLayerBottom[1] - m.XLayerTop[1]);
-    }
-}
 
 }  // namespace
 
@@ -305,26 +241,24 @@ double Stiff_Clay_Free_Water_Table_Deflection(const StiffClayFreeWaterCurve& s, 
     return y;
 }
 
-void PY_StiffClayFreeWater(int L) {
+void PY_StiffClayFreeWater(int L, bool print) {
     AnalysisModel& m = g_Model;
     const int top = m.i_TopNodeInLayer[L];
-    const int bottom = m.i_BottomNodeInLayer[L];
-    const bool print = m.b_PrintPYMode != 0;
     const bool cyclic = m.b_Cyclic != 0;
     AverageCohesion average{};
     double pu_prev = 0.0;
-    for (int k = top; k <= bottom; ++k) {
-        if (!print && k == top) m.Fu_Layer[L] = 0.0;
+    for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
         // node values and cohesion; zero cohesion is tolerated at the layer's first node only
-        const PYNodeValues v = Gather_PY_Node(k);
+        PYNodeValues v{};
+        if (!Begin_PY_Node(L, k, print, v)) return;
+        bool on_interface = false;
+        const double c = fn_c(v.z, on_interface);
         if (m.ErrorStatus != 0) return;
-        const double c = fn_c(v.z);
-        if (m.ErrorStatus != 0) return;
-        if (k > top && c < k_Zero_Cohesion) {
+        if (k > top && c < k_PY_Zero_Cohesion) {
             Raise_Zero_Cohesion();
             return;
         }
-        Warn_Cohesion(c, m.b_AtNode != 0);
+        Warn_Stiff_Clay_Cohesion(c, on_interface, k_Cohesion_Warnings, k_SI_Cohesion_Limits);
         const double gamma = AverageUnitWeightAbove(v.z);
         if (m.ErrorStatus != 0) return;
         // Average cohesion over the layer; the first layer takes the average from the ground
@@ -334,23 +268,14 @@ void PY_StiffClayFreeWater(int L) {
             ca = AverageShearStrengthAbove(v.x);
             if (m.ErrorStatus != 0) return;
         }
-        const double K = Layer_K(L, v.z, c, cyclic);
+        const double K =
+            Stiff_Clay_Layer_K(L, v.z, Default_Stiff_Clay_Free_Water_K(c, m.IUNITS, cyclic), true);
         // strain, with the default by cohesion where the data give none
-        double eps50 = Epsilon50AtDepth(v.z);
+        const double eps50 = Epsilon50_Or_Default(v.z, Default_Stiff_Clay_Free_Water_Epsilon50(c, m.IUNITS));
         if (m.ErrorStatus != 0) return;
-        if (eps50 <= 0.0) {
-            const double d = Default_Stiff_Clay_Free_Water_Epsilon50(c, m.IUNITS);
-            if (d > 0.0) eps50 = d;
-        }
-        EquivalentTopInputs in{};
-        in.b = v.b;
-        in.c = c;
-        in.ca = ca;
-        in.gamma = gamma;
-        in.zg = v.zg;
-        in.cyclic = cyclic;
-        const double zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, in);
-        const bool sloping = std::fabs(m.EffectiveSlope) > k_Flat_Slope;
+        const EquivalentTopInputs in = Clay_Top_Inputs(v.b, c, ca, gamma, 0.0, v.zg, cyclic);
+        const double zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
+        const bool sloping = std::fabs(m.EffectiveSlope) > k_PY_Flat_Slope;
         const double F = Stiff_Clay_Slope_Factor(v.ys, m.EffectiveSlope, k_Cos_Quarter_Pi);
         const StiffClayFreeWaterCurve s =
             Stiff_Clay_Free_Water_Curve(v.b, c, ca, gamma, K, eps50, zu, F, sloping, cyclic);
@@ -359,16 +284,15 @@ void PY_StiffClayFreeWater(int L) {
             Print_Free_Water_Table(v, s);
             continue;
         }
-        Add_To_Layer_Integral(L, k, ca, v.b, s, pu_prev);
-        pu_prev = s.pu;
+        // the integral of residual resistance; above the pile head a closed form
+        Add_To_Layer_Integral(L, k, s.pu, pu_prev);
+        Close_Layer_Integral_Above_Head(L, 2.0 * ca * v.b + s.pc);
         // secant modulus; at (nearly) zero deflection the initial slope, without multipliers
-        m.Es_Node[k] = v.y_prime < k_Tiny_Deflection
-                           ? s.kx
-                           : v.pm * Stiff_Clay_Free_Water_P(s, v.y_prime) / (v.ym * v.y_prime);
+        const double Es = v.y_prime < k_PY_Tiny_Deflection
+                              ? s.kx
+                              : Secant_Modulus(v, Stiff_Clay_Free_Water_P(s, v.y_prime));
         // A modulus that is not a number is reported under static loading and the run goes on.
-        if (!cyclic && std::isnan(m.Es_Node[k])) {
-            Write_Message_Line("Error in stiff clay with water at line 502");
-        }
-        Apply_Soil_Movement_Load(k);
+        if (!cyclic && std::isnan(Es)) Write_Message_Line("Error in stiff clay with water at line 502");
+        Store_PY_Modulus(k, Es);
     }
 }

@@ -20,6 +20,7 @@
 #include "py/stiff_clay_factors.h"
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
+#include "report/plot_file.h"
 
 namespace {
 
@@ -28,11 +29,6 @@ constexpr double k_Static_End = 16.799999237060547;         // 16.8 (s)
 constexpr double k_Cyclic_End = 9.600000381469727;          // 9.6 (s)
 constexpr double k_Limit_Ratio = 2e-5;                      // of the pile width
 constexpr double k_Cos_Quarter_Pi = 0.7071067690849304;     // cos(pi/4) (s)
-constexpr double k_Flat_Slope = 1e-20;
-constexpr double k_Zero_Cohesion = 1e-10;
-constexpr double k_Tiny_Deflection = 1e-14;
-constexpr double k_Above_Head = -9.999999747378752e-06;     // -1e-5 (s)
-constexpr int k_Print_Points = 17;
 
 // Printed deflections as fractions of 16 y50 (points 1 to 15); all but the last three are
 // single-precision values.
@@ -44,75 +40,36 @@ constexpr double k_Table_Fractions[16] = {
 
 // Cohesion limits of the defaults: 6.94, 13.88 and 27.78 lb/in2 (s), and in kPa (s).
 constexpr StiffClayDefaults k_Defaults = {
-    // cohesion class limits (US, SI), eps50, k static and cyclic (US), k static and cyclic (SI)
+    // cohesion class limits (US, SI), k static and cyclic (SI)
     {6.940000057220459, 13.880000114440918, 27.780000686645508},
     {47.8927001953125, 95.785400390625, 191.57080078125},
-    {0.010999999940395355, 0.007000000216066837, 0.004999999888241291, 0.004000000189989805},
-    {250.0, 500.0, 1000.0, 2000.0},
-    {100.0, 200.0, 400.0, 800.0},
     {67861.796875, 135723.59375, 271447.1875, 542894.375},
     {27144.7109375, 54289.3984375, 108578.8984375, 217157.703125},
 };
 
-// Warning limits on cohesion: 500 and 8000 lb/ft2 in lb/in2 (s), and in kPa (s).
-constexpr double k_US_Low_Cohesion = 3.472222328186035;
-constexpr double k_US_High_Cohesion = 55.55555725097656;
-constexpr double k_SI_Low_Cohesion = 23.940000534057617;
-constexpr double k_SI_High_Cohesion = 383.0400085449219;
+// SI warning limits on cohesion: 500 and 8000 lb/ft2 in kPa (s).
+constexpr double k_SI_Cohesion_Limits[2] = {23.940000534057617, 383.0400085449219};
 
-// What differs between the two criteria: the initial line, warning numbers, printed words.
+// What differs between the two criteria: the initial line, warning numbers, plot records.
 struct NoFreeWaterVariant {
     bool with_k;
-    int warnings[4];             // US low, US high, SI low, SI high
-    const char* depth_phrase;    // plot record "Line 7"
-    const char* point_phrase;    // plot record "Line 8"
+    int warnings[4];   // US low, US high, SI low, SI high
+    int curve_kind;    // of the plot records
 };
 
-constexpr NoFreeWaterVariant k_Without_K = {
-    false, {3061, 3062, 3063, 3064}, "stiff clay w/o free water", "stiff clay w/o water"};
-constexpr NoFreeWaterVariant k_With_K = {
-    true, {3261, 3262, 3263, 3264}, "stiff clay w/o free water with k", "stiff clay with k"};
+constexpr NoFreeWaterVariant k_Without_K = {false, {3061, 3062, 3063, 3064}, k_PY_Curve_No_Free_Water};
+constexpr NoFreeWaterVariant k_With_K = {true, {3261, 3262, 3263, 3264}, k_PY_Curve_No_Free_Water_K};
 
 // ---- Messages --------------------------------------------------------------------------
 
 // Input Data Error No. 13: zero cohesion below the layer's first node.
 void Raise_Zero_Cohesion() {
-    const char* lines[] = {
-        "**** Input Data Error No. 13 ****", "",
-        "An error was detected in the input data.",
-        "Problem:  Zero was input for cohesion of stiff clay without free water.", "",
-        "Solution:  Please check the values of soil shear strength and revise the input data.", ""};
-    for (const char* l : lines) Write_Message_Line(l);
-    for (const char* l : lines) Write_Report_Line(l);
-    RaiseError("INP00013", k_Status_Input_Base + 13);
-}
-
-// Cohesion outside the range of the criterion; general units have no test, and a depth on a
-// layer interface is not tested.
-void Warn_Cohesion(const NoFreeWaterVariant& variant, double c, bool on_interface) {
-    if (on_interface) return;
-    const int units = g_Model.IUNITS;
-    if (units == k_Units_US) {
-        if (c < k_US_Low_Cohesion) RecordWarning(-variant.warnings[0]);
-        if (c > k_US_High_Cohesion) RecordWarning(-variant.warnings[1]);
-    } else if (units == k_Units_SI) {
-        if (c < k_SI_Low_Cohesion) RecordWarning(-variant.warnings[2]);
-        if (c > k_SI_High_Cohesion) RecordWarning(-variant.warnings[3]);
-    }
-}
-
-// ---- Layer values ----------------------------------------------------------------------
-
-// k of "StfClyAK" at soil depth z of layer L: linear between the layer's top and bottom values
-// (a missing bottom value is made equal to the top one, in the model), or, with no top value,
-// the default by cohesion.
-double Layer_K(int L, double z, double c, bool cyclic) {
-    AnalysisModel& m = g_Model;
-    if (m.LayerKBottom[L] <= 0.0) m.LayerKBottom[L] = m.LayerKTop[L];
-    if (m.LayerKTop[L] == 0.0) return Default_Stiff_Clay_No_Free_Water_K(c, m.IUNITS, cyclic);
-    if (m.LayerKBottom[L] == m.LayerKTop[L]) return m.LayerKTop[L];
-    return m.LayerKTop[L] + (m.LayerKBottom[L] - m.LayerKTop[L]) * (z - m.XLayerTop[L]) /
-                               (m.XLayerBottom[L] - m.XLayerTop[L]);
+    Raise_PY_Input_Error(
+        13,
+        {"", "An error was detected in the input data.",
+         "Problem:  Zero was input for cohesion of stiff clay without free water.", "",
+         "Solution:  Please check the values of soil shear strength and revise the input data.", ""},
+        true);
 }
 
 // ---- Printed block ---------------------------------------------------------------------
@@ -126,10 +83,6 @@ void Append_Fixed(FortranRecord& r, const char* text, int n) {
     for (; i < n; ++i) piece[i] = ' ';
     piece[n] = '\0';
     Append_Text(r, piece);
-}
-
-void Write_Line_With_Unit(const char* label, double value, int d, const char* unit) {
-    Write_PY_Real_Line(label, value, 12, d, unit);
 }
 
 // A length line with the two-character length label ("m " in SI units).
@@ -157,15 +110,6 @@ void Write_Fixed_Unit_Line(const char* label, double value, const char* exponent
     Write_PY_Record(r);
 }
 
-void Write_Force_Per_Length_Line(const char* label, double value) {
-    FortranRecord r;
-    Start_PY_Label_Line(r, label);
-    Append_F(r, value, 12, 3);
-    Append_Text(r, " ");
-    Append_Force_Per_Length_Label(r);
-    Write_PY_Record(r);
-}
-
 void Print_No_Free_Water_Parameters(const NoFreeWaterVariant& variant, int L, int k,
                                     const PYNodeValues& v, double c, double gamma, double K,
                                     double eps50, double zu, const StiffClayNoFreeWaterCurve& s) {
@@ -173,12 +117,9 @@ void Print_No_Free_Water_Parameters(const NoFreeWaterVariant& variant, int L, in
     const bool us = m.IUNITS == k_Units_US;
     // "StfClyAK" under cyclic loading prints cohesion and unit weight once, in composed units
     const bool composed = variant.with_k && s.cyclic;
-    WriteLine("");
-    WriteLine("");
-    WriteLine(s.cyclic ? "p-y Curve Computed Using Cyclic Criteria for Stiff Clay without Free Water"
-                       : "p-y Curve Computed Using Static Criteria for Stiff Clay without Free Water");
-    if (variant.with_k) WriteLine("with Option of Defining Initial k");
-    WriteLine("");
+    Write_PY_Title(s.cyclic ? "p-y Curve Computed Using Cyclic Criteria for Stiff Clay without Free Water"
+                            : "p-y Curve Computed Using Static Criteria for Stiff Clay without Free Water",
+                   variant.with_k ? "with Option of Defining Initial k" : nullptr);
     Write_PY_Layer_And_Depths(L, v.z, 12);
     if (!variant.with_k) Write_PY_Slope_Lines("Pile Batter Angle");
     Write_Length_Line("Equivalent Depth", zu);
@@ -187,104 +128,76 @@ void Print_No_Free_Water_Parameters(const NoFreeWaterVariant& variant, int L, in
         Write_Fixed_Unit_Line("Undrained cohesion, c", c, m.LabelExp2);
         Write_Fixed_Unit_Line("Average Eff. Unit Weight", gamma, m.LabelExp3);
     } else {
-        Write_Line_With_Unit("Undrained cohesion, c", c, 5, m.LabelStress);
-        if (us) Write_Line_With_Unit("Undrained cohesion, c", c * 144.0, 5, "psf");
-        Write_Line_With_Unit("Average Eff. Unit Weight", gamma, 5, m.LabelUnitWeight);
-        if (us) Write_Line_With_Unit("Average Eff. Unit Weight", gamma * 1728.0, 5, "pcf");
+        Write_PY_Value_Line("Undrained cohesion, c", c, 5, m.LabelStress);
+        if (us) Write_PY_Value_Line("Undrained cohesion, c", c * 144.0, 5, "psf");
+        Write_PY_Value_Line("Average Eff. Unit Weight", gamma, 5, m.LabelUnitWeight);
+        if (us) Write_PY_Value_Line("Average Eff. Unit Weight", gamma * 1728.0, 5, "pcf");
     }
-    if (variant.with_k) Write_Line_With_Unit("k", K, 0, m.LabelSubgradeModulus);
-    Write_Line_With_Unit("Epsilon-50", eps50, 5, nullptr);
-    Write_Force_Per_Length_Line("Pct", s.pct);
-    Write_Force_Per_Length_Line("Pcd", s.pcd);
-    Write_Force_Per_Length_Line("Pu", s.pu);
-    Write_Line_With_Unit("y50", s.y50, 3, nullptr);
-    Write_Line_With_Unit("p-multiplier", v.pm, 5, nullptr);
-    Write_Line_With_Unit("y-multiplier", v.ym, 5, nullptr);
+    if (variant.with_k) Write_PY_Value_Line("k", K, 0, m.LabelSubgradeModulus);
+    Write_PY_Value_Line("Epsilon-50", eps50, 5, nullptr);
+    Write_PY_Force_Line("Pct", s.pct, 3);
+    Write_PY_Force_Line("Pcd", s.pcd, 3);
+    Write_PY_Force_Line("Pu", s.pu, 3);
+    Write_PY_Value_Line("y50", s.y50, 3, nullptr);
+    Write_PY_Value_Line("p-multiplier", v.pm, 5, nullptr);
+    Write_PY_Value_Line("y-multiplier", v.ym, 5, nullptr);
     if (s.cyclic) {
-        Write_Line_With_Unit(variant.with_k ? "Number of Cycles of Loading" : "Number of cycles of loading ",
+        Write_PY_Value_Line(variant.with_k ? "Number of Cycles of Loading" : "Number of cycles of loading ",
                              s.N, 0, nullptr);
     }
     WriteLine("");
-    FortranRecord heading;
-    Start_Record(heading);
-    Append_Text(heading, "        y, ");
-    Append_Trimmed(heading, m.LabelLength);
-    Append_Text(heading, "            p, ");
-    Append_Force_Per_Length_Label(heading);
-    Write_PY_Record(heading);
-    WriteLine("----------------    -----------------");
-    Write_Plot_PY_Depth(m.XNode[k], k_Print_Points, variant.depth_phrase, k);
+    Write_PY_Table_Heading_After(12);
+    Write_Line7_Record(variant.curve_kind, m.XNode[k], k_PY_Print_Points, k);
 }
 
 void Print_No_Free_Water_Table(const NoFreeWaterVariant& variant, const PYNodeValues& v,
                                const StiffClayNoFreeWaterCurve& s) {
-    for (int j = 1; j <= k_Print_Points; ++j) {
+    for (int j = 1; j <= k_PY_Print_Points; ++j) {
         const double y_prime = Stiff_Clay_No_Free_Water_Table_Deflection(s, j);
         const double y = v.ym * y_prime;
         const double p = v.pm * Stiff_Clay_No_Free_Water_P(s, y_prime);
         Write_PY_Table_Row(y, p, 3, 5);
-        Write_Plot_PY_Point(y, p, j, variant.point_phrase);
+        Write_Line8_Record(variant.curve_kind, y, p, j);
     }
 }
 
 // ---- The criterion ---------------------------------------------------------------------
 
-// Adds node k's share to Fu_Layer(L): trapezoids between nodes, the last node's resistance down
-// to the layer bottom, and for a first layer that rises above the pile head the closed form
-// with the average cohesion from the ground surface cg.
-void Add_To_Layer_Integral(int L, int k, double cg, double b, double pu, double pu_prev) {
-    AnalysisModel& m = g_Model;
-    if (k > m.i_TopNodeInLayer[L]) m.Fu_Layer[L] += (pu_prev + pu) * m.IncrementLength / 2.0;
-    const int last = m.i_BottomNodeInLayer[L];
-    if (k == last) m.Fu_Layer[L] += pu * (m.XLayerBottom[L] - m.XNode[last]);
-    if (L == 1 && m.XGroundSurface < k_Above_Head) {
-        m.Fu_Layer[1] = (3.0 * cg * b + pu) * 0.5 * (m.XLayerBottom[1] - m.XLayerTop[1]);
-    }
-}
-
-void No_Free_Water_Layer(int L, const NoFreeWaterVariant& variant) {
+void No_Free_Water_Layer(int L, bool print, const NoFreeWaterVariant& variant) {
     AnalysisModel& m = g_Model;
     m.NumCycles = std::max(1.0, m.NumCycles);   // the stored setting is raised, for every later use
     const int top = m.i_TopNodeInLayer[L];
-    const int bottom = m.i_BottomNodeInLayer[L];
-    const bool print = m.b_PrintPYMode != 0;
     const bool cyclic = m.b_Cyclic != 0;
     double pu_prev = 0.0;
-    for (int k = top; k <= bottom; ++k) {
-        if (!print && k == top) m.Fu_Layer[L] = 0.0;
+    for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
         // node values and cohesion; zero cohesion is tolerated at the layer's first node only
-        const PYNodeValues v = Gather_PY_Node(k);
+        PYNodeValues v{};
+        if (!Begin_PY_Node(L, k, print, v)) return;
+        bool on_interface = false;
+        const double c = fn_c(v.z, on_interface);
         if (m.ErrorStatus != 0) return;
-        const double c = fn_c(v.z);
-        if (m.ErrorStatus != 0) return;
-        if (k > top && c < k_Zero_Cohesion) {
+        if (k > top && c < k_PY_Zero_Cohesion) {
             Raise_Zero_Cohesion();
             return;
         }
-        Warn_Cohesion(variant, c, m.b_AtNode != 0);
+        Warn_Stiff_Clay_Cohesion(c, on_interface, variant.warnings, k_SI_Cohesion_Limits);
         const double cg = AverageShearStrengthAbove(v.z);
         if (m.ErrorStatus != 0) return;
         const double gamma = AverageUnitWeightAbove(v.z);
         if (m.ErrorStatus != 0) return;
         // strain, with the default by cohesion where the data give none
-        double eps50 = Epsilon50AtDepth(v.z);
+        const double eps50 =
+            Epsilon50_Or_Default(v.z, Default_Stiff_Clay_No_Free_Water_Epsilon50(c, m.IUNITS));
         if (m.ErrorStatus != 0) return;
-        if (eps50 <= 0.0) {
-            const double d = Default_Stiff_Clay_No_Free_Water_Epsilon50(c, m.IUNITS);
-            if (d > 0.0) eps50 = d;
-        }
         // The equivalent depth is computed at the layer's first node only, where the running
         // average of cohesion over the layer is the cohesion itself.
-        EquivalentTopInputs in{};
-        in.b = v.b;
-        in.c = c;
-        in.ca = c;
-        in.gamma = gamma;
-        in.zg = v.zg;
-        in.cyclic = cyclic;
-        const double zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, in);
-        const double K = variant.with_k ? Layer_K(L, v.z, c, cyclic) : 0.0;
-        const bool sloping = std::fabs(m.EffectiveSlope) > k_Flat_Slope;
+        const EquivalentTopInputs in = Clay_Top_Inputs(v.b, c, c, gamma, 0.0, v.zg, cyclic);
+        const double zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
+        const double K =
+            variant.with_k
+                ? Stiff_Clay_Layer_K(L, v.z, Default_Stiff_Clay_No_Free_Water_K(c, m.IUNITS, cyclic), false)
+                : 0.0;
+        const bool sloping = std::fabs(m.EffectiveSlope) > k_PY_Flat_Slope;
         const double F = Stiff_Clay_Slope_Factor(v.ys, m.EffectiveSlope, k_Cos_Quarter_Pi);
         const StiffClayNoFreeWaterCurve s = Stiff_Clay_No_Free_Water_Curve(
             v.b, c, gamma, eps50, zu, K * zu, F, sloping, variant.with_k, cyclic, m.NumCycles);
@@ -293,17 +206,18 @@ void No_Free_Water_Layer(int L, const NoFreeWaterVariant& variant) {
             Print_No_Free_Water_Table(variant, v, s);
             continue;
         }
-        Add_To_Layer_Integral(L, k, cg, v.b, s.pu, pu_prev);
-        pu_prev = s.pu;
+        // the integral of ultimate resistance; above the pile head a closed form with the average
+        // cohesion from the ground surface
+        Add_To_Layer_Integral(L, k, s.pu, pu_prev);
+        Close_Layer_Integral_Above_Head(L, 3.0 * cg * v.b + s.pu);
         // secant modulus, below a small deflection the criterion's limiting modulus
-        if (variant.with_k && v.y_prime < k_Tiny_Deflection) {
-            m.Es_Node[k] = s.kx;   // the initial slope, without multipliers
+        if (variant.with_k && v.y_prime < k_PY_Tiny_Deflection) {
+            Store_PY_Modulus(k, s.kx);   // the initial slope, without multipliers
         } else if (!variant.with_k && v.y_prime < k_Limit_Ratio * v.b) {
-            m.Es_Node[k] = Stiff_Clay_No_Free_Water_Limiting_Modulus(s, v.b, v.pm, v.ym);
+            Store_PY_Modulus(k, Stiff_Clay_No_Free_Water_Limiting_Modulus(s, v.b, v.pm, v.ym));
         } else {
-            m.Es_Node[k] = v.pm * Stiff_Clay_No_Free_Water_P(s, v.y_prime) / (v.ym * v.y_prime);
+            Store_PY_Modulus(k, Secant_Modulus(v, Stiff_Clay_No_Free_Water_P(s, v.y_prime)));
         }
-        Apply_Soil_Movement_Load(k);
     }
 }
 
@@ -363,6 +277,6 @@ double Stiff_Clay_No_Free_Water_Table_Deflection(const StiffClayNoFreeWaterCurve
     return k_Table_Fractions[j] * 16.0 * s.y50;
 }
 
-void PY_StiffClayNoFreeWater(int L) { No_Free_Water_Layer(L, k_Without_K); }
+void PY_StiffClayNoFreeWater(int L, bool print) { No_Free_Water_Layer(L, print, k_Without_K); }
 
-void PY_StiffClayNoFreeWaterK(int L) { No_Free_Water_Layer(L, k_With_K); }
+void PY_StiffClayNoFreeWaterK(int L, bool print) { No_Free_Water_Layer(L, print, k_With_K); }

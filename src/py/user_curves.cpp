@@ -12,16 +12,14 @@
 #include "py/py_node.h"
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
+#include "report/plot_file.h"
 
 namespace {
 
-constexpr int k_Print_Points = 17;
-constexpr double k_Zero_Deflection = 1e-14;
 constexpr double k_Same_Depth = 1e-6;
 constexpr double k_First_Deflection = 0.0010000000474974513;   // 0.001 (s)
 constexpr double k_Fraction_15 = 0.20000000298023224;          // 0.2 (s)
 constexpr double k_Fraction_16 = 0.375;
-constexpr const char* k_Depth_Phrase = "user-input p-y curve";
 
 // Resistance of curve k at deflection y_prime: linear between the points that bracket it, the
 // last value beyond the last point.
@@ -100,42 +98,18 @@ double Tabulated_Deflection(int j, double b) {
     return 0.5 * b;
 }
 
-void Write_Plot_User_Point(double y, double p, int j) {
-    FortranRecord r;   // 2E15.7, 20X, "Line 8(", point (I2), "): y, p, for user-input p-y curve"
-    Start_Record(r);
-    Append_E(r, y, 15, 7);
-    Append_E(r, p, 15, 7);
-    Append_X(r, 20);
-    Append_Text(r, "Line 8(");
-    Append_I(r, j, 2);
-    Append_Text(r, "): y, p, for user-input p-y curve");
-    Write_Record(g_Model.PlotFile, r);
-}
-
 // Printed curve at requested depth k: parameters, the "Line 7" record, then 17 points.
 void Print_User_Curve(int L, int k, const PYNodeValues& v) {
     const AnalysisModel& m = g_Model;
-    WriteLine("");
-    WriteLine("");
-    WriteLine("p-y Curve Computed by Interpolation Between User-input Curves");
-    WriteLine("");
+    Write_PY_Title("p-y Curve Computed by Interpolation Between User-input Curves", nullptr);
     Write_PY_Layer_And_Depths(L, v.x, 12);
     Write_PY_Real_Line("Pile diameter", v.b, 12, 3, m.LabelLength);
     Write_PY_Real_Line("p-multiplier", v.pm, 12, 3, nullptr);
     Write_PY_Real_Line("y-multiplier", v.ym, 12, 3, nullptr);
     WriteLine("");
-    FortranRecord heading;
-    Start_Record(heading);
-    Tab_To(heading, 7);
-    Append_Text(heading, "y, ");
-    Append_Trimmed(heading, m.LabelLength);
-    Tab_To(heading, 25);
-    Append_Text(heading, "p, ");
-    Append_Force_Per_Length_Label(heading);
-    Write_PY_Record(heading);
-    WriteLine("----------------    ----------------");
-    Write_Plot_PY_Depth(v.x, k_Print_Points, k_Depth_Phrase, k);
-    for (int j = 1; j <= k_Print_Points; ++j) {
+    Write_PY_Table_Heading(7, 25, nullptr, "----------------    ----------------");
+    Write_Line7_Record(k_PY_Curve_User, v.x, k_PY_Print_Points, k);
+    for (int j = 1; j <= k_PY_Print_Points; ++j) {
         double p = 0.0;
         double kl = 0.0;
         Interpolated_Curve(L, v.x, Tabulated_Deflection(j, v.b), p, kl);
@@ -146,20 +120,19 @@ void Print_User_Curve(int L, int k, const PYNodeValues& v) {
         Append_X(row, 5);
         Append_F(row, v.pm * p, 15, 4);
         Write_PY_Record(row);
-        Write_Plot_User_Point(y, v.pm * p, j);
+        Write_Line8_Record(k_PY_Curve_User, y, v.pm * p, j);
     }
 }
 
 }  // namespace
 
-void PY_UserCurves(int L) {
+void PY_UserCurves(int L, bool print) {
     AnalysisModel& m = g_Model;
     const int top = m.i_TopNodeInLayer[L];
-    const int bottom = m.i_BottomNodeInLayer[L];
-    for (int k = top; k <= bottom; ++k) {
-        const PYNodeValues v = Gather_PY_Node(k);
+    for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
+        const PYNodeValues v = Gather_PY_Node(k, print);
         if (m.ErrorStatus != 0) return;
-        if (m.b_PrintPYMode != 0) {
+        if (print) {
             Print_User_Curve(L, k, v);
             continue;
         }
@@ -170,7 +143,6 @@ void PY_UserCurves(int L) {
         m.Fu_Layer[L] += Last_Value_At_Depth(L, v.x) * m.IncrementLength;
         // At vanishing deflection the secant becomes the first segment's slope, taken without
         // multipliers.
-        m.Es_Node[k] = v.y_prime < k_Zero_Deflection ? kl : v.pm * p / (v.ym * v.y_prime);
-        Apply_Soil_Movement_Load(k);
+        Store_PY_Modulus(k, v.y_prime < k_PY_Tiny_Deflection ? kl : Secant_Modulus(v, p));
     }
 }

@@ -1,6 +1,8 @@
 // Layouts and labels of the plot output file's records.
 #include "report/plot_file.h"
 
+#include <cassert>
+
 #include "model/model.h"
 #include "model/units.h"
 #include "report/fortran_format.h"
@@ -123,6 +125,74 @@ void Write_Line5_Record(int kind, double M, double EI, double phi, int s, int a,
     Append_I(r, a, 0);
     Append_Text(r, ", CurvPnt#=");
     Append_I(r, k, 0);
+    Write(r);
+}
+
+// ---- p-y curve records ----
+
+namespace {
+
+// Labels of the p-y curve records, by kind. The soft clay with J label puts "points" before
+// "p-y", as the front end has always read it.
+struct PYCurveLabels {
+    const char* depth;   // Line 7
+    const char* point;   // Line 8, after "): y, p, for "
+    bool narrow;         // Line 8 in 20X and I2 rather than 50X and I0
+};
+
+constexpr PYCurveLabels k_PY_Curve_Labels[k_Num_PY_Curve_Kinds + 1] = {
+    {"Line 7:  p-y curve depth, no. p-y points", "", false},
+    {"Line 7:  p-y curve depth in soft clay, no. p-y points on curve no. ", "soft clay", false},
+    {"Line 7:  p-y curve depth in soft clay with J, no. points on p-y curve no. ", "API soft clay",
+     false},
+    {"Line 7:  p-y curve depth in stiff clay with free water, no. p-y points on curve no. ",
+     "static stiff clay with free water", false},
+    {"Line 7:  p-y curve depth in stiff clay with free water, no. p-y points on curve no. ",
+     "cyclic stiff clay with free water", false},
+    {"Line 7:  p-y curve depth in stiff clay w/o free water, no. p-y points on curve no. ",
+     "stiff clay w/o water", false},
+    {"Line 7:  p-y curve depth in stiff clay w/o free water with k, no. p-y points on curve no. ",
+     "stiff clay with k", false},
+    {"Line 7:  p-y curve depth in sand, no. p-y points on curve no. ", "sand", false},
+    {"Line 7:  p-y curve depth in API sand, no. p-y points on curve no. ", "API sand", false},
+    {"Line 7:  p-y curve depth in liquefied sand, no. p-y points on curve no. ", "liquefied sand",
+     true},
+    {"Line 7:  p-y curve depth in elastic subgrade soil, no. p-y points on curve no. ",
+     "elastic subgrade", false},
+    {"Line 7:  p-y curve depth in user-input p-y curve, no. p-y points on curve no. ",
+     "user-input p-y curve", true},
+};
+
+}  // namespace
+
+void Write_Line6_Record(int curves) {
+    Write_Count_Record(curves, "Line 6 : number of output p-y curves");
+}
+
+void Write_Line7_Record(int kind, double depth, int points, int curve_number) {
+    assert(kind >= 0 && kind <= k_Num_PY_Curve_Kinds);
+    FortranRecord r;
+    Start_Record(r);
+    Append_E(r, depth, 15, 7);
+    Append_I(r, points, 5);
+    Append_X(r, 60);
+    Append_Text(r, k_PY_Curve_Labels[kind].depth);
+    if (kind != k_PY_Curve_None) Append_I(r, curve_number, 0);
+    Write(r);
+}
+
+void Write_Line8_Record(int kind, double y, double p, int j) {
+    assert(kind > k_PY_Curve_None && kind <= k_Num_PY_Curve_Kinds);
+    const PYCurveLabels& labels = k_PY_Curve_Labels[kind];
+    FortranRecord r;
+    Start_Record(r);
+    Append_E(r, y, 15, 7);
+    Append_E(r, p, 15, 7);
+    Append_X(r, labels.narrow ? 20 : 50);
+    Append_Text(r, "Line 8(");
+    Append_I(r, j, labels.narrow ? 2 : 0);
+    Append_Text(r, "): y, p, for ");
+    Append_Text(r, labels.point);
     Write(r);
 }
 

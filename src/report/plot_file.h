@@ -24,6 +24,36 @@ void Write_Line4_Record(int kind, int points, double thrust, double capacity, in
 // Line 5 (3E15.7, T81, label, "Sect#=" s, ", AxLd#=" a, ", CurvPnt#=" k): one curve point.
 void Write_Line5_Record(int kind, double M, double EI, double phi, int s, int a, int k);
 
+// ---- p-y curve records ----
+
+// Kinds of printed p-y curves, for the labels of "Line 7" and "Line 8". k_PY_Curve_None is a
+// requested depth without a curve (above the ground surface).
+constexpr int k_PY_Curve_None = 0;
+constexpr int k_PY_Curve_Soft_Clay = 1;
+constexpr int k_PY_Curve_Soft_Clay_J = 2;
+constexpr int k_PY_Curve_Free_Water_Static = 3;   // stiff clay with free water
+constexpr int k_PY_Curve_Free_Water_Cyclic = 4;
+constexpr int k_PY_Curve_No_Free_Water = 5;       // stiff clay without free water
+constexpr int k_PY_Curve_No_Free_Water_K = 6;     // the same with an initial k
+constexpr int k_PY_Curve_Reese_Sand = 7;
+constexpr int k_PY_Curve_API_Sand = 8;
+constexpr int k_PY_Curve_Liquefied_Sand = 9;
+constexpr int k_PY_Curve_Elastic_Subgrade = 10;
+constexpr int k_PY_Curve_User = 11;
+constexpr int k_Num_PY_Curve_Kinds = 11;
+
+// Line 6 (I5, 75X, label): the number of p-y curves printed at requested depths.
+void Write_Line6_Record(int curves);
+// Line 7 (E15.7, I5, 60X, label, curve number I0): depth and number of points of the curve
+// printed at requested depth number curve_number; a depth without a curve has no number.
+void Write_Line7_Record(int kind, double depth, int points, int curve_number);
+// Line 8 (2E15.7, then "Line 8(" point "): y, p, for " and the curve's phrase): point j of a
+// printed curve. Most kinds place the label after 50X with the point in I0, liquefied sand and
+// user-input curves after 20X with the point in I2.
+void Write_Line8_Record(int kind, double y, double p, int j);
+
+// ---- results records ----
+
 // Line 9 (3I5, 65X, label): the number of load cases (LRFD combinations), nodes, unit system.
 void Write_Line9_Record();
 // Line 10 (6E15.7, T92, "Line 10(" node (I3) "): ..."): depth, deflection, moment, shear, soil

@@ -114,7 +114,7 @@ void Update_Soil_Moduli(bool first_iteration) {
     m.i_RockLayersAbove = 0;
     for (int L = 1; L <= m.i_Number_of_Layers; ++L) {
         if (m.i_TopNodeInLayer[L] != 0) {
-            UpdateLayerSoilModuli(L);
+            UpdateLayerSoilModuli(L, false);
             if (m.ErrorStatus != 0) return;
             Update_Rock_Layer_Bookkeeping(L);
         }
@@ -186,17 +186,10 @@ void RunLoadCases() {
         if (lc == 1 && m.ErrorStatus == 0) {
             m.b_PrintPYCurves = print_py;
             if (print_py != 0) {
-                m.b_PrintPYMode = -1;
                 PrintPYCurvesAtDepths();
-                m.b_PrintPYMode = 0;
                 if (m.ErrorStatus != 0) return;
             } else {
-                FortranRecord line6;   // I5, 75X, label: no curves requested
-                Start_Record(line6);
-                Append_I(line6, 0, 5);
-                Append_X(line6, 75);
-                Append_Text(line6, "Line 6 : number of output p-y curves");
-                Write_Record(m.PlotFile, line6);
+                Write_Line6_Record(0);   // no curves requested
             }
             m.b_PrintPYCurves = 0;
         }

@@ -70,20 +70,20 @@ struct StrengthCase {
     const char* name;
     double z;
     double c;
-    int at_node;   // b_AtNode after the call
+    bool at_node;   // z lies on an interior point of the strength table
 };
 
 const StrengthCase k_Strength_Cases[] = {
-    {"inside a layer", 5.0, 3.0, 0},
-    {"ground surface is the first point", 0.0, 2.0, 0},
-    {"above the ground the first layer extends", -5.0, 1.0, 0},
-    {"clay over clay takes the mean", 10.0, 5.0, -1},
-    {"within 1e-6 of an interface counts as on it", 10.0 + 5e-7, 5.0, -1},
-    {"clay over sand takes the clay value", 20.0, 8.0, -1},
-    {"sand over clay takes the clay value", 30.0, 10.0, -1},
-    {"inside the deepest layer", 35.0, 11.0, 0},
-    {"deepest point gives its value", 40.0, 12.0, 0},
-    {"within 1e-6 below the deepest point", 40.0 + 5e-7, 12.0, 0},
+    {"inside a layer", 5.0, 3.0, false},
+    {"ground surface is the first point", 0.0, 2.0, false},
+    {"above the ground the first layer extends", -5.0, 1.0, false},
+    {"clay over clay takes the mean", 10.0, 5.0, true},
+    {"within 1e-6 of an interface counts as on it", 10.0 + 5e-7, 5.0, true},
+    {"clay over sand takes the clay value", 20.0, 8.0, true},
+    {"sand over clay takes the clay value", 30.0, 10.0, true},
+    {"inside the deepest layer", 35.0, 11.0, false},
+    {"deepest point gives its value", 40.0, 12.0, false},
+    {"within 1e-6 below the deepest point", 40.0 + 5e-7, 12.0, false},
 };
 
 }  // namespace
@@ -91,9 +91,11 @@ const StrengthCase k_Strength_Cases[] = {
 TEST_F(SoilProfileTest, StrengthAtDepth) {
     for (const StrengthCase& row : k_Strength_Cases) {
         SCOPED_TRACE(row.name);
-        g_Model.b_AtNode = 7;
+        // set to the wrong answer first, so that a lookup that leaves it alone fails
+        bool at_node = !row.at_node;
+        EXPECT_DOUBLE_EQ(fn_c(row.z, at_node), row.c);
+        EXPECT_EQ(at_node, row.at_node);
         EXPECT_DOUBLE_EQ(fn_c(row.z), row.c);
-        EXPECT_EQ(g_Model.b_AtNode, row.at_node);
     }
     EXPECT_EQ(g_Model.ErrorStatus, 0);
 }

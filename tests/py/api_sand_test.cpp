@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "model/model.h"
 #include "model/soil_types.h"
@@ -110,7 +111,7 @@ TEST_F(ApiSandTest, ModulusFromTheTangentCurveAndTheInitialSlope) {
     AnalysisModel& m = g_Model;
     for (int k = 1; k <= 9; ++k) Y_Node(k) = 1.0;
     Y_Node(3) = 0.0;
-    PY_APISand(1);
+    PY_APISand(1, false);
     ASSERT_EQ(m.ErrorStatus, 0);
     EXPECT_NEAR(m.Es_Node[3], 20000.0 * 4.0, 1e-9);   // no deflection: k zu
     // node 5 at 8 m: A = 0.9, the curve is flat at A Pu by 1 m (argument above 100)
@@ -134,7 +135,7 @@ TEST_F(ApiSandTest, ZeroFrictionAngleIsInputError1BelowTheFirstNode) {
     AnalysisModel& m = g_Model;
     m.Es_Node[1] = m.Es_Node[2] = -1.0;
     for (int k = 1; k <= 9; ++k) Y_Node(k) = 0.01;
-    PY_APISand(1);
+    PY_APISand(1, false);
     EXPECT_EQ(m.ErrorStatus, 101);
     EXPECT_EQ(m.Es_Node[1], 0.0);   // the first node was computed: no resistance at the surface
     EXPECT_EQ(m.Es_Node[2], -1.0);
@@ -149,18 +150,33 @@ TEST_F(ApiSandTest, SlopeSteeperThanFrictionAngleInLayer1IsInputError2) {
     Capture_Run_Files();
     Set_Up_Api_Sand(20000.0);
     g_Model.GroundSlope = g_Model.EffectiveSlope = 32.0 * k_Pi / 180.0;
-    PY_APISand(1);
+    PY_APISand(1, false);
     EXPECT_EQ(g_Model.ErrorStatus, 102);
     const auto report = Captured_Report_Lines();
     const int at = Find_Line(report, "**** Input Data Error No. 2 ****");
     ASSERT_GE(at, 0);
     EXPECT_EQ(report[at + 3], "curve using the API criteria for sand for layer 1.");
+    // the same framed lines in the message file and then in the report
+    const std::vector<std::string> framed = {
+        "**** Input Data Error No. 2 ****", "",
+        "An error was detected in the input data when computing a p-y.",
+        "curve using the API criteria for sand for layer 1.", "",
+        "Problem:  The angle of the ground slope can not be greater ",
+        "than the internal friction angle of the sand.", "",
+        "Solution:  Set the value for slope angle to be less than ", "the angle of friction."};
+    const auto messages = Captured_Message_Lines();
+    const int first = Find_Line(messages, framed[0]);
+    ASSERT_GE(first, 0);
+    ASSERT_GE(messages.size(), static_cast<std::size_t>(first) + framed.size());
+    EXPECT_EQ(std::vector<std::string>(messages.begin() + first, messages.begin() + first + framed.size()), framed);
+    ASSERT_GE(report.size(), static_cast<std::size_t>(at) + framed.size());
+    EXPECT_EQ(std::vector<std::string>(report.begin() + at, report.begin() + at + framed.size()), framed);
 }
 
 TEST_F(ApiSandTest, FrictionAngleWarningIsOnlyCounted) {
     Capture_Run_Files();
     Set_Up_Api_Sand(20000.0, 18.0, 18.0);
-    PY_APISand(1);
+    PY_APISand(1, false);
     ASSERT_EQ(g_Model.ErrorStatus, 0);
     EXPECT_EQ(g_Model.WarningLog[303], 9);
     EXPECT_TRUE(Captured_Message_Lines().empty());
@@ -175,10 +191,9 @@ TEST_F(ApiSandTest, PrintedBlockEndsAtTanhPi) {
         Set_Up_Api_Sand(row.k_top);
         Capture_Run_Files();
         AnalysisModel& m = g_Model;
-        m.b_PrintPYMode = -1;
         m.XNode[1] = row.depth;
         m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
-        PY_APISand(1);
+        PY_APISand(1, true);
         ASSERT_EQ(m.ErrorStatus, 0);
         const auto report = Captured_Report_Lines();
         ASSERT_EQ(report[2], "p-y Curve Computed Using API Sand Criteria for Static Loading");

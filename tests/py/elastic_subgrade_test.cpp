@@ -40,7 +40,7 @@ TEST_F(ElasticSubgradeTest, ModulusIsKTimesWidthWhateverTheDeflection) {
     for (double y : {0.0, 1e-6, 0.05}) {
         SCOPED_TRACE(y);
         for (int k = 1; k <= 5; ++k) Y_Node(k) = y;
-        PY_ElasticSubgrade(1);
+        PY_ElasticSubgrade(1, false);
         for (int k = 1; k <= 5; ++k) {
             const double ks = 1000.0 + 200.0 * g_Model.ZNode[k];
             EXPECT_NEAR(g_Model.Es_Node[k], ks * 0.6, 1e-9);
@@ -56,7 +56,7 @@ TEST_F(ElasticSubgradeTest, MultipliersScaleTheLine) {
     m.XPYModifier[2] = 10.0;
     m.PMultiplier[1] = m.PMultiplier[2] = 0.5;
     m.YMultiplier[1] = m.YMultiplier[2] = 2.0;
-    PY_ElasticSubgrade(1);
+    PY_ElasticSubgrade(1, false);
     EXPECT_NEAR(m.Es_Node[3], 0.5 * 2000.0 * 0.6 / 2.0, 1e-9);
 }
 
@@ -66,7 +66,7 @@ TEST_F(ElasticSubgradeTest, SoilMovementBecomesALoadThroughTheSpring) {
     m.NumSoilMovementPoints = 2;
     m.SoilMovement_Node[2] = 0.01;
     m.DistLoad_Node[2] = 3.0;
-    PY_ElasticSubgrade(1);
+    PY_ElasticSubgrade(1, false);
     EXPECT_NEAR(m.W_Node[2], 0.01 * m.Es_Node[2] + 3.0, 1e-12);
 }
 
@@ -74,11 +74,10 @@ TEST_F(ElasticSubgradeTest, PrintedCurveIsAStraightLineToTwoDiameters) {
     Set_Up_Layer();
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.b_PrintPYMode = -1;
     m.XNode[1] = m.ZNode[1] = 5.0;   // one requested depth
     m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
     const double es_before = m.Es_Node[1];
-    PY_ElasticSubgrade(1);
+    PY_ElasticSubgrade(1, true);
     EXPECT_EQ(m.Es_Node[1], es_before);
     const auto report = Captured_Report_Lines();
     const int title = Find_Line(report, "p-y Curve for Elastic Subgrade");

@@ -145,20 +145,20 @@ TEST_F(EquivalentDepthTest, DepthForUltimateResistance) {
     const EquivalentTopInputs in = Clay(24.0, 5.0, 0.04, false);
 
     // Layer 1: depth below the ground surface.
-    EXPECT_DOUBLE_EQ(Depth_For_Ultimate_Resistance(1, 30.0, true, in), 18.0);
+    EXPECT_DOUBLE_EQ(Depth_For_Ultimate_Resistance(1, 30.0, true, false, in), 18.0);
 
     // Layer 2 under a clay layer with resistance: equivalent top plus depth into the layer.
     m.Fu_Layer[1] = (1.25 + 0.48) * 20.0 * 20.0 + 360.0 * 20.0;   // same soil, 20 in thick
-    EXPECT_NEAR(Depth_For_Ultimate_Resistance(2, 60.0, true, in), 20.0, 1e-9);
-    EXPECT_NEAR(Depth_For_Ultimate_Resistance(2, 90.0, false, in), 50.0, 1e-9);
+    EXPECT_NEAR(Depth_For_Ultimate_Resistance(2, 60.0, true, false, in), 20.0, 1e-9);
+    EXPECT_NEAR(Depth_For_Ultimate_Resistance(2, 90.0, false, false, in), 50.0, 1e-9);
 
     // Below a rock-type layer the true depth below the ground surface applies.
     m.i_RockLayersAbove = 1;
-    EXPECT_DOUBLE_EQ(Depth_For_Ultimate_Resistance(2, 90.0, false, in), 78.0);
+    EXPECT_DOUBLE_EQ(Depth_For_Ultimate_Resistance(2, 90.0, false, false, in), 78.0);
     m.i_RockLayersAbove = 0;
 
     // A first layer ending above the pile head: measured from the top of layer 1.
     m.XLayerTop[1] = -30.0;
     m.XLayerBottom[1] = -5.0;
-    EXPECT_DOUBLE_EQ(Depth_For_Ultimate_Resistance(2, 90.0, false, in), 120.0);
+    EXPECT_DOUBLE_EQ(Depth_For_Ultimate_Resistance(2, 90.0, false, false, in), 120.0);
 }

@@ -124,7 +124,7 @@ TEST_F(LiquefiedSandTest, ModuliLayerIntegralAndCycles) {
     ASSERT_EQ(m.i_BottomNodeInLayer[1], 3);
     m.NumCycles = 0.0;
     for (int k = 1; k <= 9; ++k) Y_Node(k) = 0.01;
-    PY_LiquefiedSand(1);
+    PY_LiquefiedSand(1, false);
     EXPECT_EQ(m.NumCycles, 1.0);
     // Node 3 at 2 m in layer 1: zn = 2, the capped curve of the law test: p(0.01) = 0.447176.
     Expect_Rel(m.Es_Node[3], 0.447175907 / 0.01, k_Rel);
@@ -138,7 +138,7 @@ TEST_F(LiquefiedSandTest, ModuliLayerIntegralAndCycles) {
     const double pu3 = 54.80631461;
     Expect_Rel(m.Fu_Layer[1], (pu1 + pu2) / 2.0 + (pu2 + pu3) / 2.0 + pu3 * 0.5, 1e-8);
     // A second pass rebuilds the integral rather than adding to it.
-    PY_LiquefiedSand(1);
+    PY_LiquefiedSand(1, false);
     Expect_Rel(m.Fu_Layer[1], (pu1 + pu2) / 2.0 + (pu2 + pu3) / 2.0 + pu3 * 0.5, 1e-8);
 }
 
@@ -154,7 +154,7 @@ TEST_F(LiquefiedSandTest, LowerLayerUsesStressDepthMultipliersAndSoilMovement) {
     m.SoilMovement_Node[5] = 0.01;
     m.DistLoad_Node[5] = 3.0;
     Y_Node(5) = 0.03;
-    PY_LiquefiedSand(2);
+    PY_LiquefiedSand(2, false);
     // Node 5 at 4 m: zn = 4 x 9 / 10 = 3.6; y' = (0.03 - 0.01) / 2 = 0.01.
     const LiquefiedSandCurve s = Liquefied_Sand_Curve(0.6, 3.6, k_Units_SI);
     ASSERT_TRUE(s.capped);
@@ -174,12 +174,11 @@ TEST_F(LiquefiedSandTest, PrintedBlockOfCappedCurveInLowerLayer) {
     Set_Up_Two_Layers();
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.b_PrintPYMode = -1;
     m.XNode[1] = 7.0;   // one requested depth, in layer 2
     m.i_TopNodeInLayer[2] = m.i_BottomNodeInLayer[2] = 1;
     const double es_before = m.Es_Node[1];
     const double fu_before = m.Fu_Layer[2];
-    PY_LiquefiedSand(2);
+    PY_LiquefiedSand(2, true);
     EXPECT_EQ(m.Es_Node[1], es_before);
     EXPECT_EQ(m.Fu_Layer[2], fu_before);
     const auto label = [](const char* text) {
@@ -255,10 +254,9 @@ TEST_F(LiquefiedSandTest, PrintedBlockOfFirstLayerInUSCustomaryUnits) {
     Assign_Layers();
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.b_PrintPYMode = -1;
     m.XNode[1] = 60.0;
     m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
-    PY_LiquefiedSand(1);
+    PY_LiquefiedSand(1, true);
     const auto report = Captured_Report_Lines();
     ASSERT_EQ(report.size(), 40u);   // no normalized-depth line and no notes in layer 1
     const std::string pad(55, ' ');

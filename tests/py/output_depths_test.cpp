@@ -31,7 +31,6 @@ protected:
         m.NumPYOutputDepths = 0;
         for (double d : depths) m.XPYOutputDepth[++m.NumPYOutputDepths] = d;
         Capture_Run_Files();
-        m.b_PrintPYMode = -1;
     }
 };
 

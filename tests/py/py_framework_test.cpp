@@ -1,8 +1,13 @@
-// Multipliers by depth, the sloping ground factor and the printed label lines.
+// Multipliers by depth, the sloping ground factor, the printed label lines and the common steps
+// of a criterion's node loop.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
+#include "engine/errors.h"
 #include "model/model.h"
 #include "model/units.h"
 #include "py/py_framework.h"
@@ -84,4 +89,133 @@ TEST_F(PYFrameworkTest, LabelLinesPutTheEqualsSignInColumn56AndDepthsInFeet) {
     EXPECT_EQ(lines[3], "p-multiplier" + pad.substr(12) + "=      0.75000");
     EXPECT_EQ(lines[4], "y-multiplier" + pad.substr(12) + "=      1.00000");
     EXPECT_EQ(lines[5], "");
+}
+
+// A layer 2 of three nodes at 0, 10 and 20 in, its bottom at 25 in: the trapezoids between the
+// nodes and the last node's resistance down to the bottom.
+TEST_F(PYFrameworkTest, LayerIntegralAddsTrapezoidsAndTheRestToTheLayerBottom) {
+    AnalysisModel& m = g_Model;
+    m.IncrementLength = 10.0;
+    m.i_TopNodeInLayer[2] = 1;
+    m.i_BottomNodeInLayer[2] = 3;
+    m.XLayerTop[2] = 0.0;
+    m.XLayerBottom[2] = 25.0;
+    for (int k = 1; k <= 3; ++k) m.XNode[k] = 10.0 * (k - 1);
+    m.Fu_Layer[2] = 0.0;
+    const double pu[] = {0.0, 2.0, 4.0, 8.0};
+    double pu_prev = -1.0;   // ignored at the layer's first node
+    const double after[] = {0.0, 0.0, 30.0, 30.0 + 60.0 + 8.0 * 5.0};
+    for (int k = 1; k <= 3; ++k) {
+        Add_To_Layer_Integral(2, k, pu[k], pu_prev);
+        EXPECT_DOUBLE_EQ(m.Fu_Layer[2], after[k]) << "node " << k;
+        EXPECT_EQ(pu_prev, pu[k]);
+    }
+    // Only a first layer with the ground above the pile head takes the closed form.
+    Close_Layer_Integral_Above_Head(2, 100.0);
+    EXPECT_DOUBLE_EQ(m.Fu_Layer[2], 130.0);
+    m.XLayerTop[1] = -10.0;
+    m.XLayerBottom[1] = 30.0;
+    m.Fu_Layer[1] = 7.0;
+    m.XGroundSurface = 0.0;
+    Close_Layer_Integral_Above_Head(1, 100.0);
+    EXPECT_DOUBLE_EQ(m.Fu_Layer[1], 7.0);
+    m.XGroundSurface = -10.0;
+    Close_Layer_Integral_Above_Head(1, 100.0);
+    EXPECT_DOUBLE_EQ(m.Fu_Layer[1], 100.0 * 0.5 * 40.0);
+}
+
+// A node's first step clears the layer integral only at the layer's first node in normal mode.
+TEST_F(PYFrameworkTest, BeginNodeClearsTheIntegralOnlyAtTheTopInNormalMode) {
+    AnalysisModel& m = g_Model;
+    m.i_TopNodeInLayer[1] = 2;
+    m.i_BottomNodeInLayer[1] = 3;
+    struct Case { const char* name; int k; bool print; double Fu; };
+    const Case cases[] = {
+        {"first node, normal mode", 2, false, 0.0},
+        {"second node, normal mode", 3, false, 5.0},
+        {"first node, print mode", 2, true, 5.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m.Fu_Layer[1] = 5.0;
+        PYNodeValues v{};
+        EXPECT_TRUE(Begin_PY_Node(1, c.k, c.print, v));
+        EXPECT_EQ(m.Fu_Layer[1], c.Fu);
+    }
+}
+
+// The secant with multipliers, and the stored modulus: with soil movement the node's load is the
+// spring force on the soil's displacement plus the distributed load; a modulus that is not a
+// number raises the criterion's runtime error in the report and leaves the load alone.
+TEST_F(PYFrameworkTest, StoredModulusCarriesTheSoilMovementLoadOrRaisesWhenNotANumber) {
+    Capture_Run_Files();
+    AnalysisModel& m = g_Model;
+    PYNodeValues v{};
+    v.pm = 0.5;
+    v.ym = 2.0;
+    v.y_prime = 0.25;
+    EXPECT_DOUBLE_EQ(Secant_Modulus(v, 10.0), 0.5 * 10.0 / (2.0 * 0.25));
+
+    m.NumSoilMovementPoints = 2;
+    m.SoilMovement_Node[4] = 0.1;
+    m.DistLoad_Node[4] = 3.0;
+    Store_PY_Modulus(4, 50.0);
+    EXPECT_EQ(m.Es_Node[4], 50.0);
+    EXPECT_DOUBLE_EQ(m.W_Node[4], 0.1 * 50.0 + 3.0);
+
+    m.W_Node[4] = -1.0;
+    Store_PY_Modulus(4, 60.0, 31, false, "Reese Sand");
+    EXPECT_EQ(m.ErrorStatus, 0);
+    EXPECT_DOUBLE_EQ(m.W_Node[4], 0.1 * 60.0 + 3.0);
+
+    m.W_Node[4] = -1.0;
+    Store_PY_Modulus(4, std::nan(""), 32, true, "Reese Sand");
+    EXPECT_EQ(m.ErrorStatus, k_Status_Runtime_Base + 32);
+    EXPECT_TRUE(std::isnan(m.Es_Node[4]));
+    EXPECT_EQ(m.W_Node[4], -1.0);
+    const auto report = Captured_Report_Lines();
+    ASSERT_EQ(report.size(), 4u);
+    EXPECT_EQ(report[0], "**** Runtime Error No. 32 ****");
+    EXPECT_EQ(report[2], "The default value of soil modulus computed in Reese Sand is not-a-number "
+                         "for node number 4");
+}
+
+// Runtime Error No. 36 keeps its heading with the period after the number; the others follow
+// the framed form.
+TEST_F(PYFrameworkTest, NotANumberHeadings) {
+    struct Case { int number; bool limiting; const char* heading; const char* what; };
+    const Case cases[] = {
+        {33, true, "**** Runtime Error No. 33 ****", "The default value of soil modulus computed in soft clay is not-a-number for node number 7"},
+        {34, false, "**** Runtime Error No. 34 ****", "The computed value of soil modulus computed in soft clay is not-a-number for node number 7"},
+        {36, false, "**** Runtime Error No 36. ****", "The computed value of soil modulus computed in soft clay is not-a-number for node number 7"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.number);
+        Initialize_Model();
+        Capture_Run_Files();
+        Raise_Modulus_Not_A_Number(c.number, c.limiting, "soft clay", 7);
+        EXPECT_EQ(g_Model.ErrorStatus, k_Status_Runtime_Base + c.number);
+        const auto report = Captured_Report_Lines();
+        ASSERT_EQ(report.size(), 4u);
+        EXPECT_EQ(report[0], c.heading);
+        EXPECT_EQ(report[1], "");
+        EXPECT_EQ(report[2], c.what);
+        EXPECT_EQ(report[3], "This problem is usually due to a required soil property being left equal to zero.");
+    }
+}
+
+// A criterion's input error: heading and lines to the message file, the report only when asked.
+TEST_F(PYFrameworkTest, CriterionInputErrorFramesItsLines) {
+    for (const bool to_report : {true, false}) {
+        SCOPED_TRACE(to_report);
+        Initialize_Model();
+        Capture_Run_Files();
+        Raise_PY_Input_Error(8, {"", "first", "second"}, to_report);
+        EXPECT_EQ(g_Model.ErrorStatus, k_Status_Input_Base + 8);
+        const std::vector<std::string> framed = {"**** Input Data Error No. 8 ****", "", "first", "second"};
+        EXPECT_EQ(Captured_Message_Lines(), framed);
+        const auto report = Captured_Report_Lines();
+        const bool has_frame = std::search(report.begin(), report.end(), framed.begin(), framed.end()) != report.end();
+        EXPECT_EQ(has_frame, to_report);
+    }
 }

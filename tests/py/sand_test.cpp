@@ -176,7 +176,7 @@ TEST_F(ReeseSandTest, ModulusFromTheCurveAndTheInitialSlope) {
     AnalysisModel& m = g_Model;
     for (int k = 1; k <= 9; ++k) Y_Node(k) = 0.1;
     Y_Node(2) = 0.0;
-    PY_Sand(1);
+    PY_Sand(1, false);
     ASSERT_EQ(m.ErrorStatus, 0);
     // node 2 at 2 m, no deflection: the initial slope k zu, without multipliers
     EXPECT_NEAR(m.Es_Node[2], 40000.0, 1e-9);
@@ -195,7 +195,7 @@ TEST_F(ReeseSandTest, ModulusFromTheCurveAndTheInitialSlope) {
 TEST_F(ReeseSandTest, LayerWithoutKUsesTheDefaultForTheRestOfTheRun) {
     Set_Up_Sand(k_Soil_Sand, 0.0);
     AnalysisModel& m = g_Model;
-    PY_Sand(1);
+    PY_Sand(1, false);
     ASSERT_EQ(m.ErrorStatus, 0);
     EXPECT_EQ(m.LayerKTop[1], 0.0);
     EXPECT_EQ(m.LayerKBottom[1], 0.0);
@@ -222,7 +222,7 @@ TEST_F(ReeseSandTest, InputAndRuntimeErrors) {
         g_Model.IUNITS = row.units;
         g_Model.GroundSlope = g_Model.EffectiveSlope = row.slope_degrees * k_Pi / 180.0;
         g_Model.Es_Node[1] = -1.0;
-        PY_Sand(1);
+        PY_Sand(1, false);
         EXPECT_EQ(g_Model.ErrorStatus, row.status);
         EXPECT_EQ(g_Model.Es_Node[1], -1.0);   // raised before the first modulus
         EXPECT_GE(Find_Line(Captured_Message_Lines(), row.first_line), 0);
@@ -235,7 +235,7 @@ TEST_F(ReeseSandTest, InputAndRuntimeErrors) {
 TEST_F(ReeseSandTest, FrictionAngleWarningIsWrittenAndCounted) {
     Capture_Run_Files();
     Set_Up_Sand(k_Soil_Sand, 20000.0, 50.0);
-    PY_Sand(1);
+    PY_Sand(1, false);
     ASSERT_EQ(g_Model.ErrorStatus, 0);
     EXPECT_EQ(g_Model.WarningLog[302], 9);
     const auto messages = Captured_Message_Lines();
@@ -251,7 +251,7 @@ TEST_F(ReeseSandTest, SlopeLowersTheWedgeWhenThePilePushesTowardFallingGround) {
         Set_Up_Sand(k_Soil_Sand, 20000.0);
         g_Model.GroundSlope = g_Model.EffectiveSlope = 10.0 * k_Pi / 180.0;
         for (int k = 1; k <= 9; ++k) Y_Node(k) = side == 0 ? 0.1 : -0.1;
-        PY_Sand(1);
+        PY_Sand(1, false);
         ASSERT_EQ(g_Model.ErrorStatus, 0);
         Es[side] = g_Model.Es_Node[2];
     }
@@ -264,10 +264,9 @@ TEST_F(ReeseSandTest, PrintedBlockMarksPointsOnTheInitialLine) {
     Set_Up_Sand(k_Soil_Sand, 20000.0);
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.b_PrintPYMode = -1;
     m.XNode[1] = 2.0;
     m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
-    PY_Sand(1);
+    PY_Sand(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);
     const auto report = Captured_Report_Lines();
     ASSERT_EQ(report[2], "p-y Curve in Sand Computed Using Reese Criteria for Static Loading Conditions");

@@ -148,7 +148,7 @@ TEST_F(SoftClayTest, ModulusIsTheSecantAtTheNodeDeflectionInBothRegimes) {
     Set_Up_Clay(k_Soil_SoftClay);
     AnalysisModel& m = g_Model;
     for (int k = 1; k <= 5; ++k) Y_Node(k) = 0.01;
-    PY_SoftClay(1);
+    PY_SoftClay(1, false);
     ASSERT_EQ(m.ErrorStatus, 0);
     // y50 = 0.015, p = 0.5 pu (0.01 / 0.015)^(1/3), Es = p / 0.01.
     const double shape = 0.5 * std::cbrt(0.01 / 0.015) / 0.01;
@@ -164,7 +164,7 @@ TEST_F(SoftClayTest, ModulusIsTheSecantAtTheNodeDeflectionInBothRegimes) {
     m.XPYModifier[2] = 20.0;
     m.PMultiplier[1] = m.PMultiplier[2] = 0.5;
     m.YMultiplier[1] = m.YMultiplier[2] = 2.0;
-    PY_SoftClay(1);
+    PY_SoftClay(1, false);
     const double scaled = 0.5 * 0.5 * 162.0 * std::cbrt(0.005 / 0.015) / 0.01;
     EXPECT_NEAR(m.Es_Node[3], scaled, k_Cube_Root_Tol * scaled);
 }
@@ -175,7 +175,7 @@ TEST_F(SoftClayTest, DeflectionEqualToSoilMovementGetsTheLimitingModulus) {
     m.NumSoilMovementPoints = 2;
     Y_Node(3) = m.SoilMovement_Node[3] = 0.02;
     m.DistLoad_Node[3] = 1.5;
-    PY_SoftClay(1);
+    PY_SoftClay(1, false);
     ASSERT_EQ(m.ErrorStatus, 0);
     const double Esl = 0.01077217236161232 * 162.0 / (2.9999999242136255e-05 * 0.015);
     EXPECT_NEAR(m.Es_Node[3], Esl, 1e-9 * Esl);
@@ -202,7 +202,7 @@ TEST_F(SoftClayTest, LayerIntegralOfUltimateResistance) {
         Assign_Layers();
         g_Model.b_Cyclic = row.cyclic;
         for (int k = 1; k <= 5; ++k) Y_Node(k) = 0.01;
-        PY_SoftClay(1);
+        PY_SoftClay(1, false);
         ASSERT_EQ(g_Model.ErrorStatus, 0);
         EXPECT_NEAR(g_Model.Fu_Layer[1], row.Fu, 1e-9 * row.Fu);
     }
@@ -227,7 +227,7 @@ TEST_F(SoftClayTest, ZeroCohesionIsAcceptedAtTheFirstNodeOnly) {
         Assign_Layers();
         for (int k = 1; k <= 5; ++k) Y_Node(k) = 0.01;
         g_Model.Es_Node[2] = -1.0;
-        UpdateLayerSoilModuli(1);
+        UpdateLayerSoilModuli(1, false);
         EXPECT_EQ(g_Model.ErrorStatus, row.status);
         EXPECT_EQ(g_Model.Es_Node[2], -1.0);   // the raise came at node 2, before its modulus
         const auto messages = Captured_Message_Lines();
@@ -259,7 +259,7 @@ TEST_F(SoftClayTest, HighCohesionWarnsInUSAndSIUnitsOnly) {
         Set_Up_Pile(row.units, 24.0, 400.0, 5);
         Add_Layer(k_Soil_SoftClay, 0.0, 400.0, {0.03, row.c, 0.01, 0.5, 0.0}, {0.03, row.c, 0.01, 0.5, 0.0});
         Assign_Layers();
-        PY_SoftClay(1);
+        PY_SoftClay(1, false);
         ASSERT_EQ(g_Model.ErrorStatus, 0);
         EXPECT_EQ(g_Model.WarningLog[3041], row.warning == 3041 ? 5 : 0);
         EXPECT_EQ(g_Model.WarningLog[3042], row.warning == 3042 ? 5 : 0);
@@ -273,7 +273,7 @@ TEST_F(SoftClayTest, NoDefaultStrainInGeneralUnitsIsRuntimeError37Or38) {
         Set_Up_Pile(k_Units_General, 0.6, 20.0, 5);
         Add_Layer(type, 0.0, 20.0, {8.0, 20.0, 0.0, 0.5, 0.0}, {8.0, 40.0, 0.0, 0.5, 0.0});
         Assign_Layers();
-        UpdateLayerSoilModuli(1);
+        UpdateLayerSoilModuli(1, false);
         EXPECT_EQ(g_Model.ErrorStatus, type == k_Soil_SoftClay ? 237 : 238);
     }
 }
@@ -284,10 +284,9 @@ TEST_F(SoftClayTest, PrintedBlockTitleFollowsCyclesAndTableFollowsLoading) {
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
     m.NumCycles = 10.0;
-    m.b_PrintPYMode = -1;
     m.XNode[1] = 10.0;   // one requested depth, c = 30 kPa, flow regime
     m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
-    PY_SoftClay(1);
+    PY_SoftClay(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);
     const auto report = Captured_Report_Lines();
     ASSERT_EQ(report[2], "p-y Curve Computed Using the Soft Clay Criteria for Cyclic Loading Conditions");
@@ -330,12 +329,11 @@ TEST_F(SoftClayTest, PrintedBlockWithJGivesUSValuesOnceInFeetPsfAndPcf) {
     Assign_Layers();
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.b_PrintPYMode = -1;
     m.b_Cyclic = -1;
     m.NumCycles = 100.0;
     m.XNode[1] = 120.0;
     m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
-    PY_SoftClayJ(1);
+    PY_SoftClayJ(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);
     const auto report = Captured_Report_Lines();
     const std::string pad(55, ' ');
@@ -383,10 +381,9 @@ TEST_F(SoftClayTest, PrintedSlopeFactorFollowsTheFirstCaseDeflectionAtTheDepth) 
         m.GroundSlope = m.EffectiveSlope = 10.0 * 3.141592653589793 / 180.0;
         Y_Node(2) = row.y2;
         Y_Node(3) = row.y3;
-        m.b_PrintPYMode = -1;
         m.XNode[1] = 7.5;
         m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
-        PY_SoftClay(1);
+        PY_SoftClay(1, true);
         ASSERT_EQ(m.ErrorStatus, 0);
         const auto report = Captured_Report_Lines();
         const int at = Find_Line(report, "Sloping Ground Factor" + std::string(34, ' ') + "= " + row.factor);

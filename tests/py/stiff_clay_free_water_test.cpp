@@ -215,7 +215,7 @@ TEST_F(StiffClayFreeWaterTest, ModulusIsTheSecantWithMultipliersOrTheInitialSlop
     m.XPYModifier[2] = 20.0;
     m.PMultiplier[1] = m.PMultiplier[2] = 0.8;
     m.YMultiplier[1] = m.YMultiplier[2] = 1.25;
-    PY_StiffClayFreeWater(1);
+    PY_StiffClayFreeWater(1, false);
     ASSERT_EQ(m.ErrorStatus, 0);
     // Node 3, z = 10 m, c = 100: the flow resistance 660 governs (the wedge with the average
     // cohesion 80 from the surface is 2414); y' = 0.04 lies beyond 18 As y50 = 0.0324, on the
@@ -239,14 +239,14 @@ TEST_F(StiffClayFreeWaterTest, MissingKTakesTheDefaultOfTheCohesionClassAndLoadi
         Initialize_Model();
         Set_Up_Clay(0.0, 0.0);
         g_Model.b_Cyclic = row.cyclic;
-        PY_StiffClayFreeWater(1);   // every node at rest: Es = k zu
+        PY_StiffClayFreeWater(1, false);   // every node at rest: Es = k zu
         ASSERT_EQ(g_Model.ErrorStatus, 0);
         EXPECT_NEAR(g_Model.Es_Node[3], row.k * 10.0, 1e-6);
     }
     // A bottom value of zero is replaced by the top value, in the model.
     Initialize_Model();
     Set_Up_Clay(80000.0, 0.0);
-    PY_StiffClayFreeWater(1);
+    PY_StiffClayFreeWater(1, false);
     EXPECT_EQ(g_Model.LayerKBottom[1], 80000.0);
     EXPECT_NEAR(g_Model.Es_Node[3], 800000.0, 1e-6);
 }
@@ -258,7 +258,7 @@ TEST_F(StiffClayFreeWaterTest, LayerIntegralRunsToTheLayerBottom) {
     Add_Layer(k_Soil_StfClyBW, 0.0, 25.0, {9.0, 100.0, 0.005, 0.0, 0.0}, {9.0, 100.0, 0.005, 0.0, 0.0},
               1e5, 1e5);
     Assign_Layers();
-    PY_StiffClayFreeWater(1);
+    PY_StiffClayFreeWater(1, false);
     ASSERT_EQ(g_Model.ErrorStatus, 0);
     // zu = 0: As = 0.2345, pc = 2 c b = 120; below, the flow resistance 660 and As = 0.6.
     const double f0 = 0.5 * std::sqrt(6.0 * 0.2345) - 0.411 - 0.75 * 0.2345;
@@ -276,7 +276,7 @@ TEST_F(StiffClayFreeWaterTest, ZeroCohesionBelowTheFirstNodeIsInputError14) {
     Assign_Layers();
     for (int k = 1; k <= 5; ++k) Y_Node(k) = 0.01;
     g_Model.Es_Node[2] = -1.0;
-    UpdateLayerSoilModuli(1);
+    UpdateLayerSoilModuli(1, false);
     EXPECT_EQ(g_Model.ErrorStatus, 114);
     EXPECT_EQ(g_Model.Es_Node[2], -1.0);   // raised at node 2 before its modulus
     const std::vector<std::string> expected = {
@@ -313,7 +313,7 @@ TEST_F(StiffClayFreeWaterTest, CohesionOutsideItsRangeWarnsInUSAndSIUnits) {
         Add_Layer(k_Soil_StfClyBW, 0.0, 400.0, {0.03, row.c, 0.005, 0.0, 0.0}, {0.03, row.c, 0.005, 0.0, 0.0},
                   500.0, 500.0);
         Assign_Layers();
-        PY_StiffClayFreeWater(1);
+        PY_StiffClayFreeWater(1, false);
         ASSERT_EQ(g_Model.ErrorStatus, 0);
         for (int w : {3051, 3052, 3053, 3054}) EXPECT_EQ(g_Model.WarningLog[w], w == row.warning ? 5 : 0);
     }
@@ -328,7 +328,7 @@ TEST_F(StiffClayFreeWaterTest, ModulusNotANumberIsReportedUnderStaticLoadingAndT
     Assign_Layers();
     for (int k = 1; k <= 5; ++k) Y_Node(k) = 0.02;   // between 6 and 18 As y50 (0.0108, 0.0324)
     Capture_Run_Files();
-    PY_StiffClayFreeWater(1);
+    PY_StiffClayFreeWater(1, false);
     EXPECT_EQ(g_Model.ErrorStatus, 0);
     EXPECT_TRUE(std::isnan(g_Model.Es_Node[5]));
     const auto messages = Captured_Message_Lines();
@@ -340,10 +340,9 @@ TEST_F(StiffClayFreeWaterTest, PrintedStaticBlockLineForLine) {
     Set_Up_Clay(50000.0, 150000.0);
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.b_PrintPYMode = -1;
     m.XNode[1] = 10.0;   // one requested depth: c = 100 kPa, ca = 80 kPa from the surface
     m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
-    PY_StiffClayFreeWater(1);
+    PY_StiffClayFreeWater(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);
     const std::vector<std::string> expected = {
         "", "", "p-y Curve Computed Using Static Criteria for Stiff Clay with Free Water", "",
@@ -394,12 +393,11 @@ TEST_F(StiffClayFreeWaterTest, PrintedCyclicBlockInUSUnits) {
     Assign_Layers();
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.b_PrintPYMode = -1;
     m.b_Cyclic = -1;
     m.NumCycles = 100.0;
     m.XNode[1] = 120.0;
     m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
-    PY_StiffClayFreeWater(1);
+    PY_StiffClayFreeWater(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);
     const auto report = Captured_Report_Lines();
     ASSERT_EQ(report[2], "p-y Curve Computed Using Cyclic Criteria for Stiff Clay with Free Water");

@@ -188,7 +188,7 @@ TEST_F(StiffClayNoFreeWaterTest, ModuliOfBothCriteriaAtRestAndDeflected) {
         Initialize_Model();
         Set_Up_Clay(row.type, 2000.0);
         Y_Node(2) = row.y;
-        UpdateLayerSoilModuli(1);
+        UpdateLayerSoilModuli(1, false);
         ASSERT_EQ(g_Model.ErrorStatus, 0);
         EXPECT_NEAR(g_Model.Es_Node[2], row.Es, 1e-9 * row.Es);
     }
@@ -199,7 +199,7 @@ TEST_F(StiffClayNoFreeWaterTest, CyclesBelowOneAreRaisedToOneInTheModel) {
     g_Model.b_Cyclic = -1;
     g_Model.NumCycles = 0.0;
     Y_Node(2) = 4.0 * 0.0075;
-    PY_StiffClayNoFreeWater(1);
+    PY_StiffClayNoFreeWater(1, false);
     ASSERT_EQ(g_Model.ErrorStatus, 0);
     EXPECT_EQ(g_Model.NumCycles, 1.0);
     // with one cycle the cyclic curve is the static one: 0.5 pu 4^0.25 at 4 y50
@@ -240,7 +240,7 @@ TEST_F(StiffClayNoFreeWaterTest, ZeroCohesionBelowTheFirstNodeIsInputError13) {
         Add_Layer(type, 10.0, 20.0, {19.0, 80.0, 0.005, 0.0, 0.0}, {19.0, 80.0, 0.005, 0.0, 0.0});
         Assign_Layers();
         g_Model.Es_Node[2] = -1.0;
-        UpdateLayerSoilModuli(1);
+        UpdateLayerSoilModuli(1, false);
         EXPECT_EQ(g_Model.ErrorStatus, 113);
         EXPECT_EQ(g_Model.Es_Node[2], -1.0);
         const std::vector<std::string> expected = {
@@ -277,7 +277,7 @@ TEST_F(StiffClayNoFreeWaterTest, CohesionOutsideItsRangeWarnsWithTheCriterionsNu
         Set_Up_Pile(row.units, 24.0, 400.0, 5);
         Add_Layer(row.type, 0.0, 400.0, {0.07, row.c, 0.005, 0.0, 0.0}, {0.07, row.c, 0.005, 0.0, 0.0}, 500.0, 500.0);
         Assign_Layers();
-        UpdateLayerSoilModuli(1);
+        UpdateLayerSoilModuli(1, false);
         ASSERT_EQ(g_Model.ErrorStatus, 0);
         for (int w : {3061, 3062, 3063, 3064, 3261, 3262, 3263, 3264}) {
             EXPECT_EQ(g_Model.WarningLog[w], w == row.warning ? 5 : 0) << w;
@@ -289,10 +289,9 @@ TEST_F(StiffClayNoFreeWaterTest, PrintedStaticBlockWithoutKLineForLine) {
     Set_Up_Clay(k_Soil_StfClyAW);
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.b_PrintPYMode = -1;
     m.XNode[1] = 5.0;   // one requested depth: Pct = 487 kN/m
     m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
-    PY_StiffClayNoFreeWater(1);
+    PY_StiffClayNoFreeWater(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);
     const std::vector<std::string> expected = {
         "", "", "p-y Curve Computed Using Static Criteria for Stiff Clay without Free Water", "",
@@ -366,12 +365,11 @@ TEST_F(StiffClayNoFreeWaterTest, PrintedBlocksDifferByCriterionAndLoading) {
         Set_Up_Clay(row.type, 2000.0);
         Capture_Run_Files();
         AnalysisModel& m = g_Model;
-        m.b_PrintPYMode = -1;
         m.b_Cyclic = row.cyclic;
         m.NumCycles = 100.0;
         m.XNode[1] = 5.0;
         m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
-        UpdateLayerSoilModuli(1);
+        UpdateLayerSoilModuli(1, true);
         ASSERT_EQ(m.ErrorStatus, 0);
         const auto report = Captured_Report_Lines();
         const bool with_k = row.type == k_Soil_StfClyAK;

@@ -90,7 +90,7 @@ TEST_F(UserCurvesTest, SecantFromBothCurvesInterpolatedByDepth) {
         SetUp();
         Set_Up_Layer();
         Y_Node(c.node) = -c.y;   // the curve uses the size of the deflection
-        PY_UserCurves(1);
+        PY_UserCurves(1, false);
         EXPECT_NEAR(g_Model.Es_Node[c.node], c.es, 1e-9 * c.es);
     }
 }
@@ -101,7 +101,7 @@ TEST_F(UserCurvesTest, MultipliersScaleTheSecantButNotTheLimitingModulus) {
     AnalysisModel& m = g_Model;
     Y_Node(3) = 0.01;   // y' = 0.005 at x = 5: p = 75 without multipliers
     Y_Node(4) = 0.0;
-    PY_UserCurves(1);
+    PY_UserCurves(1, false);
     EXPECT_NEAR(m.Es_Node[3], 0.5 * 75.0 / (2.0 * 0.005), 1e-9);
     EXPECT_NEAR(m.Es_Node[4], 17500.0, 1e-9);
 }
@@ -116,7 +116,7 @@ TEST_F(UserCurvesTest, NodeOutsideTheCurveDepthsHasNoResistance) {
     Y_Node(1) = 0.01;
     Y_Node(5) = 0.0;
     Y_Node(3) = 0.005;   // x = 5 still halfway between the curves
-    PY_UserCurves(1);
+    PY_UserCurves(1, false);
     EXPECT_EQ(m.Es_Node[1], 0.0);
     EXPECT_EQ(m.Es_Node[5], 0.0);
     EXPECT_NEAR(m.Es_Node[3], 75.0 / 0.005, 1e-9);
@@ -128,7 +128,7 @@ TEST_F(UserCurvesTest, CurvesAtOneDepthActAsTheTopCurve) {
     m.UserPYDepth[1] = m.UserPYDepth[2] = 5.0;
     Y_Node(3) = 0.005;
     Y_Node(2) = 0.005;
-    PY_UserCurves(1);
+    PY_UserCurves(1, false);
     EXPECT_NEAR(m.Es_Node[3], 50.0 / 0.005, 1e-9);
     EXPECT_EQ(m.Es_Node[2], 0.0);
     EXPECT_NEAR(m.Fu_Layer[1], 5 * 300.0 * 2.5, 1e-9);
@@ -142,16 +142,16 @@ TEST_F(UserCurvesTest, LayerIntegralUsesTheLastValuesAndStartsAfresh) {
     AnalysisModel& m = g_Model;
     m.Fu_Layer[1] = 999.0;
     Y_Node(2) = 0.02;
-    PY_UserCurves(1);
+    PY_UserCurves(1, false);
     EXPECT_NEAR(m.Fu_Layer[1], 2750.0 * 2.5, 1e-9);
-    PY_UserCurves(1);
+    PY_UserCurves(1, false);
     EXPECT_NEAR(m.Fu_Layer[1], 2750.0 * 2.5, 1e-9);
     m.UserPYDepth[1] = 1.0;
     m.UserPYDepth[2] = 9.0;
-    PY_UserCurves(1);
+    PY_UserCurves(1, false);
     EXPECT_NEAR(m.Fu_Layer[1], 2750.0 * 2.5, 1e-9);
     m.UserPY_p[3][1] = 500.0;   // top last value 500: 500 + (x - 1) 300 / 8, summed over x
-    PY_UserCurves(1);
+    PY_UserCurves(1, false);
     EXPECT_NEAR(m.Fu_Layer[1], (5 * 500.0 + 300.0 / 8.0 * (25.0 - 5.0)) * 2.5, 1e-9);
 }
 
@@ -164,7 +164,7 @@ TEST_F(UserCurvesTest, SoilMovementActsThroughTheSpring) {
     Y_Node(3) = 0.015;   // relative deflection 0.005 at x = 5: Es = 15000
     m.SoilMovement_Node[4] = 0.02;
     Y_Node(4) = 0.02;    // moves with the soil: the limiting modulus 17500
-    PY_UserCurves(1);
+    PY_UserCurves(1, false);
     EXPECT_NEAR(m.Es_Node[3], 15000.0, 1e-9);
     EXPECT_NEAR(m.W_Node[3], 0.01 * 15000.0 + 3.0, 1e-9);
     EXPECT_NEAR(m.Es_Node[4], 17500.0, 1e-9);
@@ -176,13 +176,12 @@ TEST_F(UserCurvesTest, PrintedBlockLineForLine) {
     Set_Multipliers(0.5, 2.0);
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.b_PrintPYMode = -1;
     m.XNode[1] = m.ZNode[1] = 5.0;   // one requested depth, halfway between the curves
     m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
     m.XGroundSurface = -1.5;
     m.Es_Node[1] = 123.0;
     m.Fu_Layer[1] = 7.0;
-    PY_UserCurves(1);
+    PY_UserCurves(1, true);
     EXPECT_EQ(m.Es_Node[1], 123.0);
     EXPECT_EQ(m.Fu_Layer[1], 7.0);
     const std::string pad(55, ' ');
