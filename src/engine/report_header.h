@@ -4,8 +4,7 @@
 
 #include <ctime>
 
-constexpr const char* k_Engine_Version = "2012-06.032";
-constexpr const char* k_Support_Address = "support@orvane.io";
+#include "engine/product.h"
 
 void Write_Banner();
 

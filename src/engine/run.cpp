@@ -65,25 +65,6 @@ void Write_Numbered_Message(const char* text, int n) {
     Write_Message_Line(line.text.data());
 }
 
-// The heading of the section analysis in the report, before the first section.
-void Write_Section_Analysis_Heading() {
-    const AnalysisModel& m = g_Model;
-    const char* const dashes =
-        "--------------------------------------------------------------------------------";
-    const char* source = m.b_ComputeInteraction != 0
-                             ? "Axial thrust force values were determined from input values"
-                         : m.b_UseLRFD != 0
-                             ? "Axial thrust force values were determined from LRFD load combinations"
-                             : "Axial thrust force values were determined from pile-head loading conditions";
-    const char* lines[] = {"", "", dashes,
-                           "    Computations of Nominal Moment Capacity and Nonlinear Bending Stiffness",
-                           dashes, "", source, ""};
-    for (const char* l : lines) Write_Report_Line(l);
-    FortranRecord count = Text_With_Integer("Number of Pile Sections Analyzed = ", m.NumSections);
-    Write_Report_Line(count.text.data());
-    Write_Report_Line("");
-}
-
 // The section analysis of every pile section in order, with its progress lines; a
 // bending-stiffness-only run announces every section, a conventional run the first only.
 void Analyze_Sections() {

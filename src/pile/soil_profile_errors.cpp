@@ -8,7 +8,7 @@
 #include <initializer_list>
 
 #include "engine/errors.h"
-#include "engine/report_header.h"
+#include "engine/product.h"
 #include "engine/messages.h"
 #include "model/model.h"
 #include "pile/soil_profile.h"
