@@ -403,6 +403,17 @@ struct AnalysisModel {
     std::array<int, k_Max_Layers + 1> b_BelowRockLayer;   // layer processed below a rock-type layer
     int i_RockLayersAbove;                                // rock-type layers met so far in this pass
 
+    // ---- p-y curves: API sand values kept per node -------------------------------------
+    // The angle functions and level-ground coefficients of a node's friction angle do not change
+    // from iteration to iteration; they are computed once per node and angle.
+    std::array<int, k_Max_Nodes + 1> b_APISandKept;     // the values below belong to rd_APISandPhi
+    std::array<double, k_Max_Nodes + 1> rd_APISandPhi;  // friction angle they were computed for (rad)
+    std::array<double, k_Max_Nodes + 1> rd_APISandKa;   // active coefficient tan^2(pi/4 - phi/2)
+    std::array<double, k_Max_Nodes + 1> rd_APISandKp;   // passive coefficient tan^2(pi/4 + phi/2)
+    std::array<double, k_Max_Nodes + 1> rd_APISandC1;   // level-ground coefficients C1, C2, C3
+    std::array<double, k_Max_Nodes + 1> rd_APISandC2;
+    std::array<double, k_Max_Nodes + 1> rd_APISandC3;
+
     // ---- Pile model: nodes, sections and layers -------------------------------------------
     int NumNodes;                                     // NumIncrements + 1
     double IncrementLength;                           // h = PileLength / NumIncrements

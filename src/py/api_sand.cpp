@@ -202,6 +202,43 @@ double Api_Sand_P(double A, double Pu, double k, double zu, double y) {
     return A * Pu * std::tanh(k * zu * y / (A * Pu));
 }
 
+namespace {
+
+// The angles of friction angle phi at node k with the level-ground coefficients, computed when
+// the node has none kept for this angle and kept in the model for the next iteration.
+SandAngles Kept_Angles(int k, double phi) {
+    AnalysisModel& m = g_Model;
+    if (m.b_APISandKept[k] == 0 || m.rd_APISandPhi[k] != phi) {
+        const SandAngles a = Sand_Angles(phi, k_K0);
+        const ApiSandCoefficients C = Api_Sand_Coefficients(a, a.Ka);
+        m.b_APISandKept[k] = -1;
+        m.rd_APISandPhi[k] = phi;
+        m.rd_APISandKa[k] = a.Ka;
+        m.rd_APISandKp[k] = a.Kp;
+        m.rd_APISandC1[k] = C.C1;
+        m.rd_APISandC2[k] = C.C2;
+        m.rd_APISandC3[k] = C.C3;
+        return a;
+    }
+    // the cheap parts as Sand_Angles forms them, the angle functions as kept
+    SandAngles a{};
+    a.phi = phi;
+    a.alpha = phi / 2.0;
+    a.beta = k_PY_Pi / 4.0 + phi / 2.0;
+    a.K0 = k_K0;
+    a.Ka = m.rd_APISandKa[k];
+    a.Kp = m.rd_APISandKp[k];
+    return a;
+}
+
+// The level-ground coefficients kept with node k's angles (Kept_Angles runs first).
+ApiSandCoefficients Kept_Level_Coefficients(int k) {
+    const AnalysisModel& m = g_Model;
+    return {m.rd_APISandC1[k], m.rd_APISandC2[k], m.rd_APISandC3[k]};
+}
+
+}  // namespace
+
 void PY_APISand(int L, bool print) {
     AnalysisModel& m = g_Model;
     const int top = m.i_TopNodeInLayer[L];
@@ -226,7 +263,7 @@ void PY_APISand(int L, bool print) {
             Raise_Zero_Friction_Angle(L);
             return;
         }
-        const SandAngles a = Sand_Angles(phi, k_K0);
+        const SandAngles a = Kept_Angles(k, phi);
         const EquivalentTopInputs in = Sand_Top_Inputs(v.b, n.gamma, a, a.Ka, v.zg, cyclic);
         n.zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
         // ultimate resistance: wedge at zu, flow below
@@ -234,7 +271,7 @@ void PY_APISand(int L, bool print) {
             Sloping_Resistance(L, n, a, v.b, v.ys);
             if (m.ErrorStatus != 0) return;
         } else {
-            n.C = Api_Sand_Coefficients(a, a.Ka);
+            n.C = Kept_Level_Coefficients(k);
             n.R = Api_Sand_Level_Resistance(n.C, n.gamma, n.zu, v.zg, v.b);
         }
         if (n.default_k) {

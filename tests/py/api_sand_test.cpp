@@ -129,6 +129,26 @@ TEST_F(ApiSandTest, ModulusFromTheTangentCurveAndTheInitialSlope) {
     EXPECT_NEAR(m.Fu_Layer[1], Fu, 1e-9 * Fu);
 }
 
+TEST_F(ApiSandTest, KeptAngleValuesFollowAChangeOfTheFrictionAngle) {
+    // The node's angle functions and coefficients are kept from one iteration to the next; a
+    // different friction angle at the node (another layer, another problem) computes them anew.
+    Set_Up_Api_Sand(20000.0);
+    AnalysisModel& m = g_Model;
+    for (int k = 1; k <= 9; ++k) Y_Node(k) = 1.0;
+    PY_APISand(1, false);
+    const double at_30 = m.Es_Node[5];
+    PY_APISand(1, false);
+    EXPECT_EQ(m.Es_Node[5], at_30);   // kept values give the same modulus to the bit
+    m.FrictionAngleAtPoint[1] = m.FrictionAngleAtPoint[2] = 36.0;   // the layer's top and bottom
+    const double kept_phi = m.rd_APISandPhi[5];
+    PY_APISand(1, false);
+    EXPECT_NE(m.rd_APISandPhi[5], kept_phi);
+    // 36 degrees resist more than 30: the values were not the kept ones
+    EXPECT_GT(m.Es_Node[5], 1.2 * at_30);
+    const SandAngles a = Sand_Angles(36.0 * k_Pi / 180.0, k_K0);
+    EXPECT_EQ(m.rd_APISandC3[5], Api_Sand_Coefficients(a, a.Ka).C3);
+}
+
 TEST_F(ApiSandTest, ZeroFrictionAngleIsInputError1BelowTheFirstNode) {
     Capture_Run_Files();
     Set_Up_Api_Sand(20000.0, 0.0, 0.0);
