@@ -25,7 +25,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int k_Status_File_Error = 207;   // the engine's Runtime Error No. 7: a file not opened
+constexpr int k_Status_File_Error = ORVANE_RESULT_RUNTIME_ERROR_BASE + 7;   // Runtime Error No. 7: a file not opened
 constexpr int k_Name_Field = 256;       // the engine reads each name as a 256-character field
 constexpr int k_MvsEI_Names = 100;      // moment-curvature names the engine can keep
 
@@ -39,6 +39,13 @@ int Driver_Error(const std::string& text) {
 bool Fits_Name_Field(const std::string& name) {
     return !name.empty() && name.size() <= static_cast<std::size_t>(k_Name_Field) &&
            name.find_first_of("\r\n") == std::string::npos && name.back() != ' ';
+}
+
+bool Is_Input_Error(int result) {
+    return result > ORVANE_RESULT_INPUT_ERROR_BASE && result < ORVANE_RESULT_RUNTIME_ERROR_BASE;
+}
+bool Is_Runtime_Error(int result) {
+    return result > ORVANE_RESULT_RUNTIME_ERROR_BASE && result < ORVANE_RESULT_RUNTIME_ERROR_BASE + 100;
 }
 
 // Counts the distinct warning numbers the report's warning summary lists.
@@ -151,15 +158,15 @@ std::string Describe_Result(int result, int warning_kinds) {
     if (result == 0) {
         std::snprintf(text, sizeof text, "The analysis ended normally.");
     } else if (result < 0) {
-        const int kinds = warning_kinds > 0 ? warning_kinds : (result == -300 ? 2 : 1);
+        const int kinds = warning_kinds > 0 ? warning_kinds : (result == ORVANE_RESULT_MANY_WARNINGS ? 2 : 1);
         std::snprintf(text, sizeof text, "The analysis ended normally with %d warning kind%s.",
                       kinds, kinds == 1 ? "" : "s");
-    } else if (result >= 101 && result <= 199) {
+    } else if (Is_Input_Error(result)) {
         std::snprintf(text, sizeof text, "The analysis ended due to input error No. %d.",
-                      result - 100);
-    } else if (result >= 201 && result <= 299) {
+                      result - ORVANE_RESULT_INPUT_ERROR_BASE);
+    } else if (Is_Runtime_Error(result)) {
         std::snprintf(text, sizeof text, "The analysis ended due to runtime error No. %d.",
-                      result - 200);
+                      result - ORVANE_RESULT_RUNTIME_ERROR_BASE);
     } else {
         std::snprintf(text, sizeof text, "The analysis ended with engine status %d.", result);
     }
@@ -259,6 +266,6 @@ int Run_Driver(const DriverRequest& request) {
     }
     std::printf("%s Report: %s\n", outcome.c_str(), out.report.c_str());
     if (result <= 0) return k_Exit_Normal;
-    if (result >= 101 && result <= 199) return k_Exit_Input_Error;
+    if (Is_Input_Error(result)) return k_Exit_Input_Error;
     return k_Exit_Runtime_Error;
 }

@@ -6,11 +6,12 @@
 
 #include <cstdint>
 
+#include "engine/orvane.h"
 #include "report/fortran_format.h"
 
-constexpr int k_Status_Input_Base = 100;     // Input Data Error No. N is status 100 + N
-constexpr int k_Status_Runtime_Base = 200;   // Runtime Error No. N is status 200 + N
-constexpr int32_t k_Result_Many_Warnings = -300;
+constexpr int k_Status_Input_Base = ORVANE_RESULT_INPUT_ERROR_BASE;      // Input Data Error No. N: 100 + N
+constexpr int k_Status_Runtime_Base = ORVANE_RESULT_RUNTIME_ERROR_BASE;  // Runtime Error No. N: 200 + N
+constexpr int32_t k_Result_Many_Warnings = ORVANE_RESULT_MANY_WARNINGS;
 
 // Ends the run with the given status: for statuses 1..199 writes the "ended prematurely" line
 // (and for 125 the empty-input block) to the report, then sets ErrorStatus. code_text is the

@@ -6,6 +6,11 @@
 // The interface version the engine accepts, and the result of a call with any other.
 #define ORVANE_INTERFACE_VERSION 6032
 #define ORVANE_RESULT_WRONG_VERSION 99
+// Result 100 + N is Input Data Error No. N, 200 + N Runtime Error No. N (N = 1..99); a result of
+// -300 tells warnings of more than one number.
+#define ORVANE_RESULT_INPUT_ERROR_BASE 100
+#define ORVANE_RESULT_RUNTIME_ERROR_BASE 200
+#define ORVANE_RESULT_MANY_WARNINGS (-300)
 
 #ifdef __cplusplus
 extern "C" {
