@@ -209,3 +209,37 @@ TEST(Cli, ConcurrentRunsIntoOneFolderNeverMixTheirFiles) {
         }
     }
 }
+
+TEST(Cli, MalformedInputsEndWithTheirErrorAndWords) {
+    // What a new user runs into first, through the command: each case with its exit code and
+    // the words the outcome or the driver's message must contain.
+    const std::string minimal = k_Minimal_Problem;
+    const auto changed = [&minimal](const std::string& from, const std::string& to) {
+        std::string text = minimal;
+        text.replace(text.find(from), from.size(), to);
+        return text;
+    };
+    struct Case { const char* name; std::string input; int exit_code; std::string words; };
+    const Case cases[] = {
+        {"byte-order mark before the tag", "\xEF\xBB\xBF" + minimal, 0, "The analysis ended normally."},
+        {"another version's tag", changed("ORVANE6", "ORVANE5"), 1, "is not an input data file"},
+        {"section of negative length", changed("\n10.0\n2\n", "\n-10.0\n2\n"), 1,
+         "input error No. 84. Pile section 1 has a length of -10.00000 ft."},
+        {"modulus of elasticity zero", changed("29000000.0", "0.0"), 1,
+         "input error No. 85. Pile section 1 has a modulus of elasticity of 0.0000."},
+        {"negative effective unit weight", changed("110.0 500.0 0.02\n110.0", "-110.0 500.0 0.02\n110.0"), 1,
+         "input error No. 87. Soil layer 1 has a negative effective unit weight of -110.00000 pcf."},
+        {"number longer than the 256-character field", changed("Increments 40", "Increments 4" + std::string(300, '0')), 1,
+         "input error No. 88. Line 14 of the input data file has text beyond column 256"},
+        {"tip shear table with UseTipShear NO", changed("END\n", "TIP SHEAR\n2\n1 0.0 0.0\n2 0.5 300.0\nEND\n"), 0,
+         "The analysis ended normally with 1 warning kind."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        Write_File(dir.file("p.lp"), c.input);
+        const CommandResult r = Run_Cli(dir.path(), "p.lp");
+        EXPECT_EQ(r.exit_code, c.exit_code);
+        EXPECT_NE((r.out + r.err).find(c.words), std::string::npos) << r.out << r.err;
+    }
+}
