@@ -4,7 +4,7 @@
 #   fuzz/run_engine_fuzz.sh [SECONDS]     (default 300; CI runs a short while, longer runs locally)
 # The seeds are the bundled examples and their 40-increment variants in fuzz/engine_corpus, so
 # that runs stay short; new units go to build-fuzz/engine_corpus. A crash, a hang (a run longer
-# than 60 s) or a sanitizer report stops the run with a non-zero exit status and a crash-* file.
+# than 120 s) or a sanitizer report stops the run with a non-zero exit status and a crash-* file.
 set -eu
 seconds=${1:-300}
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,6 +17,6 @@ clang++ -std=c++17 -O1 -g -fno-omit-frame-pointer \
     -I"$root/src" $sources "$root/fuzz/engine_fuzz.cpp" -o "$out/engine_fuzz"
 cd "$out"
 # Paths are absolute: the harness works in a directory of its own.
-ASAN_OPTIONS=detect_leaks=1 ./engine_fuzz -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 \
+ASAN_OPTIONS=detect_leaks=1 ./engine_fuzz -max_total_time="$seconds" -timeout=120 -rss_limit_mb=2048 \
     -max_len=8192 -dict="$root/fuzz/reader.dict" -print_final_stats=1 -artifact_prefix="$out/" \
     "$out/engine_corpus" "$root/fuzz/engine_corpus"
