@@ -324,6 +324,17 @@ double Compute_Core_Force() {
     return force;
 }
 
+SectionComponents Components_Of(int model) {
+    switch (model) {
+        case k_Model_Pipe: return {false, true, false, false, false};
+        case k_Model_Cased_Core: return {true, true, true, true, true};
+        case k_Model_Cased: return {true, true, true, false, false};
+        case k_Model_Round_Core: return {true, false, true, true, true};
+        case k_Model_Rectangle_Core: return {true, false, true, true, false};
+        default: return {true, false, true, false, false};
+    }
+}
+
 double Compute_Axial_Thrust_Force(double NA) {
     AnalysisModel& m = g_Model;
     const double phi = m.rd_CurrentCurvature;
@@ -331,29 +342,13 @@ double Compute_Axial_Thrust_Force(double NA) {
     for (int i = 1; i <= k_Num_Slices; ++i) m.rd_SliceStrain[i] = (NA - m.rd_SliceDepth[i]) * phi;
     m.rd_ConcreteForce = m.rd_RebarForce = m.rd_CasingForce = 0.0;
     m.rd_CoreForce = m.rd_CoreConcreteForce = 0.0;
+    const SectionComponents c = Components_Of(m.i_SectionModel);
     double total = 0.0;
-    switch (m.i_SectionModel) {
-        case k_Model_Pipe:
-            total = Compute_Casing_Force();
-            break;
-        case k_Model_Cased_Core:
-            total = Compute_Concrete_Force() + Compute_Casing_Force() + Compute_Rebar_Force() +
-                    Compute_Core_Force() + Compute_Concrete_Force_Inside_Core();
-            break;
-        case k_Model_Cased:
-            total = Compute_Concrete_Force() + Compute_Casing_Force() + Compute_Rebar_Force();
-            break;
-        case k_Model_Round_Core:
-            total = Compute_Concrete_Force() + Compute_Rebar_Force() + Compute_Core_Force() +
-                    Compute_Concrete_Force_Inside_Core();
-            break;
-        case k_Model_Rectangle_Core:
-            total = Compute_Concrete_Force() + Compute_Rebar_Force() + Compute_Core_Force();
-            break;
-        default:
-            total = Compute_Concrete_Force() + Compute_Rebar_Force();
-            break;
-    }
+    if (c.concrete) total += Compute_Concrete_Force();
+    if (c.casing) total += Compute_Casing_Force();
+    if (c.bars) total += Compute_Rebar_Force();
+    if (c.core_steel) total += Compute_Core_Force();
+    if (c.core_concrete) total += Compute_Concrete_Force_Inside_Core();
     m.rd_TotalAxialForce = total;
     return total;
 }

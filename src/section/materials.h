@@ -53,6 +53,17 @@ void Set_Material_Constants(int s);
 // rd_Ec, rd_ft, rd_Eps0, rd_EpsT and the descending-line values from rd_fc (SI: through ksi).
 void SetConcreteConstants();
 
+// The components a section model is made of, in the order their laws are evaluated (the core
+// concrete shares the outer concrete's cracked flag, so it follows it).
+struct SectionComponents {
+    bool concrete;
+    bool casing;          // casing or pipe steel
+    bool bars;            // reinforcing bars or strands
+    bool core_steel;      // core pipe steel (or a void)
+    bool core_concrete;   // concrete filling a core
+};
+SectionComponents Components_Of(int model);
+
 // The component forces at neutral-axis depth NA and the current curvature; each stores its
 // slice stresses and returns its force. Compute_Axial_Thrust_Force sets the slice strains,
 // calls the components of the section model in their order and returns rd_TotalAxialForce.

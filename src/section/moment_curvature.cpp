@@ -133,19 +133,17 @@ double Component_Moment(const std::array<double, k_Num_Slices + 1>& stress,
 // The moment of the components present in the section model.
 double Section_Moment() {
     const AnalysisModel& m = g_Model;
-    const int model = m.i_SectionModel;
-    if (model == k_Model_Pipe) return Component_Moment(m.CasingStress, m.CasingSliceArea, 1, k_Num_Slices);
-    double M = Component_Moment(m.ConcreteStress, m.ConcreteSliceArea, 1, k_Num_Slices) +
-               Component_Moment(m.RebarStress, m.RebarSliceArea, 1, k_Num_Slices);
-    if ((model == k_Model_Cased || model == k_Model_Cased_Core) && m.rd_CasingWall > 0.0) {
+    const SectionComponents c = Components_Of(m.i_SectionModel);
+    double M = 0.0;
+    if (c.concrete) M += Component_Moment(m.ConcreteStress, m.ConcreteSliceArea, 1, k_Num_Slices);
+    if (c.bars) M += Component_Moment(m.RebarStress, m.RebarSliceArea, 1, k_Num_Slices);
+    if (c.casing && (!c.concrete || m.rd_CasingWall > 0.0)) {
         M += Component_Moment(m.CasingStress, m.CasingSliceArea, 1, k_Num_Slices);
     }
-    const bool core = model == k_Model_Cased_Core || model == k_Model_Round_Core ||
-                      model == k_Model_Rectangle_Core;
-    if (core && m.rd_CoreWall > 0.0 && m.i_CoreTopSlice > 0) {
+    if (c.core_steel && m.rd_CoreWall > 0.0 && m.i_CoreTopSlice > 0) {
         M += Component_Moment(m.CoreStress, m.CoreSliceArea, m.i_CoreTopSlice, m.i_CoreBottomSlice);
     }
-    if ((model == k_Model_Cased_Core || model == k_Model_Round_Core) && m.i_CoreConcreteModel == 2) {
+    if (c.core_concrete && m.i_CoreConcreteModel == 2) {
         M += Component_Moment(m.CoreConcreteStress, m.CoreConcreteSliceArea, 1, k_Num_Slices);
     }
     return M;
@@ -274,19 +272,13 @@ void Compute_Curve(int a, double dphi) {
                                  (m.rd_Curvature[a][k - 1] - m.rd_Curvature[a][k - 2]);
             m.rd_NAGuess = m.rd_NADepth[a][k - 1] + slope * (phi - m.rd_Curvature[a][k - 1]);
         }
-        double na = 0.0;
-        if (!Solve_Neutral_Axis(m.rd_Thrust[a], na)) {
+        if (!Find_Neutral_Axis(a, k)) {
+            if (m.ErrorStatus != 0) return;
             // Past the first point a missing neutral axis means the section can no longer carry
             // the thrust at this curvature: the curve ends at the point before.
-            if (k == 1) {
-                Write_Runtime_Error_16();
-                return;
-            }
             --k;
             break;
         }
-        m.rd_NADepth[a][k] = na;
-        m.rd_NAGuess = na;
         // Stresses and flags are those of the search's last evaluation, a step h or less from
         // the neutral axis found.
         ComputePointExtremes(a, k);
@@ -393,15 +385,16 @@ double Curvature_At_Point(int k, double dphi) {
     return phi;
 }
 
-void Find_Neutral_Axis(int a, int k) {
+bool Find_Neutral_Axis(int a, int k) {
     AnalysisModel& m = g_Model;
     double na = 0.0;
     if (!Solve_Neutral_Axis(m.rd_Thrust[a], na)) {
-        Write_Runtime_Error_16();
-        return;
+        if (k == 1) Write_Runtime_Error_16();
+        return false;
     }
     m.rd_NADepth[a][k] = na;
     m.rd_NAGuess = na;
+    return true;
 }
 
 void ComputePointExtremes(int a, int k) {

@@ -18,8 +18,9 @@ double Curvature_At_Point(int k, double dphi);
 void ComputeMomentCurvature(int s);
 
 // Neutral-axis depth of point k of thrust a at the current curvature; stores rd_NADepth[a][k]
-// and the next start rd_NAGuess. Raises Runtime Error 16 when no depth balances the thrust.
-void Find_Neutral_Axis(int a, int k);
+// and the next start rd_NAGuess and returns true. Returns false when no depth balances the
+// thrust: at the first point it raises Runtime Error 16, later the curve ends before point k.
+bool Find_Neutral_Axis(int a, int k);
 
 // Stress maxima of point k of thrust a from the last evaluation of the section.
 void ComputePointExtremes(int a, int k);

@@ -215,9 +215,5 @@ void Check_Section_Data(int s) {
     if (!Check_Dimensions(s)) return;
     if (!Check_Materials(s)) return;
     if (g_Model.SectionType[s] == k_Section_Pipe) return;
-    // The outline points of the polygon models are those the section setup makes.
-    const int saved_section = g_Model.i_CurrentSection;
-    Setup_Section_Values(s);
-    g_Model.i_CurrentSection = saved_section;
     Check_Bars(s);
 }

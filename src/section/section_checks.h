@@ -22,4 +22,5 @@ void Raise_Section_Input_Error(int number, const char* problem, const char* solu
 void Append_Quoted_Number(FortranRecord& record, double x);
 
 // Checks pile section s (a type with a section model) before anything is computed with it.
+// Setup_Section_Values(s) runs first: the bars are tested against the outline it makes.
 void Check_Section_Data(int s);

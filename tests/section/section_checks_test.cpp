@@ -9,6 +9,7 @@
 
 #include "model/model.h"
 #include "model/units.h"
+#include "section/section_geometry.h"
 #include "support/model_fixture.h"
 #include "section/reinforced_shaft.h"
 
@@ -88,6 +89,7 @@ TEST_F(SectionChecks, UncomputableSectionsAreRefusedWithTheirValue) {
         SCOPED_TRACE(c.name);
         SetUp();
         c.change(g_Model);
+        Setup_Section_Values(2);
         Check_Section_Data(2);
         EXPECT_EQ(g_Model.ErrorStatus, 100 + c.error);
         const auto report = Captured_Report_Lines();
@@ -114,6 +116,7 @@ TEST_F(SectionChecks, SoundSectionsPass) {
     for (const auto& change : sound) {
         SetUp();
         change(g_Model);
+        Setup_Section_Values(2);
         Check_Section_Data(2);
         EXPECT_EQ(g_Model.ErrorStatus, 0);
         TearDown();
