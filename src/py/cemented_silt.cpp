@@ -378,7 +378,7 @@ void PY_CementedSilt(int L, bool print) {
         CementedSiltNode n{};
         n.c = Silt_Cohesion(L, v.z);
         if (m.ErrorStatus != 0) return;
-        if (n.c < k_Zero_Angle && v.z > m.XLayerTop[L]) {
+        if (n.c < k_PY_Zero_Cohesion && v.z > m.XLayerTop[L]) {
             Raise_Zero_Cohesion(L, v.z, n.c);
             return;
         }
