@@ -222,6 +222,23 @@ TEST_F(CementedSiltTest, ModulusFromTheHandCurve) {
     EXPECT_NEAR(g_Model.Es_Node[5], k_P_03 / 0.3, k_Hand_Tol * k_P_03 / 0.3);
 }
 
+TEST_F(CementedSiltTest, SlopeLowersTheResistanceWhenThePilePushesTowardFallingGround) {
+    // 10 degree slope, node 5 at 48 in deflected 1 in, beyond yu = 0.9 in: Es = Pu / 1 in. The
+    // wedge and the cohesive part both shrink toward falling ground and grow into rising ground.
+    double Es[2] = {0.0, 0.0};
+    for (int side = 0; side < 2; ++side) {
+        Initialize_Model();
+        Set_Up_Silt(5.0, 5.0, 30.0, 100.0, 100.0);
+        g_Model.GroundSlope = g_Model.EffectiveSlope = 10.0 * k_Pi / 180.0;
+        for (int k = 1; k <= 21; ++k) Y_Node(k) = side == 0 ? 1.0 : -1.0;
+        PY_CementedSilt(1, false);
+        ASSERT_EQ(g_Model.ErrorStatus, 0);
+        Es[side] = g_Model.Es_Node[5];
+    }
+    EXPECT_LT(Es[0], k_Pu);   // level ground: Pu = 968.69
+    EXPECT_GT(Es[1], k_Pu);
+}
+
 TEST_F(CementedSiltTest, DefaultKIsTheSumOfItsParts) {
     Set_Up_Silt(5.0, 5.0, 30.0, 0.0, 0.0);
     PY_CementedSilt(1, false);
