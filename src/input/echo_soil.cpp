@@ -45,12 +45,14 @@ constexpr Stem k_Loess_Cone = {"   Cone tip resistance", &AnalysisModel::ConeTip
 constexpr Stem k_Elastic_Subgrade = {"   Elastic subgrade", &AnalysisModel::ElasticSubgradeAtPoint,
                                      Unit::Subgrade};
 constexpr Stem k_SPT = {"   SPT N60", &AnalysisModel::SPTN60AtPoint, Unit::Blows};
+// The Piedmont test values are used as entered, and the criterion's factors turn a value in
+// lb/in2 into a modulus in lb/in2: the labels say psi (kPa), the units the numbers are read in.
 constexpr Stem k_Piedmont_Cone = {"   Cone tip resistance", &AnalysisModel::ConeTipResistanceAtPoint,
-                                  Unit::StressLarge};
+                                  Unit::Stress};
 constexpr Stem k_Dilatometer = {"   Dilatometer modulus", &AnalysisModel::DilatometerModulusAtPoint,
-                                Unit::StressLarge};
+                                Unit::Stress};
 constexpr Stem k_Pressuremeter = {"   Pressuremeter modulus",
-                                  &AnalysisModel::PressuremeterModulusAtPoint, Unit::StressLarge};
+                                  &AnalysisModel::PressuremeterModulusAtPoint, Unit::Stress};
 
 // Which default note follows the property lines.
 enum class Note { None, Epsilon50, SubgradeK, SubgradeKCemSilt };

@@ -4,6 +4,7 @@
 // report and are kept as they are.
 #include "input/input_checks.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -14,6 +15,7 @@
 #include "model/model.h"
 #include "model/section_types.h"
 #include "model/soil_types.h"
+#include "model/units.h"
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
 
@@ -272,6 +274,87 @@ void Check_User_PY_Curves() {
             Raise_Input_Error_95(problem,
                                  "Solution: Give at least two points, the first at y = 0, with y increasing.");
             return;
+        }
+    }
+}
+
+namespace {
+
+// Input Data Error No. number: soil layer L gives a negative `what` at its top or bottom.
+void Raise_Negative_Soil_Value(int number, int L, const char* what, double value, const char* unit,
+                               const char* solution) {
+    FortranRecord problem = Text_With_Integer("Problem:  Soil layer ", L, " has a negative ");
+    Append_Text(problem, what);
+    Append_Text(problem, " of ");
+    Append_Text(problem, Format_Number(value, 12).text.data());
+    if (unit[0] != '\0') {
+        Append_Text(problem, " ");
+        Append_Trimmed(problem, unit);
+    }
+    Append_Text(problem, ".");
+    const char* const body[] = {"", problem.text.data(), solution, ""};
+    Raise_Check(number, 1, body);
+}
+
+// Whether the top or the bottom value of a layer is negative; value is the first negative one.
+bool Negative_Pair(double top, double bottom, double& value) {
+    value = top < 0.0 ? top : bottom;
+    return top < 0.0 || bottom < 0.0;
+}
+
+}  // namespace
+
+void Check_Soil_Test_Values() {
+    const AnalysisModel& m = g_Model;
+    if (m.i_Analysis_Type == k_Analysis_EI_Only) return;
+    const char* test_solution =
+        "Solution: Give the value measured in the field test, which is zero or more.";
+    for (int L = 1; L <= m.i_Number_of_Layers && 2 * L <= k_Max_Soil_Points; ++L) {
+        const int top = 2 * L - 1;
+        const int bottom = 2 * L;
+        double value = 0.0;
+        switch (m.i_SoilLayer_py_Type[L]) {
+            case k_Soil_KSLoess:
+                if (Negative_Pair(m.ConeTipResistanceAtPoint[top], m.ConeTipResistanceAtPoint[bottom], value)) {
+                    Raise_Negative_Soil_Value(76, L, "cone tip resistance", value, m.LabelStress, test_solution);
+                    return;
+                }
+                break;
+            case k_Soil_Piedmont: {
+                // only the column of the layer's field test is read
+                struct Test { const std::array<double, k_Max_Soil_Points + 1>* column; const char* what; const char* unit; };
+                const char* blows = m.IUNITS == k_Units_SI ? "blows/0.3 m" : "blows/ft";
+                const Test tests[5] = {{nullptr, "", ""},
+                                       {&m.SPTN60AtPoint, "SPT N60 value", m.IUNITS == k_Units_General ? "" : blows},
+                                       {&m.ConeTipResistanceAtPoint, "cone tip resistance", m.LabelStress},
+                                       {&m.DilatometerModulusAtPoint, "dilatometer modulus", m.LabelStress},
+                                       {&m.PressuremeterModulusAtPoint, "pressuremeter modulus", m.LabelStress}};
+                const int type = m.FieldTestTypeAtPoint[top];
+                if (type < 1 || type > 4) break;
+                const Test& t = tests[type];
+                if (Negative_Pair((*t.column)[top], (*t.column)[bottom], value)) {
+                    Raise_Negative_Soil_Value(76, L, t.what, value, t.unit, test_solution);
+                    return;
+                }
+                break;
+            }
+            case k_Soil_CemSilt:
+                if (Negative_Pair(m.LayerKTop[L], m.LayerKBottom[L], value)) {
+                    Raise_Negative_Soil_Value(77, L, "subgrade modulus k", value, m.LabelSubgradeModulus,
+                                              "Solution: Give a subgrade modulus greater than zero, or 0 for the internal "
+                                              "default values.");
+                    return;
+                }
+                break;
+            case k_Soil_ElastSG:
+                if (Negative_Pair(m.ElasticSubgradeAtPoint[top], m.ElasticSubgradeAtPoint[bottom], value)) {
+                    Raise_Negative_Soil_Value(77, L, "elastic subgrade modulus", value, m.LabelSubgradeModulus,
+                                              "Solution: Give an elastic subgrade modulus of zero or more.");
+                    return;
+                }
+                break;
+            default:
+                break;
         }
     }
 }

@@ -39,3 +39,10 @@ void Check_Soil_Profile();
 // curve is read by interpolation from y = 0 on and its first segment gives the modulus at
 // vanishing deflection, so such a curve would leave deflections without a resistance.
 void Check_User_PY_Curves();
+
+// Skipped in a bending-stiffness-only run. Input Data Error No. 76: a negative cone tip
+// resistance of a "KS Loess" layer, or a negative value of the field test a "Piedmont" layer
+// names (SPT N60, cone tip resistance, dilatometer or pressuremeter modulus); No. 77: a negative
+// subgrade modulus k of a "Cem Silt" layer or elastic subgrade modulus of an "Elast SG" layer.
+// Each would make the soil push the pile the way it deflects.
+void Check_Soil_Test_Values();

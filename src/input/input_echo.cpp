@@ -287,6 +287,8 @@ void WriteInputEcho() {
     if (Failed()) return;
     Check_User_PY_Curves();
     if (Failed()) return;
+    Check_Soil_Test_Values();
+    if (Failed()) return;
     Write_Message_Line("Output of input data completed");
     Write_Message_Line("");
 }

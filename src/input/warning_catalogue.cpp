@@ -7,6 +7,7 @@
 
 #include "engine/messages.h"
 #include "model/model.h"
+#include "py/piedmont.h"
 #include "report/fortran_format.h"
 
 namespace {
@@ -78,6 +79,16 @@ const WarningText k_Warning_Texts[] = {
      {"A shear resistance curve at the pile tip was given although the analysis options",
       "say that tip shear is not used (UseTipShear NO).  The curve acts at the pile tip",
       "all the same.", nullptr}},
+    {k_Warning_Piedmont_General_Units, true, "**** Warning - Possible Modelling Error ****", true,
+     {"A soil layer defined using the Piedmont residual soil criteria was analysed in",
+      "general units.  The factors that turn field test values into the initial modulus",
+      "exist only in US customary and SI units, so the layer offered no soil resistance.",
+      "Select US customary or SI units for this soil profile.", nullptr}},
+    {k_Warning_Piedmont_Test_Type, true, "**** Warning - Possible Input Data Error ****", true,
+     {"A soil layer defined using the Piedmont residual soil criteria names a type of",
+      "field test other than 1 (SPT), 2 (CPT), 3 (DMT) or 4 (PMT).  No initial modulus",
+      "could be computed, so the layer offered no soil resistance.",
+      "You should check your input data for correctness.", nullptr}},
     {400, true, "**** Warning - Failure for One or More LRFD Load Cases ****", false,
      {"This warning message is provided to alert the user that one or more of ",
       "LRFD load cases has overloaded the structural capacity of the pile.", nullptr}},

@@ -11,5 +11,8 @@ void PY_StiffClayNoFreeWaterK(int L, bool print);
 void PY_Sand(int L, bool print);
 void PY_APISand(int L, bool print);
 void PY_LiquefiedSand(int L, bool print);
+void PY_CementedSilt(int L, bool print);
+void PY_Loess(int L, bool print);
+void PY_Piedmont(int L, bool print);
 void PY_ElasticSubgrade(int L, bool print);
 void PY_UserCurves(int L, bool print);

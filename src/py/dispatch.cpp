@@ -23,6 +23,9 @@ Criterion Criterion_Of(int soil_type) {
         case k_Soil_Sand: return PY_Sand;
         case k_Soil_APISand: return PY_APISand;
         case k_Soil_LiqSand: return PY_LiquefiedSand;
+        case k_Soil_CemSilt: return PY_CementedSilt;
+        case k_Soil_KSLoess: return PY_Loess;
+        case k_Soil_Piedmont: return PY_Piedmont;
         case k_Soil_ElastSG: return PY_ElasticSubgrade;
         case k_Soil_UserPY: return PY_UserCurves;
         default: return nullptr;

@@ -161,6 +161,14 @@ constexpr PYCurveLabels k_PY_Curve_Labels[k_Num_PY_Curve_Kinds + 1] = {
      "elastic subgrade", false},
     {"Line 7:  p-y curve depth in user-input p-y curve, no. p-y points on curve no. ",
      "user-input p-y curve", true},
+    {"Line 7:  p-y curve depth in cemented silt (in), no. p-y points on curve no. ",
+     "cemented c-phi", false},
+    {"Line 7:  p-y curve depth in cemented silt (m), no. p-y points on curve no. ",
+     "cemented c-phi", false},
+    {"Line 7:  p-y curve depth in Piedmont residual soil, no. p-y points on curve no. ",
+     "Piedmont residual soil", false},
+    {"Line 7:  p-y curve depth in Piedmont residual soil, no. p-y points on curve no. ",
+     "Loess", false},
 };
 
 }  // namespace

@@ -40,7 +40,11 @@ constexpr int k_PY_Curve_API_Sand = 8;
 constexpr int k_PY_Curve_Liquefied_Sand = 9;
 constexpr int k_PY_Curve_Elastic_Subgrade = 10;
 constexpr int k_PY_Curve_User = 11;
-constexpr int k_Num_PY_Curve_Kinds = 11;
+constexpr int k_PY_Curve_Cemented_Silt_In = 12;   // US customary runs
+constexpr int k_PY_Curve_Cemented_Silt_M = 13;    // SI and general units
+constexpr int k_PY_Curve_Piedmont = 14;
+constexpr int k_PY_Curve_Loess = 15;              // Line 7 as Piedmont residual soil
+constexpr int k_Num_PY_Curve_Kinds = 15;
 
 // Line 6 (I5, 75X, label): the number of p-y curves printed at requested depths.
 void Write_Line6_Record(int curves);

@@ -248,15 +248,14 @@ TEST(ElasticSubgradeEndToEnd, RotationalRestraintSpansFreeAndFixedHeads) {
 }
 
 TEST(IterationErrorsEndToEnd, SoilTypeWithoutCriterionIsRefusedByName) {
-    // An elastic subgrade over cemented silt, whose criterion this build does not have: the run
-    // ends before any computation and names the soil type and layer.
-    const char* layers = "2\n13 0.0 5.0\n1.0 1000.0\n1.0 1000.0\n11 5.0 10.0\n"
-                         "1.0 10.0 30.0 0.005 1000.0\n1.0 10.0 30.0 0.005 1000.0\n";
+    // An elastic subgrade over frozen soil, which has no p-y criterion: the run ends before any
+    // computation and names the soil type and layer.
+    const char* layers = "2\n13 0.0 5.0\n1.0 1000.0\n1.0 1000.0\n17 5.0 10.0\n";
     EngineRun run;
     EXPECT_EQ(run.Run(General_Problem("1.0E-6", "1.0E6", "1.0E6", layers)), 201);
     const auto report = Read_Lines(run.report());
     EXPECT_GE(Find_Line(report, "Problem:  This engine build cannot yet compute p-y curves of soil "
-                                "type \"Cem Silt\" (soil layer 2)."),
+                                "type \"Frz Soil\" (soil layer 2)."),
               0);
     EXPECT_EQ(Find_Line(report, "The analysis ended normally. "), -1);
     const auto messages = Read_Lines(run.messages());

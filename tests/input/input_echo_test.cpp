@@ -168,6 +168,23 @@ TEST_F(InputEchoTest, BlocksShowTheInputWithLabelsAndUnits) {
           "    1   Soft Clay                               0.00000         4.000000",
           "    2   API Sand                               4.000000         8.000000",
           "    3   Cemented Silt                          8.000000        12.000000"}},
+        // The factors of the Piedmont criterion turn a value in psi into a modulus in psi, and
+        // the values are used as entered: the labels say psi (kPa), never psf.
+        {"Piedmont test values in the units they are used in (US)",
+         Problem(Default_Option_Lines(),
+                 std::string(k_Elastic_Section) +
+                     "SOIL LAYERS\n3\n10 0.0 4.0\n120.0 2 0.0 800.0 0.0 0.0\n120.0 2 0.0 900.0 0.0 0.0\n"
+                     "10 4.0 8.0\n120.0 3 0.0 0.0 1500.0 0.0\n120.0 3 0.0 0.0 1600.0 0.0\n"
+                     "10 8.0 12.0\n120.0 4 0.0 0.0 0.0 700.0\n120.0 4 0.0 0.0 0.0 750.0\n"),
+         {"Layer 1 is Piedmont residual soil",
+          "   The type of field test is the Cone Penetration Test (CPT)",
+          "   Cone tip resistance at top of layer                 =    800.00000 psi",
+          "Layer 2 is Piedmont residual soil",
+          "   The type of field test is the Dilatometer Test (DMT)",
+          "   Dilatometer modulus at bottom of layer              =   1600.00000 psi",
+          "Layer 3 is Piedmont residual soil",
+          "   The type of field test is the Pressuremeter Test (DMT)",
+          "   Pressuremeter modulus at top of layer               =    700.00000 psi"}},
         {"user-input p-y curves (SI)",
          Problem(Options_With({{0, "Units SI"}, {10, "Tolerance 2.54E-7"}}),
                  std::string(k_Elastic_Section) +
@@ -355,6 +372,18 @@ TEST_F(InputEchoTest, ConsistencyChecksEndTheEchoWithTheirInputErrors) {
          opts + base_sections + "SOIL LAYERS\n1\n14 0.0 10.0\n110.0 2\n0.0 0.0\n0.5 100.0\n"
              "110.0 2\n0.1 0.0\n0.5 100.0\n", 195, "***** Input Data Error No. 95 *****",
          "Problem:  The user-input p-y curve at the bottom of soil layer 1 is not usable."},
+        // Negative test values and subgrade moduli would make the soil push the pile along.
+        {"negative cone tip resistance of a Piedmont CPT layer: No. 76",
+         opts + base_sections + "SOIL LAYERS\n1\n10 0.0 10.0\n120.0 2 0.0 -800.0 0.0 0.0\n"
+             "120.0 2 0.0 900.0 0.0 0.0\n", 176, "**** Input Data Error No. 76 ****",
+         "Problem:  Soil layer 1 has a negative cone tip resistance of   -800.00000 psi."},
+        {"negative subgrade k of cemented silt: No. 77",
+         opts + base_sections + "SOIL LAYERS\n1\n11 0.0 10.0\n70.0 200.0 30.0 0.0 100.0\n"
+             "72.0 300.0 32.0 0.0 -5.0\n", 177, "**** Input Data Error No. 77 ****",
+         "Problem:  Soil layer 1 has a negative subgrade modulus k of     -5.00000 pci."},
+        {"cemented silt with default k and loess pass",
+         opts + base_sections + "SOIL LAYERS\n2\n12 0.0 4.0\n100.0 400.0\n100.0 450.0\n"
+             "11 4.0 10.0\n70.0 200.0 30.0 0.0 0.0\n72.0 300.0 32.0 0.0 0.0\n", 0, "", ""},
         {"user p-y deflections 0, 0.5, 0.5: No. 95",
          opts + base_sections + "SOIL LAYERS\n1\n14 0.0 10.0\n110.0 3\n0.0 0.0\n0.5 100.0\n"
              "0.5 120.0\n110.0 2\n0.0 0.0\n0.5 100.0\n", 195, "***** Input Data Error No. 95 *****",
