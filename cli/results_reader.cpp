@@ -298,7 +298,10 @@ std::vector<std::string> Error_Text(const std::vector<std::string>& lines, const
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (Starts_With(lines[i], "The analysis ended due to")) { end = i; break; }
     }
-    for (std::size_t i = end; i-- > 0;) {
+    // a heading "**** Input Data Error No. 53 ****" of this number; failing that, the last framed
+    // heading that is not a warning's, such as "***** INPUT ERROR *****"
+    std::size_t heading = end;
+    for (std::size_t i = end; i-- > 0 && heading == end;) {
         const std::string& l = lines[i];
         if (l.empty() || l[0] != '*' || l.find("Error No") == std::string::npos) continue;
         if (number) {
@@ -307,6 +310,17 @@ std::vector<std::string> Error_Text(const std::vector<std::string>& lines, const
             while (*p == '.' || *p == ' ') ++p;
             if (std::atoi(p) != *number) continue;
         }
+        heading = i;
+    }
+    for (std::size_t i = end; i-- > 0 && heading == end;) {
+        const std::string& l = lines[i];
+        if (Starts_With(l, "****") && l.find("arning") == std::string::npos && l.find("ARNING") == std::string::npos) {
+            heading = i;
+        }
+    }
+    if (heading < end) {
+        const std::size_t i = heading;
+        const std::string& l = lines[i];
         std::size_t stop = end;
         for (std::size_t j = i + 1; j < end; ++j) {
             if (Starts_With(lines[j], "**** Warning") || Starts_With(lines[j], "The following warning") ||
@@ -368,11 +382,9 @@ void Read_Report(const std::string& path, RunResults& r) {
             const std::size_t open = t.rfind(" (Loading Type ");
             lc->head_condition_text = t.substr(25, open == std::string::npos ? std::string::npos : open - 25);
             if (open != std::string::npos) lc->load_type = std::atoi(t.c_str() + open + 15);
-            for (std::size_t j = i + 1; j < lines.size(); ++j) {
-                LabelledValue v;
-                if (!Labelled(lines[j], v)) break;
-                lc->head_conditions.push_back(v);
-            }
+            std::size_t j = i + 1;
+            while (j < lines.size() && Trim(lines[j]).empty()) ++j;
+            for (LabelledValue v; j < lines.size() && Labelled(lines[j], v); ++j) lc->head_conditions.push_back(v);
             continue;
         }
         if (Starts_With(t, "Depth") && line.find("Deflect.") != std::string::npos && i + 3 < lines.size() &&
