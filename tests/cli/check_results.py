@@ -10,6 +10,7 @@ Runs `orvane INPUT --json --plots` into a fresh directory, then:
     of its four panels and axis titles in the run's units, the p-y figure one series per curve, a
     section figure one series per axial thrust;
   * a run ended by an error has its error in the JSON, "results": null, and no figures.
+With --shipped, the outputs of this input shipped in the repository must equal this run's.
 With --render, one figure (the response, else the first) is also rendered by rsvg-convert and the
 image must show a drawing: neither blank nor filled.
 """
@@ -291,6 +292,8 @@ def main():
     ap.add_argument("--input", required=True)
     ap.add_argument("--expect-error", action="store_true", help="the run must end with an error")
     ap.add_argument("--render", help="rsvg-convert to render one figure with")
+    ap.add_argument("--shipped", help="folder of this input's outputs shipped in the repository, "
+                                      "which must equal this run's")
     args = ap.parse_args()
     try:
         import jsonschema
@@ -327,6 +330,15 @@ def main():
                 check_structure(doc)
                 check_report_numbers(doc, report_lines)
         files = check_figures(doc, out, stem)
+        if args.shipped:
+            shipped = sorted(glob.glob(os.path.join(args.shipped, stem + "-*")))
+            fresh = sorted(files + [path])
+            if [os.path.basename(f) for f in shipped] != [os.path.basename(f) for f in fresh]:
+                fail(f"shipped outputs {shipped} are not this run's {fresh}")
+            for f in shipped:
+                if open(f, "rb").read() != open(os.path.join(out, os.path.basename(f)), "rb").read():
+                    fail(f"{f} differs from this run's; renew it with: orvane {args.input} "
+                         f"--out-dir {args.shipped} --json --plots (then remove the engine's files there)")
         if args.render and files:
             response = [f for f in files if f.endswith("-response.svg")]
             check_render((response or files)[0], args.render)
