@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "engine/orvane.h"
+#include "input/warning_catalogue.h"
 #include "results_json.h"
 #include "results_plots.h"
 #include "results_reader.h"
@@ -158,7 +159,14 @@ std::string Move_Outputs_Into_Place(const OutputNames& from, const OutputNames& 
 // directory, from one reading of those files. Returns an empty text, or what went wrong.
 std::string Write_Results_Files(const DriverRequest& request, const OutputNames& at, const std::string& input_name,
                                 int result, const std::string& outcome) {
-    const RunResults results = Read_Run_Results(at.report, at.plot, at.messages, result);
+    RunResults results = Read_Run_Results(at.report, at.plot, at.messages, result);
+    // the report's summary gives each warning's count and standard text but not its number:
+    // the catalogue of standard texts does
+    for (RunMessage& w : results.warnings) {
+        if (w.number) continue;
+        const int number = Warning_Number_Of_Text(w.text);
+        if (number != 0) w.number = number;
+    }
     std::vector<std::pair<std::string, std::string>> files;
     if (request.json) files.emplace_back(at.results, Results_Json_Text(results, input_name, outcome));
     if (request.plots) {

@@ -316,18 +316,33 @@ TEST(Cli, RunEndedByAnErrorWritesItsErrorAsJsonAndNoFigures) {
 }
 
 TEST(Cli, WarningsOfARunAreInTheJsonWithTheirNumberAndText) {
-    // a title line of 300 characters is cut to 256, and warning 391 says so
-    TempDir dir;
+    // a title line of 300 characters is cut to 256 (warning 391); a tip shear table given with
+    // "UseTipShear NO" acts all the same (warning 393). With one warning kind the result code
+    // names it; with two, the numbers come from the standard texts of the report's summary.
     const std::string minimal = k_Minimal_Problem;
-    const std::string text = "ORVANE6\nTITLE\n" + std::string(300, 'x') + "\n\n\n\n\n" + minimal.substr(minimal.find("OPTIONS"));
-    Write_File(dir.file("long title.lp"), text);
-    const CommandResult r = Run_Cli(dir.path(), "'long title.lp' --json");
-    EXPECT_EQ(r.exit_code, 0) << r.err;
-    const nlohmann::json j = nlohmann::json::parse(Read_File(dir.file("long title-results.json")));
-    EXPECT_EQ(j["outcome"]["result_code"], -391);
-    ASSERT_EQ(j["warnings"].size(), 1u);
-    EXPECT_EQ(j["warnings"][0]["number"], 391);
-    EXPECT_EQ(j["warnings"][0]["count"], 1);
-    EXPECT_FALSE(j["warnings"][0]["text"].empty());
-    EXPECT_EQ(j["title"][0].get<std::string>(), std::string(256, 'x'));
+    const std::string long_title =
+        "ORVANE6\nTITLE\n" + std::string(300, 'x') + "\n\n\n\n\n" + minimal.substr(minimal.find("OPTIONS"));
+    std::string both = long_title;
+    both.replace(both.find("END\n"), 4, "TIP SHEAR\n2\n1 0.0 0.0\n2 0.5 300.0\nEND\n");
+    struct Case { const char* name; std::string input; int result_code; std::vector<int> numbers; };
+    const Case cases[] = {
+        {"title cut", long_title, -391, {391}},
+        {"title cut and tip shear with NO", both, -300, {391, 393}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        Write_File(dir.file("long title.lp"), c.input);
+        const CommandResult r = Run_Cli(dir.path(), "'long title.lp' --json");
+        EXPECT_EQ(r.exit_code, 0) << r.err;
+        const nlohmann::json j = nlohmann::json::parse(Read_File(dir.file("long title-results.json")));
+        EXPECT_EQ(j["outcome"]["result_code"], c.result_code);
+        ASSERT_EQ(j["warnings"].size(), c.numbers.size());
+        for (std::size_t k = 0; k < c.numbers.size(); ++k) {
+            EXPECT_EQ(j["warnings"][k]["number"], c.numbers[k]);
+            EXPECT_EQ(j["warnings"][k]["count"], 1);
+            EXPECT_FALSE(j["warnings"][k]["text"].empty());
+        }
+        EXPECT_EQ(j["title"][0].get<std::string>(), std::string(256, 'x'));
+    }
 }
