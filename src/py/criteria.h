@@ -11,5 +11,9 @@ void PY_StiffClayNoFreeWaterK(int L, bool print);
 void PY_Sand(int L, bool print);
 void PY_APISand(int L, bool print);
 void PY_LiquefiedSand(int L, bool print);
+void PY_WeakRock(int L, bool print);
+void PY_VuggyLimestone(int L, bool print);
+// Massive rock computes no curve: the first evaluation of a layer holding nodes stops the run.
+void PY_MassiveRock(int L, bool print);
 void PY_ElasticSubgrade(int L, bool print);
 void PY_UserCurves(int L, bool print);

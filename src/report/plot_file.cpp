@@ -161,6 +161,9 @@ constexpr PYCurveLabels k_PY_Curve_Labels[k_Num_PY_Curve_Kinds + 1] = {
      "elastic subgrade", false},
     {"Line 7:  p-y curve depth in user-input p-y curve, no. p-y points on curve no. ",
      "user-input p-y curve", true},
+    {"Line 7:  p-y curve depth in weak rock, no. p-y points on curve no. ", "weak rock", false},
+    {"Line 7:  p-y curve depth in vuggy limestone, no. p-y points on curve no. ",
+     "vuggy limestone rock", false},
 };
 
 }  // namespace

@@ -40,7 +40,9 @@ constexpr int k_PY_Curve_API_Sand = 8;
 constexpr int k_PY_Curve_Liquefied_Sand = 9;
 constexpr int k_PY_Curve_Elastic_Subgrade = 10;
 constexpr int k_PY_Curve_User = 11;
-constexpr int k_Num_PY_Curve_Kinds = 11;
+constexpr int k_PY_Curve_Weak_Rock = 12;
+constexpr int k_PY_Curve_Vuggy_Limestone = 13;
+constexpr int k_Num_PY_Curve_Kinds = 13;
 
 // Line 6 (I5, 75X, label): the number of p-y curves printed at requested depths.
 void Write_Line6_Record(int curves);
