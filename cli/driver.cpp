@@ -218,6 +218,12 @@ std::string Describe_Result(int result, int warning_kinds) {
     } else if (Is_Runtime_Error(result)) {
         std::snprintf(text, sizeof text, "The analysis ended due to runtime error No. %d.",
                       result - ORVANE_RESULT_RUNTIME_ERROR_BASE);
+    } else if (result == ORVANE_RESULT_MASSIVE_ROCK) {
+        // The driver always calls with the right version, so this is the massive rock stop.
+        std::snprintf(text, sizeof text,
+                      "The analysis stopped at a massive rock layer, whose criterion computes no "
+                      "p-y curve (engine status %d).",
+                      result);
     } else {
         std::snprintf(text, sizeof text, "The analysis ended with engine status %d.", result);
     }

@@ -6,6 +6,10 @@
 // The interface version the engine accepts, and the result of a call with any other.
 #define ORVANE_INTERFACE_VERSION 6032
 #define ORVANE_RESULT_WRONG_VERSION 99
+// A run that reaches a massive rock layer holding nodes stops with this result (the same value
+// as a wrong version, as callers have always received it): that criterion computes no p-y curve.
+// The report and the runtime message file name the layer.
+#define ORVANE_RESULT_MASSIVE_ROCK 99
 // Result 100 + N is Input Data Error No. N, 200 + N Runtime Error No. N (N = 1..99); a result of
 // -300 tells warnings of more than one number.
 #define ORVANE_RESULT_INPUT_ERROR_BASE 100

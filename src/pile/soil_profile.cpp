@@ -55,8 +55,9 @@ bool Is_Softer_Than_Clay_Or_Rock(int soil_class) {
            soil_class == k_Soil_Class_Elastic_Subgrade;
 }
 
-// fn_c on an interior strength point: i is the point just above the interface.
-double Strength_On_Interface(double z, int i, bool at_tip) {
+// fn_c on an interior strength point: i is the point just above the interface. rock_strength
+// selects the messages of the massive rock lookup.
+double Strength_On_Interface(double z, int i, bool at_tip, bool rock_strength) {
     const AnalysisModel& m = g_Model;
     const int last_pair = m.i_Number_of_Layers - 1;
     int KTOP = 1;
@@ -68,7 +69,7 @@ double Strength_On_Interface(double z, int i, bool at_tip) {
     }
     if (KTOP > last_pair) {
         const int last_examined = last_pair > 0 ? last_pair : 0;
-        Raise_Interface_Not_Found(z, true, at_tip, last_examined, last_examined + 1);
+        Raise_Interface_Not_Found(z, true, at_tip, last_examined, last_examined + 1, rock_strength);
         return 0.0;
     }
     const double above = m.StrengthAtPoint[i];
@@ -77,7 +78,7 @@ double Strength_On_Interface(double z, int i, bool at_tip) {
     const int class_below = Soil_Class_Of_Layer(KTOP + 1, below);
     double c = 0.0;
     if (!Strength_At_Interface(class_above, class_below, above, below, at_tip, c)) {
-        Raise_Interface_Class_Error(z, class_above, class_below, i, at_tip);
+        Raise_Interface_Class_Error(z, class_above, class_below, i, at_tip, rock_strength);
         return 0.0;
     }
     return c;
@@ -134,6 +135,32 @@ double Mean_Down_To(const SoilColumn& x, const SoilColumn& v, int P, double z, d
     return sum;
 }
 
+// The strength rule of fn_c and fn_HB_qu_at_DepthX; rock_strength selects the latter's messages.
+double Strength_At_Depth(double z, bool& at_interior_point, bool rock_strength) {
+    const AnalysisModel& m = g_Model;
+    const SoilColumn& x = m.XSoilPoint;
+    const int P = m.NumStrengthPoints;
+    assert(P <= k_Max_Soil_Points);
+    bool at_node = false;
+    for (int i = 2; i <= P - 1; ++i) {
+        if (std::fabs(z - x[i]) <= k_Point_Tolerance) at_node = true;
+    }
+    at_interior_point = at_node;
+    const bool at_tip = z == m.PileLength;
+    for (int i = 2; i <= P; ++i) {
+        if (!(z <= x[i] + k_Point_Tolerance)) continue;
+        if (std::fabs(z - x[P]) <= k_Point_Tolerance) return m.StrengthAtPoint[P];
+        if (at_node) return Strength_On_Interface(z, i, at_tip, rock_strength);
+        if (x[i] - x[i - 1] <= 0.0) {
+            Raise_Zero_Strength_Segment(z);
+            return 0.0;
+        }
+        return Interpolate_Linear(z, x[i - 1], m.StrengthAtPoint[i - 1], x[i], m.StrengthAtPoint[i]);
+    }
+    Raise_Strength_Below_Data(z, x[P], rock_strength);
+    return 0.0;
+}
+
 }  // namespace
 
 int Soil_Class_Of_Layer(int L, double strength_at_point) {
@@ -176,6 +203,17 @@ bool Strength_At_Interface(int class_above, int class_below, double above, doubl
         strength = below;
         return true;
     }
+    // A layer whose type has no strength of this kind at all (Piedmont residual soil) against
+    // rock: the rock value, as against the softer soils. Residual soil over weathered rock is
+    // ordinary layering, and the rock's own criterion asks for the strength on that interface.
+    if (class_above == k_Soil_Class_Other && class_below == k_Soil_Class_Rock) {
+        strength = below;
+        return true;
+    }
+    if (class_above == k_Soil_Class_Rock && class_below == k_Soil_Class_Other) {
+        strength = above;
+        return true;
+    }
     return false;
 }
 
@@ -191,28 +229,12 @@ double fn_c(double z) {
 }
 
 double fn_c(double z, bool& at_interior_point) {
-    const AnalysisModel& m = g_Model;
-    const SoilColumn& x = m.XSoilPoint;
-    const int P = m.NumStrengthPoints;
-    assert(P <= k_Max_Soil_Points);
-    bool at_node = false;
-    for (int i = 2; i <= P - 1; ++i) {
-        if (std::fabs(z - x[i]) <= k_Point_Tolerance) at_node = true;
-    }
-    at_interior_point = at_node;
-    const bool at_tip = z == m.PileLength;
-    for (int i = 2; i <= P; ++i) {
-        if (!(z <= x[i] + k_Point_Tolerance)) continue;
-        if (std::fabs(z - x[P]) <= k_Point_Tolerance) return m.StrengthAtPoint[P];
-        if (at_node) return Strength_On_Interface(z, i, at_tip);
-        if (x[i] - x[i - 1] <= 0.0) {
-            Raise_Zero_Strength_Segment(z);
-            return 0.0;
-        }
-        return Interpolate_Linear(z, x[i - 1], m.StrengthAtPoint[i - 1], x[i], m.StrengthAtPoint[i]);
-    }
-    Raise_Strength_Below_Data(z, x[P]);
-    return 0.0;
+    return Strength_At_Depth(z, at_interior_point, false);
+}
+
+double fn_HB_qu_at_DepthX(double z) {
+    bool at_interior_point = false;
+    return Strength_At_Depth(z, at_interior_point, true);
 }
 
 double AverageShearStrengthAbove(double z) {

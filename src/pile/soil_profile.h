@@ -40,6 +40,10 @@ double Column_Value_At_Interface(double upper, double lower);
 double fn_c(double z);
 double fn_c(double z, bool& at_interior_point);
 
+// The strength lookup of massive rock: the rule and the raises of fn_c on the same column, with
+// messages that name the uniaxial compressive strength of rock.
+double fn_HB_qu_at_DepthX(double z);
+
 // Mean shear strength and mean effective unit weight between the ground surface and z; 0 above
 // the ground surface. Raise Input Data Error No. 3 and No. 15 when z lies below the data.
 double AverageShearStrengthAbove(double z);

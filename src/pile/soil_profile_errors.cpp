@@ -120,27 +120,64 @@ void Raise_Friction_Angle_Below_Data(double z) {
                                "pile to correct this problem."});
 }
 
-void Raise_Strength_Below_Data(double z, double deepest) {
+void Raise_Strength_Below_Data(double z, double deepest, bool rock_strength) {
     const FieldText e = Format_E(z, 12, 4);
     const FieldText f = Format_F(deepest, 10, 3);
     Line depth;
     Line curve;
     Depth_Line_With_Unit("Problem:  The value for a pile station depth is ", e.text.data(), depth);
-    Depth_Line_With_Unit("shear strength of soil versus depth at ", f.text.data(), curve);
-    Raise_Framed_Input_Error(5, {
+    if (!rock_strength) {
+        Depth_Line_With_Unit("shear strength of soil versus depth at ", f.text.data(), curve);
+        Raise_Framed_Input_Error(5, {
+            "",
+            "An error was detected that is related to an incompatibility between ",
+            "the input data defining pile embedment depth and values of shear ",
+            "strength of soil versus depth.",
+            "",
+            depth,
+            "This depth is below the deepest extent of the input curve for ",
+            curve,
+            "",
+            "Solution:  Please revise the input data by either extending the ",
+            "maximum depth for shear strength of soil or shorten the ",
+            "pile to be entirely within the defined soil layers.",
+        });
+        return;
+    }
+    // The rock's message words its explanation differently in the two files.
+    Depth_Line_With_Unit("uniaxial compressive strength versus depth at ", f.text.data(), curve);
+    const FortranRecord heading = Error_Heading(true, 5);
+    Write_Message_Line(heading.text.data());
+    Write_Message_Lines({
+        "",
+        "An error was detected that is related to an incompatibility ",
+        "between the input data defining pile embedment depth and rock ",
+        "uniaxial compressive strength values versus depth.",
+        "",
+        depth,
+        "This depth is below the deepest extent of the input curve for ",
+        curve,
+        "",
+        "Solution:  Please revise the input data by either extending ",
+        "the maximum depth for uniaxial compressive strength or shorten the ",
+        "pile to be entirely within the defined soil layers.",
+    });
+    Write_Report_Line(heading.text.data());
+    Write_Report_Lines({
         "",
         "An error was detected that is related to an incompatibility between ",
-        "the input data defining pile embedment depth and values of shear ",
-        "strength of soil versus depth.",
+        "the input data defining pile embedment depth and values of uniaxial ",
+        "compressive strength of rock versus depth.",
         "",
         depth,
         "This depth is below the deepest extent of the input curve for ",
         curve,
         "",
         "Solution:  Please revise the input data by either extending the ",
-        "maximum depth for shear strength of soil or shorten the ",
+        "maximum depth for uniaxial compressive strength or shorten the ",
         "pile to be entirely within the defined soil layers.",
     });
+    Raise_Input_Error(5);
 }
 
 void Raise_Unit_Weight_Below_Data(double z) {
@@ -203,14 +240,18 @@ void Raise_Zero_Strength_Segment(double z) {
     });
 }
 
-void Raise_Interface_Class_Error(double z, int class_above, int class_below, int i, bool at_tip) {
+void Raise_Interface_Class_Error(double z, int class_above, int class_below, int i, bool at_tip,
+                                 bool rock_strength) {
     const AnalysisModel& m = g_Model;
     Write_Text_Record(Error_Heading(false, 30, 5).text.data());
     Line request;
-    std::snprintf(request, sizeof request, "Error in fn_c, please report by email to %s",
+    std::snprintf(request, sizeof request,
+                  rock_strength ? "Error in fn_HB_qu_at_DepthX, please report this error and your "
+                                  "data file by email to %s"
+                                : "Error in fn_c, please report by email to %s",
                   k_Support_Address);
     Write_Text_Record(request);
-    Write_Real_Record("X value for f(c) =", z);
+    Write_Real_Record(rock_strength ? "X value for f(qu) =" : "X value for f(c) =", z);
     Write_Text_Record("Soil types: 1 = cohesive, 2 = cohesionless, 3 = rock, 4= user input)");
     Write_Integer_Record("Soil type above        =", class_above);
     Write_Integer_Record("Soil type below        =", class_below);
@@ -233,16 +274,21 @@ void Raise_Interface_Class_Error(double z, int class_above, int class_below, int
     Raise_Runtime_Error(30);
 }
 
-void Raise_Interface_Not_Found(double z, bool at_node, bool at_tip, int KTOP, int KBOT) {
+void Raise_Interface_Not_Found(double z, bool at_node, bool at_tip, int KTOP, int KBOT,
+                               bool rock_strength) {
     const AnalysisModel& m = g_Model;
     Write_Text_Record("Internal error in function C (undrained shear strength)");
     Write_Text_Record("The layer interface cannot be located");
     Write_Text_Record("Please contact Brindlemark for support");
     Write_Real_Record("Elevation             =", z);
     // No interface was located, so the depth is not at one.
-    Write_Logical_Record("b_AtInterface         =", false);
-    Write_Logical_Record("b_InMiddle            =", !at_node);
-    Write_Logical_Record("b_AtTip               =", at_tip);
+    Write_Logical_Record(rock_strength ? "b_XElevAtLayerInterface         ="
+                                       : "b_AtInterface         =",
+                         false);
+    Write_Logical_Record(rock_strength ? "b_XElevInPileMiddle            =" : "b_InMiddle            =",
+                         !at_node);
+    Write_Logical_Record(rock_strength ? "b_XElevAtPileTip               =" : "b_AtTip               =",
+                         at_tip);
     Write_Logical_Record("b_AtNode              =", at_node);
     Write_Integer_Record("Layer index above     =", KTOP);
     Write_Integer_Record("Layer index below     =", KBOT);

@@ -14,5 +14,9 @@ void PY_LiquefiedSand(int L, bool print);
 void PY_CementedSilt(int L, bool print);
 void PY_Loess(int L, bool print);
 void PY_Piedmont(int L, bool print);
+void PY_WeakRock(int L, bool print);
+void PY_VuggyLimestone(int L, bool print);
+// Massive rock computes no curve: the first evaluation of a layer holding nodes stops the run.
+void PY_MassiveRock(int L, bool print);
 void PY_ElasticSubgrade(int L, bool print);
 void PY_UserCurves(int L, bool print);

@@ -26,6 +26,9 @@ Criterion Criterion_Of(int soil_type) {
         case k_Soil_CemSilt: return PY_CementedSilt;
         case k_Soil_KSLoess: return PY_Loess;
         case k_Soil_Piedmont: return PY_Piedmont;
+        case k_Soil_WeakRock: return PY_WeakRock;
+        case k_Soil_VuggyLS: return PY_VuggyLimestone;
+        case k_Soil_MassRock: return PY_MassiveRock;
         case k_Soil_ElastSG: return PY_ElasticSubgrade;
         case k_Soil_UserPY: return PY_UserCurves;
         default: return nullptr;
@@ -70,6 +73,17 @@ void Update_Soil_Moduli_Pass() {
     m.i_RockLayersAbove = 0;
     for (int L = 1; L <= m.i_Number_of_Layers; ++L) {
         if (m.i_TopNodeInLayer[L] == 0) continue;
+        UpdateLayerSoilModuli(L, false);
+        if (m.ErrorStatus != 0) return;
+        Update_Rock_Layer_Bookkeeping(L);
+    }
+}
+
+void Update_Vuggy_Limestone_Layers() {
+    AnalysisModel& m = g_Model;
+    m.i_RockLayersAbove = 0;
+    for (int L = 1; L <= m.i_Number_of_Layers; ++L) {
+        if (m.i_TopNodeInLayer[L] == 0 || m.i_SoilLayer_py_Type[L] != k_Soil_VuggyLS) continue;
         UpdateLayerSoilModuli(L, false);
         if (m.ErrorStatus != 0) return;
         Update_Rock_Layer_Bookkeeping(L);

@@ -16,3 +16,9 @@ void Update_Rock_Layer_Bookkeeping(int L);
 // One normal-mode pass: every layer that holds nodes, top down, with its bookkeeping. Stops at
 // the first error. Returns with ErrorStatus set when a criterion raised.
 void Update_Soil_Moduli_Pass();
+
+// The pass at the start of a load case, before its first solution: every vuggy limestone layer
+// that holds nodes, top down with its bookkeeping (counting only these layers), so that the
+// first solution already sees the rock's own stiff initial modulus instead of the default one.
+// Stops at the first error.
+void Update_Vuggy_Limestone_Layers();

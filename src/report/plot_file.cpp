@@ -169,6 +169,9 @@ constexpr PYCurveLabels k_PY_Curve_Labels[k_Num_PY_Curve_Kinds + 1] = {
      "Piedmont residual soil", false},
     {"Line 7:  p-y curve depth in Piedmont residual soil, no. p-y points on curve no. ",
      "Loess", false},
+    {"Line 7:  p-y curve depth in weak rock, no. p-y points on curve no. ", "weak rock", false},
+    {"Line 7:  p-y curve depth in vuggy limestone, no. p-y points on curve no. ",
+     "vuggy limestone rock", false},
 };
 
 }  // namespace

@@ -44,7 +44,9 @@ constexpr int k_PY_Curve_Cemented_Silt_In = 12;   // US customary runs
 constexpr int k_PY_Curve_Cemented_Silt_M = 13;    // SI and general units
 constexpr int k_PY_Curve_Piedmont = 14;
 constexpr int k_PY_Curve_Loess = 15;              // Line 7 as Piedmont residual soil
-constexpr int k_Num_PY_Curve_Kinds = 15;
+constexpr int k_PY_Curve_Weak_Rock = 16;
+constexpr int k_PY_Curve_Vuggy_Limestone = 17;
+constexpr int k_Num_PY_Curve_Kinds = 17;
 
 // Line 6 (I5, 75X, label): the number of p-y curves printed at requested depths.
 void Write_Line6_Record(int curves);

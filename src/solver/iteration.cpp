@@ -140,6 +140,8 @@ int SolveLoadCase(int lc) {
     m.i_CurrentLoadCase = lc;
     Reset_Case_State();
     Set_Head_Conditions(lc);
+    Update_Vuggy_Limestone_Layers();
+    if (m.ErrorStatus != 0) return 0;
     const double Qk = Thrust_In_Table_Units(m.AxialThrust);
     const int t = Thrust_Index(Qk);
     if (Uses_Nonlinear_Stiffness()) UpdateBendingStiffness(t, Qk);

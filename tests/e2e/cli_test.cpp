@@ -147,6 +147,13 @@ TEST(Cli, OutcomeNamesTheErrorAndItsFirstExplanation) {
     const std::string minimal = k_Minimal_Problem;
     std::string negative_length = minimal;
     negative_length.replace(negative_length.find("\n10.0\n"), 6, "\n-10.0\n");
+    // Soft clay over massive rock with one load case: the massive rock stop, told as such.
+    std::string massive_rock = minimal;
+    const std::string one_layer = "SOIL LAYERS\n1\n1 0.0 10.0\n";
+    massive_rock.replace(massive_rock.find(one_layer), one_layer.size(), "SOIL LAYERS\n2\n1 0.0 4.0\n");
+    massive_rock.replace(massive_rock.find("END\n"), 4,
+                         "16 4.0 10.0\n150.0 8000.0 3 60.0 0.0\n150.0 8000.0 3 60.0 0.0\n"
+                         "LOADING\n1\n1 1 1000.0 0.0 0.0 1\n0\nEND\n");
     const Case cases[] = {
         {"section of negative length", negative_length, 1,
          "The analysis ended due to input error No. 84. Pile section 1 has a length of -10.00000 ft. "
@@ -154,6 +161,10 @@ TEST(Cli, OutcomeNamesTheErrorAndItsFirstExplanation) {
         {"a part not built yet", Read_File(std::string(ORVANE_EXAMPLES_DIR) + "/harbour-pipe-pile-lrfd.lp"), 3,
          "The analysis ended due to runtime error No. 1. This engine build cannot yet compute LRFD load "
          "combinations. Report: "},
+        {"massive rock", massive_rock, 3,
+         "The analysis stopped at a massive rock layer, whose criterion computes no p-y curve "
+         "(engine status 99). The massive rock criterion of soil layer 2 computes no p-y curve. "
+         "Report: "},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -123,7 +123,8 @@ TEST(DrilledShaftEndToEnd, CrackingSoftensTheShaftWhileTheSoilBalancesTheLoads) 
 }
 
 TEST(DrilledShaftEndToEnd, ExamplesRunToANormalEnd) {
-    for (const char* name : {"pier4-drilled-shaft.lp", "drilled-shaft-clay-sand-si.lp"}) {
+    for (const char* name :
+         {"pier4-drilled-shaft.lp", "drilled-shaft-clay-sand-si.lp", "drilled-shaft-weak-rock.lp"}) {
         SCOPED_TRACE(name);
         EngineRun run;
         const int result = run.Run(Read_File(std::string(ORVANE_EXAMPLES_DIR) + "/" + name));

@@ -206,3 +206,71 @@ TEST_F(SoilProfileErrorTest, InteriorPointOffEveryInterfaceEndsWith999) {
     };
     EXPECT_EQ(Captured_Report_Lines(), expected);
 }
+
+// The massive rock strength lookup follows fn_c with texts that name the rock's strength.
+TEST_F(SoilProfileErrorTest, RockStrengthLookupNamesTheRockInItsMessages) {
+    EXPECT_EQ(fn_HB_qu_at_DepthX(20.0), 11.0);   // inside the data: fn_c's value
+    EXPECT_EQ(fn_HB_qu_at_DepthX(45.0), 0.0);
+    EXPECT_EQ(g_Model.ErrorStatus, 105);
+    const Lines common_depth = {
+        "Problem:  The value for a pile station depth is   0.4500E+02 in ",
+        "This depth is below the deepest extent of the input curve for ",
+        "uniaxial compressive strength versus depth at     40.000 in ", ""};
+    Lines messages = {"**** Input Data Error No. 5 ****", "",
+                      "An error was detected that is related to an incompatibility ",
+                      "between the input data defining pile embedment depth and rock ",
+                      "uniaxial compressive strength values versus depth.", ""};
+    messages.insert(messages.end(), common_depth.begin(), common_depth.end());
+    messages.insert(messages.end(), {"Solution:  Please revise the input data by either extending ",
+                                     "the maximum depth for uniaxial compressive strength or shorten the ",
+                                     "pile to be entirely within the defined soil layers."});
+    EXPECT_EQ(Captured_Message_Lines(), messages);
+    Lines report = {"**** Input Data Error No. 5 ****", "",
+                    "An error was detected that is related to an incompatibility between ",
+                    "the input data defining pile embedment depth and values of uniaxial ",
+                    "compressive strength of rock versus depth.", ""};
+    report.insert(report.end(), common_depth.begin(), common_depth.end());
+    report.insert(report.end(), {"Solution:  Please revise the input data by either extending the ",
+                                 "maximum depth for uniaxial compressive strength or shorten the ",
+                                 "pile to be entirely within the defined soil layers.", "", "",
+                                 "Orvane ended prematurely due to input error number INP00005"});
+    EXPECT_EQ(Captured_Report_Lines(), report);
+}
+
+TEST_F(SoilProfileErrorTest, RockStrengthLookupDiagnosticsAtAnInterface) {
+    AnalysisModel& m = g_Model;
+    m.i_Number_of_Layers = 2;
+    m.i_SoilLayer_py_Type[1] = m.i_SoilLayer_py_Type[2] = k_Soil_Sand;
+    m.XLayerBottom[1] = m.XLayerTop[2] = 10.0;
+    m.XLayerBottom[2] = 20.0;
+    const double depths[] = {0.0, 0.0, 10.0, 10.0, 20.0};
+    for (int i = 1; i <= 4; ++i) m.XSoilPoint[i] = depths[i];
+    m.NumStrengthPoints = 4;
+    EXPECT_EQ(fn_HB_qu_at_DepthX(10.0), 0.0);
+    EXPECT_EQ(m.ErrorStatus, 230);
+    const Lines report = Captured_Report_Lines();
+    ASSERT_EQ(report.size(), 12u);
+    EXPECT_EQ(report[1],
+              " Error in fn_HB_qu_at_DepthX, please report this error and your data file by email to "
+              "support@orvane.io");
+    EXPECT_EQ(report[2], " X value for f(qu) =   10.000000000000000     ");
+    EXPECT_EQ(report[3], " Soil types: 1 = cohesive, 2 = cohesionless, 3 = rock, 4= user input)");
+
+    // An interior point off every interface: the flag lines of the rock lookup.
+    TearDown();
+    SetUp();
+    m.i_Number_of_Layers = 2;
+    m.i_SoilLayer_py_Type[2] = k_Soil_SoftClay;
+    m.XLayerBottom[1] = m.XLayerTop[2] = 12.0;
+    m.XLayerBottom[2] = 20.0;
+    for (int i = 1; i <= 4; ++i) m.XSoilPoint[i] = depths[i];
+    m.NumStrengthPoints = 4;
+    EXPECT_EQ(fn_HB_qu_at_DepthX(10.0), 0.0);
+    EXPECT_EQ(m.ErrorStatus, 999);
+    const Lines lines = Captured_Report_Lines();
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines[4], " b_XElevAtLayerInterface         = F");
+    EXPECT_EQ(lines[5], " b_XElevInPileMiddle            = F");
+    EXPECT_EQ(lines[6], " b_XElevAtPileTip               = F");
+    EXPECT_EQ(lines[7], " b_AtNode              = T");
+}

@@ -129,6 +129,9 @@ const InterfaceCase k_Interface_Cases[] = {
     {"cemented silt over cemented silt has no rule", 4, 4, false, false, 0.0},
     {"other over cohesive has no rule", 0, 1, false, false, 0.0},
     {"cohesive over other has no rule", 1, 0, false, false, 0.0},
+    // residual soil (no strength of this kind) over weathered rock is ordinary layering
+    {"other over rock takes the rock (lower) value", 0, 3, false, true, 6.0},
+    {"rock over other takes the rock value", 3, 0, false, true, 4.0},
 };
 
 TEST(StrengthInterfaceLaw, RuleForEveryPairOfClasses) {

@@ -37,7 +37,7 @@ TEST_F(DispatchTest, TheBuiltCriteria) {
     const int built[] = {k_Soil_SoftClay, k_Soil_StfClyBW, k_Soil_StfClyAW, k_Soil_StfClyAK,
                          k_Soil_Sand,     k_Soil_APISand,  k_Soil_LiqSand,  k_Soil_ElastSG,
                          k_Soil_UserPY,   k_Soil_SoftClyJ, k_Soil_CemSilt,  k_Soil_KSLoess,
-                         k_Soil_Piedmont};
+                         k_Soil_Piedmont, k_Soil_WeakRock, k_Soil_VuggyLS, k_Soil_MassRock};
     int count = 0;
     for (int type = 0; type <= k_Num_Soil_Types + 1; ++type) {
         SCOPED_TRACE(type);
@@ -46,11 +46,11 @@ TEST_F(DispatchTest, TheBuiltCriteria) {
         EXPECT_EQ(Has_Criterion(type), expected);
         count += Has_Criterion(type) ? 1 : 0;
     }
-    EXPECT_EQ(count, 13);
+    EXPECT_EQ(count, 16);
 }
 
 TEST_F(DispatchTest, ALayerWithoutACriterionKeepsItsModuli) {
-    for (const int type : {k_Soil_WeakRock, k_Soil_MassRock, k_Soil_FrzSoil}) {
+    for (const int type : {k_Soil_FrzSoil, k_Num_Soil_Types}) {
         SCOPED_TRACE(type);
         Initialize_Model();
         Set_Up_Layer(type);

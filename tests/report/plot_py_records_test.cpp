@@ -32,3 +32,21 @@ TEST_F(PlotPYRecordsTest, CountDepthAndPointRecords) {
     EXPECT_EQ(plot[5], "  0.5000000E+00  0.1500000E+04" + std::string(20, ' ') +
                            "Line 8( 3): y, p, for user-input p-y curve");
 }
+
+TEST_F(PlotPYRecordsTest, RockCurvesUseTheWideLayout) {
+    Capture_Run_Files();
+    Write_Line7_Record(k_PY_Curve_Weak_Rock, 192.0, 17, 1);
+    Write_Line8_Record(k_PY_Curve_Weak_Rock, 0.048, 19200.0, 17);
+    Write_Line7_Record(k_PY_Curve_Vuggy_Limestone, 4.0, 17, 2);
+    Write_Line8_Record(k_PY_Curve_Vuggy_Limestone, 0.0024, 10000.0, 1);
+    const auto plot = Captured_Plot_Lines();
+    ASSERT_EQ(plot.size(), 4u);
+    EXPECT_EQ(plot[0], "  0.1920000E+03   17" + std::string(60, ' ') +
+                           "Line 7:  p-y curve depth in weak rock, no. p-y points on curve no. 1");
+    EXPECT_EQ(plot[1], "  0.4800000E-01  0.1920000E+05" + std::string(50, ' ') +
+                           "Line 8(17): y, p, for weak rock");
+    EXPECT_EQ(plot[2], "  0.4000000E+01   17" + std::string(60, ' ') +
+                           "Line 7:  p-y curve depth in vuggy limestone, no. p-y points on curve no. 2");
+    EXPECT_EQ(plot[3], "  0.2400000E-02  0.1000000E+05" + std::string(50, ' ') +
+                           "Line 8(1): y, p, for vuggy limestone rock");
+}
