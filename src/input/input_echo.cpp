@@ -273,6 +273,7 @@ void WriteInputEcho() {
     if (g_Model.b_UseLRFD != 0) {
         Write_Lrfd_Input_Echo();
         FormLrfdCombinations();
+        if (Failed()) return;
     } else {
         WritePileHeadLoading();
     }

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/errors.h"
+#include "engine/messages.h"
 #include "model/capacities.h"
 #include "model/model.h"
 #include "model/units.h"
@@ -62,8 +64,12 @@ void Write_Combination(int c) {
     Append_Text(name, "Load Combination Name = ");
     Append_Trimmed(name, m.LrfdCombinationName[c].data());
     WriteLine(name.text.data());
-    WriteLine(Text_With_F("Structural Resistance Factor for Flexure =", Shown_Resistance(m.PhiM[c]), 6, 3).text.data());
-    WriteLine(Text_With_F("Structural Resistance Factor for Shear   =", Shown_Resistance(m.PhiV[c]), 6, 3).text.data());
+    const FortranRecord flexure =
+        Text_With_F("Structural Resistance Factor for Flexure =", Shown_Resistance(m.PhiM[c]), 6, 3);
+    const FortranRecord shear =
+        Text_With_F("Structural Resistance Factor for Shear   =", Shown_Resistance(m.PhiV[c]), 6, 3);
+    WriteLine(flexure.text.data());
+    WriteLine(shear.text.data());
     FortranRecord load;
     Start_Record(load);
     Append_Text(load, "Factored Load = ");
@@ -204,6 +210,39 @@ void Write_Thrust_List(const double* list, int n) {
     }
 }
 
+// An LRFD run whose input lacks one of its two sections: the framed message to the runtime
+// message file and the report, then the error.
+void Raise_Missing_Section(int number, const char* problem, const char* solution) {
+    const FortranRecord heading = Error_Heading(true, number, 5);
+    const char* lines[] = {"", "", heading.text.data(), "", problem, solution, "", ""};
+    for (const char* l : lines) Write_Message_Line(l);
+    for (const char* l : lines) Write_Report_Line(l);
+    Raise_Input_Error(number);
+}
+
+// Without combinations nothing would be analysed, and without loading groups every
+// combination would be an unloaded pile; either would end with every combination "passed".
+bool Lrfd_Input_Complete() {
+    const AnalysisModel& m = g_Model;
+    if (m.NumLrfdLoads <= 0) {
+        Raise_Missing_Section(
+            k_Error_No_Lrfd_Loads,
+            "Problem:  UseLRFD YES, but the input has no LRFD LOADS section.",
+            "Solution: Give the unfactored loading groups in an LRFD LOADS section, or set "
+            "UseLRFD NO.");
+        return false;
+    }
+    if (m.NumLrfdCombinations <= 0) {
+        Raise_Missing_Section(
+            k_Error_No_Lrfd_Combinations,
+            "Problem:  UseLRFD YES, but the input has no LRFD FACTORS AND CASES section.",
+            "Solution: Give the load combinations in an LRFD FACTORS AND CASES section, or set "
+            "UseLRFD NO.");
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 FactoredLoads Factor_Combination(int c) {
@@ -267,6 +306,7 @@ int Thrust_Position(double q, const double* list, int n) {
 
 void FormLrfdCombinations() {
     AnalysisModel& m = g_Model;
+    if (!Lrfd_Input_Complete()) return;
     // the reader holds the count to the capacity; the clamp keeps the arrays safe regardless
     const int n = std::min(std::max(m.NumLrfdCombinations, 0), k_Max_Lrfd_Combinations);
     for (int c = 1; c <= n; ++c) {

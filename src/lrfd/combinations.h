@@ -4,6 +4,9 @@
 // report blocks that show them follow the input echo of the groups and factors.
 #pragma once
 
+constexpr int k_Error_No_Lrfd_Combinations = 92;   // UseLRFD YES without LRFD FACTORS AND CASES
+constexpr int k_Error_No_Lrfd_Loads = 93;          // UseLRFD YES without LRFD LOADS
+
 // Factored horizontal force, moment and vertical force of a combination, before the batter.
 struct FactoredLoads {
     double H;
@@ -30,5 +33,6 @@ int Thrust_Position(double q, const double* list, int n);
 // Forms every combination (rd_LrfdHorizontal .. rd_LrfdThrust, i_LrfdThrustIndex), writes the
 // factored loads, their totals, the batter transform (with a batter) and the thrust list to the
 // report, and makes the thrust list the section analysis's (EIThrust, NumEIThrusts; kips in US
-// customary runs). Called by the input echo of an LRFD run. Raises nothing.
+// customary runs). Called by the input echo of an LRFD run. Raises Input Data Error No. 93 when
+// the input has no LRFD LOADS section and No. 92 when it has no LRFD FACTORS AND CASES section.
 void FormLrfdCombinations();

@@ -112,7 +112,9 @@ void LRFDDistributedLoads() {
             depth[j] = m.XLrfdDist[j][g];
             load[j] = m.LrfdDist[j][g];
         }
-        for (int k = 1; k <= N; ++k) m.rd_LrfdDistLoad_Node[t][k] += Average_At_Node(depth, load, n, m.XNode[k]);
+        for (int k = 1; k <= N; ++k) {
+            m.rd_LrfdDistLoad_Node[t][k] += Average_At_Node(depth, load, n, m.XNode[k]);
+        }
     }
     // The nodes are the same for every combination: one report serves them all.
     if (m.b_LrfdDistLoadsReported != 0) return;

@@ -159,4 +159,28 @@ TEST_F(LrfdCombinations, BatteredPileGetsTheTransformBlockAndTransformedLoads) {
     EXPECT_NEAR(m.EIThrust[1], 2.089026451376, 1e-11);
 }
 
+TEST_F(LrfdCombinations, AnLrfdRunNeedsItsLoadsAndItsCombinations) {
+    // Either section missing would leave nothing (or only unloaded piles) to judge, and the run
+    // would report every combination as passed.
+    struct Case { const char* name; bool loads; bool combinations; int error; };
+    const Case cases[] = {{"no LRFD LOADS", false, true, 93},
+                          {"no LRFD FACTORS AND CASES", true, false, 92},
+                          {"neither", false, false, 93}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        AnalysisModel& m = g_Model;
+        if (!c.loads) m.NumLrfdLoads = 0;
+        if (!c.combinations) m.NumLrfdCombinations = 0;
+        Capture_Run_Files();
+        FormLrfdCombinations();
+        EXPECT_EQ(m.ErrorStatus, 100 + c.error);
+        const std::vector<std::string> report = Captured_Report_Lines();
+        const std::string heading = "***** Input Data Error No. " + std::to_string(c.error) + " *****";
+        EXPECT_TRUE(Has_Line(report, heading));
+        EXPECT_FALSE(Has_Line(report, "Number of Unique Axial Thrust Values = 1"));
+        TearDown();
+        SetUp();
+    }
+}
+
 }  // namespace
