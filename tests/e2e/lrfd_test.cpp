@@ -192,4 +192,36 @@ TEST(LrfdEndToEnd, HarbourExampleRunsEveryCombination) {
     EXPECT_EQ(Line13_Values(Read_Lines(run.plot())).size(), 3u);
 }
 
+// The combinations' thrusts are the section analysis's: one beyond the pipe's axial capacity
+// (345 MPa on 0.0818 m2, about 28 200 kN either way) ends the run before any combination is
+// analysed, naming its position in the sorted list.
+TEST(LrfdEndToEnd, FactoredThrustBeyondTheAxialCapacityEndsTheRun) {
+    struct Case { const char* dead_load; int result; const char* problem; };
+    const Case cases[] = {
+        // sorted thrusts 0.9 * 25000 = 22500, 1.25 * 25000 = 31250, 31250 + 1.75 * 900 = 32825 kN:
+        // the second is the first beyond the capacity
+        {"1  1   120.0   300.0  25000.0  0", 226,
+         "PROBLEM:  The axial thrust load for LRFD load case no. 2 exceeds the axial structural "
+         "capacity in compression."},
+        // 1.25 * -40000 = -50000 kN, the smallest
+        {"1  1   120.0   300.0  -40000.0  0", 227,
+         "PROBLEM:  The axial thrust load for LRFD load case no. 1 exceeds the axial structural "
+         "capacity in tension."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dead_load);
+        std::string input = Read_File(std::string(ORVANE_EXAMPLES_DIR) + "/harbour-pipe-pile-lrfd.lp");
+        input.replace(input.find("ComputeKmatrix YES"), 18, "ComputeKmatrix NO");
+        const char* const dead_load = "1  1   120.0   300.0  2500.0  0";
+        const std::size_t at = input.find(dead_load);
+        ASSERT_NE(at, std::string::npos);
+        input.replace(at, std::string(dead_load).size(), c.dead_load);
+        EngineRun run;
+        EXPECT_EQ(run.Run(input), c.result);
+        const std::vector<std::string> report = Read_Lines(run.report());
+        EXPECT_GE(Find_Line(report, c.problem), 0);
+        EXPECT_EQ(Find_Line(Read_Lines(run.messages()), "Computing lateral response of pile for load number 1"), -1);
+    }
+}
+
 }  // namespace
