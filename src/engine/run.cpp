@@ -100,7 +100,8 @@ bool Missing_Capability(FortranRecord& what) {
     } else if (m.NumSections == 0) {
         missing = "a pile without pile sections";
     }
-    for (int lc = 1; missing == nullptr && lc <= m.NumLoadCases; ++lc) {
+    // An LRFD run analyses its combinations, which have no length study.
+    for (int lc = 1; missing == nullptr && m.b_UseLRFD == 0 && lc <= m.NumLoadCases; ++lc) {
         if (m.b_LengthStudy[lc] != 0) missing = "pile-head deflection versus pile length";
     }
     for (int s = 1; missing == nullptr && s <= m.NumSections; ++s) {

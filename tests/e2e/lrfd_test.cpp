@@ -192,6 +192,20 @@ TEST(LrfdEndToEnd, HarbourExampleRunsEveryCombination) {
     EXPECT_EQ(Line13_Values(Read_Lines(run.plot())).size(), 3u);
 }
 
+// Pile-head load cases given beside the LRFD sections are not what an LRFD run analyses: the
+// combinations are, with no length study, so a length-study flag on a load case does not stop
+// the run either.
+TEST(LrfdEndToEnd, PileHeadLoadCasesGivenBesideTheCombinationsAreNotAnalysed) {
+    std::string input = Lrfd_Problem({{1.0, 0.0, 0.0, 0.9, "DL alone"}, {1.25, 1.75, 0.0, 0.9, "Strength I"}}, 0.0);
+    input.replace(input.find("LRFD LOADS"), 0, "LOADING\n1\n1 1 999.0 0.0 0.0 0\n0\n");
+    EngineRun run;
+    EXPECT_EQ(run.Run(input), 0);
+    const std::vector<std::vector<double>> heads = Line13_Values(Read_Lines(run.plot()));
+    ASSERT_EQ(heads.size(), 2u);
+    EXPECT_NEAR(heads[0][0], 100.0, 1e-4);   // the head shear of DL, not the load case's 999
+    EXPECT_NEAR(heads[1][0], 195.0, 1e-4);
+}
+
 // The combinations' thrusts are the section analysis's: one beyond the pipe's axial capacity
 // (345 MPa on 0.0818 m2, about 28 200 kN either way) ends the run before any combination is
 // analysed, naming its position in the sorted list.
