@@ -273,6 +273,7 @@ void Transform_For_Batter(double beta, double H, double P, double& V, double& Q)
 
 int Distinct_Thrusts(const double* Q, int n, double* list) {
     double sorted[k_Max_Lrfd_Combinations + 1];
+    n = std::min(n, k_Max_Lrfd_Combinations);
     for (int i = 1; i <= n; ++i) sorted[i] = Q[i];
     // exchange sort, ascending
     for (int i = 1; i < n; ++i) {

@@ -22,8 +22,9 @@ FactoredLoads Factor_Combination(int c);
 // vertical force P on a pile battered by beta radians; within 1e-6 of no batter, V = H, Q = P.
 void Transform_For_Batter(double beta, double H, double P, double& V, double& Q);
 
-// Copies Q[1..n], sorts it ascending and keeps every value that differs from the last one kept
-// by 1e-15 or more, into list[1..]; returns the number kept.
+// Copies Q[1..n] (n at most the number of combinations a run holds), sorts it ascending and
+// keeps every value that differs from the last one kept by 1e-15 or more, into list[1..n];
+// returns the number kept.
 int Distinct_Thrusts(const double* Q, int n, double* list);
 
 // Position of thrust q in list[1..n]: the first entry equal to it, or, for a thrust dropped as
