@@ -15,6 +15,7 @@
 #include "input/line_reader.h"
 #include "input/reader.h"
 #include "input/warning_catalogue.h"
+#include "lrfd/performance.h"
 #include "model/model.h"
 #include "model/section_types.h"
 #include "model/soil_types.h"
@@ -94,14 +95,13 @@ bool Missing_Capability(FortranRecord& what) {
     const char* missing = nullptr;
     if (m.i_Analysis_Type == 0) {
         missing = "a problem without its OPTIONS section";
-    } else if (m.b_UseLRFD != 0) {
-        missing = "LRFD load combinations";
     } else if (m.b_ComputeKmatrix != 0) {
         missing = "the pile-head stiffness matrix";
     } else if (m.NumSections == 0) {
         missing = "a pile without pile sections";
     }
-    for (int lc = 1; missing == nullptr && lc <= m.NumLoadCases; ++lc) {
+    // An LRFD run analyses its combinations, which have no length study.
+    for (int lc = 1; missing == nullptr && m.b_UseLRFD == 0 && lc <= m.NumLoadCases; ++lc) {
         if (m.b_LengthStudy[lc] != 0) missing = "pile-head deflection versus pile length";
     }
     for (int s = 1; missing == nullptr && s <= m.NumSections; ++s) {
@@ -161,9 +161,10 @@ void Compute() {
     Analyze_Sections();
     if (m.ErrorStatus != 0) return;
     // without load cases the summary follows at once, with no rows
-    if (m.NumLoadCases > 0) RunLoadCases();
+    if (Analysed_Case_Count() > 0) RunLoadCases();
     if (m.ErrorStatus != 0) return;
     Write_Response_Summary();
+    if (m.b_UseLRFD != 0) WriteLrfdPerformance();
 }
 
 // Closing lines, warning summary, closing of the files.

@@ -12,6 +12,7 @@
 #include "input/echo_soil.h"
 #include "input/input_checks.h"
 #include "input/warning_catalogue.h"
+#include "lrfd/combinations.h"
 #include "model/capacities.h"
 #include "model/model.h"
 #include "model/units.h"
@@ -271,9 +272,8 @@ void WriteInputEcho() {
     Write_Distributed_Load();
     if (g_Model.b_UseLRFD != 0) {
         Write_Lrfd_Input_Echo();
-        // Forming the factored combinations, their report blocks and their axial thrust list
-        // (FormLrfdCombinations) belongs here, once lrfd/ provides it; until then an LRFD run
-        // ends before any computation with Runtime Error No. 1.
+        FormLrfdCombinations();
+        if (Failed()) return;
     } else {
         WritePileHeadLoading();
     }

@@ -254,6 +254,16 @@ struct AnalysisModel {
     std::array<double, k_Max_Lrfd_Combinations + 1> PhiM;      // resistance factor for moment
     std::array<double, k_Max_Lrfd_Combinations + 1> PhiV;      // resistance factor for shear
     std::array<NameText, k_Max_Lrfd_Combinations + 1> LrfdCombinationName;
+    // Factored pile-head loads of every combination, formed after the input (lbs, in-lb | kN, kN-m).
+    std::array<double, k_Max_Lrfd_Combinations + 1> rd_LrfdHorizontal;  // Hc, before the batter transform
+    std::array<double, k_Max_Lrfd_Combinations + 1> rd_LrfdVertical;    // Pc, before the batter transform
+    std::array<double, k_Max_Lrfd_Combinations + 1> rd_LrfdShear;       // Vc, perpendicular to the pile
+    std::array<double, k_Max_Lrfd_Combinations + 1> rd_LrfdMoment;      // Mc
+    std::array<double, k_Max_Lrfd_Combinations + 1> rd_LrfdThrust;      // Qc, along the pile
+    std::array<int, k_Max_Lrfd_Combinations + 1> i_LrfdThrustIndex;      // position of Qc in EIThrust
+    // Distributed load of each load type averaged at node k, wt(k), [t][k] (lb/in | kN/m).
+    std::array<std::array<double, k_Max_Nodes + 1>, k_Num_Lrfd_Load_Types + 1> rd_LrfdDistLoad_Node;
+    int b_LrfdDistLoadsReported;                      // their report block is written once a run
 
     // ---- Auxiliary profiles ------------------------------------------------------------
     int NumSoilMovementPoints;
@@ -506,6 +516,12 @@ extern AnalysisModel g_Model;
 // below the tip).
 constexpr int k_Y_Node_Offset = 2;
 inline double& Y_Node(int k) { return g_Model.Y_Node_Store[k + k_Y_Node_Offset]; }
+
+// Number of cases the run analyses: the LRFD combinations in an LRFD run, otherwise the
+// pile-head load cases.
+inline int Analysed_Case_Count() {
+    return g_Model.b_UseLRFD != 0 ? g_Model.NumLrfdCombinations : g_Model.NumLoadCases;
+}
 
 // Puts the model into its initial state in place: every count zero, every flag NO, every table
 // empty, no unit system, the soil type code table set up. On the first call of a process it

@@ -83,6 +83,10 @@ void ConvertUSCustomaryInput() {
         m.XLayerBottom[L] *= 12.0;
     }
     for (int j = 1; j <= k_Max_Soil_Movement_Points; ++j) m.XSoilMovement[j] *= 12.0;
+    // LRFD distributed-load depths are input in feet, as their echo column says.
+    for (int g = 1; g <= m.NumLrfdLoads && g <= k_Max_Lrfd_Loads; ++g) {
+        for (int j = 1; j <= m.NumLrfdDistPoints[g] && j <= k_Max_Lrfd_Dist_Points; ++j) m.XLrfdDist[j][g] *= 12.0;
+    }
     for (int j = 1; j <= k_Max_Section_Points; ++j) m.XSectionPoint[j] *= 12.0;
     for (int j = 1; j <= m.NumPYOutputDepths && j <= k_Max_PY_Output_Depths; ++j) {
         m.XPYOutputDepth[j] *= 12.0;

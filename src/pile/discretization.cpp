@@ -133,7 +133,7 @@ void DiscretizePile() {
         m.XNode[k] = (k - 1) * h;
         m.ZNode[k] = m.XNode[k] * cos_batter;
         m.DistLoad_Node[k] = DistributedLoadAtNode(m.XNode[k]);
-        // In an LRFD run each combination fills W_Node from its factored loads instead.
+        // In an LRFD run each combination puts its factored loads in W_Node instead.
         if (m.b_UseLRFD == 0) m.W_Node[k] = m.DistLoad_Node[k];
         m.EI_Node[k] = SectionPropertiesAtDepth(m.XNode[k]).EI;
     }
@@ -147,7 +147,8 @@ void DiscretizePile() {
     AssignSectionsToNodes(N);
     AssignNodesToLayers(N);
     SoilMovementAtNodes(N);
-    // The LRFD distributed loads of an LRFD run are formed per combination by the LRFD module.
+    // The per-type loads of an LRFD run; each combination factors them (Set_Lrfd_Node_Loads).
+    if (m.b_UseLRFD != 0) LRFDDistributedLoads();
 }
 
 void AssignSectionsToNodes(int N) {

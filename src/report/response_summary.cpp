@@ -33,13 +33,36 @@ constexpr TypeTexts k_Type_Texts[5 + 1] = {
     {"    5   y =", "  S ="},
 };
 
+constexpr const char* k_Rule =
+    "----  ----  --------------  --------------  -------------  -------------  "
+    "-------------  -------------  -------------";
+
+// The LRFD heading: every row is a shear-and-moment case, so the columns name the factored
+// loads. The SI unit line puts kN, kN-m and meters where the US line has its units.
+void Write_Lrfd_Heading() {
+    WriteLine("Load  Load      Pile-head     Pile-head         Axial        Pile-head       "
+              "Maximum        Maximum       Pile-Head  ");
+    WriteLine("Case  Type        Shear         Moment           Load        Deflection       "
+              "Moment         Shear        Rotation    ");
+    WriteLine(US_Units() ? " No.   No.         lbs          in-lbs           lbs          inches  "
+                           "        in-lbs          lbs          radians   "
+                         : " No.   No.         kN           kN-m             kN           meters  "
+                           "        kN-m            kN           radians   ");
+    WriteLine(k_Rule);
+}
+
 void Write_Heading() {
     const bool us = US_Units();
     const char* const top[] = {"", "", "", k_Dash_Line_80,
                                "                           Summary of Pile Response(s)",
-                               k_Dash_Line_80, "", "Definitions of Pile-head Loading Conditions:",
-                               ""};
+                               k_Dash_Line_80, ""};
     for (const char* line : top) WriteLine(line);
+    if (g_Model.b_UseLRFD != 0) {
+        Write_Lrfd_Heading();
+        return;
+    }
+    WriteLine("Definitions of Pile-head Loading Conditions:");
+    WriteLine("");
     // the SI moment definition ends with a blank, as the report has always written it
     const char* const definitions_us[] = {
         "Load Type 1: Load 1 = Shear, lbs, and Load 2 = Moment, in-lbs",
@@ -71,8 +94,7 @@ void Write_Heading() {
         WriteLine(" No.   No.    y(meters)      or kN-m/rad.        kN           meters          "
                   "kN-m            kN           radians   ");
     }
-    WriteLine("----  ----  --------------  --------------  -------------  -------------  "
-              "-------------  -------------  -------------");
+    WriteLine(k_Rule);
 }
 
 void Append_Number(FortranRecord& line, double x, int W) {
@@ -83,17 +105,18 @@ void Append_Number(FortranRecord& line, double x, int W) {
 // largest shear and head rotation.
 void Write_Row(int lc) {
     const AnalysisModel& m = g_Model;
-    const int type = m.LoadType[lc];
+    const bool lrfd = m.b_UseLRFD != 0;
+    const int type = lrfd ? 1 : m.LoadType[lc];
     assert(type >= 1 && type <= 5);
     FortranRecord line;
     Start_Record(line);
     Append_I(line, lc, 3);
     Append_Text(line, " ");
     Append_Text(line, k_Type_Texts[type].type);
-    Append_Number(line, m.Load1[lc], 11);
+    Append_Number(line, lrfd ? m.rd_LrfdShear[lc] : m.Load1[lc], 11);
     Append_Text(line, k_Type_Texts[type].condition2);
-    Append_Number(line, m.Load2[lc], 11);
-    Append_Number(line, m.AxialThrustLoad[lc], 15);
+    Append_Number(line, lrfd ? m.rd_LrfdMoment[lc] : m.Load2[lc], 11);
+    Append_Number(line, lrfd ? m.rd_LrfdThrust[lc] : m.AxialThrustLoad[lc], 15);
     Append_Number(line, m.rd_CaseHeadDeflection[lc], 15);
     Append_Number(line, m.rd_CaseMaxMoment[lc], 15);
     Append_X(line, 4);
@@ -108,6 +131,7 @@ void Write_Response_Summary() {
     const AnalysisModel& m = g_Model;
     if (m.b_StiffnessPass != 0) return;
     Write_Heading();
-    for (int lc = 1; lc <= m.NumLoadCases; ++lc) Write_Row(lc);
-    for (int lc = 1; lc <= m.NumLoadCases; ++lc) Write_Line13_Record(lc);
+    const int cases = Analysed_Case_Count();
+    for (int lc = 1; lc <= cases; ++lc) Write_Row(lc);
+    for (int lc = 1; lc <= cases; ++lc) Write_Line13_Record(lc);
 }

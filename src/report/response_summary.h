@@ -4,9 +4,8 @@
 // values come from those the results pass kept per load case (report/load_case_results).
 #pragma once
 
-// Writes the summary table of load cases 1..NumLoadCases to the report and one "Line 13" record
-// per case to the plot output file; nothing during the pile-head stiffness study
-// (b_StiffnessPass). Reads LoadType, Load1, Load2, AxialThrustLoad and the rd_Case* values.
-// The table of LRFD combinations, with their factored loads, is not written here: this build
-// refuses LRFD runs before any computation. Raises nothing.
+// Writes the summary table of the analysed cases to the report and one "Line 13" record per case
+// to the plot output file; nothing during the pile-head stiffness study (b_StiffnessPass).
+// Reads LoadType, Load1, Load2, AxialThrustLoad (in an LRFD run the factored shear, moment and
+// thrust of each combination, all of type 1) and the rd_Case* values. Raises nothing.
 void Write_Response_Summary();

@@ -8,6 +8,7 @@
 #include "model/model.h"
 #include "model/units.h"
 #include "pile/discretization.h"
+#include "pile/lateral_loads.h"
 #include "py/dispatch.h"
 #include "py/output_depths.h"
 #include "report/fortran_format.h"
@@ -26,12 +27,14 @@ constexpr int k_Minimum_Solutions = 6;               // convergence is accepted 
 constexpr int k_Excess_Check_From = 11;              // excess deflection is an error from here on
 constexpr int k_Nonlinear_Analysis = 3;              // analysis types from here use M-EI tables
 
-// Head values of load case lc: the two loads go to the quantities its type prescribes.
+// Head values of load case lc: the two loads go to the quantities its type prescribes. An LRFD
+// combination is a shear-and-moment case with its factored shear, moment and thrust.
 void Set_Head_Conditions(int lc) {
     AnalysisModel& m = g_Model;
-    const int type = m.LoadType[lc];
-    const double load1 = m.Load1[lc];
-    const double load2 = m.Load2[lc];
+    const bool lrfd = m.b_UseLRFD != 0;
+    const int type = lrfd ? 1 : m.LoadType[lc];
+    const double load1 = lrfd ? m.rd_LrfdShear[lc] : m.Load1[lc];
+    const double load2 = lrfd ? m.rd_LrfdMoment[lc] : m.Load2[lc];
     m.i_HeadLoadType = type;
     m.HeadShear = m.HeadMoment = m.HeadSlope = m.HeadRotStiffness = m.HeadDeflection = 0.0;
     switch (type) {
@@ -42,7 +45,7 @@ void Set_Head_Conditions(int lc) {
         case 5: m.HeadDeflection = load1; m.HeadSlope = load2; break;
         default: break;
     }
-    m.AxialThrust = m.AxialThrustLoad[lc];
+    m.AxialThrust = lrfd ? m.rd_LrfdThrust[lc] : m.AxialThrustLoad[lc];
     m.TipShear = 0.0;
 }
 
@@ -134,6 +137,7 @@ int SolveLoadCase(int lc) {
     m.PileLength = m.rd_InputPileLength;
     DiscretizePile();
     if (m.ErrorStatus != 0) return 0;
+    if (m.b_UseLRFD != 0) Set_Lrfd_Node_Loads(lc);
     FortranRecord line = Text_With_Integer("Computing lateral response of pile for load number ", lc);
     Write_Message_Line(line.text.data());
 
@@ -176,10 +180,12 @@ void RunLoadCases() {
     // The request for curves at output depths is served once, after the first case converged.
     const int print_py = m.b_PrintPYCurves;
     m.b_PrintPYCurves = 0;
-    for (int lc = 1; lc <= m.NumLoadCases; ++lc) {
+    const int cases = Analysed_Case_Count();
+    for (int lc = 1; lc <= cases; ++lc) {
         const int iterations = SolveLoadCase(lc);
         // A displacement-and-moment case that did not converge is still reported.
-        const bool report_failed_case = m.ErrorStatus == k_Status_Runtime_Base + 10 && m.LoadType[lc] == 4;
+        const bool report_failed_case = m.ErrorStatus == k_Status_Runtime_Base + 10 &&
+                                        m.b_UseLRFD == 0 && m.LoadType[lc] == 4;
         if (m.ErrorStatus != 0 && !report_failed_case) return;
         if (!report_failed_case) {
             FortranRecord line = Text_With_Integer("The convergence criteria have been met for load case ", lc);

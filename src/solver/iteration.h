@@ -3,7 +3,7 @@
 // deflections, and repeat until the largest change of deflection is within the tolerance.
 #pragma once
 
-// Every pile-head load case in order: iteration, p-y curves at output depths after the first,
+// Every pile-head load case (or, in an LRFD run, every factored combination) in order: iteration, p-y curves at output depths after the first,
 // the results report, and the progress lines of the runtime message file.
 void RunLoadCases();
 

@@ -33,23 +33,23 @@ RunResult Run_Problem(const std::string& input) {
 }
 
 TEST(ReaderEndToEnd, ExampleProblemsAreReadWithoutInputError) {
-    struct Example { const char* name; bool computable; };
-    // The LRFD example still needs a part of the engine this build lacks: it ends with the
-    // "cannot yet compute" runtime error (No. 1) after the input; an input error would end it
-    // with 100 + N.
-    const Example examples[] = {{"pier4-drilled-shaft.lp", true},
-                                {"harbour-pipe-pile-lrfd.lp", false},
-                                {"section-families-ei-only.lp", true}};
+    // The LRFD example is read and analysed through all its combinations; its pile-head
+    // stiffness request is left out here (that study is not part of this engine yet, and an
+    // input error would end the run with 100 + N before it).
+    struct Example { const char* name; const char* from; const char* to; };
+    const Example examples[] = {{"pier4-drilled-shaft.lp", "", ""},
+                                {"harbour-pipe-pile-lrfd.lp", "ComputeKmatrix YES", "ComputeKmatrix NO"},
+                                {"section-families-ei-only.lp", "", ""}};
     for (const Example& e : examples) {
         SCOPED_TRACE(e.name);
-        const RunResult r = Run_Problem(Read_File(std::string(ORVANE_EXAMPLES_DIR) + "/" + e.name));
+        std::string input = Read_File(std::string(ORVANE_EXAMPLES_DIR) + "/" + e.name);
+        const std::size_t at = input.find(e.from);
+        ASSERT_NE(at, std::string::npos);
+        input.replace(at, std::string(e.from).size(), e.to);
+        const RunResult r = Run_Problem(input);
         EXPECT_TRUE(Has_Line(r.messages, "Input of data completed"));
         EXPECT_FALSE(Has_Line(r.messages, "***** INPUT ERROR *****"));
-        if (e.computable) {
-            EXPECT_LE(r.code, 0);
-        } else {
-            EXPECT_EQ(r.code, 201);
-        }
+        EXPECT_LE(r.code, 0);
     }
 }
 

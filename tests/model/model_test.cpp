@@ -122,7 +122,7 @@ TEST_F(ModelResetTest, StrayByteWithinWhatTheCallUsedIsCleared) {
 }
 
 // Real runs of the engine, as ORVGO makes them, leave nothing behind: every example
-// (the LRFD one ends in a runtime error), a problem stopped by an input error after its seven
+// (the LRFD one among them), a problem stopped by an input error after its seven
 // sections were read, and one stopped by excess deflection in its third of five load cases.
 // This holds the writers of the large tables to the rows Initialize_Model clears.
 TEST_F(ModelResetTest, EveryExampleAndStoppedRunLeavesNothingAfterInitialize) {

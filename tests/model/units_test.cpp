@@ -58,6 +58,11 @@ void Set_Up_US_Problem() {
     m.XDistLoad[1] = 60.0;
     m.NumPYOutputDepths = 1;
     m.XPYOutputDepth[1] = 3.0;
+    // An LRFD loading group with a distributed load from 2 to 7 ft (the echo heads them "ft").
+    m.NumLrfdLoads = 1;
+    m.NumLrfdDistPoints[1] = 2;
+    m.XLrfdDist[1][1] = 2.0;
+    m.XLrfdDist[2][1] = 7.0;
 }
 
 TEST_F(UnitsTest, USCustomaryConversionToInchesAndPounds) {
@@ -77,6 +82,8 @@ TEST_F(UnitsTest, USCustomaryConversionToInchesAndPounds) {
     EXPECT_DOUBLE_EQ(m.PileLength, 288.0);
     EXPECT_DOUBLE_EQ(m.XDistLoad[1], 60.0);                      // input in inches already
     EXPECT_DOUBLE_EQ(m.XPYOutputDepth[1], 36.0);
+    EXPECT_DOUBLE_EQ(m.XLrfdDist[1][1], 24.0);                   // LRFD depths are input in feet
+    EXPECT_DOUBLE_EQ(m.XLrfdDist[2][1], 84.0);
     EXPECT_EQ(m.NumSectionPoints, 24);
 }
 
@@ -97,6 +104,7 @@ TEST_F(UnitsTest, SIAndGeneralProblemsAreNotConverted) {
         EXPECT_DOUBLE_EQ(g_Model.PileLength, 24.0);
         EXPECT_DOUBLE_EQ(g_Model.StrengthAtPoint[1], 720.0);
         EXPECT_DOUBLE_EQ(g_Model.UnitWeightAtPoint[1], 115.2);
+        EXPECT_DOUBLE_EQ(g_Model.XLrfdDist[2][1], 7.0);
     }
 }
 

@@ -1,0 +1,133 @@
+// The LRFD performance table and warning 400.
+#include "lrfd/performance.h"
+
+#include "engine/errors.h"
+#include "model/capacities.h"
+#include "model/model.h"
+#include "model/section_types.h"
+#include "report/fortran_format.h"
+#include "report/number_writer.h"
+
+namespace {
+
+constexpr int k_Warning_Lrfd_Failure = 400;
+constexpr const char* k_Not_Available = "    N/A   ";
+
+constexpr const char* k_Dash_Line_80 =
+    "--------------------------------------------------------------------------------";
+
+// Elastic-plastic shapes whose capacity varies along the section: rectangle, circle, pipe and
+// embedded pole. The H-pile shapes keep the capacity of their tables.
+bool Plastic_Moment_Varies(int shape) { return shape == 1 || shape == 2 || shape == 3 || shape == 6; }
+
+// Plastic moment of elastic-plastic section s at depth x, linear from its top to its bottom.
+double Plastic_Moment_At(int s, double x) {
+    const AnalysisModel& m = g_Model;
+    const double top = m.XSectionTop[s];
+    const double length = m.XSectionBottom[s] - top;
+    if (length <= 0.0) return m.PlasticMomentTop[s];
+    return m.PlasticMomentTop[s] + (m.PlasticMomentBottom[s] - m.PlasticMomentTop[s]) * (x - top) / length;
+}
+
+void Append_Number(FortranRecord& r, double x) { Append_Text(r, Format_Number(x, 10).text.data()); }
+
+void Write_Heading() {
+    const char* const lines[] = {
+        "", "", k_Dash_Line_80, "                   LRFD Performance by Load Case Combination",
+        k_Dash_Line_80, "",
+        "Load             Resistance    Factored      Maximum    Fact. Mom.    Pass/Fail     "
+        "Maximum                           ",
+        "Case   Section     Factor       Moment        Moment     Fraction     for LRFD    Shear "
+        "For.    Pile-Top     Pile-Top ",
+        " No.     No.     for Moment    Capacity     Developed    Mobilized     Moment      "
+        "Developed   Deflection    Rotation ",
+        "                              of Section   in Section   in Section   of Section   in "
+        "Section    Developed    Developed   Name of Load Case Combination",
+        "--- -------   ----------   ----------   ----------   ----------   ----------   "
+        "----------   ----------   ----------      -----------------------------"};
+    for (const char* line : lines) WriteLine(line);
+}
+
+// One row; returns true when the pair fails. The fields sit under their headings: three
+// blanks between the columns, the name under its heading.
+bool Write_Row(int c, int s) {
+    const AnalysisModel& m = g_Model;
+    bool has_capacity = false;
+    const double capacity = Factored_Moment_Capacity(c, s, has_capacity);
+    const double Mmax = m.rd_SectionMaxMoment[s][c];
+    FortranRecord r;
+    Start_Record(r);
+    Append_I(r, c, 3);
+    Append_X(r, 1);
+    Append_I(r, s, 7);
+    Append_X(r, 3);
+    Append_Number(r, m.PhiM[c]);
+    Append_X(r, 3);
+    bool failed = false;
+    if (!has_capacity) {
+        Append_Text(r, k_Not_Available);
+        Append_X(r, 3);
+        Append_Number(r, Mmax);
+        Append_X(r, 3);
+        Append_Text(r, k_Not_Available);
+        Append_X(r, 3);
+        Append_Text(r, "    N/A      ");
+    } else {
+        Append_Number(r, capacity);
+        Append_X(r, 3);
+        Append_Number(r, Mmax);
+        Append_X(r, 3);
+        // A capacity of 0 or less leaves no fraction to show, and the section cannot pass.
+        if (capacity > 0.0) Append_F(r, Mmax / capacity, 10, 4);
+        else Append_Text(r, k_Not_Available);
+        Append_X(r, 3);
+        failed = !(capacity > 0.0 && capacity > Mmax);
+        Append_Text(r, failed ? " > FAIL <    " : "   Pass      ");
+    }
+    Append_Number(r, m.rd_SectionMaxShear[s][c]);
+    Append_X(r, 3);
+    Append_Number(r, m.rd_CaseHeadDeflection[c]);
+    Append_X(r, 3);
+    Append_Number(r, m.rd_CaseHeadSlope[c]);
+    Append_X(r, 6);
+    Append_Trimmed(r, m.LrfdCombinationName[c].data());
+    WriteLine(r.text.data());
+    return failed;
+}
+
+}  // namespace
+
+double Factored_Moment_Capacity(int c, int s, bool& has_capacity) {
+    const AnalysisModel& m = g_Model;
+    has_capacity = m.SectionType[s] != k_Section_Elastic;
+    if (!has_capacity) return 0.0;
+    double capacity = 0.0;
+    if (m.SectionType[s] == k_Section_Elastic_Plastic && Plastic_Moment_Varies(m.i_ElasticShape[s])) {
+        const int k = m.i_SectionMaxMomentNode[s][c];
+        capacity = k >= 1 && k <= m.NumNodes ? Plastic_Moment_At(s, m.XNode[k]) : m.PlasticMomentTop[s];
+    } else {
+        const int t = m.i_LrfdThrustIndex[c];
+        capacity = t >= 1 && t <= k_Max_EI_Thrusts ? m.rd_TableNominalCap[s][t] : 0.0;
+    }
+    return m.PhiM[c] * capacity;
+}
+
+int WriteLrfdPerformance() {
+    const AnalysisModel& m = g_Model;
+    Write_Heading();
+    int failures = 0;
+    for (int c = 1; c <= m.NumLrfdCombinations && c <= k_Max_Lrfd_Combinations; ++c) {
+        for (int s = 1; s <= m.NumSections && s <= k_Max_Sections; ++s) {
+            if (!Write_Row(c, s)) continue;
+            ++failures;
+            RecordWarning(-k_Warning_Lrfd_Failure);
+        }
+    }
+    WriteLine("");
+    if (failures == 0) {
+        WriteLine("All LRFD load combinations have passed for all pile sections.");
+    } else {
+        WriteLine(Text_With_Integer("", failures, " LRFD load combinations have failed.").text.data());
+    }
+    return failures;
+}
