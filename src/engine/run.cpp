@@ -21,7 +21,6 @@
 #include "model/soil_types.h"
 #include "model/units.h"
 #include "pile/discretization.h"
-#include "py/dispatch.h"
 #include "report/fortran_format.h"
 #include "report/plot_file.h"
 #include "report/response_summary.h"
@@ -113,16 +112,6 @@ bool Missing_Capability(FortranRecord& what) {
     }
     if (missing != nullptr) {
         Append_Text(what, missing);
-        return true;
-    }
-    for (int L = 1; L <= m.i_Number_of_Layers; ++L) {
-        const int type = m.i_SoilLayer_py_Type[L];
-        if (Has_Criterion(type)) continue;
-        Append_Text(what, "p-y curves of soil type \"");
-        Append_Trimmed(what, m.SoilTypeCode[type].data());
-        Append_Text(what, "\" (soil layer ");
-        Append_I(what, L, 0);
-        Append_Text(what, ")");
         return true;
     }
     return false;

@@ -16,6 +16,7 @@
 #include "model/section_types.h"
 #include "model/soil_types.h"
 #include "model/units.h"
+#include "py/dispatch.h"
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
 
@@ -356,5 +357,26 @@ void Check_Soil_Test_Values() {
             default:
                 break;
         }
+    }
+}
+
+void Check_Soil_Criteria() {
+    const AnalysisModel& m = g_Model;
+    if (m.i_Analysis_Type == k_Analysis_EI_Only) return;
+    for (int L = 1; L <= m.i_Number_of_Layers; ++L) {
+        const int type = m.i_SoilLayer_py_Type[L];
+        if (Has_Criterion(type)) continue;
+        // Without a criterion the layer would keep moduli of zero: a pile through it would be
+        // analysed as if the layer were not there, without a word.
+        FortranRecord problem = Text_With_Integer("Problem:  Soil layer ", L, " is of soil type \"");
+        Append_Trimmed(problem, m.SoilTypeCode[type].data());
+        Append_Text(problem, "\", for which no p-y criterion exists.");
+        const char* const body[] = {
+            "", problem.text.data(),
+            "Solution: Describe the layer with a soil type that has p-y curves, for example with",
+            "          user-input p-y curves.",
+            ""};
+        Raise_Check(78, 1, body);
+        return;
     }
 }

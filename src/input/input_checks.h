@@ -46,3 +46,7 @@ void Check_User_PY_Curves();
 // subgrade modulus k of a "Cem Silt" layer or elastic subgrade modulus of an "Elast SG" layer.
 // Each would make the soil push the pile the way it deflects.
 void Check_Soil_Test_Values();
+
+// Input Data Error No. 78: a soil layer of a type for which no p-y criterion exists (frozen soil),
+// which would resist nothing. Not made in bending-stiffness-only runs.
+void Check_Soil_Criteria();

@@ -289,6 +289,8 @@ void WriteInputEcho() {
     if (Failed()) return;
     Check_Soil_Test_Values();
     if (Failed()) return;
+    Check_Soil_Criteria();
+    if (Failed()) return;
     Write_Message_Line("Output of input data completed");
     Write_Message_Line("");
 }
