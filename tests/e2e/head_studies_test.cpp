@@ -425,4 +425,50 @@ TEST(HeadStudiesEndToEnd, LoadCaseWithoutForcesGivesTheDefaultBases) {
     EXPECT_NEAR_REL(r[5], 2.0 * k_EI * b, k_Oracle_Tol);
 }
 
+// The example of the two studies: a 24 in steel pipe (moment-curvature section) in API sand,
+// 30 ft long, about 5.5 T with T = (EI / nh)^(1/5) near 5.5 ft, so a little beyond its
+// critical length. Its length curves are flat over the first trials and rise once the pile is
+// shorter than about 4 T; the trial at the full length repeats the load case itself. In the
+// nonlinear soil the stiffness falls as the series' loads grow.
+TEST(HeadStudiesEndToEnd, ExampleShowsTheFlatteningAndASofteningStiffness) {
+    EngineRun run;
+    ASSERT_EQ(run.Run(Read_File(std::string(ORVANE_EXAMPLES_DIR) + "/pipe-pile-stiffness-length-study.lp")), 0);
+    const std::vector<std::string> plot = Read_Lines(run.plot());
+    const std::vector<std::string> report = Read_Lines(run.report());
+    EXPECT_GE(Find_Line(report, "The analysis ended normally. "), 0);
+    EXPECT_EQ(plot[0].substr(0, 20), "    3    1    2    1");
+
+    std::vector<std::vector<double>> summary;   // Line 13: V, y, Mmax, Vmax, rotation
+    for (const std::string& l : plot) {
+        if (Has_Label(l, "Line 13: ")) summary.push_back(Fields(l, 5));
+    }
+    ASSERT_EQ(summary.size(), 3u);
+    const auto studies = Study_Points(plot);
+    ASSERT_EQ(studies.size(), 2u);   // load cases 1 and 2; case 3 asks for none
+    for (std::size_t s = 0; s < studies.size(); ++s) {
+        SCOPED_TRACE(s + 1);
+        const auto& points = studies[s];
+        ASSERT_GE(points.size(), 8u);
+        EXPECT_NEAR_REL(points[0][0], 360.0, 1e-7);
+        // the full-length trial is the load case again, to the tolerance of the iteration
+        EXPECT_NEAR_REL(points[0][1], summary[s][1], 1e-3);
+        // beyond the critical length (30 ft down to 25.5 ft) the head deflection hardly changes
+        for (int j = 1; j <= 3; ++j) EXPECT_NEAR_REL(points[j][1], points[0][1], 2e-3);
+        // the shortest pile that still carries the load deflects clearly more
+        EXPECT_GT(points.back()[1], 1.3 * points[0][1]);
+    }
+
+    const std::vector<std::vector<double>> rows = Stiffness_Rows(plot);
+    ASSERT_EQ(rows.size(), 10u);
+    // bases: the shear and moment of load case 1
+    EXPECT_NEAR_REL(rows[9][0], 20000.0, 1e-7);
+    EXPECT_NEAR_REL(rows[9][1], 600000.0, 1e-7);
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        EXPECT_LT(rows[i][2], rows[i - 1][2]);   // K22 softens
+        EXPECT_LT(rows[i][5], rows[i - 1][5]);   // K33 softens
+    }
+    // under the smallest loads the soil is nearly linear and the head reciprocal
+    EXPECT_NEAR_REL(rows[0][3], rows[0][4], 1e-3);
+}
+
 }  // namespace
