@@ -471,4 +471,33 @@ TEST(HeadStudiesEndToEnd, ExampleShowsTheFlatteningAndASofteningStiffness) {
     EXPECT_NEAR_REL(rows[0][3], rows[0][4], 1e-3);
 }
 
+// The stiffness series is solved as load cases are, errors included. Load case 1 holds the
+// head of a pipe in weak soft clay at a slope of 0.03 against its shear and converges; the
+// series applies the same shear to a head held level, which pushes the clay past the excess
+// deflection limit: Runtime Error No. 9 ends the run after the summary, with no stiffness
+// table and no "Line 14" record.
+TEST(HeadStudiesEndToEnd, AnIterationErrorInTheSeriesEndsTheRun) {
+    const std::string input =
+        "ORVANE6\nTITLE\nStiffness series beyond the soil's strength\n\n\n\n\nOPTIONS\nUnits SI\n"
+        "UseLRFD NO\nComputeKmatrix YES\nUseTipShear NO\nUseSoilMovement NO\nUsePYModifiers NO\n"
+        "ComputeEIOnly NO\nLoading STATIC\nMaxIterations 100\nMaxDeflection 0.3\n"
+        "Tolerance 1.0E-5\nIncrements 100\nPrintSummaryOnly YES\nPrintIncrement 10\n"
+        "PrintPYCurves NO\nComputeInteraction NO\n"
+        "SECTIONS\n1\n1\n11\n20.0\n2\n2.0E+8\n600.0\n600.0\n22167.0\n22167.0\n9.585E+8\n9.585E+8\n"
+        "SOIL LAYERS\n1\n1 0.0 20.0\n6.0 10.0 0.02\n6.0 30.0 0.02\n"
+        "LOADING\n1\n1 2 700.0 0.03 0.0 1\n0\nEND\n";
+    EngineRun run;
+    EXPECT_EQ(run.Run(input), 209);
+    const std::vector<std::string> report = Read_Lines(run.report());
+    const std::vector<std::string> messages = Read_Lines(run.messages());
+    const int summary = Find_Line(report, "                           Summary of Pile Response(s)");
+    ASSERT_GE(summary, 0);
+    EXPECT_GT(Find_Line(report, "**** Runtime Error No. 9 ****", summary), summary);
+    EXPECT_GE(Find_Line(messages, "The convergence criteria have been met for load case 1"), 0);
+    EXPECT_GE(Find_Line(messages, "Computing pile-head stiffness matrix components."), 0);
+    EXPECT_EQ(Find_Line(report, "                   Computed Pile-head Stiffness Matrix Values"), -1);
+    EXPECT_EQ(Count_Label(Read_Lines(run.plot()), "Line 14: "), 0);
+    EXPECT_GE(Find_Line(report, "The analysis ended due to runtime error No. 9."), 0);
+}
+
 }  // namespace
