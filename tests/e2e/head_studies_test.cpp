@@ -500,4 +500,18 @@ TEST(HeadStudiesEndToEnd, AnIterationErrorInTheSeriesEndsTheRun) {
     EXPECT_GE(Find_Line(report, "The analysis ended due to runtime error No. 9."), 0);
 }
 
+// Without any load case the stiffness study still runs, on the pile of the input length, with
+// the default bases at zero thrust.
+TEST(HeadStudiesEndToEnd, StiffnessWithoutLoadCasesUsesTheDefaultBases) {
+    StudyProblem p;
+    const StudyRun run = Run_Study(p);
+    ASSERT_EQ(run.result, 0);
+    const std::vector<std::vector<double>> rows = Stiffness_Rows(run.plot);
+    ASSERT_EQ(rows.size(), 10u);
+    const double b = Beta();
+    EXPECT_NEAR_REL(rows[9][0], 0.044482216238975525, 1e-6);
+    EXPECT_NEAR_REL(rows[9][2], 4.0 * k_EI * b * b * b, k_Oracle_Tol);
+    EXPECT_NEAR_REL(rows[9][5], 2.0 * k_EI * b, k_Oracle_Tol);
+}
+
 }  // namespace
