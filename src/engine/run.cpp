@@ -26,6 +26,7 @@
 #include "report/response_summary.h"
 #include "section/section_geometry.h"
 #include "section/section_report.h"
+#include "solver/head_stiffness.h"
 #include "solver/iteration.h"
 
 namespace {
@@ -94,14 +95,8 @@ bool Missing_Capability(FortranRecord& what) {
     const char* missing = nullptr;
     if (m.i_Analysis_Type == 0) {
         missing = "a problem without its OPTIONS section";
-    } else if (m.b_ComputeKmatrix != 0) {
-        missing = "the pile-head stiffness matrix";
     } else if (m.NumSections == 0) {
         missing = "a pile without pile sections";
-    }
-    // An LRFD run analyses its combinations, which have no length study.
-    for (int lc = 1; missing == nullptr && m.b_UseLRFD == 0 && lc <= m.NumLoadCases; ++lc) {
-        if (m.b_LengthStudy[lc] != 0) missing = "pile-head deflection versus pile length";
     }
     for (int s = 1; missing == nullptr && s <= m.NumSections; ++s) {
         if (m.SectionType[s] == k_Section_Micropile) {
@@ -117,7 +112,8 @@ bool Missing_Capability(FortranRecord& what) {
     return false;
 }
 
-// Sections and load cases: discretization, section analysis, the load cases, the summary.
+// Sections and load cases: discretization, section analysis, the load cases, the summary and
+// the pile-head stiffness study.
 void Compute() {
     const AnalysisModel& m = g_Model;
     // A problem with neither sections nor load cases has nothing to compute.
@@ -154,6 +150,10 @@ void Compute() {
     if (m.ErrorStatus != 0) return;
     Write_Response_Summary();
     if (m.b_UseLRFD != 0) WriteLrfdPerformance();
+    if (m.b_ComputeKmatrix == 0) return;
+    Write_Message_Line("Computing pile-head stiffness matrix components.");
+    Write_Message_Line("");
+    ComputeHeadStiffness();
 }
 
 // Closing lines, warning summary, closing of the files.

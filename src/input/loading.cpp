@@ -204,3 +204,13 @@ void ReadLrfdFactors() {
         if (m.ErrorStatus != 0) return;
     }
 }
+
+void Derive_Length_Study_Count() {
+    constexpr int k_Analysis_EI_Only = 2;
+    AnalysisModel& m = g_Model;
+    m.KYL = 0;
+    if (m.i_Analysis_Type == k_Analysis_EI_Only || m.b_UseLRFD != 0) return;
+    for (int lc = 1; lc <= m.NumLoadCases && lc <= k_Max_Load_Cases; ++lc) {
+        if (m.b_LengthStudy[lc] != 0) ++m.KYL;
+    }
+}

@@ -16,3 +16,7 @@ void ReadLrfdLoads();
 // resistance factor of 0 or less becomes 0.75. Raises Input Data Errors No. 94 (count outside
 // 1-100), 72 (load factors summing to 0 or less) and 99.
 void ReadLrfdFactors();
+
+// KYL after the whole problem is read: the number of pile-head load cases whose length study
+// the run will make, 0 when none does (a bending-stiffness-only or an LRFD run makes none).
+void Derive_Length_Study_Count();

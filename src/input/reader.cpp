@@ -76,4 +76,5 @@ void ReadInputData() {
         return;
     }
     Derive_EI_Thrusts();
+    Derive_Length_Study_Count();
 }

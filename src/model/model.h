@@ -497,6 +497,24 @@ struct AnalysisModel {
     std::array<double, k_Max_Load_Cases + 1> rd_CaseMaxShear;        // signed (lbs | kN)
     std::array<double, k_Max_Load_Cases + 1> rd_CaseXMaxShear;       // depth (in | m)
     std::array<int, k_Max_Load_Cases + 1> i_CaseZeroDeflectionPoints;  // sign changes of y
+    // Pile-head stiffness series: cases 1..10 shears at zero head slope, 11..20 moments at zero
+    // head deflection; per case the head values of its results pass, and per row i the terms
+    // of shear case i (K22, K32) and moment case 10 + i (K23, K33).
+    std::array<double, k_Num_Stiffness_Cases + 1> rd_StiffnessHeadDeflection;  // (in | m)
+    std::array<double, k_Num_Stiffness_Cases + 1> rd_StiffnessHeadSlope;       // (radians)
+    std::array<double, k_Num_Stiffness_Cases + 1> rd_StiffnessHeadShear;       // (lbs | kN)
+    std::array<double, k_Num_Stiffness_Cases + 1> rd_StiffnessHeadMoment;      // (in-lb | kN-m)
+    std::array<double, k_Num_Stiffness_Rows + 1> rd_K22;    // |shear / deflection| (lb/in | kN/m)
+    std::array<double, k_Num_Stiffness_Rows + 1> rd_K32;    // |moment / deflection| (in-lb/in | kN-m/m)
+    std::array<double, k_Num_Stiffness_Rows + 1> rd_K23;    // |shear / rotation| (lb/rad | kN/rad)
+    std::array<double, k_Num_Stiffness_Rows + 1> rd_K33;    // |moment / rotation| (in-lb/rad | kN-m/rad)
+    // Pile-head deflection versus pile length, per load case lc: the points of the trial
+    // lengths that converged, [j][lc].
+    std::array<int, k_Max_Load_Cases + 1> i_LengthStudyPoints;
+    std::array<std::array<double, k_Max_Load_Cases + 1>, k_Max_Length_Trials + 1> rd_StudyPileLength;  // (in | m)
+    std::array<std::array<double, k_Max_Load_Cases + 1>, k_Max_Length_Trials + 1> rd_StudyHeadDeflection;  // (in | m)
+    std::array<std::array<double, k_Max_Load_Cases + 1>, k_Max_Length_Trials + 1> rd_StudyMaxMoment;  // signed (in-lb | kN-m)
+    std::array<std::array<double, k_Max_Load_Cases + 1>, k_Max_Length_Trials + 1> rd_StudyMaxShear;   // signed (lbs | kN)
     // Equilibrium check of the results pass: the segment between two nodes carried from one
     // node's check to the next (its upper node's shear, slope and moment, its lower node's
     // moment), and the largest imbalances of the load case with their nodes.

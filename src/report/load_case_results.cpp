@@ -252,7 +252,8 @@ void WriteLoadCaseResults(int lc, int iterations) {
     const AnalysisModel& m = g_Model;
     const bool full_report = m.b_PrintSummaryOnly == 0;
     if (full_report && m.b_StiffnessPass == 0) Write_Heading(lc);
-    if (lc == 1) Write_Line9_Record();
+    // the stiffness series' cases are no load cases of the problem: no "Line 9" for them
+    if (lc == 1 && m.b_StiffnessPass == 0) Write_Line9_Record();
     if (full_report) Write_Head_Condition();
     if (full_report && m.i_Analysis_Type >= 3) Write_Table_Heading();
     Write_Node_Responses(full_report);

@@ -243,6 +243,29 @@ void Write_Line11_No_Study_Record(int lc) {
     Write(r);
 }
 
+void Write_Line11_Study_Record(int lc) {
+    FortranRecord r;
+    Start_Record(r);
+    Append_I(r, g_Model.i_LengthStudyPoints[lc], 5);
+    Append_X(r, 75);
+    Append_Text(r, "Line 11: Num. points on Ytop vs. pile length curve for load case ");
+    Append_I(r, lc, 0);
+    Write(r);
+}
+
+void Write_Line12_Record(int lc, int j) {
+    const AnalysisModel& m = g_Model;
+    FortranRecord r;
+    Start_Record(r);
+    const double values[4] = {m.rd_StudyPileLength[j][lc], m.rd_StudyHeadDeflection[j][lc],
+                              m.rd_StudyMaxMoment[j][lc], m.rd_StudyMaxShear[j][lc]};
+    for (double v : values) Append_E(r, v, 15, 7);
+    Append_X(r, 20);
+    Append_Text(r, Is_US() ? "Line 12: pile length (in), Ytop (in), Mmax (in-lb), Vmax (lbs)"
+                           : "Line 12: pile length (m), Ytop (m), Mmax (kN-m), Vmax (kN)");
+    Write(r);
+}
+
 void Write_Line13_Record(int lc) {
     const AnalysisModel& m = g_Model;
     FortranRecord r;
@@ -255,5 +278,18 @@ void Write_Line13_Record(int lc) {
     // the SI label has no comma after TopV(kN); it is kept as the front end reads it
     Append_Text(r, Is_US() ? "Line 13: TopV(lbs), TopY(in), Mmax(in-lbs), Vmax(lbs), Rotation(rad)"
                            : "Line 13: TopV(kN) TopY(m), Mmax(kN-m), Vmax(kN), Rotation(rad)");
+    Write(r);
+}
+
+void Write_Line14_Record(int i) {
+    const AnalysisModel& m = g_Model;
+    const int j = k_Num_Stiffness_Rows + i;
+    FortranRecord r;
+    Start_Record(r);
+    const double values[8] = {m.rd_StiffnessHeadShear[i], m.rd_StiffnessHeadMoment[j],
+                              m.rd_K22[i], m.rd_K23[i], m.rd_K32[i], m.rd_K33[i],
+                              m.rd_StiffnessHeadDeflection[i], m.rd_StiffnessHeadSlope[j]};
+    for (double v : values) Append_E(r, v, 15, 7);
+    Append_Text(r, "  Line 14: V, M, K22, K23, K32, K33, ytop, theta");
     Write(r);
 }

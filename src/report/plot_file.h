@@ -68,7 +68,18 @@ void Write_Line10_Record(int k, double y, double M, double V, double p);
 // Line 11 (I5, 75X, label, load case): a load case without a length study has no points; the
 // label names an LRFD load case in an LRFD run.
 void Write_Line11_No_Study_Record(int lc);
+// Line 11 (I5, 75X, label, load case) of a load case whose length study ran: its number of
+// points, followed by one Line 12 per point.
+void Write_Line11_Study_Record(int lc);
+// Line 12 (4E15.7, 20X, label): point j of the length study of load case lc: pile length,
+// pile-head deflection, largest moment and largest shear.
+void Write_Line12_Record(int lc, int j);
 
 // Line 13 (5E15.7, T81, label): pile-head shear, deflection, largest moment, largest shear and
 // pile-head rotation of load case lc, from the values the results pass kept.
 void Write_Line13_Record(int lc);
+
+// Line 14 (8E15.7, label): row i of the pile-head stiffness study: the shear of shear case i,
+// the moment of moment case 10 + i, K22, K23, K32, K33, the head deflection of the shear case
+// and the head rotation of the moment case.
+void Write_Line14_Record(int i);

@@ -33,7 +33,7 @@ int Count_Zero_Deflection_Points() {
     return count;
 }
 
-void Complete_Case_Results(int lc) {
+void Complete_Node_Results() {
     const int N = g_Model.NumNodes;
     for (int k = 1; k <= N; ++k) {
         NodeResponse(k);
@@ -42,5 +42,9 @@ void Complete_Case_Results(int lc) {
     }
     // the tip segment closes the equilibrium check of the whole pile
     if (N >= 2) CheckEquilibrium(N + 1);
+}
+
+void Complete_Case_Results(int lc) {
+    Complete_Node_Results();
     Keep_Case_Values(lc, Count_Zero_Deflection_Points());
 }

@@ -11,6 +11,10 @@
 // the equilibrium fields and the rd_Case* values of lc. Raises nothing.
 void Complete_Case_Results(int lc);
 
+// The node responses and the equilibrium check of Complete_Case_Results without the values kept
+// per load case: for the pile-head stiffness series, which keeps its own. Raises nothing.
+void Complete_Node_Results();
+
 // Sign changes of the deflection between consecutive nodes 1..N, the last one compared with the
 // imaginary node below the tip; a node at exactly zero deflection is no change.
 int Count_Zero_Deflection_Points();

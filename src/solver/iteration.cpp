@@ -18,6 +18,7 @@
 #include "solver/bending_stiffness.h"
 #include "solver/case_results.h"
 #include "solver/convergence_report.h"
+#include "solver/length_study.h"
 #include "solver/node_response.h"
 
 namespace {
@@ -27,14 +28,10 @@ constexpr int k_Minimum_Solutions = 6;               // convergence is accepted 
 constexpr int k_Excess_Check_From = 11;              // excess deflection is an error from here on
 constexpr int k_Nonlinear_Analysis = 3;              // analysis types from here use M-EI tables
 
-// Head values of load case lc: the two loads go to the quantities its type prescribes. An LRFD
-// combination is a shear-and-moment case with its factored shear, moment and thrust.
-void Set_Head_Conditions(int lc) {
+// Head values of the case being solved: the two loads go to the quantities the load type
+// prescribes. Load cases and the studies' own series set their heads here alike.
+void Set_Head_Conditions(int type, double load1, double load2, double thrust) {
     AnalysisModel& m = g_Model;
-    const bool lrfd = m.b_UseLRFD != 0;
-    const int type = lrfd ? 1 : m.LoadType[lc];
-    const double load1 = lrfd ? m.rd_LrfdShear[lc] : m.Load1[lc];
-    const double load2 = lrfd ? m.rd_LrfdMoment[lc] : m.Load2[lc];
     m.i_HeadLoadType = type;
     m.HeadShear = m.HeadMoment = m.HeadSlope = m.HeadRotStiffness = m.HeadDeflection = 0.0;
     switch (type) {
@@ -45,7 +42,7 @@ void Set_Head_Conditions(int lc) {
         case 5: m.HeadDeflection = load1; m.HeadSlope = load2; break;
         default: break;
     }
-    m.AxialThrust = lrfd ? m.rd_LrfdThrust[lc] : m.AxialThrustLoad[lc];
+    m.AxialThrust = thrust;
     m.TipShear = 0.0;
 }
 
@@ -130,49 +127,90 @@ void Update_Soil_Moduli(bool first_iteration) {
 
 bool Uses_Nonlinear_Stiffness() { return g_Model.i_Analysis_Type >= k_Nonlinear_Analysis; }
 
-}  // namespace
-
-int SolveLoadCase(int lc) {
+// The fixed-point iteration from the state Start_Case left: solve, test, update the p-y moduli
+// and the bending stiffnesses, repeat. A load case (trial false) writes its progress lines and
+// raises Runtime Error No. 9, 10 or 28 when it cannot finish; a trial of the length study ends
+// quietly instead, unconverged. Errors of the solver and the criteria end both.
+IterationResult Iterate(int lc, bool trial) {
     AnalysisModel& m = g_Model;
-    m.PileLength = m.rd_InputPileLength;
-    DiscretizePile();
-    if (m.ErrorStatus != 0) return 0;
-    if (m.b_UseLRFD != 0) Set_Lrfd_Node_Loads(lc);
-    FortranRecord line = Text_With_Integer("Computing lateral response of pile for load number ", lc);
-    Write_Message_Line(line.text.data());
-
-    m.i_CurrentLoadCase = lc;
-    Reset_Case_State();
-    Set_Head_Conditions(lc);
-    Update_Vuggy_Limestone_Layers();
-    if (m.ErrorStatus != 0) return 0;
     const double Qk = Thrust_In_Table_Units(m.AxialThrust);
     const int t = Thrust_Index(Qk);
     if (Uses_Nonlinear_Stiffness()) UpdateBendingStiffness(t, Qk);
 
-    int it = 1;
-    for (; it <= m.MaxIterations; ++it) {
+    for (int it = 1; it <= m.MaxIterations; ++it) {
         Reset_Response_Maxima();
         SolvePile(it);
-        if (m.ErrorStatus != 0) return it;
-        if (Raise_If_Not_A_Number(it)) return it;
-        Write_Progress(lc, it);
+        if (m.ErrorStatus != 0) return {it, false};
+        if (trial) {
+            if (std::isnan(Y_Node(1)) || std::isnan(m.DYMax)) return {it, false};
+        } else {
+            if (Raise_If_Not_A_Number(it)) return {it, false};
+            Write_Progress(lc, it);
+        }
         const double change = std::fabs(m.DYMax);
         if (change <= m.ConvergenceTolerance) {
-            if (it >= k_Minimum_Solutions) return it;
+            if (it >= k_Minimum_Solutions) return {it, true};
         } else if (it >= k_Excess_Check_From && std::fabs(Y_Node(1)) >= m.MaxAllowableDeflection) {
+            if (trial) return {it, false};
             Write_Excess_Deflection_Error(Y_Node(1), m.MaxAllowableDeflection);
             Raise_Runtime_Error(9);
-            return it;
+            return {it, false};
         }
         Update_Soil_Moduli(it == 1);
-        if (m.ErrorStatus != 0) return it;
+        if (m.ErrorStatus != 0) return {it, false};
         if (Uses_Nonlinear_Stiffness()) UpdateBendingStiffness(t, Qk);
     }
-    Write_Non_Convergence_Report(m.MaxIterations, m.DYMax, m.DeltaDYMax, m.ConvergenceTolerance);
-    Raise_Runtime_Error(10);
-    return m.MaxIterations;
+    if (!trial) {
+        Write_Non_Convergence_Report(m.MaxIterations, m.DYMax, m.DeltaDYMax, m.ConvergenceTolerance);
+        Raise_Runtime_Error(10);
+    }
+    return {m.MaxIterations, false};
 }
+
+}  // namespace
+
+void Start_Case(int type, double load1, double load2, double thrust) {
+    Reset_Case_State();
+    Set_Head_Conditions(type, load1, load2, thrust);
+    // vuggy limestone takes its moduli from the pile's first deflections: set before solving
+    Update_Vuggy_Limestone_Layers();
+}
+
+namespace {
+
+// One case from a fresh discretization of the input pile length: the node loads of LRFD
+// combination `combination` when it is one (0: the loads the discretization set), the progress
+// line, the head conditions and the iteration. Returns the number of solutions.
+int Solve_Case(int number, int combination, int type, double load1, double load2, double thrust) {
+    AnalysisModel& m = g_Model;
+    m.PileLength = m.rd_InputPileLength;
+    DiscretizePile();
+    if (m.ErrorStatus != 0) return 0;
+    if (combination != 0) Set_Lrfd_Node_Loads(combination);
+    FortranRecord line = Text_With_Integer("Computing lateral response of pile for load number ", number);
+    Write_Message_Line(line.text.data());
+    Start_Case(type, load1, load2, thrust);
+    if (m.ErrorStatus != 0) return 0;
+    return Iterate(number, false).solutions;
+}
+
+}  // namespace
+
+int Solve_Head_Condition(int number, int type, double load1, double load2, double thrust) {
+    return Solve_Case(number, 0, type, load1, load2, thrust);
+}
+
+int SolveLoadCase(int lc) {
+    AnalysisModel& m = g_Model;
+    m.i_CurrentLoadCase = lc;
+    // an LRFD combination is a shear-and-moment case with its factored loads
+    if (m.b_UseLRFD != 0) {
+        return Solve_Case(lc, lc, 1, m.rd_LrfdShear[lc], m.rd_LrfdMoment[lc], m.rd_LrfdThrust[lc]);
+    }
+    return Solve_Case(lc, 0, m.LoadType[lc], m.Load1[lc], m.Load2[lc], m.AxialThrustLoad[lc]);
+}
+
+IterationResult Iterate_Trial() { return Iterate(0, true); }
 
 void RunLoadCases() {
     AnalysisModel& m = g_Model;
@@ -205,7 +243,16 @@ void RunLoadCases() {
         Complete_Case_Results(lc);
         WriteLoadCaseResults(lc, iterations);
         if (m.ErrorStatus != 0) return;
-        Write_Line11_No_Study_Record(lc);
+        // the length study is a study of pile-head load cases; an LRFD combination has none
+        if (m.b_LengthStudy[lc] != 0 && m.b_UseLRFD == 0) {
+            FortranRecord study = Text_With_Integer(
+                "Computing top deflection vs. pile embedment length for load case ", lc, ".");
+            Write_Message_Line(study.text.data());
+            DeflectionVersusLength(lc);
+            if (m.ErrorStatus != 0) return;
+        } else {
+            Write_Line11_No_Study_Record(lc);
+        }
         FortranRecord done = Text_With_Integer("Completed Analysis ", lc);
         Write_Message_Line(done.text.data());
         Write_Message_Line("");

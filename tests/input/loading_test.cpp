@@ -239,3 +239,35 @@ TEST_F(Loading, LrfdCombinationErrorsWriteTheirFrames) {
 }
 
 }  // namespace
+
+namespace {
+
+// KYL of plot record "Line 1" counts the length studies the run will make: the flagged
+// pile-head load cases of a conventional analysis, none in an LRFD or bending-stiffness-only run.
+struct LengthStudyCountCase {
+    const char* name;
+    const char* lrfd;       // option line 2
+    const char* ei_only;    // option line 7
+    int expected;
+};
+
+TEST_F(Loading, LineOneCountsTheLengthStudiesTheRunMakes) {
+    const LengthStudyCountCase cases[] = {
+        {"conventional analysis: codes 0 and 2 of three cases", "UseLRFD NO", "ComputeEIOnly NO", 2},
+        {"LRFD run: its combinations have no length study", "UseLRFD YES", "ComputeEIOnly NO", 0},
+        {"bending stiffness only: no lateral analysis", "UseLRFD NO", "ComputeEIOnly YES", 0},
+    };
+    for (const LengthStudyCountCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Reset();
+        std::vector<std::string> lines = Default_Option_Lines();
+        lines[1] = c.lrfd;
+        lines[6] = c.ei_only;
+        Read_Input(Options_Section(lines) +
+                   "LOADING\n3\n1 1 100 0 0 0\n2 1 200 0 0 1\n3 2 300 0 0 2\n0\nEND\n");
+        ASSERT_EQ(g_Model.ErrorStatus, 0);
+        EXPECT_EQ(g_Model.KYL, c.expected);
+    }
+}
+
+}  // namespace
