@@ -461,10 +461,22 @@ void Read_Report(const std::string& path, RunResults& r) {
 
 void Read_Messages(const std::string& path, RunResults& r) {
     const char* met = "The convergence criteria have been met for load case ";
+    const char* progress = "Analysis Case ";
+    // the progress line of each solution names its iteration; the last one before a case's
+    // convergence line is the case's count, which a report in summary-only mode does not print
+    int last_iteration = 0;
     for (const std::string& line : Read_Lines(path)) {
+        if (Starts_With(line, progress)) {
+            const std::size_t at = line.find("Iteration ");
+            last_iteration = at == std::string::npos ? 0 : Int_At(line.c_str() + at + 10);
+            continue;
+        }
         if (!Starts_With(line, met)) continue;
         const std::optional<int> n = Trailing_Int(line);
-        if (n && *n >= 1 && *n <= static_cast<int>(r.cases.size())) r.cases[*n - 1].converged = true;
+        if (!n || *n < 1 || *n > static_cast<int>(r.cases.size())) continue;
+        LoadCaseResult& c = r.cases[*n - 1];
+        c.converged = true;
+        if (!c.iterations && last_iteration > 0) c.iterations = last_iteration;
     }
 }
 
