@@ -16,6 +16,7 @@ them in its Result.
 
 from __future__ import annotations
 
+import contextvars
 import math
 import numbers
 
@@ -30,6 +31,15 @@ class InputError(ValueError):
         self.number = number
         prefix = f"Input Data Error No. {number}: " if number is not None else ""
         super().__init__(prefix + message)
+
+
+# Whether value refusals raise: a write without checks still refuses what cannot be written.
+_STRICT = contextvars.ContextVar("orvane_strict_checks", default=True)
+
+
+def _refuse(number, message: str) -> None:
+    if _STRICT.get():
+        raise InputError(number, message)
 
 
 # ---------------------------------------------------------------------------------------------
@@ -69,8 +79,8 @@ def _text(v, what: str) -> str:
 def _count(what: str, n: int, low: int, high: int) -> None:
     if not low <= n <= high:
         if n > high:
-            raise InputError(95, f"the number of {what} is {n}, more than the limit of {high}")
-        raise InputError(95, f"the number of {what} is {n}, outside the valid range of "
+            _refuse(95, f"the number of {what} is {n}, more than the limit of {high}")
+        _refuse(95, f"the number of {what} is {n}, outside the valid range of "
                              f"{low} to {high}")
 
 
@@ -88,10 +98,10 @@ def check_options_values(o, which: str) -> None:
     if which == "iterations":
         n = o.max_iterations
         if n < 30:
-            raise InputError(95, f"input value for iterations limit = {n} is less than 30; "
+            _refuse(95, f"input value for iterations limit = {n} is less than 30; "
                                  f"give a value between 30 and 1000 iterations")
         if n > 1000:
-            raise InputError(95, f"input value for iterations limit = {n} is more than 1,000; "
+            _refuse(95, f"input value for iterations limit = {n} is more than 1,000; "
                                  f"give a value between 30 and 1000 iterations")
     elif which == "tolerance":
         tol = o.tolerance
@@ -120,7 +130,7 @@ def check_options_values(o, which: str) -> None:
 def _check_options(p, o) -> None:
     from .problem import UNITS, INTERACTION_CODES, fmt_cycles
     if o.units not in UNITS:
-        raise InputError(99, f"units must be one of {', '.join(UNITS)}, not {o.units!r}")
+        _refuse(99, f"units must be one of {', '.join(UNITS)}, not {o.units!r}")
     for name in ("use_lrfd", "compute_kmatrix", "ei_only", "cyclic", "summary_only"):
         _bool(getattr(o, name), f"option {name}")
     for name in ("use_tip_shear", "use_soil_movement", "use_py_modifiers", "print_py_curves"):
@@ -133,15 +143,15 @@ def _check_options(p, o) -> None:
     except ValueError as e:
         raise InputError(99, str(e)) from None
     _int(o.max_iterations, "the iterations limit")
-    check_options_values(o, "iterations")
     _real(o.max_deflection, "the excess deflection limit")
     _real(o.tolerance, "the convergence tolerance")
-    check_options_values(o, "tolerance")
     _int(o.increments, "the number of pile increments")
-    check_options_values(o, "increments")
+    if _STRICT.get():
+        for which in ("iterations", "tolerance", "increments"):
+            check_options_values(o, which)
     _int(o.print_increment, "the printing increment")
     if o.interaction_code is not None and o.interaction_code not in INTERACTION_CODES:
-        raise InputError(95, f"interaction code must be one of {', '.join(INTERACTION_CODES)}, "
+        _refuse(95, f"interaction code must be one of {', '.join(INTERACTION_CODES)}, "
                              f"not {o.interaction_code!r}")
 
 
@@ -196,7 +206,7 @@ def _check_strands(st, where, s) -> None:
         _reals(st, ("prestress_force", "loss_fraction", "cover"), where + " strands")
         _count(f"strands of section {s}", st.count, 0, 300)
         if not 0 <= st.pattern <= 2:
-            raise InputError(95, f"section {s} has the strand pattern code {st.pattern}, outside "
+            _refuse(95, f"section {s} has the strand pattern code {st.pattern}, outside "
                                  f"the valid range of 0 to 2")
     elif isinstance(st, ManualStrands):
         _int(st.strand_type, f"{where} strands: strand_type")
@@ -260,8 +270,9 @@ def _check_layer_as_read(k, layer) -> None:
     where = f"soil layer {k}"
     t = _int(layer.soil_type, f"{where}: soil type number")
     if not 1 <= t <= 20:
-        raise InputError(95, f"{where} has the soil type number {t}, outside the valid range of "
+        _refuse(95, f"{where} has the soil type number {t}, outside the valid range of "
                              f"1 to 20")
+        return
     _real(layer.top, f"{where}: top")
     _real(layer.bottom, f"{where}: bottom")
     names = SOIL_TYPES[t][1]
@@ -295,8 +306,17 @@ def _rows(rows, width, what):
             _real(v, f"{what} row {j}")
 
 
-def check_writable(p) -> None:
-    """The checks of the engine's reader, in its order, and those that make a line unreadable."""
+def check_writable(p, strict: bool = True) -> None:
+    """The checks of the engine's reader, in its order, and those that make a line unreadable.
+    Without strict, only what cannot be written as the Problem says is refused."""
+    token = _STRICT.set(strict)
+    try:
+        _check_writable(p)
+    finally:
+        _STRICT.reset(token)
+
+
+def _check_writable(p) -> None:
     from .problem import Options
     if p.title is not None:
         if len(p.title) > 5:
@@ -326,7 +346,7 @@ def check_writable(p) -> None:
             for n in ("load1", "load2", "axial"):
                 _real(getattr(lc, n), f"load case {i}: {n}")
             if not 1 <= t <= 5:
-                raise InputError(95, f"pile-head load case {i} has the loading type {t}, outside "
+                _refuse(95, f"pile-head load case {i} has the loading type {t}, outside "
                                      f"the valid range of 1 to 5")
         _count("distributed lateral load points", len(p.distributed_load), 0, 50)
         _rows(p.distributed_load, 2, "distributed lateral load")
@@ -336,24 +356,24 @@ def check_writable(p) -> None:
     if p.lrfd_loads is not None:
         n = len(p.lrfd_loads)
         if not 1 <= n <= 100:
-            raise InputError(98, f"number of LRFD loads specified is {n}; this is outside of the "
+            _refuse(98, f"number of LRFD loads specified is {n}; this is outside of the "
                                  f"valid range of 1 to 100")
         for g, load in enumerate(p.lrfd_loads, 1):
             t = _int(load.load_type, f"LRFD load {g}: load_type")
             for nm in ("H", "M", "P"):
                 _real(getattr(load, nm), f"LRFD load {g}: {nm}")
             if not 1 <= t <= 13:
-                raise InputError(95, f"LRFD load {g} has the load type {t}, outside the valid "
+                _refuse(95, f"LRFD load {g} has the load type {t}, outside the valid "
                                      f"range of 1 to 13")
             m = len(load.distributed)
             if m != 0 and not 2 <= m <= 100:
-                raise InputError(95, f"number of distributed load points for LRFD load number "
+                _refuse(95, f"number of distributed load points for LRFD load number "
                                      f"{g} is {m}, outside of the valid range of 0 or 2 to 100")
             _rows(load.distributed, 2, f"LRFD load {g} distributed load")
     if p.lrfd_combinations is not None:
         n = len(p.lrfd_combinations)
         if not 1 <= n <= 100:
-            raise InputError(94, f"number of LRFD load combinations input is {n}, outside of the "
+            _refuse(94, f"number of LRFD load combinations input is {n}, outside of the "
                                  f"valid range of 1 to 100")
         for c, comb in enumerate(p.lrfd_combinations, 1):
             if len(comb.factors) != 13:
@@ -365,15 +385,15 @@ def check_writable(p) -> None:
             _real(comb.phi_v, f"LRFD combination {c}: phi_v")
             _text(comb.name, f"the name of LRFD combination {c}")
             if sum(float(f) for f in comb.factors) <= 0.0:
-                raise InputError(72, f"all input load factors of LRFD load combination {c} are "
+                _refuse(72, f"all input load factors of LRFD load combination {c} are "
                                      f"zero")
     if p.soil_movements is not None:
         if not eo.use_soil_movement:
-            raise InputError(99, "soil movements are given with UseSoilMovement NO: the engine "
+            _refuse(99, "soil movements are given with UseSoilMovement NO: the engine "
                                  "would read their lines as unrecognized")
         n = len(p.soil_movements)
         if not 2 <= n <= 100:
-            raise InputError(53, f"number of lines specified for soil movement data = {n}; it "
+            _refuse(53, f"number of lines specified for soil movement data = {n}; it "
                                  f"cannot be less than 2 or exceed 100")
         _rows(p.soil_movements, 2, "soil movement")
     if p.py_modifiers is not None:
@@ -387,7 +407,7 @@ def check_writable(p) -> None:
             _real(getattr(p, nm), nm)
     if p.py_output_depths is not None:
         if not eo.print_py_curves:
-            raise InputError(99, "p-y output depths are given with PrintPYCurves NO: the engine "
+            _refuse(99, "p-y output depths are given with PrintPYCurves NO: the engine "
                                  "would read their lines as unrecognized")
         _count("p-y output depths", len(p.py_output_depths), 0, 100)
         for d in p.py_output_depths:

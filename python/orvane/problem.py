@@ -621,7 +621,7 @@ class Problem:
     pile_batter: Optional[float] = None
     py_output_depths: Optional[List[float]] = None
     axial_thrusts: Optional[List[float]] = None
-    name: str = "problem"
+    name: str = field(default="problem", compare=False)
 
     # -- building ---------------------------------------------------------------------------
 
@@ -683,7 +683,7 @@ class Problem:
         if check:
             check_problem(self)
         else:
-            check_writable(self)
+            check_writable(self, strict=False)
         return "".join(line + "\n" for line in _write_lines(self))
 
     def write(self, path: Union[str, os.PathLike], check: bool = True) -> str:
