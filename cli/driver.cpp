@@ -20,6 +20,9 @@
 #include <vector>
 
 #include "engine/orvane.h"
+#include "results_json.h"
+#include "results_plots.h"
+#include "results_reader.h"
 
 namespace fs = std::filesystem;
 
@@ -28,6 +31,15 @@ namespace {
 constexpr int k_Status_File_Error = ORVANE_RESULT_RUNTIME_ERROR_BASE + 7;   // Runtime Error No. 7: a file not opened
 constexpr int k_Name_Field = 256;       // the engine reads each name as a 256-character field
 constexpr int k_MvsEI_Names = 100;      // moment-curvature names the engine can keep
+constexpr int k_Max_Sections = 20;      // pile sections a problem can hold (one figure each)
+
+// The suffixes of every figure a run can have, so that none of an earlier run of the same stem is
+// left beside the new ones.
+std::vector<std::string> All_Figure_Suffixes() {
+    std::vector<std::string> s = {"-response.svg", "-py-curves.svg", "-head-load-deflection.svg"};
+    for (int k = 1; k <= k_Max_Sections; ++k) s.push_back("-section-" + std::to_string(k) + ".svg");
+    return s;
+}
 
 int Driver_Error(const std::string& text) {
     std::fprintf(stderr, "orvane: %s\n", text.c_str());
@@ -104,7 +116,10 @@ std::string First_Explanation(const std::string& report) {
 // exclusive lock on the output folder that a second run into the same folder waits for. Earlier
 // moment-curvature files of the same stem go first, so that none of another run is left beside
 // these. Returns an empty text, or what went wrong.
-std::string Move_Outputs_Into_Place(const OutputNames& from, const OutputNames& to, const fs::path& dir) {
+// The JSON results file and the figures, when asked for, go the same way; figures of an earlier run
+// of this stem are removed first, since this run may have fewer.
+std::string Move_Outputs_Into_Place(const OutputNames& from, const OutputNames& to, const fs::path& dir,
+                                    const DriverRequest& request) {
     const int lock = open(dir.c_str(), O_RDONLY | O_DIRECTORY);
     if (lock < 0 || flock(lock, LOCK_EX) != 0) {
         if (lock >= 0) close(lock);
@@ -115,8 +130,15 @@ std::string Move_Outputs_Into_Place(const OutputNames& from, const OutputNames& 
     for (int k = 1; k <= k_MvsEI_Names; ++k) {
         fs::remove(to.mc_prefix + std::to_string(k) + ".txt", ec);
     }
+    if (request.plots) {
+        for (const std::string& suffix : All_Figure_Suffixes()) fs::remove(to.stem + suffix, ec);
+    }
     std::vector<std::pair<std::string, std::string>> moves = {
         {from.report, to.report}, {from.plot, to.plot}, {from.messages, to.messages}};
+    if (request.json) moves.emplace_back(from.results, to.results);
+    if (request.plots) {
+        for (const std::string& suffix : All_Figure_Suffixes()) moves.emplace_back(from.stem + suffix, to.stem + suffix);
+    }
     for (int k = 1; k <= k_MvsEI_Names; ++k) {
         moves.emplace_back(from.mc_prefix + std::to_string(k) + ".txt",
                            to.mc_prefix + std::to_string(k) + ".txt");
@@ -130,6 +152,25 @@ std::string Move_Outputs_Into_Place(const OutputNames& from, const OutputNames& 
     flock(lock, LOCK_UN);
     close(lock);
     return failure;
+}
+
+// Writes the JSON results file and the figures asked for beside the engine's files in the private
+// directory, from one reading of those files. Returns an empty text, or what went wrong.
+std::string Write_Results_Files(const DriverRequest& request, const OutputNames& at, const std::string& input_name,
+                                int result, const std::string& outcome) {
+    const RunResults results = Read_Run_Results(at.report, at.plot, at.messages, result);
+    std::vector<std::pair<std::string, std::string>> files;
+    if (request.json) files.emplace_back(at.results, Results_Json_Text(results, input_name, outcome));
+    if (request.plots) {
+        for (const FigureFile& f : Results_Figures(results)) files.emplace_back(at.stem + f.suffix, f.svg);
+    }
+    for (const auto& f : files) {
+        std::ofstream out(f.first, std::ios::binary);
+        out << f.second;
+        out.close();
+        if (!out) return "cannot write " + f.first;
+    }
+    return "";
 }
 
 // Removes the private working directory and whatever hand-off files are left in it.
@@ -150,6 +191,8 @@ OutputNames Output_Names_For(const std::string& input, const std::string& out_di
     names.plot = (dir / (stem + "-plot.txt")).string();
     names.messages = (dir / (stem + "-messages.txt")).string();
     names.mc_prefix = (dir / (stem + "-mc")).string();
+    names.results = (dir / (stem + "-results.json")).string();
+    names.stem = (dir / stem).string();
     return names;
 }
 
@@ -210,7 +253,9 @@ int Run_Driver(const DriverRequest& request) {
     }
 
     // Outputs that exist but cannot be replaced are told now, before the engine runs.
-    for (const std::string& name : {out.report, out.plot, out.messages}) {
+    std::vector<std::string> replaced = {out.report, out.plot, out.messages};
+    if (request.json) replaced.push_back(out.results);
+    for (const std::string& name : replaced) {
         if (fs::exists(name, ec) && access(name.c_str(), W_OK) != 0) {
             return Driver_Error("cannot write " + name + ": " + std::strerror(errno));
         }
@@ -251,19 +296,27 @@ int Run_Driver(const DriverRequest& request) {
     if (chdir(home.c_str()) != 0) {
         // The outputs are complete; only the way back failed, which changes nothing for them.
     }
-    const std::string moved = Move_Outputs_Into_Place(private_out, out, out_dir);
+    const int kinds = result < 0 ? Count_Warning_Kinds(private_out.report) : 0;
+    std::string outcome = Describe_Result(result, kinds);
+    if (result > 0) {
+        const std::string why = First_Explanation(private_out.report);
+        if (!why.empty()) outcome += " " + why;
+    }
+    if ((request.json || request.plots) && result != k_Status_File_Error) {
+        const std::string written =
+            Write_Results_Files(request, private_out, input.filename().string(), result, outcome);
+        if (!written.empty()) {
+            Remove_Work_Dir(work);
+            return Driver_Error(written);
+        }
+    }
+    const std::string moved = Move_Outputs_Into_Place(private_out, out, out_dir, request);
     Remove_Work_Dir(work);
     if (!moved.empty()) return Driver_Error(moved);
     if (result == k_Status_File_Error) {
         return Driver_Error("the engine could not open or create one of its files; see " + out.messages);
     }
 
-    const int kinds = result < 0 ? Count_Warning_Kinds(out.report) : 0;
-    std::string outcome = Describe_Result(result, kinds);
-    if (result > 0) {
-        const std::string why = First_Explanation(out.report);
-        if (!why.empty()) outcome += " " + why;
-    }
     std::printf("%s Report: %s\n", outcome.c_str(), out.report.c_str());
     if (result <= 0) return k_Exit_Normal;
     if (Is_Input_Error(result)) return k_Exit_Input_Error;

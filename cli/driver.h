@@ -14,6 +14,8 @@ constexpr int k_Exit_Driver_Error = 4;    // the run could not be prepared (file
 struct DriverRequest {
     std::string input;     // the input data file as given
     std::string out_dir;   // where the outputs go; empty: next to the input
+    bool json = false;     // also write STEM-results.json
+    bool plots = false;    // also write the SVG figures STEM-*.svg
 };
 
 // The output file names of a run of this input into this directory.
@@ -22,6 +24,8 @@ struct OutputNames {
     std::string plot;
     std::string messages;
     std::string mc_prefix;   // moment-curvature file k is mc_prefix + k + ".txt"
+    std::string results;     // the JSON results file
+    std::string stem;        // the figures are stem + their suffix ("-response.svg")
 };
 OutputNames Output_Names_For(const std::string& input, const std::string& out_dir);
 

@@ -1,4 +1,4 @@
-// orvane PROBLEM [--out-dir DIR]: runs one analysis of an input data file.
+// orvane PROBLEM [--out-dir DIR] [--json] [--plots]: runs one analysis of an input data file.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -7,10 +7,11 @@
 
 namespace {
 
-constexpr const char* k_Usage = "usage: orvane PROBLEM [--out-dir DIR]   (orvane --help explains)";
+constexpr const char* k_Usage =
+    "usage: orvane PROBLEM [--out-dir DIR] [--json] [--plots]   (orvane --help explains)";
 
 constexpr const char* k_Help =
-    "usage: orvane PROBLEM [--out-dir DIR]\n"
+    "usage: orvane PROBLEM [--out-dir DIR] [--json] [--plots]\n"
     "\n"
     "Analyses the single pile or drilled shaft under lateral load described by the input\n"
     "data file PROBLEM (a text file starting with the tag ORVANE6) by the p-y method.\n"
@@ -26,6 +27,14 @@ constexpr const char* k_Help =
     "  STEM-messages.txt   runtime message file (progress and closing lines)\n"
     "  STEM-mcK.txt        moment-curvature file of the K-th (pile section, axial thrust)\n"
     "                      pair; only those the analysis computes are written\n"
+    "With --json, also:\n"
+    "  STEM-results.json   the results as JSON: title, units, every load case's node table,\n"
+    "                      summaries, p-y curves, moment-curvature tables, errors, warnings\n"
+    "With --plots, also SVG figures (a run ended by an error has none):\n"
+    "  STEM-response.svg   deflection, moment, shear and soil reaction against depth\n"
+    "  STEM-py-curves.svg  the p-y curves printed at the requested depths\n"
+    "  STEM-section-K.svg  moment-curvature and bending stiffness of pile section K\n"
+    "  STEM-head-load-deflection.svg  pile-head shear against deflection over the cases\n"
     "Existing files of these names are replaced.\n"
     "\n"
     "orvane prints one line saying how the run ended and where the report is.\n"
@@ -47,7 +56,11 @@ int main(int argc, char** argv) {
             std::fputs(k_Help, stdout);
             return k_Exit_Normal;
         }
-        if (std::strcmp(arg, "--out-dir") == 0) {
+        if (std::strcmp(arg, "--json") == 0) {
+            request.json = true;
+        } else if (std::strcmp(arg, "--plots") == 0) {
+            request.plots = true;
+        } else if (std::strcmp(arg, "--out-dir") == 0) {
             if (i + 1 >= argc || !request.out_dir.empty()) {
                 std::fprintf(stderr, "orvane: --out-dir needs one directory\n%s\n", k_Usage);
                 return k_Exit_Usage;

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a command of the project needs, when any of them is missing:
-#   scripts/install-deps.sh build   the engine and the orvane command (compiler, make, cmake)
-#   scripts/install-deps.sh test    also GoogleTest and GoogleMock for the test suite
+#   scripts/install-deps.sh build   the engine and the orvane command (compiler, make, cmake, and
+#                                   the JSON library of the command's results file)
+#   scripts/install-deps.sh test    also GoogleTest and GoogleMock for the test suite, the JSON
+#                                   Schema validator and the SVG renderer the results tests use
 #   scripts/install-deps.sh ci      also clang with its sanitizer and fuzzer runtimes, and Google
 #                                   Benchmark, for everything .ci/run and bench/ use
 set -euo pipefail
 level=${1:-build}
-packages=(g++ make cmake)
+packages=(g++ make cmake nlohmann-json3-dev)
 case "$level" in
   build) ;;
-  test) packages+=(libgtest-dev libgmock-dev) ;;
-  ci) packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev) ;;
+  test) packages+=(libgtest-dev libgmock-dev python3-jsonschema librsvg2-bin) ;;
+  ci) packages+=(libgtest-dev libgmock-dev python3-jsonschema librsvg2-bin libbenchmark-dev clang libclang-rt-14-dev) ;;
   *) echo "usage: scripts/install-deps.sh [build|test|ci]" >&2; exit 2 ;;
 esac
 missing=()
