@@ -56,8 +56,9 @@ class Result:
 
     @property
     def ok(self) -> bool:
-        """True when the analysis ended normally (warnings allowed)."""
-        return self.result_code == 0
+        """True when the analysis ended normally: a result code of 0, or the negative code that
+        tells the warnings of a normal end."""
+        return self.result_code <= 0
 
     @property
     def error(self) -> Optional[Message]:
