@@ -64,7 +64,7 @@ def run_case(name: str, problem: Problem, out_dir: Optional[str] = None,
         row["engine_seconds"] = result.engine_seconds
         return [row]
     rows = []
-    for rec in result.summary.to_dict("records"):
+    for rec in result.summary_rows:
         row = {"case": name, "status": "ok", "error_number": None, "error": None}
         row.update(rec)
         row["engine_seconds"] = result.engine_seconds

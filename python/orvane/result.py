@@ -3,6 +3,7 @@ writes with --json (STEM-results.json; its JSON Schema is in the repository)."""
 
 from __future__ import annotations
 
+import functools
 import json
 from dataclasses import dataclass, field
 from typing import Dict, List, Optional
@@ -30,29 +31,33 @@ class Message:
         return f"{what} No. {self.number}: {self.text}" if self.number is not None else self.text
 
 
-@dataclass
 class Result:
     """One run: its outcome, the node table of every load case as a DataFrame, the summary of
     pile responses, the p-y curves printed at requested depths, the moment-curvature tables,
-    the warnings and errors. `data` is the whole results document."""
+    the warnings and errors. `data` is the whole results document; the tables are made from it
+    when first asked for."""
 
-    name: str
-    result_code: int
-    outcome: str
-    title: List[str]
-    unit_system: Optional[str]
-    units: Dict[str, str]
-    ground_surface_depth: Optional[float]
-    errors: List[Message]
-    warnings: List[Message]
-    nodes: Dict[int, pd.DataFrame]
-    cases: List[dict]
-    summary: pd.DataFrame
-    py_curves: pd.DataFrame
-    moment_curvature: pd.DataFrame
-    data: dict = field(repr=False)
-    files: Dict[str, str] = field(default_factory=dict)
-    engine_seconds: Optional[float] = None
+    def __init__(self, data: dict, name: str = "problem"):
+        if data.get("format") != "orvane-results":
+            raise ValueError(f"not an orvane results document: format {data.get('format')!r}")
+        self.data = data
+        self.name = name
+        outcome = data.get("outcome") or {}
+        self.result_code = int(outcome.get("result_code", 1))
+        self.outcome = outcome.get("text", "")
+        self.title = list(data.get("title") or [])
+        self.unit_system = data.get("unit_system")
+        self.units = dict(data.get("units") or {})
+        self.ground_surface_depth = data.get("ground_surface_depth")
+        self.errors = _messages(data.get("errors"), "input")
+        self.warnings = _messages(data.get("warnings"), "warning")
+        self.files: Dict[str, str] = {}
+        self.engine_seconds: Optional[float] = None
+        self._results = data.get("results") or {}
+
+    def __repr__(self) -> str:
+        return (f"Result(name={self.name!r}, result_code={self.result_code}, "
+                f"outcome={self.outcome!r})")
 
     @property
     def ok(self) -> bool:
@@ -64,45 +69,44 @@ class Result:
     def error(self) -> Optional[Message]:
         return self.errors[0] if self.errors else None
 
-    def case(self, number: int) -> dict:
-        """The head conditions, convergence and output summary of load case `number`."""
-        for c in self.cases:
-            if c["number"] == number:
-                return c
-        raise KeyError(f"no load case {number}; the cases are "
-                       f"{[c['number'] for c in self.cases]}")
-
     @classmethod
     def from_json(cls, path_or_data, name: str = "problem") -> "Result":
         if isinstance(path_or_data, dict):
-            d = path_or_data
-        else:
-            with open(path_or_data, encoding="utf-8") as f:
-                d = json.load(f)
-        if d.get("format") != "orvane-results":
-            raise ValueError(f"not an orvane results document: format {d.get('format')!r}")
-        outcome = d.get("outcome") or {}
-        results = d.get("results") or {}
+            return cls(path_or_data, name)
+        with open(path_or_data, encoding="utf-8") as f:
+            return cls(json.load(f), name)
 
-        def messages(items, kind_default):
-            out = []
-            for m in items or []:
-                text = m.get("text", "")
-                if isinstance(text, list):
-                    text = "\n".join(t for t in text)
-                out.append(Message(m.get("kind", kind_default), m.get("number"), text.strip("\n"),
-                                   m.get("count", 1)))
-            return out
+    @property
+    def summary_rows(self) -> List[dict]:
+        """The summary of pile responses as plain rows (no DataFrame made)."""
+        return [{c: r.get(c) for c in SUMMARY_COLUMNS}
+                for r in self._results.get("summary") or []]
 
-        nodes: Dict[int, pd.DataFrame] = {}
-        cases: List[dict] = []
-        for c in results.get("load_cases") or []:
+    @functools.cached_property
+    def summary(self) -> pd.DataFrame:
+        """The summary of pile responses, one row per load case."""
+        rows = self._results.get("summary") or []
+        return pd.DataFrame({c: [r.get(c) for r in rows] for c in SUMMARY_COLUMNS},
+                            columns=SUMMARY_COLUMNS)
+
+    @functools.cached_property
+    def nodes(self) -> Dict[int, pd.DataFrame]:
+        """The node table of each load case (by its number): depth and the response at every
+        node; a column the report prints at every PrintIncrement-th node only is NaN elsewhere."""
+        out = {}
+        for c in self._results.get("load_cases") or []:
             table = c.get("nodes") or {}
-            frame = pd.DataFrame({k: pd.Series(table[k], dtype="float64")
-                                  for k in NODE_COLUMNS if k in table})
-            nodes[c["number"]] = frame
+            out[c["number"]] = pd.DataFrame({k: pd.Series(table[k], dtype="float64")
+                                             for k in NODE_COLUMNS if k in table})
+        return out
+
+    @functools.cached_property
+    def cases(self) -> List[dict]:
+        """Per load case: head conditions, convergence, iterations and output summary."""
+        out = []
+        for c in self._results.get("load_cases") or []:
             head = c.get("head_conditions") or {}
-            cases.append({
+            out.append({
                 "number": c["number"],
                 "lrfd_combination": c.get("lrfd_combination", False),
                 "load_type": head.get("load_type"),
@@ -113,27 +117,50 @@ class Result:
                 "output_summary": {v["name"]: v["value"] for v in c.get("output_summary", [])},
                 "length_study": pd.DataFrame(c.get("length_study") or []),
             })
-        summary = pd.DataFrame(results.get("summary") or [], columns=SUMMARY_COLUMNS)
-        rows = []
-        for curve in results.get("py_curves") or []:
-            for y, p in zip(curve.get("y", []), curve.get("p", [])):
-                rows.append({"curve": curve.get("number"), "depth": curve.get("depth"),
-                             "soil": curve.get("soil"), "y": y, "p": p})
-        py = pd.DataFrame(rows, columns=["curve", "depth", "soil", "y", "p"])
-        rows = []
-        for t in results.get("moment_curvature") or []:
-            for m, ei, k in zip(t.get("moment", []), t.get("bending_stiffness", []),
-                                t.get("curvature", [])):
-                rows.append({"section": t.get("section"), "thrust_index": t.get("thrust_index"),
-                             "axial_thrust": t.get("axial_thrust"), "kind": t.get("kind"),
-                             "moment": m, "bending_stiffness": ei, "curvature": k})
-        mc = pd.DataFrame(rows, columns=["section", "thrust_index", "axial_thrust", "kind",
-                                         "moment", "bending_stiffness", "curvature"])
-        return cls(name=name, result_code=int(outcome.get("result_code", -1)),
-                   outcome=outcome.get("text", ""), title=list(d.get("title") or []),
-                   unit_system=d.get("unit_system"), units=dict(d.get("units") or {}),
-                   ground_surface_depth=d.get("ground_surface_depth"),
-                   errors=messages(d.get("errors"), "input"),
-                   warnings=messages(d.get("warnings"), "warning"),
-                   nodes=nodes, cases=cases, summary=summary, py_curves=py,
-                   moment_curvature=mc, data=d)
+        return out
+
+    def case(self, number: int) -> dict:
+        """The head conditions, convergence and output summary of load case `number`."""
+        for c in self.cases:
+            if c["number"] == number:
+                return c
+        raise KeyError(f"no load case {number}; the cases are "
+                       f"{[c['number'] for c in self.cases]}")
+
+    @functools.cached_property
+    def py_curves(self) -> pd.DataFrame:
+        """The p-y curves printed at the requested depths: one row per point."""
+        cols = {k: [] for k in ("curve", "depth", "soil", "y", "p")}
+        for curve in self._results.get("py_curves") or []:
+            n = min(len(curve.get("y", [])), len(curve.get("p", [])))
+            cols["curve"] += [curve.get("number")] * n
+            cols["depth"] += [curve.get("depth")] * n
+            cols["soil"] += [curve.get("soil")] * n
+            cols["y"] += curve["y"][:n]
+            cols["p"] += curve["p"][:n]
+        return pd.DataFrame(cols)
+
+    @functools.cached_property
+    def moment_curvature(self) -> pd.DataFrame:
+        """The moment-curvature tables of every section and thrust: one row per point."""
+        keys = ("section", "thrust_index", "axial_thrust", "kind")
+        cols = {k: [] for k in keys + ("moment", "bending_stiffness", "curvature")}
+        for t in self._results.get("moment_curvature") or []:
+            n = min(len(t.get("moment", [])), len(t.get("bending_stiffness", [])),
+                    len(t.get("curvature", [])))
+            for k in keys:
+                cols[k] += [t.get(k)] * n
+            for k in ("moment", "bending_stiffness", "curvature"):
+                cols[k] += t[k][:n]
+        return pd.DataFrame(cols)
+
+
+def _messages(items, kind_default) -> List[Message]:
+    out = []
+    for m in items or []:
+        text = m.get("text", "")
+        if isinstance(text, list):
+            text = "\n".join(text)
+        out.append(Message(m.get("kind", kind_default), m.get("number"), text.strip("\n"),
+                           m.get("count", 1)))
+    return out
