@@ -702,10 +702,7 @@ def fmt_real(x: Number) -> str:
     x = float(x)
     if not math.isfinite(x):
         raise ValueError(f"{x!r} cannot be written to an input data file")
-    text = repr(x)
-    if text.endswith(".0") and "e" not in text:
-        return text
-    return text
+    return repr(x)
 
 
 def fmt_int(n: int) -> str:

@@ -70,7 +70,7 @@ class _Lines:
         b = self.raw[self.pos].replace(b"\0", b"?")
         self.pos += 1
         head = b[:LINE_FIELD]
-        if head.endswith(b"\r") and len(b) <= LINE_FIELD:
+        if head.endswith(b"\r"):
             head = head[:-1]
         return _decode(head.rstrip(b" \t"))
 
@@ -179,34 +179,30 @@ def _count(what: str, n: int, low: int, high: int) -> int:
     return n
 
 
-def _format_tag(data: bytes) -> str:
-    for k, b in enumerate(data.split(b"\n")):
-        if k == 0 and b.startswith(b"\xef\xbb\xbf"):
+def _skip_to_tag(lines: _Lines) -> str:
+    """Reads the lines up to the first value of the file, as the engine reads its format tag
+    (past a UTF-8 byte-order mark, blank lines and leading separators), and returns that value
+    cut to 7 characters; "" when the file holds none."""
+    while lines.pos < len(lines.raw):
+        b = lines.raw[lines.pos].replace(b"\0", b"?")[:LINE_FIELD]
+        if lines.pos == 0 and b.startswith(b"\xef\xbb\xbf"):
             b = b[3:]
-        b = b[:LINE_FIELD] if False else b
-        s = b.lstrip(b" \t,")
-        if s.rstrip(b"\r") == b"" or s == b"":
-            continue
-        token = re.split(rb"[ \t,]", s, maxsplit=1)[0]
-        return _decode(token[:7])
+        lines.pos += 1
+        if b.endswith(b"\r"):
+            b = b[:-1]
+        b = b.rstrip(b" \t").lstrip(b" \t,")
+        if b:
+            return _decode(re.split(rb"[ \t,]", b, maxsplit=1)[0][:7])
     return ""
 
 
 def read_problem(data: bytes) -> P.Problem:
     """The problem an input data file describes, read as the engine reads it."""
-    tag = _format_tag(data)
+    lines = _Lines(data)
+    tag = _skip_to_tag(lines)
     if tag != P.FORMAT_TAG:
         raise InputError(None, f"not an input data file: its first value is {tag!r}, not "
                                f"{P.FORMAT_TAG!r}")
-    # The tag line (after blank lines) is consumed; reading goes on from the next line.
-    lines = _Lines(data)
-    while True:
-        b = lines.raw[lines.pos]
-        lines.pos += 1
-        if lines.pos == 1 and b.startswith(b"\xef\xbb\xbf"):
-            b = b[3:]
-        if b.strip(b" \t,\r") != b"":
-            break
     r = _Reader(lines)
     r.read()
     return r.p
@@ -588,9 +584,6 @@ class _Reader:
             combos.append(comb)
         self.p.lrfd_combinations = combos
 
-    def _rows(self, kinds: str) -> list:
-        return [tuple(self.lines.values("i" + kinds)[1:])]
-
     def soil_movements(self) -> None:
         self._need_options_first("SOIL MOVEMENTS")
         if not self.flags["soil_movement"]:
@@ -631,8 +624,9 @@ class _Reader:
         if not self.flags["py_curves"]:
             return
         L = self.lines
-        n = _count("p-y output depths", L.int(), -2147483648, 100)
-        self.p.py_output_depths = [L.values("ir")[1] for _ in range(max(n, 0))]
+        n = L.int()
+        _count("p-y output depths", n, 0, 100)
+        self.p.py_output_depths = [L.values("ir")[1] for _ in range(n)]
 
     def axial_thrusts(self) -> None:
         L = self.lines

@@ -13,20 +13,21 @@ from conftest import DATA, EXAMPLES, run_engine
 FIXTURES = EXAMPLES + sorted(DATA.glob("*.lp"))
 
 
-def _outputs(folder, stem):
+def _outputs(folder, stem, progress=True):
     """The engine's output files of a run, each with the lines that name the date, time or
-    folder dropped."""
+    folder dropped (and without progress, the progress lines of the sections read)."""
     files = {}
     for f in sorted(folder.iterdir()):
         if not f.name.startswith(stem + "-"):
             continue
         lines = f.read_text(encoding="latin-1").splitlines()
         files[f.name] = [l for l in lines
-                         if "Date:" not in l and "Path to file locations" not in l]
+                         if "Date:" not in l and "Path to file locations" not in l
+                         and (progress or not l.startswith("Reading "))]
     return files
 
 
-def _engine_reads_alike(exe, original_path, rewritten_text, tmp_path):
+def _engine_reads_alike(exe, original_path, rewritten_text, tmp_path, progress=True):
     stem = original_path.stem
     a, b = tmp_path / "original", tmp_path / "rewritten"
     a.mkdir(parents=True)
@@ -36,7 +37,7 @@ def _engine_reads_alike(exe, original_path, rewritten_text, tmp_path):
     code_a = run_engine(exe, a / original_path.name, a)
     code_b = run_engine(exe, b / original_path.name, b)
     assert code_a == code_b
-    out_a, out_b = _outputs(a, stem), _outputs(b, stem)
+    out_a, out_b = _outputs(a, stem, progress), _outputs(b, stem, progress)
     assert sorted(out_a) == sorted(out_b)
     assert len(out_a) >= 3   # report, plot and message file at least
     for name in out_a:
@@ -113,3 +114,53 @@ def test_built_problem_reads_back_as_built():
         "UserMEIPile"}
     assert sorted({l.soil_type for l in again.layers}) == list(range(1, 21))
     assert P.fmt_real(0.1) == "0.1" and float(P.fmt_real(1 / 3)) == 1 / 3
+
+
+def _edit(old, new):
+    return lambda text: text.replace(old, new, 1)
+
+
+SOFT_CLAY_TEXT = (EXAMPLES[0].parent / "pipe-pile-soft-clay.lp").read_text()
+LOADING_2 = "LOADING\n1\n1  1  80.0  0.0  0.0  1\n0\n"
+
+# Forms of the input data file the engine reads in its own way; the engine is the oracle.
+READER_EDGES = [
+    ("byte-order mark and blank lines before the tag", lambda t: "\ufeff\n\n  " + t),
+    ("keyword with trailing blanks", _edit("OPTIONS\n", "OPTIONS   \n")),
+    ("a second LOADING replaces the first", _edit("DEPTHS OF", LOADING_2 + "DEPTHS OF")),
+    ("AXIAL THRUST LOADS before LOADING is replaced by it",
+     _edit("LOADING\n", "AXIAL THRUST LOADS\n2\n1  10.0\n2  5.0\nLOADING\n")),
+    ("AXIAL THRUST LOADS after LOADING", _edit("END", "AXIAL THRUST LOADS\n2\n1  10.0\n2  5.0\nEND")),
+    ("GROUPEFF alias", _edit("DEPTHS OF", "GROUPEFF\n2\n1  0.0  0.7  1.0\n2  30.0  0.9  1.0\nDEPTHS OF")),
+    ("DEPTHS section without its option",
+     _edit("PrintPYCurves YES\n", "PrintPYCurves NO\n")),
+    ("tolerance label in quotes and text past the values", _edit("Tolerance 1.0E-5", "\"Tol\" 1.0E-5 tolerance")),
+    ("text beyond column 256", _edit("Increments 300", "Increments 300" + " " * 250 + "x")),
+    ("end in lower case", _edit("\nEND", "\nend")),
+    ("file ends before END", lambda t: t.replace("END\n", "")),
+    ("loading type in the wrong columns", _edit("Loading STATIC", "Loading  STATIC")),
+    ("cycles in columns 15 to 20", _edit("Loading STATIC", "Loading CYCLIC  25.5")),
+    ("an integer written as a real", _edit("Increments 300", "Increments 300.0")),
+]
+
+
+@pytest.mark.parametrize("name,edit", READER_EDGES, ids=[e[0] for e in READER_EDGES])
+def test_reader_follows_the_engine_on_edge_forms(orvane_exe, tmp_path, name, edit):
+    import re
+    import subprocess
+    path = tmp_path / "in" / "edge.lp"
+    path.parent.mkdir()
+    path.write_bytes(edit(SOFT_CLAY_TEXT).encode("utf-8"))
+    try:
+        problem = orvane.Problem.from_file(path)
+    except orvane.InputError as refused:
+        out = subprocess.run([orvane_exe, str(path), "--out-dir", str(tmp_path)],
+                             capture_output=True, text=True).stdout
+        m = re.search(r"ended due to input error No\. (\d+)", out)
+        assert m and int(m.group(1)) == refused.number, out
+        return
+    # A section that a later one replaces is not written again: the engine's progress lines
+    # of the sections it reads may differ, nothing else.
+    replaced = "replace" in name
+    _engine_reads_alike(orvane_exe, path, problem.to_text(check=False), tmp_path / "run",
+                        progress=not replaced)
