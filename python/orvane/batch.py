@@ -85,13 +85,15 @@ def _named_cases(problems) -> Dict[str, Problem]:
     else:
         items = [(p.name, p) for p in problems]
     cases: Dict[str, Problem] = {}
+    stems = set()   # the cases' file stems must differ too: each has its own output folder
     for name, p in items:
         if not isinstance(p, Problem):
             raise TypeError(f"case {name!r} is not a Problem: {p!r}")
         unique, k = name, 2
-        while unique in cases or safe_name(unique) in {safe_name(c) for c in cases}:
+        while unique in cases or safe_name(unique) in stems:
             unique, k = f"{name}-{k}", k + 1
         cases[unique] = p
+        stems.add(safe_name(unique))
     return cases
 
 

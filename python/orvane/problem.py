@@ -13,11 +13,10 @@ before everything that depends on the options) and checks every value first (see
 from __future__ import annotations
 
 import copy
-import dataclasses
 import math
 import os
 from dataclasses import dataclass, field
-from typing import List, Optional, Sequence, Tuple, Union
+from typing import List, Optional, Tuple, Union
 
 Number = Union[int, float]
 Pair = Tuple[float, float]

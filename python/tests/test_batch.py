@@ -110,3 +110,16 @@ def test_apply_parameters_refuses_an_unknown_path():
         orvane.apply_parameters(base, {"sections[0].lenght": 3.0})
     with pytest.raises(KeyError):
         orvane.apply_parameters(base, {"layers[0].phi": 30.0})   # soft clay has no phi
+
+
+def test_cases_of_the_same_name_are_kept_apart(orvane_exe, tmp_path):
+    p = orvane.Problem.from_file(SOFT_CLAY)
+    twin = p.copy(name="a b")
+    table = orvane.run_many([p, p, twin, p.copy(name="a_b")], workers=1, orvane=orvane_exe,
+                            out_dir=str(tmp_path), progress=False)
+    names = list(table["case"].drop_duplicates())
+    assert names == ["pipe-pile-soft-clay", "pipe-pile-soft-clay-2", "a b", "a_b-2"]
+    # each case has its own folder of outputs ("a b" and "a_b" would share one otherwise)
+    assert sorted(d.name for d in tmp_path.iterdir()) == [
+        "a_b", "a_b-2", "pipe-pile-soft-clay", "pipe-pile-soft-clay-2"]
+    assert (table["status"] == "ok").all()

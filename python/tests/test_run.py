@@ -1,6 +1,5 @@
 """run() on the soft clay example: the Result holds the numbers the engine's report prints."""
 
-import re
 
 import matplotlib
 import pytest
