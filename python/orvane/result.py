@@ -10,6 +10,7 @@ from typing import Dict, List, Optional
 
 import pandas as pd
 
+FORMAT_VERSION = 1   # the version of the results file this package reads
 SUMMARY_COLUMNS = ["load_case", "head_shear", "head_deflection", "max_moment", "max_shear",
                    "head_rotation"]
 NODE_COLUMNS = ["depth", "deflection", "slope", "moment", "shear", "soil_reaction", "soil_spring",
@@ -40,6 +41,10 @@ class Result:
     def __init__(self, data: dict, name: str = "problem"):
         if data.get("format") != "orvane-results":
             raise ValueError(f"not an orvane results document: format {data.get('format')!r}")
+        if data.get("format_version") != FORMAT_VERSION:
+            raise ValueError(f"the results file has format version {data.get('format_version')!r}"
+                             f"; this package reads version {FORMAT_VERSION}: install the "
+                             f"package of the same repository as the orvane command")
         self.data = data
         self.name = name
         outcome = data.get("outcome") or {}

@@ -94,3 +94,12 @@ def test_plot_draws_every_load_case(soft_clay_run):
         assert len([l for l in ax.get_lines() if l.get_label().startswith("Load case")]) == 4
     assert "(m)" in axes[0].get_ylabel()
     assert axes[0].yaxis_inverted()
+
+
+def test_results_file_of_another_format_version_is_refused(soft_clay_run):
+    import copy
+    data = copy.deepcopy(soft_clay_run.data)
+    data["format_version"] = 2
+    with pytest.raises(ValueError, match="format version 2"):
+        orvane.Result.from_json(data)
+    assert orvane.Result.from_json(soft_clay_run.data).summary.equals(soft_clay_run.summary)
