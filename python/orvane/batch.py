@@ -116,52 +116,55 @@ def run_many(problems: Union[Iterable[Problem], Mapping[str, Problem]],
         orvane = find_orvane()   # fail at once, not in every case
     args = dict(out_dir=out_dir, orvane=orvane, check=check, timeout=timeout)
     results: Dict[str, List[dict]] = {}
-    bar = tqdm(total=len(names), desc="orvane", unit="case", disable=not progress)
-    try:
-        if client is not None:
-            _run_on_cluster(client, cases, args, results, bar)
-        elif workers == 1 or len(names) <= 1:
+
+    def progress_bar():
+        return tqdm(total=len(names), desc="orvane", unit="case", disable=not progress)
+
+    if client is not None:
+        _run_on_cluster(client, cases, args, results, progress_bar)
+    elif workers == 1 or len(names) <= 1:
+        with progress_bar() as bar:
             for name in names:
                 results[name] = run_case(name, cases[name], **args)
                 bar.update(1)
-        else:
-            _run_in_processes(workers or os.cpu_count() or 1, cases, args, results, bar)
-    finally:
-        bar.close()
+    else:
+        _run_in_processes(workers or os.cpu_count() or 1, cases, args, results, progress_bar)
     rows = [row for name in names for row in results[name]]
-    frame = pd.DataFrame(rows, columns=STUDY_COLUMNS)
-    return frame
+    return pd.DataFrame(rows, columns=STUDY_COLUMNS)
 
 
-def _run_in_processes(workers, cases, args, results, bar) -> None:
+def _run_in_processes(workers, cases, args, results, progress_bar) -> None:
     with cf.ProcessPoolExecutor(max_workers=workers) as pool:
         futures = {pool.submit(run_case, name, p, **args): name for name, p in cases.items()}
-        for future in cf.as_completed(futures):
-            name = futures[future]
-            try:
-                results[name] = future.result()
-            except Exception as e:   # the worker process itself died
-                results[name] = [_error_row(name, "failed", None,
-                                            f"the worker process failed: {type(e).__name__}: {e}")]
-            bar.update(1)
+        # The bar's monitor thread starts after the worker processes are forked.
+        with progress_bar() as bar:
+            for future in cf.as_completed(futures):
+                name = futures[future]
+                try:
+                    results[name] = future.result()
+                except Exception as e:   # the worker process itself died
+                    results[name] = [_error_row(name, "failed", None, f"the worker process "
+                                                f"failed: {type(e).__name__}: {e}")]
+                bar.update(1)
 
 
-def _run_on_cluster(client, cases, args, results, bar) -> None:
+def _run_on_cluster(client, cases, args, results, progress_bar) -> None:
     from distributed import as_completed
     names = list(cases)
     futures = client.map(run_case, names, [cases[n] for n in names], pure=False,
                          key=[f"orvane-{safe_name(n)}-{os.urandom(4).hex()}" for n in names],
                          **args)
     by_key = {f.key: n for f, n in zip(futures, names)}
-    for future in as_completed(futures):
-        name = by_key[future.key]
-        try:
-            results[name] = future.result()
-        except Exception as e:   # the worker was lost or the task could not run
-            results[name] = [_error_row(name, "failed", None,
-                                        f"the cluster could not run the case: "
-                                        f"{type(e).__name__}: {e}")]
-        bar.update(1)
+    with progress_bar() as bar:
+        for future in as_completed(futures):
+            name = by_key[future.key]
+            try:
+                results[name] = future.result()
+            except Exception as e:   # the worker was lost or the task could not run
+                results[name] = [_error_row(name, "failed", None,
+                                            f"the cluster could not run the case: "
+                                            f"{type(e).__name__}: {e}")]
+            bar.update(1)
 
 
 # ---------------------------------------------------------------------------------------------
