@@ -49,11 +49,18 @@ def test_two_workers_give_the_serial_summaries(orvane_exe, forty):
     pd.testing.assert_frame_equal(table[SUMMARY].reset_index(drop=True), serial[SUMMARY])
 
 
-def test_local_cluster_gives_the_serial_summaries(orvane_exe, forty):
-    from distributed import Client, LocalCluster
-    cases, serial = forty
+@pytest.fixture(scope="module")
+def cluster():
+    from distributed import LocalCluster
     with LocalCluster(n_workers=2, threads_per_worker=1, processes=True,
-                      dashboard_address=None) as cluster, Client(cluster) as client:
+                      dashboard_address=None) as c:
+        yield c
+
+
+def test_local_cluster_gives_the_serial_summaries(orvane_exe, forty, cluster):
+    from distributed import Client
+    cases, serial = forty
+    with Client(cluster) as client:
         table = orvane.run_many(cases, client=client, orvane=orvane_exe, progress=False)
     assert (table["status"] == "ok").all()
     pd.testing.assert_frame_equal(table[SUMMARY].reset_index(drop=True), serial[SUMMARY])
@@ -123,3 +130,17 @@ def test_cases_of_the_same_name_are_kept_apart(orvane_exe, tmp_path):
     assert sorted(d.name for d in tmp_path.iterdir()) == [
         "a_b", "a_b-2", "pipe-pile-soft-clay", "pipe-pile-soft-clay-2"]
     assert (table["status"] == "ok").all()
+
+
+def test_batch_command_runs_on_a_scheduler(orvane_exe, tmp_path, cluster):
+    study = tmp_path / "study.csv"
+    study.write_text("layers[0].c.top,loads[0].load1\n10.0,60.0\n14.0,70.0\n")
+    out = tmp_path / "out"
+    code = batch_main([str(study), "--template", str(SOFT_CLAY), "--out-dir", str(out),
+                       "--scheduler", cluster.scheduler_address, "--orvane", orvane_exe,
+                       "--no-progress"])
+    assert code == 0
+    summary = pd.read_csv(out / "summary.csv")
+    assert list(summary["case"].unique()) == ["case-1", "case-2"]
+    assert list(summary[summary["load_case"] == 1]["head_shear"]) == [60.0, 70.0]
+    assert (out / "case-2" / "case-2-report.txt").exists()
