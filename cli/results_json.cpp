@@ -32,13 +32,9 @@ json Labelled_Values(const std::vector<LabelledValue>& values) {
 }
 
 json Message(const RunMessage& m) {
-    json j = {{"number", m.number ? json(*m.number) : json(nullptr)}, {"text", m.text}};
-    if (m.kind == "warning") {
-        j["count"] = m.count;
-    } else {
-        j["kind"] = m.kind;
-    }
-    return j;
+    const json number = m.number ? json(*m.number) : json(nullptr);
+    if (m.kind == "warning") return {{"number", number}, {"count", m.count}, {"text", m.text}};
+    return {{"kind", m.kind}, {"number", number}, {"text", m.text}};
 }
 
 json Units(const UnitLabels& u) {

@@ -2,6 +2,7 @@
 // report and the runtime message file only what no record holds (see results_reader.h).
 #include "results_reader.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -13,6 +14,12 @@
 namespace {
 
 constexpr int k_Max_Cases = 100;   // load cases or LRFD combinations a run can hold
+
+// The integer at p, held to the range of int: a file of another origin may hold any digits.
+int Int_At(const char* p) {
+    const long v = std::strtol(p, nullptr, 10);
+    return static_cast<int>(std::max<long>(std::min<long>(v, 1000000000L), -1000000000L));
+}
 
 std::vector<std::string> Read_Lines(const std::string& path) {
     std::vector<std::string> lines;
@@ -50,9 +57,9 @@ std::optional<int> Parse_Int(const std::string& field) {
     const std::string t = Trim(field);
     if (t.empty()) return std::nullopt;
     char* end = nullptr;
-    const long v = std::strtol(t.c_str(), &end, 10);
+    (void)std::strtol(t.c_str(), &end, 10);
     if (end == t.c_str() || *end != '\0') return std::nullopt;
-    return static_cast<int>(v);
+    return Int_At(t.c_str());
 }
 
 // Reals of a record laid out as `count` fields of 15 columns from column `from`.
@@ -76,7 +83,7 @@ std::optional<int> Trailing_Int(const std::string& text) {
     std::size_t b = t.size();
     while (b > 0 && std::isdigit(static_cast<unsigned char>(t[b - 1]))) --b;
     if (b == t.size()) return std::nullopt;
-    return std::atoi(t.c_str() + b);
+    return Int_At(t.c_str() + b);
 }
 
 std::optional<int> Int_After(const std::string& text, const char* key) {
@@ -84,7 +91,7 @@ std::optional<int> Int_After(const std::string& text, const char* key) {
     if (at == std::string::npos) return std::nullopt;
     const char* p = text.c_str() + at + std::strlen(key);
     if (!std::isdigit(static_cast<unsigned char>(*p))) return std::nullopt;
-    return std::atoi(p);
+    return Int_At(p);
 }
 
 // The text inside the parentheses after `key` in a label, as "kN-m" of "Moment (kN-m)".
@@ -263,8 +270,8 @@ bool Node_Row(const std::string& line, std::vector<double>& out) {
     return out.size() == 10;
 }
 
-// Puts the printed-only columns of a report row on the node at its depth (the report prints depth
-// in feet for US customary runs, where the records hold inches).
+// Puts the printed-only columns of a report row on the node at its depth; depth_factor turns the
+// printed depth into the records' unit.
 void Place_Printed_Row(NodeTable& t, const std::vector<double>& row, double depth_factor) {
     const std::size_t n = t.depth.size();
     if (n == 0) return;
@@ -298,15 +305,29 @@ std::vector<std::string> Error_Text(const std::vector<std::string>& lines, const
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (Starts_With(lines[i], "The analysis ended due to")) { end = i; break; }
     }
-    for (std::size_t i = end; i-- > 0;) {
+    // a heading "**** Input Data Error No. 53 ****" of this number; failing that, the last framed
+    // heading that is not a warning's, such as "***** INPUT ERROR *****"
+    std::size_t heading = end;
+    for (std::size_t i = end; i-- > 0 && heading == end;) {
         const std::string& l = lines[i];
         if (l.empty() || l[0] != '*' || l.find("Error No") == std::string::npos) continue;
         if (number) {
             const std::size_t at = l.find("Error No");
             const char* p = l.c_str() + at + 8;
             while (*p == '.' || *p == ' ') ++p;
-            if (std::atoi(p) != *number) continue;
+            if (Int_At(p) != *number) continue;
         }
+        heading = i;
+    }
+    for (std::size_t i = end; i-- > 0 && heading == end;) {
+        const std::string& l = lines[i];
+        if (Starts_With(l, "****") && l.find("arning") == std::string::npos && l.find("ARNING") == std::string::npos) {
+            heading = i;
+        }
+    }
+    if (heading < end) {
+        const std::size_t i = heading;
+        const std::string& l = lines[i];
         std::size_t stop = end;
         for (std::size_t j = i + 1; j < end; ++j) {
             if (Starts_With(lines[j], "**** Warning") || Starts_With(lines[j], "The following warning") ||
@@ -321,7 +342,6 @@ std::vector<std::string> Error_Text(const std::vector<std::string>& lines, const
 
 void Read_Report(const std::string& path, RunResults& r) {
     const std::vector<std::string> lines = Read_Lines(path);
-    const double depth_factor = r.unit_system == 1 ? 12.0 : 1.0;   // feet in the report, inches in records
     LoadCaseResult* lc = nullptr;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string& line = lines[i];
@@ -367,16 +387,19 @@ void Read_Report(const std::string& path, RunResults& r) {
         if (Starts_With(t, "Pile-head conditions are ")) {
             const std::size_t open = t.rfind(" (Loading Type ");
             lc->head_condition_text = t.substr(25, open == std::string::npos ? std::string::npos : open - 25);
-            if (open != std::string::npos) lc->load_type = std::atoi(t.c_str() + open + 15);
-            for (std::size_t j = i + 1; j < lines.size(); ++j) {
-                LabelledValue v;
-                if (!Labelled(lines[j], v)) break;
-                lc->head_conditions.push_back(v);
+            if (open != std::string::npos) {
+                const int type = Int_At(t.c_str() + open + 15);
+                lc->load_type = type >= 1 && type <= 5 ? type : 0;
             }
+            std::size_t j = i + 1;
+            while (j < lines.size() && Trim(lines[j]).empty()) ++j;
+            for (LabelledValue v; j < lines.size() && Labelled(lines[j], v); ++j) lc->head_conditions.push_back(v);
             continue;
         }
         if (Starts_With(t, "Depth") && line.find("Deflect.") != std::string::npos && i + 3 < lines.size() &&
             Starts_With(lines[i + 3], "----------")) {
+            // depths printed in feet are inches in the records
+            const double row_depth_factor = Trim(lines[i + 2]).rfind("feet", 0) == 0 ? 12.0 : 1.0;
             NodeTable& nt = lc->nodes;
             const std::size_t n = nt.depth.size();
             nt.slope.assign(n, std::nullopt);
@@ -385,7 +408,7 @@ void Read_Report(const std::string& path, RunResults& r) {
             nt.distributed_load.assign(n, std::nullopt);
             std::vector<double> row;
             std::size_t j = i + 4;
-            for (; j < lines.size() && Node_Row(lines[j], row); ++j) Place_Printed_Row(nt, row, depth_factor);
+            for (; j < lines.size() && Node_Row(lines[j], row); ++j) Place_Printed_Row(nt, row, row_depth_factor);
             i = j - 1;
         }
     }
@@ -405,7 +428,7 @@ void Read_Report(const std::string& path, RunResults& r) {
         if (!Starts_With(lines[i], "The following warning was reported ")) continue;
         RunMessage w;
         w.kind = "warning";
-        w.count = std::atoi(lines[i].c_str() + 35);
+        w.count = Int_At(lines[i].c_str() + 35);
         std::size_t j = i + 1;
         while (j < lines.size() && !Starts_With(lines[j], "The following warning was reported ") &&
                !Starts_With(lines[j], "The analysis ended")) ++j;
@@ -471,7 +494,7 @@ int Plot_Record_Number(const std::string& record) {
     if (at == std::string::npos) return 0;
     const char* p = record.c_str() + at + 5;
     if (!std::isdigit(static_cast<unsigned char>(*p))) return 0;
-    return std::atoi(p);
+    return Int_At(p);
 }
 
 UnitLabels Unit_Labels_For(int unit_system) {

@@ -295,7 +295,9 @@ std::string Svg_Figure(const Figure& f) {
             svg += "<line class=\"ground\" x1=\"" + Num(x0) + "\" y1=\"" + Num(gy) + "\" x2=\"" + Num(x0 + w) +
                    "\" y2=\"" + Num(gy) + "\" stroke=\"#8b5a2b\" stroke-width=\"2\" stroke-dasharray=\"8 4\"/>\n";
             if (i == 0) {
-                svg += "<text class=\"ground-label\" x=\"" + Num(x0 + 4) + "\" y=\"" + Num(gy - 4) +
+                // above the line, or below it where the line runs along the top of the frame
+                const double label_y = gy - top < 16.0 ? gy + 14.0 : gy - 4.0;
+                svg += "<text class=\"ground-label\" x=\"" + Num(x0 + 4) + "\" y=\"" + Num(label_y) +
                        "\" fill=\"#8b5a2b\" font-size=\"11\">Ground surface</text>\n";
             }
         }

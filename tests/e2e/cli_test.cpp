@@ -3,8 +3,13 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
 
 #include "e2e/run_support.h"
 #include "support/test_support.h"
@@ -242,4 +247,87 @@ TEST(Cli, MalformedInputsEndWithTheirErrorAndWords) {
         EXPECT_EQ(r.exit_code, c.exit_code);
         EXPECT_NE((r.out + r.err).find(c.words), std::string::npos) << r.out << r.err;
     }
+}
+
+namespace {
+
+std::vector<std::string> Svg_Files(const std::string& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir)) {
+        const std::string n = e.path().filename().string();
+        if (n.size() > 4 && n.compare(n.size() - 4, 4, ".svg") == 0) names.push_back(n);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace
+
+TEST(Cli, JsonAndPlotsLandBesideTheEngineFilesWithTheOutcomeUnchanged) {
+    TempDir dir;
+    const std::string example = ORVANE_EXAMPLES_DIR "/pipe-pile-soft-clay.lp";
+    const CommandResult plain = Run_Cli(dir.path(), "'" + example + "' --out-dir plain");
+    EXPECT_EQ(plain.exit_code, 0);
+    EXPECT_FALSE(File_Exists(dir.file("plain/pipe-pile-soft-clay-results.json")));
+    EXPECT_TRUE(Svg_Files(dir.file("plain")).empty());
+
+    // a figure of an earlier run with more sections goes; the new figures replace the old ones
+    Write_File(dir.file("pipe-pile-soft-clay-section-9.svg"), "old");
+    Write_File(dir.file("pipe-pile-soft-clay-response.svg"), "old");
+    const CommandResult r = Run_Cli(dir.path(), "'" + example + "' --out-dir . --plots --json");
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.out, "The analysis ended normally. Report: " + dir.file("pipe-pile-soft-clay-report.txt") + "\n");
+    EXPECT_EQ(Svg_Files(dir.path()),
+              (std::vector<std::string>{"pipe-pile-soft-clay-head-load-deflection.svg", "pipe-pile-soft-clay-py-curves.svg",
+                                        "pipe-pile-soft-clay-response.svg", "pipe-pile-soft-clay-section-1.svg"}));
+    EXPECT_NE(Read_File(dir.file("pipe-pile-soft-clay-response.svg")).find("<svg"), std::string::npos);
+    // the engine's own files are the same with or without the new outputs
+    for (const char* suffix : {"-plot.txt", "-mc1.txt"}) {
+        EXPECT_EQ(Read_File(dir.file(std::string("pipe-pile-soft-clay") + suffix)),
+                  Read_File(dir.file(std::string("plain/pipe-pile-soft-clay") + suffix)))
+            << suffix;
+    }
+    const nlohmann::json j = nlohmann::json::parse(Read_File(dir.file("pipe-pile-soft-clay-results.json")));
+    EXPECT_EQ(j["outcome"]["result_code"], 0);
+    EXPECT_EQ(j["results"]["load_cases"].size(), 4u);
+    EXPECT_EQ(j["results"]["load_cases"][3]["head_conditions"]["values"][0]["value"], 250.0);
+}
+
+TEST(Cli, RunEndedByAnErrorWritesItsErrorAsJsonAndNoFigures) {
+    TempDir dir;
+    Write_File(dir.file("bad.lp"), "ORVANE6\nNOT A KEYWORD\n");
+    Write_File(dir.file("bad-response.svg"), "from an earlier run that ended normally");
+    const CommandResult r = Run_Cli(dir.path(), "bad.lp --json --plots");
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(r.out, "The analysis ended due to input error No. 99. Report: " + dir.file("bad-report.txt") + "\n");
+    EXPECT_TRUE(Svg_Files(dir.path()).empty());
+    const nlohmann::json j = nlohmann::json::parse(Read_File(dir.file("bad-results.json")));
+    EXPECT_TRUE(j["results"].is_null());
+    ASSERT_EQ(j["errors"].size(), 1u);
+    EXPECT_EQ(j["errors"][0]["kind"], "input");
+    EXPECT_EQ(j["errors"][0]["number"], 99);
+    // this error's framed message carries no number in its heading; the text is the message's
+    const nlohmann::json& text = j["errors"][0]["text"];
+    ASSERT_EQ(text.size(), 3u) << text.dump();
+    EXPECT_EQ(text[0], "***** INPUT ERROR *****");
+    EXPECT_EQ(text[1], "The following line is unrecognized or is out-of-order");
+    EXPECT_EQ(text[2], "NOT A KEYWORD");
+    EXPECT_EQ(j["outcome"]["result_code"], 199);
+}
+
+TEST(Cli, WarningsOfARunAreInTheJsonWithTheirNumberAndText) {
+    // a title line of 300 characters is cut to 256, and warning 391 says so
+    TempDir dir;
+    const std::string minimal = k_Minimal_Problem;
+    const std::string text = "ORVANE6\nTITLE\n" + std::string(300, 'x') + "\n\n\n\n\n" + minimal.substr(minimal.find("OPTIONS"));
+    Write_File(dir.file("long title.lp"), text);
+    const CommandResult r = Run_Cli(dir.path(), "'long title.lp' --json");
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    const nlohmann::json j = nlohmann::json::parse(Read_File(dir.file("long title-results.json")));
+    EXPECT_EQ(j["outcome"]["result_code"], -391);
+    ASSERT_EQ(j["warnings"].size(), 1u);
+    EXPECT_EQ(j["warnings"][0]["number"], 391);
+    EXPECT_EQ(j["warnings"][0]["count"], 1);
+    EXPECT_FALSE(j["warnings"][0]["text"].empty());
+    EXPECT_EQ(j["title"][0].get<std::string>(), std::string(256, 'x'));
 }

@@ -1,0 +1,153 @@
+// The figure writer: tick values in 1-2-5 steps (the cases worked by hand below), their labels,
+// the power of ten an axis factors out, and the structure of a drawn figure.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "svg_plot.h"
+
+namespace {
+
+constexpr double k_Exact = 1e-12;   // tick values are products of small integers and powers of ten
+
+// The step is 1, 2 or 5 times a power of ten.
+bool Is_One_Two_Five(double step) {
+    const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+    return std::fabs(mantissa - 1) < 1e-9 || std::fabs(mantissa - 2) < 1e-9 || std::fabs(mantissa - 5) < 1e-9;
+}
+
+std::vector<std::string> Attribute_Values(const std::string& svg, const std::string& element_start,
+                                          const std::string& attribute) {
+    std::vector<std::string> values;
+    for (std::size_t at = svg.find(element_start); at != std::string::npos; at = svg.find(element_start, at + 1)) {
+        const std::size_t a = svg.find(attribute + "=\"", at);
+        const std::size_t end = svg.find('>', at);
+        if (a == std::string::npos || a > end) continue;
+        const std::size_t from = a + attribute.size() + 2;
+        values.push_back(svg.substr(from, svg.find('"', from) - from));
+    }
+    return values;
+}
+
+std::vector<std::string> Texts_Of_Class(const std::string& svg, const std::string& cls) {
+    std::vector<std::string> texts;
+    const std::string key = "class=\"" + cls + "\"";
+    for (std::size_t at = svg.find(key); at != std::string::npos; at = svg.find(key, at + 1)) {
+        const std::size_t open = svg.find('>', at) + 1;
+        texts.push_back(svg.substr(open, svg.find('<', open) - open));
+    }
+    return texts;
+}
+
+}  // namespace
+
+TEST(NiceTicks, CoverTheRangeWithTheSmallestOneTwoFiveStepThatFits) {
+    // Worked by hand: rough step = range / (max - 1); try 1, 2, 5 times its power of ten, then the
+    // next power, until floor(lo / s) .. ceil(hi / s) needs at most max ticks.
+    struct Case { const char* what; double lo, hi; int max; double first, step; int count; };
+    const Case cases[] = {
+        {"head deflection 0.0878 m", 0.0, 0.0878, 6, 0.0, 0.02, 6},      // 0.01 needs 10 ticks
+        {"soil reaction -18.1..51.2", -18.12, 51.24, 8, -20.0, 20.0, 5},  // 5 needs 16, 10 needs 9
+        {"pile of 30 m", 0.0, 30.0, 8, 0.0, 5.0, 7},                     // 2 needs 16
+        {"pile of 720 in", 0.0, 720.0, 8, 0.0, 200.0, 5},                // 100 needs 9 (to 800)
+        {"a maximum on a tick adds none", 0.0, 100.0, 6, 0.0, 20.0, 6},
+        {"small deflections", 0.0, 0.00502, 6, 0.0, 0.002, 4},           // 0.001 needs 7
+        {"all zero is widened to -1..1", 0.0, 0.0, 5, -1.0, 0.5, 5},
+        {"one value 5 is widened to 4.5..5.5", 5.0, 5.0, 5, 4.5, 0.5, 3},
+        {"reversed bounds", 10.0, -10.0, 5, -10.0, 5.0, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Ticks t = Nice_Ticks(c.lo, c.hi, c.max);
+        EXPECT_NEAR(t.first, c.first, k_Exact);
+        EXPECT_NEAR(t.step, c.step, k_Exact);
+        EXPECT_EQ(t.count, c.count);
+        EXPECT_TRUE(Is_One_Two_Five(t.step));
+        EXPECT_LE(t.first, std::min(c.lo, c.hi) + k_Exact);
+        EXPECT_GE(t.last(), std::max(c.lo, c.hi) - k_Exact);
+        EXPECT_LE(t.count, c.max);
+    }
+}
+
+TEST(NiceTicks, LabelsShowTheDigitsOfTheStepAndNeverMinusZero) {
+    struct Case { double value, step; int scale; const char* label; };
+    const Case cases[] = {
+        {0.30000000000000004, 0.1, 0, "0.3"},   // rounding noise of first + 3 * step
+        {-1e-17, 0.02, 0, "0.00"},             // a zero from -0.02 + 0.02
+        {-0.0, 5.0, 0, "0"},
+        {-20.0, 20.0, 0, "-20"},
+        {1.5e7, 5e6, 7, "1.5"},                // labels of an axis "(x10^7 in-lb)"
+        {0.002, 0.001, -3, "2"},
+        {0.25, 0.05, 0, "0.25"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Tick_Label(c.value, c.step, c.scale), c.label) << c.value;
+    }
+    EXPECT_EQ(Tick_Scale(Ticks{0.0, 5e6, 4}), 7);
+    EXPECT_EQ(Tick_Scale(Ticks{0.0, 0.002, 4}), -3);
+    EXPECT_EQ(Tick_Scale(Ticks{-20.0, 20.0, 5}), 0);
+    EXPECT_EQ(Tick_Scale(Ticks{0.0, 0.02, 6}), 0);   // 0.1 reads well as it is
+}
+
+TEST(SvgFigure, DepthGrowsDownwardEachSeriesIsDrawnAndTheLegendNamesEach) {
+    Figure f;
+    f.title = "Pile response";
+    f.subtitle = "A & B <test>";
+    f.depth_axis = true;
+    f.ground = 2.0;
+    for (const char* name : {"Deflection", "Moment"}) {
+        Panel p;
+        p.title = name;
+        p.x_title = std::string(name) + " (m)";
+        p.y_title = "Depth below pile head (m)";
+        p.series.push_back({"Load case 1", {0.0, 1.0, 2.0}, {0.0, 5.0, 10.0}, false, {}});
+        p.series.push_back({"Load case 2", {0.0, -1.0, 3.0}, {0.0, 5.0, 10.0}, false, {}});
+        f.panels.push_back(p);
+    }
+    const std::string svg = Svg_Figure(f);
+    EXPECT_EQ(Attribute_Values(svg, "<polyline", "data-name"),
+              (std::vector<std::string>{"Load case 1", "Load case 2", "Load case 1", "Load case 2"}));
+    EXPECT_EQ(Texts_Of_Class(svg, "legend-entry"), (std::vector<std::string>{"Load case 1", "Load case 2"}));
+    EXPECT_EQ(Texts_Of_Class(svg, "y-title"), std::vector<std::string>{"Depth below pile head (m)"});
+    EXPECT_EQ(Texts_Of_Class(svg, "x-title"), (std::vector<std::string>{"Deflection (m)", "Moment (m)"}));
+    EXPECT_NE(svg.find("A &amp; B &lt;test&gt;"), std::string::npos);
+    EXPECT_EQ(Attribute_Values(svg, "<line class=\"ground\"", "y1").size(), 2u);
+
+    // the first series' points go down the figure as depth grows: y pixels 0 < 5 < 10 m
+    const std::string points = Attribute_Values(svg, "<polyline", "points").front();
+    std::vector<double> ys;
+    for (std::size_t at = points.find(','); at != std::string::npos; at = points.find(',', at + 1)) {
+        ys.push_back(std::atof(points.c_str() + at + 1));
+    }
+    ASSERT_EQ(ys.size(), 3u);
+    EXPECT_LT(ys[0], ys[1]);
+    EXPECT_LT(ys[1], ys[2]);
+    // and the ground line at 2 m lies between the points at 0 and 5 m
+    const double ground = std::atof(Attribute_Values(svg, "<line class=\"ground\"", "y1").front().c_str());
+    EXPECT_GT(ground, ys[0]);
+    EXPECT_LT(ground, ys[1]);
+}
+
+TEST(SvgFigure, TickLabelsOfANarrowPanelDoNotOverlap) {
+    // Numbers like 123456.789 on a 120-pixel axis: the axis takes fewer ticks until the labels,
+    // at most 7 pixels a character, leave room between them.
+    Figure f;
+    f.panel_width = 120.0;
+    Panel p;
+    p.x_title = "Moment (in-lb)";
+    p.y_title = "EI";
+    p.series.push_back({"a", {-3.3, 123456.789}, {0.0, 1.0}, false, {}});
+    f.panels.push_back(p);
+    const std::string svg = Svg_Figure(f);
+    const std::vector<std::string> xs = Attribute_Values(svg, "<text class=\"x-tick\"", "x");
+    const std::vector<std::string> labels = Texts_Of_Class(svg, "x-tick");
+    ASSERT_GE(labels.size(), 2u);
+    for (std::size_t i = 1; i < labels.size(); ++i) {
+        const double room = std::atof(xs[i].c_str()) - std::atof(xs[i - 1].c_str());
+        const double needed = 7.0 * (labels[i].size() + labels[i - 1].size()) / 2.0;
+        EXPECT_GT(room, needed) << labels[i - 1] << " and " << labels[i];
+    }
+}
