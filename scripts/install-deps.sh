@@ -2,18 +2,25 @@
 # Installs the Debian packages a command of the project needs, when any of them is missing:
 #   scripts/install-deps.sh build   the engine and the orvane command (compiler, make, cmake, and
 #                                   the JSON library of the command's results file)
+#   scripts/install-deps.sh python  also what the Python package under python/ needs (pandas,
+#                                   tqdm, matplotlib, dask.distributed) and what installs it
+#                                   into a virtual environment without a download (setuptools, venv)
 #   scripts/install-deps.sh test    also GoogleTest and GoogleMock for the test suite, the JSON
-#                                   Schema validator and the SVG renderer the results tests use
+#                                   Schema validator and the SVG renderer the results tests use,
+#                                   and the Python package's needs with pytest for its tests
 #   scripts/install-deps.sh ci      also clang with its sanitizer and fuzzer runtimes, and Google
 #                                   Benchmark, for everything .ci/run and bench/ use
 set -euo pipefail
 level=${1:-build}
 packages=(g++ make cmake nlohmann-json3-dev)
+python_packages=(python3-pandas python3-tqdm python3-matplotlib python3-dask python3-distributed
+                 python3-setuptools python3-venv)
 case "$level" in
   build) ;;
-  test) packages+=(libgtest-dev libgmock-dev python3-jsonschema librsvg2-bin) ;;
-  ci) packages+=(libgtest-dev libgmock-dev python3-jsonschema librsvg2-bin libbenchmark-dev clang libclang-rt-14-dev) ;;
-  *) echo "usage: scripts/install-deps.sh [build|test|ci]" >&2; exit 2 ;;
+  python) packages+=("${python_packages[@]}") ;;
+  test) packages+=(libgtest-dev libgmock-dev python3-jsonschema librsvg2-bin "${python_packages[@]}" python3-pytest) ;;
+  ci) packages+=(libgtest-dev libgmock-dev python3-jsonschema librsvg2-bin "${python_packages[@]}" python3-pytest libbenchmark-dev clang libclang-rt-14-dev) ;;
+  *) echo "usage: scripts/install-deps.sh [build|python|test|ci]" >&2; exit 2 ;;
 esac
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds and runs the whole test suite, with compiler warnings as errors. With --sanitize the
-# build and the run use AddressSanitizer and UndefinedBehaviorSanitizer (in build-asan/).
+# Builds and runs the whole test suite, with compiler warnings as errors: the C++ suites (ctest),
+# then the Python package's tests (pytest, with Debian's python3) against the orvane command just
+# built. With --sanitize the build and the runs use AddressSanitizer and UndefinedBehaviorSanitizer
+# (in build-asan/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -16,3 +18,5 @@ fi
 cmake -S . -B "$dir" -DORVANE_TESTS=ON -DORVANE_WERROR=ON "${extra[@]}" >/dev/null
 cmake --build "$dir" -j"$(nproc)"
 (cd "$dir" && ctest --output-on-failure -j"$(nproc)")
+ORVANE="$PWD/$dir/orvane" PYTHONDONTWRITEBYTECODE=1 \
+  /usr/bin/python3 -m pytest -q -p no:cacheprovider python/tests

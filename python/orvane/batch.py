@@ -1,0 +1,246 @@
+"""Studies: many problems run in parallel, on this machine or on a dask.distributed cluster.
+
+Each case is one `orvane` process (the engine keeps one model per process). `run_many` hands
+the cases to worker processes of this machine, or, given a dask client, to the workers of its
+cluster, shows a progress bar, and gathers one DataFrame: the summary of pile responses of
+every case, one row per load case, with the cases that failed listed beside them (an error in
+one case never stops the others).
+"""
+
+from __future__ import annotations
+
+import concurrent.futures as cf
+import copy
+import math
+import numbers
+import os
+import re
+import traceback
+from typing import Dict, Iterable, List, Mapping, Optional, Union
+
+import pandas as pd
+from tqdm.auto import tqdm
+
+from .checks import InputError
+from .engine import EngineError, find_orvane, run, safe_name
+from .problem import Problem, SoilLayer
+from .result import SUMMARY_COLUMNS
+
+# Columns of the study table, in order; parameter columns of a study come after "case".
+STUDY_COLUMNS = ["case", "status", "error_number", "error"] + SUMMARY_COLUMNS + ["engine_seconds"]
+
+
+# ---------------------------------------------------------------------------------------------
+# One case in a worker
+
+
+def _error_row(name, status, number, text) -> dict:
+    return {"case": name, "status": status, "error_number": number, "error": text}
+
+
+def run_case(name: str, problem: Problem, out_dir: Optional[str] = None,
+             orvane: Optional[str] = None, check: bool = True,
+             timeout: Optional[float] = None) -> List[dict]:
+    """Runs one case and returns its rows of the study table; never raises. Runs in a worker
+    process (or a dask worker), so it takes and returns plain, picklable values."""
+    try:
+        problem = copy.copy(problem)
+        problem.name = safe_name(name)
+        folder = os.path.join(out_dir, safe_name(name)) if out_dir else None
+        result = run(problem, out_dir=folder, orvane=orvane, check=check, timeout=timeout)
+    except InputError as e:
+        return [_error_row(name, "refused", e.number, str(e))]
+    except EngineError as e:
+        return [_error_row(name, "failed", None, str(e))]
+    except Exception as e:   # a case must never stop the batch
+        return [_error_row(name, "failed", None,
+                           f"{type(e).__name__}: {e}\n{traceback.format_exc(limit=3)}")]
+    if not result.ok:
+        err = result.error
+        kind = {"input": "input error", "runtime": "runtime error"}.get(
+            err.kind if err else "", "error")
+        row = _error_row(name, kind, err.number if err else None,
+                         str(err) if err else result.outcome)
+        row["engine_seconds"] = result.engine_seconds
+        return [row]
+    rows = []
+    for rec in result.summary_rows:
+        row = {"case": name, "status": "ok", "error_number": None, "error": None}
+        row.update(rec)
+        row["engine_seconds"] = result.engine_seconds
+        rows.append(row)
+    if not rows:   # a bending-stiffness-only run has no summary of pile responses
+        rows.append({"case": name, "status": "ok", "error_number": None, "error": None,
+                     "engine_seconds": result.engine_seconds})
+    return rows
+
+
+# ---------------------------------------------------------------------------------------------
+# Many cases
+
+
+def _named_cases(problems) -> Dict[str, Problem]:
+    if isinstance(problems, Mapping):
+        items = [(str(k), v) for k, v in problems.items()]
+    else:
+        items = [(p.name, p) for p in problems]
+    cases: Dict[str, Problem] = {}
+    stems = set()   # the cases' file stems must differ too: each has its own output folder
+    for name, p in items:
+        if not isinstance(p, Problem):
+            raise TypeError(f"case {name!r} is not a Problem: {p!r}")
+        unique, k = name, 2
+        while unique in cases or safe_name(unique) in stems:
+            unique, k = f"{name}-{k}", k + 1
+        cases[unique] = p
+        stems.add(safe_name(unique))
+    return cases
+
+
+def run_many(problems: Union[Iterable[Problem], Mapping[str, Problem]],
+             workers: Optional[int] = None, client=None, out_dir: Optional[str] = None,
+             orvane: Optional[str] = None, progress: bool = True, check: bool = True,
+             timeout: Optional[float] = None) -> pd.DataFrame:
+    """Runs every problem and returns the study table (see STUDY_COLUMNS).
+
+    problems: Problems (named by their `name`, made unique) or a mapping of case name to
+    Problem. workers: worker processes on this machine (default: one per CPU; 1 runs the cases
+    one after the other in this process). client: a dask.distributed Client; the cases then
+    run on its cluster's workers, which need this package installed and the orvane command on
+    their PATH (or `orvane=` naming its path on the workers). out_dir: keep every case's input
+    and outputs in out_dir/<case>/ (on the workers' file system); otherwise they are removed.
+    """
+    cases = _named_cases(problems)
+    names = list(cases)
+    if client is None and orvane is None:
+        orvane = find_orvane()   # fail at once, not in every case
+    args = dict(out_dir=out_dir, orvane=orvane, check=check, timeout=timeout)
+    results: Dict[str, List[dict]] = {}
+
+    def progress_bar():
+        return tqdm(total=len(names), desc="orvane", unit="case", disable=not progress)
+
+    if client is not None:
+        _run_on_cluster(client, cases, args, results, progress_bar)
+    elif workers == 1 or len(names) <= 1:
+        with progress_bar() as bar:
+            for name in names:
+                results[name] = run_case(name, cases[name], **args)
+                bar.update(1)
+    else:
+        _run_in_processes(workers or os.cpu_count() or 1, cases, args, results, progress_bar)
+    rows = [row for name in names for row in results[name]]
+    return pd.DataFrame(rows, columns=STUDY_COLUMNS)
+
+
+def _run_in_processes(workers, cases, args, results, progress_bar) -> None:
+    with cf.ProcessPoolExecutor(max_workers=workers) as pool:
+        futures = {pool.submit(run_case, name, p, **args): name for name, p in cases.items()}
+        # The bar's monitor thread starts after the worker processes are forked.
+        with progress_bar() as bar:
+            for future in cf.as_completed(futures):
+                name = futures[future]
+                try:
+                    results[name] = future.result()
+                except Exception as e:   # the worker process itself died
+                    results[name] = [_error_row(name, "failed", None, f"the worker process "
+                                                f"failed: {type(e).__name__}: {e}")]
+                bar.update(1)
+
+
+def _run_on_cluster(client, cases, args, results, progress_bar) -> None:
+    from distributed import as_completed
+    names = list(cases)
+    futures = client.map(run_case, names, [cases[n] for n in names], pure=False,
+                         key=[f"orvane-{safe_name(n)}-{os.urandom(4).hex()}" for n in names],
+                         **args)
+    by_key = {f.key: n for f, n in zip(futures, names)}
+    with progress_bar() as bar:
+        for future in as_completed(futures):
+            name = by_key[future.key]
+            try:
+                results[name] = future.result()
+            except Exception as e:   # the worker was lost or the task could not run
+                results[name] = [_error_row(name, "failed", None,
+                                            f"the cluster could not run the case: "
+                                            f"{type(e).__name__}: {e}")]
+            bar.update(1)
+
+
+# ---------------------------------------------------------------------------------------------
+# Parameters of a study
+
+
+_STEP = re.compile(r"\.?([A-Za-z_][A-Za-z0-9_]*)|\[(-?[0-9]+)\]")
+
+
+def _steps(path: str):
+    steps, pos = [], 0
+    while pos < len(path):
+        m = _STEP.match(path, pos)
+        if not m or m.end() == pos:
+            raise KeyError(f"cannot read the parameter {path!r} at {path[pos:]!r}; write it like "
+                           f"sections[0].length, layers[1].c, layers[1].c.top or "
+                           f"options.increments")
+        steps.append(m.group(1) if m.group(1) is not None else int(m.group(2)))
+        pos = m.end()
+    return steps
+
+
+def _convert_like(old, new, path):
+    """The new value in the kind of the value it replaces (an integer stays an integer)."""
+    if hasattr(new, "item"):
+        new = new.item()   # numpy scalars
+    if isinstance(old, bool):
+        if isinstance(new, str):
+            if new.strip().upper() in ("YES", "TRUE", "1"):
+                return True
+            if new.strip().upper() in ("NO", "FALSE", "0"):
+                return False
+        if isinstance(new, (bool, int)):
+            return bool(new)
+        raise ValueError(f"{path} is YES or NO, not {new!r}")
+    if isinstance(old, numbers.Integral) and isinstance(new, float) and new.is_integer():
+        return int(new)
+    return new
+
+
+def _set_path(obj, path: str, value) -> None:
+    steps = _steps(path)
+    target = obj
+    for k, step in enumerate(steps[:-1]):
+        if isinstance(target, SoilLayer) and isinstance(step, str) and step in target.values:
+            end = steps[k + 1]
+            if end not in ("top", "bottom") or k + 2 != len(steps):
+                raise KeyError(f"{path}: a soil value ends in .top or .bottom, or sets both")
+            pair = list(target.values[step])
+            i = 0 if end == "top" else 1
+            pair[i] = _convert_like(pair[i], value, path)
+            target.values[step] = tuple(pair)
+            return
+        try:
+            target = target[step] if isinstance(step, int) else getattr(target, step)
+        except (IndexError, AttributeError, TypeError):
+            raise KeyError(f"{path}: the problem has no {step!r} here") from None
+    last = steps[-1]
+    if isinstance(target, SoilLayer) and isinstance(last, str) and last in target.values:
+        old = target.values[last][0]
+        target.set(**{last: _convert_like(old, value, path)})
+    elif isinstance(last, int):
+        target[last] = _convert_like(target[last], value, path)
+    elif hasattr(target, last):
+        setattr(target, last, _convert_like(getattr(target, last), value, path))
+    else:
+        raise KeyError(f"{path}: the problem has no {last!r} here")
+
+
+def apply_parameters(problem: Problem, params: Mapping[str, object]) -> Problem:
+    """A copy of the problem with each parameter set. A parameter is a path into the problem:
+    `sections[0].length`, `sections[0].rebar.groups`, `layers[0].c` (top and bottom alike),
+    `layers[0].c.top`, `loads[2].load1`, `options.increments`, `ground_slope`."""
+    p = copy.deepcopy(problem)
+    for path, value in params.items():
+        if isinstance(value, float) and math.isnan(value):
+            continue   # an empty cell of a study table keeps the template's value
+        _set_path(p, path, value)
+    return p

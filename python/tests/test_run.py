@@ -1,0 +1,105 @@
+"""run() on the soft clay example: the Result holds the numbers the engine's report prints."""
+
+
+import matplotlib
+import pytest
+
+import orvane
+from conftest import SOFT_CLAY
+
+matplotlib.use("Agg")
+
+
+def _printed_summary(report_text):
+    """Rows of the report's summary of pile responses: case, head shear, axial load, head
+    deflection, maximum moment, maximum shear, head rotation, each as (value, printed text)."""
+    lines = report_text.splitlines()
+    start = next(i for i, l in enumerate(lines) if "Summary of Pile Response(s)" in l)
+    dashes = next(i for i in range(start, len(lines)) if lines[i].startswith("----  ----"))
+    rows = []
+    for line in lines[dashes + 1:]:
+        if not line.strip():
+            break
+        f = line.split()
+        # case, type, "V", "=", V, "M", "=", M, axial, deflection, Mmax, Vmax, rotation
+        rows.append({"load_case": f[0], "head_shear": f[4], "head_deflection": f[9],
+                     "max_moment": f[10], "max_shear": f[11], "head_rotation": f[12]})
+    return rows
+
+
+def _agrees(value, printed):
+    """value equals the printed number to the printed precision (half a unit of its last
+    digit), allowing for the seven significant digits of the plot records the results file
+    takes its numbers from."""
+    decimals = len(printed.split(".")[1]) if "." in printed else 0
+    return abs(value - float(printed)) <= 0.5 * 10 ** -decimals + 5e-7 * abs(float(printed))
+
+
+@pytest.fixture(scope="module")
+def soft_clay_run(orvane_exe, tmp_path_factory):
+    out = tmp_path_factory.mktemp("soft-clay")
+    return orvane.run(orvane.Problem.from_file(SOFT_CLAY), out_dir=out, orvane=orvane_exe)
+
+
+def test_summary_equals_the_report(soft_clay_run):
+    r = soft_clay_run
+    assert r.ok and r.errors == []
+    printed = _printed_summary(open(r.files["report"]).read())
+    assert len(printed) == 4 == len(r.summary)
+    for row, text in zip(r.summary.to_dict("records"), printed):
+        assert row["load_case"] == int(text["load_case"])
+        for column in ("head_shear", "head_deflection", "max_moment", "max_shear", "head_rotation"):
+            assert _agrees(row[column], text[column]), (column, row[column], text[column])
+
+
+def test_node_tables_per_load_case(soft_clay_run):
+    r = soft_clay_run
+    assert sorted(r.nodes) == [1, 2, 3, 4]
+    for n, frame in r.nodes.items():
+        # 300 increments: 301 nodes from the head (0 m) to the tip (30 m)
+        assert len(frame) == 301
+        assert frame["depth"].iloc[0] == 0.0 and frame["depth"].iloc[-1] == pytest.approx(30.0)
+        summary = r.summary[r.summary["load_case"] == n].iloc[0]
+        assert frame["deflection"].iloc[0] == pytest.approx(summary["head_deflection"], rel=1e-6)
+        assert frame["moment"].abs().max() == pytest.approx(summary["max_moment"], rel=1e-6)
+        # free head under a pure shear: the shear at the head is the applied load
+        assert frame["shear"].iloc[0] == pytest.approx(summary["head_shear"], rel=1e-6)
+    assert r.case(2)["converged"] is True
+    assert r.case(2)["load_type"] == 1
+
+
+def test_py_curves_at_the_requested_depths(soft_clay_run):
+    curves = soft_clay_run.py_curves
+    assert sorted(curves["depth"].unique()) == [1.5, 6.0]
+    for _, curve in curves.groupby("curve"):
+        assert curve["y"].is_monotonic_increasing
+        assert (curve["p"] >= 0.0).all() and curve["p"].iloc[-1] > 0.0
+
+
+def test_engine_error_is_a_result_with_its_error(orvane_exe):
+    # zero cohesion in soft clay: the engine refuses it at the first node of the layer
+    p = orvane.Problem.from_file(SOFT_CLAY)
+    p.layers[0].set(c=0.0)
+    r = orvane.run(p, orvane=orvane_exe)
+    assert not r.ok
+    assert r.errors and r.errors[0].kind == "input"
+    assert r.nodes == {} and r.summary.empty
+
+
+def test_plot_draws_every_load_case(soft_clay_run):
+    fig = orvane.plot(soft_clay_run)
+    axes = fig.axes
+    assert len(axes) == 4
+    for ax in axes:
+        assert len([l for l in ax.get_lines() if l.get_label().startswith("Load case")]) == 4
+    assert "(m)" in axes[0].get_ylabel()
+    assert axes[0].yaxis_inverted()
+
+
+def test_results_file_of_another_format_version_is_refused(soft_clay_run):
+    import copy
+    data = copy.deepcopy(soft_clay_run.data)
+    data["format_version"] = 2
+    with pytest.raises(ValueError, match="format version 2"):
+        orvane.Result.from_json(data)
+    assert orvane.Result.from_json(soft_clay_run.data).summary.equals(soft_clay_run.summary)
