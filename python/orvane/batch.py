@@ -16,7 +16,7 @@ import numbers
 import os
 import re
 import traceback
-from typing import Dict, Iterable, List, Mapping, Optional, Union
+from typing import Dict, Iterable, List, Mapping, Optional, Tuple, Union
 
 import pandas as pd
 from tqdm.auto import tqdm
@@ -133,38 +133,60 @@ def run_many(problems: Union[Iterable[Problem], Mapping[str, Problem]],
     return pd.DataFrame(rows, columns=STUDY_COLUMNS)
 
 
+def _chunks(names: List[str], workers: int) -> List[List[str]]:
+    """The cases in consecutive groups, about four per worker: one task per group instead of
+    one per case keeps the cost of handing a task to a worker (a process or a cluster node)
+    small against the engine's own time, while the progress bar still moves often."""
+    size = max(1, math.ceil(len(names) / (4 * max(1, workers))))
+    return [names[i:i + size] for i in range(0, len(names), size)]
+
+
+def run_cases(group: List[Tuple[str, Problem]], out_dir: Optional[str] = None,
+              orvane: Optional[str] = None, check: bool = True,
+              timeout: Optional[float] = None) -> Dict[str, List[dict]]:
+    """Runs a group of cases one after the other in a worker; never raises (see run_case)."""
+    return {name: run_case(name, problem, out_dir=out_dir, orvane=orvane, check=check,
+                           timeout=timeout)
+            for name, problem in group}
+
+
+def _lost_group(group: List[str], how: str, e: Exception, results) -> None:
+    for name in group:
+        results[name] = [_error_row(name, "failed", None, f"{how}: {type(e).__name__}: {e}")]
+
+
 def _run_in_processes(workers, cases, args, results, progress_bar) -> None:
+    groups = _chunks(list(cases), workers)
     with cf.ProcessPoolExecutor(max_workers=workers) as pool:
-        futures = {pool.submit(run_case, name, p, **args): name for name, p in cases.items()}
+        futures = {pool.submit(run_cases, [(n, cases[n]) for n in group], **args): group
+                   for group in groups}
         # The bar's monitor thread starts after the worker processes are forked.
         with progress_bar() as bar:
             for future in cf.as_completed(futures):
-                name = futures[future]
+                group = futures[future]
                 try:
-                    results[name] = future.result()
+                    results.update(future.result())
                 except Exception as e:   # the worker process itself died
-                    results[name] = [_error_row(name, "failed", None, f"the worker process "
-                                                f"failed: {type(e).__name__}: {e}")]
-                bar.update(1)
+                    _lost_group(group, "the worker process failed", e, results)
+                bar.update(len(group))
 
 
 def _run_on_cluster(client, cases, args, results, progress_bar) -> None:
     from distributed import as_completed
-    names = list(cases)
-    futures = client.map(run_case, names, [cases[n] for n in names], pure=False,
-                         key=[f"orvane-{safe_name(n)}-{os.urandom(4).hex()}" for n in names],
-                         **args)
-    by_key = {f.key: n for f, n in zip(futures, names)}
+    workers = max(1, len(client.scheduler_info().get("workers", {})))
+    groups = _chunks(list(cases), workers)
+    futures = [client.submit(run_cases, [(n, cases[n]) for n in group], pure=False,
+                             key=f"orvane-{safe_name(group[0])}-{os.urandom(4).hex()}", **args)
+               for group in groups]
+    by_key = {f.key: group for f, group in zip(futures, groups)}
     with progress_bar() as bar:
         for future in as_completed(futures):
-            name = by_key[future.key]
+            group = by_key[future.key]
             try:
-                results[name] = future.result()
+                results.update(future.result())
             except Exception as e:   # the worker was lost or the task could not run
-                results[name] = [_error_row(name, "failed", None,
-                                            f"the cluster could not run the case: "
-                                            f"{type(e).__name__}: {e}")]
-            bar.update(1)
+                _lost_group(group, "the cluster could not run the case", e, results)
+            bar.update(len(group))
 
 
 # ---------------------------------------------------------------------------------------------

@@ -144,3 +144,25 @@ def test_batch_command_runs_on_a_scheduler(orvane_exe, tmp_path, cluster):
     assert list(summary["case"].unique()) == ["case-1", "case-2"]
     assert list(summary[summary["load_case"] == 1]["head_shear"]) == [60.0, 70.0]
     assert (out / "case-2" / "case-2-report.txt").exists()
+
+
+@pytest.mark.parametrize("n, workers, groups", [
+    (1, 2, 1), (6, 2, 6), (8, 2, 8), (9, 2, 5), (40, 2, 8), (200, 2, 8), (7, 16, 7), (0, 2, 0)])
+def test_cases_go_to_the_workers_in_groups_that_cover_each_once_in_order(n, workers, groups):
+    from orvane.batch import _chunks
+    names = [f"c{i}" for i in range(n)]
+    chunks = _chunks(names, workers)
+    assert len(chunks) == groups
+    assert [name for chunk in chunks for name in chunk] == names
+
+
+def test_a_failing_case_in_a_group_leaves_its_neighbours_alone(orvane_exe):
+    # 20 cases on 2 workers run in groups of 3: v03 and v04 share a group with v05
+    cases = _variants(20)
+    cases["v03"].layers[0].set(c=0.0)            # the engine refuses it
+    cases["v04"].options.increments = 10         # refused in Python before a run
+    table = orvane.run_many(cases, workers=2, orvane=orvane_exe, progress=False)
+    status = table.groupby("case")["status"].first()
+    assert status["v03"] == "input error" and status["v04"] == "refused"
+    assert (status.drop(["v03", "v04"]) == "ok").all()
+    assert list(table["case"].drop_duplicates()) == list(cases)
