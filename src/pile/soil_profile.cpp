@@ -204,14 +204,15 @@ bool Strength_At_Interface(int class_above, int class_below, double above, doubl
         return true;
     }
     // A layer whose type has no strength of this kind at all (Piedmont residual soil) against
-    // rock: the rock value, as against the softer soils. Residual soil over weathered rock is
-    // ordinary layering, and the rock's own criterion asks for the strength on that interface.
-    if (class_above == k_Soil_Class_Other && class_below == k_Soil_Class_Rock) {
-        strength = below;
+    // clay or rock: the clay or rock value, as against the softer soils. Residual soil over
+    // weathered rock or clay, and clay over residual soil, are ordinary layerings, and the clay's
+    // or rock's own criterion asks for the strength on that interface.
+    if (Is_Cohesive_Or_Rock(class_above) && class_below == k_Soil_Class_Other) {
+        strength = above;
         return true;
     }
-    if (class_above == k_Soil_Class_Rock && class_below == k_Soil_Class_Other) {
-        strength = above;
+    if (class_above == k_Soil_Class_Other && Is_Cohesive_Or_Rock(class_below)) {
+        strength = below;
         return true;
     }
     return false;

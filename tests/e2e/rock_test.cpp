@@ -121,13 +121,15 @@ TEST(RockEndToEnd, WeakRockExamplePrintsItsCurves) {
 
 TEST(RockEndToEnd, InterfacesOnNodesAroundRockHaveTheirRules) {
     // SI pipe pile with 0.1 m between nodes: every interface lies exactly on a node at 12.5 m,
-    // where the node belongs to the lower layer and the rock criteria ask for the strength on
-    // the interface. None of these ordinary layerings has a pair without a rule.
+    // where the node belongs to the lower layer and the rock and clay criteria ask for the
+    // strength on the interface. None of these ordinary layerings has a pair without a rule
+    // (Piedmont residual soil has no strength of that kind).
     const char* weak = "8 %s\n12.0 3000.0 300000.0 30.0 0.0002\n12.0 3000.0 300000.0 30.0 0.0002\n";
     const char* clay = "3 %s\n9.0 100.0 0.005\n9.0 120.0 0.005\n";
     const char* sand = "5 %s\n10.0 36.0 0.0\n10.0 36.0 0.0\n";
     const char* vuggy = "9 %s\n12.0 8000.0\n12.0 8000.0\n";
     const char* subgrade = "13 %s\n12.0 50000.0\n12.0 50000.0\n";
+    const char* piedmont = "10 %s\n10.0 1 30.0 0.0 0.0 0.0\n10.0 1 30.0 0.0 0.0 0.0\n";
     struct Case {
         const char* name;
         const char* upper;
@@ -139,6 +141,8 @@ TEST(RockEndToEnd, InterfacesOnNodesAroundRockHaveTheirRules) {
         {"weak rock over vuggy limestone", weak, vuggy}, {"weak rock over sand", weak, sand},
         {"weak rock over clay", weak, clay},   {"subgrade over weak rock", subgrade, weak},
         {"sand over vuggy limestone", sand, vuggy}, {"clay over vuggy limestone", clay, vuggy},
+        {"residual soil over weak rock", piedmont, weak}, {"residual soil over clay", piedmont, clay},
+        {"clay over residual soil", clay, piedmont},
     };
     const double shears[] = {300.0};
     for (const Case& row : cases) {

@@ -127,9 +127,12 @@ const InterfaceCase k_Interface_Cases[] = {
     {"at the tip any pair takes the upper value", 2, 2, true, true, 4.0},
     {"cohesionless over cohesionless has no rule", 2, 2, false, false, 0.0},
     {"cemented silt over cemented silt has no rule", 4, 4, false, false, 0.0},
-    {"other over cohesive has no rule", 0, 1, false, false, 0.0},
-    {"cohesive over other has no rule", 1, 0, false, false, 0.0},
-    // residual soil (no strength of this kind) over weathered rock is ordinary layering
+    {"other over cohesionless has no rule", 0, 2, false, false, 0.0},
+    {"cemented silt over other has no rule", 4, 0, false, false, 0.0},
+    // residual soil (no strength of this kind) over weathered rock or clay, and clay over it,
+    // are ordinary layerings
+    {"other over cohesive takes the clay (lower) value", 0, 1, false, true, 6.0},
+    {"cohesive over other takes the clay value", 1, 0, false, true, 4.0},
     {"other over rock takes the rock (lower) value", 0, 3, false, true, 6.0},
     {"rock over other takes the rock value", 3, 0, false, true, 4.0},
 };
