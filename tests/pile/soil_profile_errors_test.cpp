@@ -20,6 +20,19 @@ using Lines = std::vector<std::string>;
 // One soft clay layer from 0 to 40 (c 10 -> 12), US customary labels ("in ").
 class SoilProfileErrorTest : public ModelTest {
 protected:
+    // Two sand layers meeting at depth z (ending at 2z), whose strength table has a point on
+    // each side of the interface: an interface for which the strength rule has no pair.
+    static void Sand_Over_Sand_At(double z) {
+        AnalysisModel& m = g_Model;
+        m.i_Number_of_Layers = 2;
+        m.i_SoilLayer_py_Type[1] = m.i_SoilLayer_py_Type[2] = k_Soil_Sand;
+        m.XLayerBottom[1] = m.XLayerTop[2] = z;
+        m.XLayerBottom[2] = 2.0 * z;
+        const double depths[] = {0.0, 0.0, z, z, 2.0 * z};
+        for (int i = 1; i <= 4; ++i) m.XSoilPoint[i] = depths[i];
+        m.NumStrengthPoints = 4;
+    }
+
     void SetUp() override {
         ModelTest::SetUp();
         Capture_Run_Files();
@@ -150,13 +163,7 @@ TEST_F(SoilProfileErrorTest, RQDBelowZeroIsOutOfRangeToo) {
 
 TEST_F(SoilProfileErrorTest, SandOverSandInterfaceIsRuntimeError30) {
     AnalysisModel& m = g_Model;
-    m.i_Number_of_Layers = 2;
-    m.i_SoilLayer_py_Type[1] = m.i_SoilLayer_py_Type[2] = k_Soil_Sand;
-    m.XLayerBottom[1] = m.XLayerTop[2] = 10.0;
-    m.XLayerBottom[2] = 20.0;
-    const double depths[] = {0.0, 0.0, 10.0, 10.0, 20.0};
-    for (int i = 1; i <= 4; ++i) m.XSoilPoint[i] = depths[i];
-    m.NumStrengthPoints = 4;
+    Sand_Over_Sand_At(10.0);
     EXPECT_EQ(fn_c(10.0), 0.0);
     EXPECT_EQ(m.ErrorStatus, 230);
     const Lines expected = {
@@ -239,13 +246,7 @@ TEST_F(SoilProfileErrorTest, RockStrengthLookupNamesTheRockInItsMessages) {
 
 TEST_F(SoilProfileErrorTest, RockStrengthLookupDiagnosticsAtAnInterface) {
     AnalysisModel& m = g_Model;
-    m.i_Number_of_Layers = 2;
-    m.i_SoilLayer_py_Type[1] = m.i_SoilLayer_py_Type[2] = k_Soil_Sand;
-    m.XLayerBottom[1] = m.XLayerTop[2] = 10.0;
-    m.XLayerBottom[2] = 20.0;
-    const double depths[] = {0.0, 0.0, 10.0, 10.0, 20.0};
-    for (int i = 1; i <= 4; ++i) m.XSoilPoint[i] = depths[i];
-    m.NumStrengthPoints = 4;
+    Sand_Over_Sand_At(10.0);
     EXPECT_EQ(fn_HB_qu_at_DepthX(10.0), 0.0);
     EXPECT_EQ(m.ErrorStatus, 230);
     const Lines report = Captured_Report_Lines();
@@ -263,6 +264,7 @@ TEST_F(SoilProfileErrorTest, RockStrengthLookupDiagnosticsAtAnInterface) {
     m.i_SoilLayer_py_Type[2] = k_Soil_SoftClay;
     m.XLayerBottom[1] = m.XLayerTop[2] = 12.0;
     m.XLayerBottom[2] = 20.0;
+    const double depths[] = {0.0, 0.0, 10.0, 10.0, 20.0};
     for (int i = 1; i <= 4; ++i) m.XSoilPoint[i] = depths[i];
     m.NumStrengthPoints = 4;
     EXPECT_EQ(fn_HB_qu_at_DepthX(10.0), 0.0);
