@@ -1,14 +1,17 @@
-// Fortran edit descriptors as gfortran renders them. The digits come from std::to_chars with a
-// precision, which rounds the exact binary value with ties to even exactly as printf's "%f" and
-// "%e" do and as gfortran's run time does by default, at a fraction of printf's cost (the plot
-// file alone holds tens of thousands of numbers); this file arranges those digits into Fortran
-// fields: sign, optional leading zero, 0.ddd mantissa, exponent forms, asterisks on overflow.
+// Fortran edit descriptors as gfortran renders them. The digits are those of the exact binary
+// value rounded with ties to even, exactly as printf's "%f" and "%e" give them and as gfortran's
+// run time does by default: fixed forms from std::to_chars with a precision, exponent forms from
+// Significant_Digits (a scaled product, with std::to_chars for the values it cannot settle), at
+// a fraction of printf's cost (the plot file alone holds tens of thousands of numbers). This file
+// arranges those digits into Fortran fields: sign, optional leading zero, 0.ddd mantissa,
+// exponent forms, asterisks on overflow.
 #include "report/fortran_format.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cassert>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -135,33 +138,96 @@ FieldText Format_F(double x, int w, int d) {
     return placed_number(std::signbit(x), below_one, body, length - (below_one ? 1 : 0), w);
 }
 
+namespace {
+
+// The powers of ten that are exact doubles.
+constexpr double k_Exact_Powers_Of_Ten[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int k_Largest_Exact_Power = 22;
+// Up to 15 digits the scaled value stays an exact integer below 2^53.
+constexpr int k_Most_Scaled_Digits = 15;
+
+// The fast way for 0 < x normal and d <= 15: y = x 10^s with 10^(d-1) <= y < 10^d is formed in
+// one correctly rounded operation by an exact power of ten, so it lies within y 2^-53 of the true
+// product, and rounding it to an integer gives the true digits unless the fraction is that close
+// to one half. Returns false, leaving the work to std::to_chars, for such near ties and for
+// scales beyond the exact powers.
+bool Scaled_Significant_Digits(double x, int d, char* digits, int& exponent) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &x, sizeof bits);
+    const int binary_exponent = static_cast<int>((bits >> 52) & 0x7ff) - 1023;
+    // floor(log10 x), or one below it: 2^binary_exponent <= x < 2^(binary_exponent + 1)
+    int decimal = static_cast<int>(std::floor(binary_exponent * 0.30102999566398120));
+    const double top = k_Exact_Powers_Of_Ten[d];
+    double y = 0.0;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int s = d - 1 - decimal;
+        if (s > k_Largest_Exact_Power || s < -k_Largest_Exact_Power) return false;
+        y = s >= 0 ? x * k_Exact_Powers_Of_Ten[s] : x / k_Exact_Powers_Of_Ten[-s];
+        if (y < top) break;
+        ++decimal;
+    }
+    if (y >= top) return false;
+    const double whole = std::floor(y);
+    const double fraction = y - whole;
+    if (std::fabs(fraction - 0.5) <= y * 0x1p-51) return false;
+    std::uint64_t n = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    if (n == static_cast<std::uint64_t>(top)) {   // 9.99..95 carried to 10.00..0
+        n /= 10;
+        ++decimal;
+    }
+    for (int i = d - 1; i >= 0; --i) {
+        digits[i] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    }
+    exponent = decimal;
+    return true;
+}
+
+}  // namespace
+
+void Significant_Digits(double x, int d, char* digits, int& exponent) {
+    assert(d >= 1 && d <= k_Max_Field_Width && std::isfinite(x));
+    x = std::fabs(x);
+    if (x == 0.0) {
+        std::memset(digits, '0', static_cast<std::size_t>(d));
+        exponent = 0;
+        return;
+    }
+    if (d <= k_Most_Scaled_Digits && x >= 0x1p-1022 && Scaled_Significant_Digits(x, d, digits, exponent)) {
+        return;
+    }
+    char text[k_Max_Field_Width + 16];
+    const std::to_chars_result r =
+        std::to_chars(text, text + sizeof text, x, std::chars_format::scientific, d - 1);
+    assert(r.ec == std::errc());
+    // d.ddde+XX: the digits around the point, then the exponent
+    int count = 0;
+    const char* p = text;
+    for (; p < r.ptr && *p != 'e'; ++p) {
+        if (*p != '.') digits[count++] = *p;
+    }
+    int magnitude = 0;
+    for (const char* q = p + 2; q < r.ptr; ++q) magnitude = magnitude * 10 + (*q - '0');
+    exponent = p[1] == '-' ? -magnitude : magnitude;
+}
+
 FieldText Format_E(double x, int w, int d) {
     w = clamp_width(w, 1);
     if (!std::isfinite(x)) return infinity_or_nan_field(x, w);
     if (d < 1 || d > k_Max_Field_Width) return filled_field(w, '*');
-    // d significant digits as D.DDDe+XX; rounding that carries (0.99999999 to 1.000000)
-    // is already reflected in the C library's exponent
-    char digits[k_Max_Field_Width + 16];
-    const std::to_chars_result r = std::to_chars(digits, digits + sizeof digits - 1, std::fabs(x),
-                                                 std::chars_format::scientific, d - 1);
-    if (r.ec != std::errc()) return filled_field(w, '*');
-    *r.ptr = '\0';
-    const char* e = std::strchr(digits, 'e');
-    if (e == nullptr) return filled_field(w, '*');
-    // the mantissa 0.DDDD is one decade below D.DDD; zero keeps the exponent 0
-    long printed = 0;
-    for (const char* p = e + 2; *p != '\0'; ++p) printed = printed * 10 + (*p - '0');
-    if (e[1] == '-') printed = -printed;
-    const long exponent = printed + (x != 0.0 ? 1 : 0);
-    const long magnitude = exponent < 0 ? -exponent : exponent;
-    if (magnitude > 999) return filled_field(w, '*');
-
     char body[k_Max_Field_Width + 16];
     int length = 0;
     body[length++] = '.';
-    for (const char* p = digits; p < e; ++p) {
-        if (*p != '.') body[length++] = *p;
-    }
+    int first = 0;
+    Significant_Digits(x, d, body + length, first);
+    length += d;
+    // the mantissa 0.DDDD is one decade below D.DDD; zero keeps the exponent 0 (rounding that
+    // carries, 0.99999999 to 1.000000, is already in the first digit's exponent)
+    const long exponent = first + (x != 0.0 ? 1 : 0);
+    const long magnitude = exponent < 0 ? -exponent : exponent;
+    if (magnitude > 999) return filled_field(w, '*');
     // beyond two exponent digits gfortran drops the E to keep the field's width
     // (the exponent digits are placed by hand: this runs for every number of the plot file)
     if (magnitude <= 99) {

@@ -30,6 +30,12 @@ FieldText Format_I_Min(long long n, int w, int m);
 // it fits, a minus sign for every negative value including -0 and values that round to zero.
 FieldText Format_F(double x, int w, int d);
 
+// The first d significant digits of |x| (finite; 1 <= d <= 48), rounded from the exact binary
+// value with ties to even, into digits[0..d-1] (no NUL), and the decimal exponent of the first
+// digit: |x| is about d1.d2d3... times 10^exponent. Zero gives d zeros and exponent 0. The
+// digits and exponent are those of printf's "%.*e" with precision d - 1.
+void Significant_Digits(double x, int d, char* digits, int& exponent);
+
 // Ew.d: x as 0.ddd with d digits and exponent "E+xx", or "+xxx" for exponents of 100 to 999.
 // gfortran refuses d = 0 at run time; here such a field, like any that cannot hold x, is asterisks.
 FieldText Format_E(double x, int w, int d);

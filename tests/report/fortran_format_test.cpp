@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <limits>
+#include <random>
 #include <string>
 
 #include "report/gfortran_reference.h"
@@ -109,6 +113,61 @@ TEST(FortranFormat, IntegerWithMinimumDigitsMatchesGfortran) {
 TEST(FortranFormat, ExponentFormWithoutDecimalsIsAsterisks) {
     // gfortran stops with a run-time error for E8.0; the formatter shows the field as unusable
     EXPECT_EQ(Text_Of(Format_E(1234.5, 8, 0)), "********");
+}
+
+// The digits of the exponent forms against the C library's "%.*e", which rounds the exact binary
+// value with ties to even: random values over the whole range of doubles, and values built to sit
+// on or next to a tie (k + 0.5 units of the last digit, and their neighbours), where a rounded
+// scaled product alone would be wrong.
+TEST(FortranFormat, SignificantDigitsAreThoseOfTheExactValue) {
+    auto check = [](double x, int d) {
+        char expected[128];
+        std::snprintf(expected, sizeof expected, "%.*e", d - 1, x);
+        std::string want(expected[0] == '-' ? expected + 1 : expected);
+        const std::size_t e = want.find('e');
+        std::string want_digits = want.substr(0, e);
+        want_digits.erase(std::remove(want_digits.begin(), want_digits.end(), '.'), want_digits.end());
+        const int want_exponent = std::stoi(want.substr(e + 1));
+        char digits[64];
+        int exponent = 12345;
+        Significant_Digits(x, d, digits, exponent);
+        const std::string got(digits, static_cast<std::size_t>(d));
+        if (got != want_digits || exponent != want_exponent) {
+            ADD_FAILURE() << "x = " << expected << " d = " << d << ": got " << got << "e" << exponent;
+            return false;
+        }
+        return true;
+    };
+    std::mt19937_64 random(20261210);
+    int failures = 0;
+    for (int i = 0; i < 50000 && failures < 10; ++i) {
+        // random bit patterns cover every binade; a narrower spread covers the plot file's values
+        double x;
+        const std::uint64_t bits = random();
+        std::memcpy(&x, &bits, sizeof x);
+        if (!std::isfinite(x)) continue;
+        const double ordinary = std::ldexp(static_cast<double>(random() >> 11), -53) *
+                                std::pow(10.0, static_cast<int>(random() % 40) - 20);
+        for (int d : {1, 4, 7, 12, 15, 17, 30}) {
+            if (!check(x, d)) ++failures;
+            if (!check(ordinary, d)) ++failures;
+        }
+    }
+    for (int d = 1; d <= 15; ++d) {
+        for (int i = 0; i < 20000 && failures < 10; ++i) {
+            // d digits and a half, scaled by a power of ten: exact ties where the scale keeps it
+            const double lowest = std::pow(10.0, d - 1);
+            const double units = lowest + static_cast<double>(random() % static_cast<std::uint64_t>(9.0 * lowest));
+            const double tie = (units + 0.5) * std::pow(10.0, static_cast<int>(random() % 31) - 15);
+            for (double x : {tie, std::nextafter(tie, 0.0), std::nextafter(tie, 1e300)}) {
+                if (!check(x, d)) ++failures;
+            }
+        }
+    }
+    for (double x : {0.0, -0.0, 1.0, 0.5, 2.5, 9.9999995, 9.99999949999, 99999995.0, 1e22, 1e23, 1e-22,
+                     5e-324, 2.2250738585072014e-308, 1.7976931348623157e308, 0.125, 1.0625}) {
+        for (int d = 1; d <= 17; ++d) check(x, d);
+    }
 }
 
 // Records are composed field by field as the writers of the plot output file compose them.
