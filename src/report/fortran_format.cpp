@@ -145,6 +145,11 @@ constexpr double k_Exact_Powers_Of_Ten[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  
                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 constexpr int k_Largest_Exact_Power = 22;
+// "00" to "99", the two digits of every number below a hundred.
+constexpr char k_Digit_Pairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
 // Up to 15 digits the scaled value stays an exact integer below 2^53.
 constexpr int k_Most_Scaled_Digits = 15;
 
@@ -158,7 +163,10 @@ bool Scaled_Significant_Digits(double x, int d, char* digits, int& exponent) {
     std::memcpy(&bits, &x, sizeof bits);
     const int binary_exponent = static_cast<int>((bits >> 52) & 0x7ff) - 1023;
     // floor(log10 x), or one below it: 2^binary_exponent <= x < 2^(binary_exponent + 1)
-    int decimal = static_cast<int>(std::floor(binary_exponent * 0.30102999566398120));
+    // (the floor taken by hand: the library's floor is a call where the plot file needs speed)
+    const double log10_low = binary_exponent * 0.30102999566398120;
+    int decimal = static_cast<int>(log10_low);
+    if (log10_low < decimal) --decimal;
     const double top = k_Exact_Powers_Of_Ten[d];
     double y = 0.0;
     for (int attempt = 0; attempt < 2; ++attempt) {
@@ -169,17 +177,28 @@ bool Scaled_Significant_Digits(double x, int d, char* digits, int& exponent) {
         ++decimal;
     }
     if (y >= top) return false;
-    const double whole = std::floor(y);
-    const double fraction = y - whole;
+    // y >= 1: the conversion truncates to its floor
+    std::uint64_t n = static_cast<std::uint64_t>(y);
+    const double fraction = y - static_cast<double>(n);
     if (std::fabs(fraction - 0.5) <= y * 0x1p-51) return false;
-    std::uint64_t n = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    if (fraction > 0.5) ++n;
     if (n == static_cast<std::uint64_t>(top)) {   // 9.99..95 carried to 10.00..0
         n /= 10;
         ++decimal;
     }
-    for (int i = d - 1; i >= 0; --i) {
-        digits[i] = static_cast<char>('0' + n % 10);
-        n /= 10;
+    if (d <= 9) {   // below 2^32: the cheaper division, two digits at a time
+        std::uint32_t m = static_cast<std::uint32_t>(n);
+        int i = d;
+        for (; i >= 2; i -= 2) {
+            std::memcpy(digits + i - 2, k_Digit_Pairs + 2 * (m % 100), 2);
+            m /= 100;
+        }
+        if (i == 1) digits[0] = static_cast<char>('0' + m);
+    } else {
+        for (int i = d - 1; i >= 0; --i) {
+            digits[i] = static_cast<char>('0' + n % 10);
+            n /= 10;
+        }
     }
     exponent = decimal;
     return true;
