@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "engine/errors.h"
@@ -122,11 +123,13 @@ void Open_Run_Files() {
         Raise_Open_Error("Output report file cannot be created", m.ReportFileName);
         return;
     }
+    std::setvbuf(m.ReportFile, m.ReportBuffer.data(), _IOFBF, m.ReportBuffer.size());
     m.PlotFile = std::fopen(m.PlotFileName.data(), "w");
     if (m.PlotFile == nullptr) {
         Raise_Open_Error("Plot output file cannot be created", m.PlotFileName);
         return;
     }
+    std::setvbuf(m.PlotFile, m.PlotBuffer.data(), _IOFBF, m.PlotBuffer.size());
     m.MessageFile = std::fopen(m.MessageFileName.data(), "w");
     if (m.MessageFile == nullptr) {
         Raise_Open_Error("Runtime message file cannot be created", m.MessageFileName);

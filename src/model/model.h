@@ -26,6 +26,10 @@
 
 #include "model/capacities.h"
 
+// The report and the plot file are written in blocks of this size (the plot file of an ordinary
+// problem is some hundreds of kilobytes); the message file keeps the library's own buffering.
+constexpr std::size_t k_Output_Buffer_Bytes = 1 << 16;
+
 // A fixed text field of the model: up to k_Name_Length characters and a terminating NUL.
 using NameText = std::array<char, k_Name_Length + 1>;
 
@@ -46,6 +50,8 @@ struct AnalysisModel {
     std::FILE* ReportFile;                            // output report file
     std::FILE* PlotFile;                              // plot output file
     std::FILE* MessageFile;                           // runtime message file
+    std::array<char, k_Output_Buffer_Bytes> ReportBuffer;  // the report file's block buffer while open
+    std::array<char, k_Output_Buffer_Bytes> PlotBuffer;    // the plot file's block buffer while open
     int i_InputLineNumber;                            // lines of the input data file read so far
 
     // ---- Options -----------------------------------------------------------------------
