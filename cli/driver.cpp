@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -14,6 +15,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -113,6 +115,37 @@ std::string First_Explanation(const std::string& report) {
     return text;
 }
 
+// The paths of the entries of a directory, as the directory's path joined with each name.
+std::set<std::string> Files_In(const fs::path& dir) {
+    std::set<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        names.insert(it->path().string());
+    }
+    return names;
+}
+
+// Puts the finished file `from` (in the private directory) in place of `to`, whole. An earlier
+// regular file `to` is exchanged with it in one step, so that a reader finds the old file or the
+// new one, never neither, and the old one is then removed from the private directory. (A plain
+// rename over an existing file would do the same for the reader, but some file systems write the
+// new file out to the disk before such a rename returns, which costs a small problem's run more
+// than its analysis.) Anything else at `to` takes the plain rename and its refusals. Returns
+// false, with errno set, when the file could not be put in place.
+bool Put_In_Place(const std::string& from, const std::string& to) {
+    struct stat earlier;
+    if (lstat(to.c_str(), &earlier) == 0 && S_ISREG(earlier.st_mode) &&
+        renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_EXCHANGE) == 0) {
+        if (unlink(from.c_str()) == 0) return true;
+        // what came back is not the earlier file (it was replaced meanwhile): give it its place
+        const int why = errno;
+        renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_EXCHANGE);
+        errno = why;
+        return false;
+    }
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
 // Renames the engine's outputs from the private directory into place, each file whole, under an
 // exclusive lock on the output folder that a second run into the same folder waits for. Earlier
 // moment-curvature files of the same stem go first, so that none of another run is left beside
@@ -128,12 +161,18 @@ std::string Move_Outputs_Into_Place(const OutputNames& from, const OutputNames& 
     }
     std::string failure;
     std::error_code ec;
-    for (int k = 1; k <= k_MvsEI_Names; ++k) {
-        fs::remove(to.mc_prefix + std::to_string(k) + ".txt", ec);
-    }
+    // one listing of each folder tells which of the hundred moment-curvature names (and the
+    // figures) exist, in place of a look-up of every name
+    std::vector<std::string> stale;
+    for (int k = 1; k <= k_MvsEI_Names; ++k) stale.push_back(to.mc_prefix + std::to_string(k) + ".txt");
     if (request.plots) {
-        for (const std::string& suffix : All_Figure_Suffixes()) fs::remove(to.stem + suffix, ec);
+        for (const std::string& suffix : All_Figure_Suffixes()) stale.push_back(to.stem + suffix);
     }
+    const std::set<std::string> in_place = Files_In(dir);
+    for (const std::string& name : stale) {
+        if (in_place.count(name) != 0) fs::remove(name, ec);
+    }
+    const std::set<std::string> written = Files_In(fs::path(from.report).parent_path());
     std::vector<std::pair<std::string, std::string>> moves = {
         {from.report, to.report}, {from.plot, to.plot}, {from.messages, to.messages}};
     if (request.json) moves.emplace_back(from.results, to.results);
@@ -145,8 +184,8 @@ std::string Move_Outputs_Into_Place(const OutputNames& from, const OutputNames& 
                            to.mc_prefix + std::to_string(k) + ".txt");
     }
     for (const auto& m : moves) {
-        if (!fs::exists(m.first, ec)) continue;
-        if (std::rename(m.first.c_str(), m.second.c_str()) != 0 && failure.empty()) {
+        if (written.count(m.first) == 0) continue;
+        if (!Put_In_Place(m.first, m.second) && failure.empty()) {
             failure = "cannot write " + m.second + ": " + std::strerror(errno);
         }
     }

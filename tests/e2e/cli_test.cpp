@@ -183,12 +183,43 @@ TEST(Cli, OutputThatCannotBeWrittenIsADriverErrorWithItsReason) {
     // once exit 3 with "Report: ..." pointing at a file that was never written.
     TempDir dir;
     Write_File(dir.file("p.lp"), k_Minimal_Problem);
+    // What the directory holds stays where it is: an earlier report is exchanged with the new
+    // one and then removed, which must never happen to a directory.
     ASSERT_EQ(std::system(("mkdir '" + dir.file("p-report.txt") + "'").c_str()), 0);
+    Write_File(dir.file("p-report.txt/kept.txt"), "mine\n");
     const CommandResult r = Run_Cli(dir.path(), "p.lp");
     EXPECT_EQ(r.exit_code, 4);
     EXPECT_TRUE(r.out.empty());
     EXPECT_NE(r.err.find("cannot write " + dir.file("p-report.txt") + ": Is a directory"), std::string::npos)
         << r.err;
+    EXPECT_EQ(Read_File(dir.file("p-report.txt/kept.txt")), "mine\n");
+}
+
+TEST(Cli, ARunReplacesTheOutputsOfAnEarlierRunWhole) {
+    // The second run's files take the place of the first's (an earlier file is exchanged with the
+    // new one, then removed); another name linked to an earlier report keeps that report, and no
+    // working directory is left behind.
+    TempDir dir;
+    Write_File(dir.file("p.lp"), Read_File(std::string(ORVANE_EXAMPLES_DIR) + "/pipe-pile-soft-clay.lp"));
+    ASSERT_EQ(Run_Cli(dir.path(), "p.lp").exit_code, 0);
+    const std::string first_report = Read_File(dir.file("p-report.txt"));
+    ASSERT_EQ(std::system(("ln '" + dir.file("p-report.txt") + "' '" + dir.file("first-report.txt") + "'").c_str()), 0);
+    Write_File(dir.file("p.lp"), Read_File(std::string(ORVANE_EXAMPLES_DIR) + "/pipe-pile-sand.lp"));
+    ASSERT_EQ(Run_Cli(dir.path(), "p.lp --out-dir fresh").exit_code, 0);
+    ASSERT_EQ(Run_Cli(dir.path(), "p.lp").exit_code, 0);
+    for (const char* file : {"p-report.txt", "p-plot.txt", "p-messages.txt"}) {
+        SCOPED_TRACE(file);
+        std::vector<std::string> got = Read_Lines(dir.file(file));
+        std::vector<std::string> want = Read_Lines(dir.file(std::string("fresh/") + file));
+        const auto dated = [](const std::string& line) { return line.find("Date:") != std::string::npos; };
+        got.erase(std::remove_if(got.begin(), got.end(), dated), got.end());
+        want.erase(std::remove_if(want.begin(), want.end(), dated), want.end());
+        EXPECT_EQ(got, want);
+    }
+    EXPECT_EQ(Read_File(dir.file("first-report.txt")), first_report);
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+        EXPECT_NE(entry.path().filename().string().rfind(".orvane-", 0), 0u) << entry.path();
+    }
 }
 
 TEST(Cli, ConcurrentRunsIntoOneFolderNeverMixTheirFiles) {
