@@ -2,12 +2,19 @@
 // state costs what the previous call of the engine used, not what the model could hold: the
 // static storage starts all zero, so the first call of a process clears nothing; a later call
 // clears the model whole except for its five largest tables (2.5 MB each), which it clears only
-// as far as the previous call's own counts let that call have written them.
+// as far as the previous call's own counts let that call have written them; and of all that, it
+// writes only the pages the process was ever given.
 #include "model/model.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cassert>
+#include <cstdint>
 #include <cstring>
 #include <type_traits>
+#include <vector>
 
 #include "model/soil_types.h"
 
@@ -37,8 +44,57 @@ LargeTable Large_Table(Table& table, int rows_used) {
     return {reinterpret_cast<unsigned char*>(&table), sizeof table, sizeof table[0], rows_used};
 }
 
-void Clear_Bytes(unsigned char* begin, unsigned char* end) {
-    if (end > begin) std::memset(begin, 0, static_cast<std::size_t>(end - begin));
+// The pages of the model the process has ever been given. A page no call has touched is not
+// given yet and still reads as zero; touching it, even to clear or compare it, makes the system
+// hand over a fresh page, which costs more than the clearing (the model is megabytes, a problem
+// uses a small part of it). The process's page map tells, without touching: one 64-bit entry per
+// page, bit 63 held in memory, bit 62 held in swap. Where the map cannot be read, every page
+// counts as given.
+class GivenPages {
+public:
+    explicit GivenPages(const void* model, std::size_t bytes) {
+        const long page = sysconf(_SC_PAGESIZE);
+        if (page <= 0) return;
+        page_ = static_cast<std::uintptr_t>(page);
+        first_ = reinterpret_cast<std::uintptr_t>(model) / page_;
+        const std::uintptr_t last = (reinterpret_cast<std::uintptr_t>(model) + bytes - 1) / page_;
+        entries_.resize(last - first_ + 1);
+        const int map = open("/proc/self/pagemap", O_RDONLY | O_CLOEXEC);
+        if (map < 0) {
+            entries_.clear();
+            return;
+        }
+        const std::size_t want = entries_.size() * sizeof(std::uint64_t);
+        const ssize_t got = pread(map, entries_.data(), want, static_cast<off_t>(first_ * sizeof(std::uint64_t)));
+        close(map);
+        if (got != static_cast<ssize_t>(want)) entries_.clear();
+    }
+
+    // Bytes from `at` to the end of its page.
+    std::size_t To_Page_End(const unsigned char* at) const {
+        if (entries_.empty()) return static_cast<std::size_t>(-1);
+        return page_ - reinterpret_cast<std::uintptr_t>(at) % page_;
+    }
+
+    bool Given(const unsigned char* at) const {
+        if (entries_.empty()) return true;
+        const std::uint64_t entry = entries_[reinterpret_cast<std::uintptr_t>(at) / page_ - first_];
+        return (entry >> 62) != 0;
+    }
+
+private:
+    std::uintptr_t page_ = 0;
+    std::uintptr_t first_ = 0;
+    std::vector<std::uint64_t> entries_;
+};
+
+// Clears [begin, end) page by page, leaving alone the pages never given (they hold zeros).
+void Clear_Bytes(unsigned char* begin, unsigned char* end, const GivenPages& given) {
+    while (begin < end) {
+        const std::size_t n = std::min(given.To_Page_End(begin), static_cast<std::size_t>(end - begin));
+        if (given.Given(begin)) std::memset(begin, 0, n);
+        begin += n;
+    }
 }
 
 // Clears a model that a previous call may have written anywhere. The large tables are written
@@ -64,14 +120,15 @@ void Clear_Used_Model() {
         Large_Table(m.rd_TableEI, sections),
         Large_Table(m.rd_TableCurvature, sections),
     };
+    const GivenPages given(&m, sizeof m);
     unsigned char* cleared_to = reinterpret_cast<unsigned char*>(&m);
     for (const LargeTable& t : tables) {
         assert(t.begin >= cleared_to);
-        Clear_Bytes(cleared_to, t.begin);
-        Clear_Bytes(t.begin, t.begin + t.row_bytes * static_cast<std::size_t>(t.rows_used + 1));
+        Clear_Bytes(cleared_to, t.begin, given);
+        Clear_Bytes(t.begin, t.begin + t.row_bytes * static_cast<std::size_t>(t.rows_used + 1), given);
         cleared_to = t.begin + t.size;
     }
-    Clear_Bytes(cleared_to, reinterpret_cast<unsigned char*>(&m) + sizeof m);
+    Clear_Bytes(cleared_to, reinterpret_cast<unsigned char*>(&m) + sizeof m, given);
 }
 
 }  // namespace

@@ -28,7 +28,7 @@
 
 // The report and the plot file are written in blocks of this size (the plot file of an ordinary
 // problem is some hundreds of kilobytes); the message file keeps the library's own buffering.
-constexpr std::size_t k_Output_Buffer_Bytes = 1 << 16;
+constexpr std::size_t k_Output_Buffer_Bytes = 1 << 14;
 
 // A fixed text field of the model: up to k_Name_Length characters and a terminating NUL.
 using NameText = std::array<char, k_Name_Length + 1>;

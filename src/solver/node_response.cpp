@@ -4,6 +4,7 @@
 // imaginary nodes then only carry the imposed slope.
 #include "solver/node_response.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 
@@ -169,7 +170,9 @@ void Reset_Response_Maxima() {
 void Clear_Section_Maxima(int lc) {
     AnalysisModel& m = g_Model;
     assert(lc >= 1 && lc <= k_Max_Load_Cases);
-    for (int s = 1; s <= k_Max_Sections; ++s) {
+    // only the problem's sections ever hold a maximum
+    const int sections = std::min(std::max(m.NumSections, 0), k_Max_Sections);
+    for (int s = 1; s <= sections; ++s) {
         m.rd_SectionMaxMoment[s][lc] = 0.0;
         m.i_SectionMaxMomentNode[s][lc] = 0;
         m.rd_SectionMaxShear[s][lc] = 0.0;
