@@ -9,7 +9,8 @@
 // engine calls Initialize_Model first, the tests in their fixture's SetUp). A later call clears
 // every byte of the model whole, whatever field it belongs to, except the five largest tables
 // (the user M-EI tables and the bending-stiffness tables, 2.5 MB each), which it clears only
-// up to the rows the previous call's counts allow. So:
+// up to the rows the previous call's counts allow; pages the process was never given (no call
+// touched them) are zero already and are left alone. So:
 // - A new field needs nothing: it is cleared whole. If its initial value is not zero bytes,
 //   Initialize_Model sets it.
 // - A writer of MEIMoment or MEIStiffness stays within the point count i_NumMEIPoints stored
