@@ -430,6 +430,10 @@ struct AnalysisModel {
     std::array<double, k_Max_Nodes + 1> rd_APISandC1;   // level-ground coefficients C1, C2, C3
     std::array<double, k_Max_Nodes + 1> rd_APISandC2;
     std::array<double, k_Max_Nodes + 1> rd_APISandC3;
+    std::array<int, k_Max_Nodes + 1> b_APISandDefaultKKept;     // the default k below belongs to
+    std::array<double, k_Max_Nodes + 1> rd_APISandDefaultKPhi;   // this friction angle (degrees)
+    std::array<double, k_Max_Nodes + 1> rd_APISandDefaultKGamma; // and this average unit weight
+    std::array<double, k_Max_Nodes + 1> rd_APISandDefaultK;      // default subgrade modulus k
 
     // ---- Pile model: nodes, sections and layers -------------------------------------------
     int NumNodes;                                     // NumIncrements + 1

@@ -237,6 +237,22 @@ ApiSandCoefficients Kept_Level_Coefficients(int k) {
     return {m.rd_APISandC1[k], m.rd_APISandC2[k], m.rd_APISandC3[k]};
 }
 
+// The default subgrade modulus at node k for friction angle phi_degrees and unit weight gamma,
+// computed when the node has none kept for these values and kept for the next iteration.
+double Kept_Default_K(int k, double phi_degrees, double gamma) {
+    AnalysisModel& m = g_Model;
+    if (m.b_APISandDefaultKKept[k] == 0 || m.rd_APISandDefaultKPhi[k] != phi_degrees ||
+        m.rd_APISandDefaultKGamma[k] != gamma) {
+        const double k_default = DefaultSandK(phi_degrees, gamma);
+        if (m.ErrorStatus != 0) return k_default;
+        m.b_APISandDefaultKKept[k] = -1;
+        m.rd_APISandDefaultKPhi[k] = phi_degrees;
+        m.rd_APISandDefaultKGamma[k] = gamma;
+        m.rd_APISandDefaultK[k] = k_default;
+    }
+    return m.rd_APISandDefaultK[k];
+}
+
 }  // namespace
 
 void PY_APISand(int L, bool print) {
@@ -275,7 +291,7 @@ void PY_APISand(int L, bool print) {
             n.R = Api_Sand_Level_Resistance(n.C, n.gamma, n.zu, v.zg, v.b);
         }
         if (n.default_k) {
-            n.k = DefaultSandK(n.phi_degrees, n.gamma);
+            n.k = Kept_Default_K(k, n.phi_degrees, n.gamma);
             if (m.ErrorStatus != 0) return;
         }
         // below rock the initial slope grows with the true depth
