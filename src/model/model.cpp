@@ -88,11 +88,17 @@ private:
     std::vector<std::uint64_t> entries_;
 };
 
-// Clears [begin, end) page by page, leaving alone the pages never given (they hold zeros).
+// Zeros to compare the model's pages with.
+constexpr std::size_t k_Compared_Bytes = 4096;
+const unsigned char k_Zeros[k_Compared_Bytes] = {};
+
+// Clears [begin, end) page by page, leaving alone the pages never given (they hold zeros) and
+// those a call has only read (still all zero): writing them would take fresh pages as well.
 void Clear_Bytes(unsigned char* begin, unsigned char* end, const GivenPages& given) {
     while (begin < end) {
-        const std::size_t n = std::min(given.To_Page_End(begin), static_cast<std::size_t>(end - begin));
-        if (given.Given(begin)) std::memset(begin, 0, n);
+        const std::size_t n = std::min({given.To_Page_End(begin), static_cast<std::size_t>(end - begin),
+                                        k_Compared_Bytes});
+        if (given.Given(begin) && std::memcmp(begin, k_Zeros, n) != 0) std::memset(begin, 0, n);
         begin += n;
     }
 }
