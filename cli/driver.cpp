@@ -5,11 +5,13 @@
 #include "driver.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -220,6 +222,47 @@ std::string Write_Results_Files(const DriverRequest& request, const OutputNames&
     return "";
 }
 
+// What a signal that ends the run early removes: every file the run can leave in its private
+// working directory, then the directory itself. Filled before the handlers are installed and left
+// unchanged while they are, so that the handler only reads it.
+std::vector<std::string> g_Work_Files;
+std::string g_Work_Dir;
+constexpr int k_Ending_Signals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+
+extern "C" void Remove_Work_Dir_And_End(int signal_number) {
+    // unlink and rmdir are safe in a handler; the names are C strings already
+    for (const std::string& file : g_Work_Files) unlink(file.c_str());
+    rmdir(g_Work_Dir.c_str());
+    signal(signal_number, SIG_DFL);
+    raise(signal_number);
+}
+
+// While it lives, a signal that would end the command removes the private working directory
+// first, so that an interrupted run leaves nothing behind; the earlier handlers come back after.
+class WorkDirOnSignal {
+public:
+    WorkDirOnSignal(const fs::path& work, const OutputNames& in_work, int mc_files) {
+        g_Work_Dir = work.string();
+        g_Work_Files = {(work / "NAMES.DAT").string(), (work / "M_vs_EI_report_names.txt").string(),
+                        in_work.report, in_work.plot, in_work.messages, in_work.results};
+        for (const std::string& suffix : All_Figure_Suffixes()) g_Work_Files.push_back(in_work.stem + suffix);
+        for (int k = 1; k <= mc_files; ++k) g_Work_Files.push_back(in_work.mc_prefix + std::to_string(k) + ".txt");
+        struct sigaction action {};
+        action.sa_handler = Remove_Work_Dir_And_End;
+        sigemptyset(&action.sa_mask);
+        for (int i = 0; i < k_Signals; ++i) sigaction(k_Ending_Signals[i], &action, &earlier_[i]);
+    }
+    ~WorkDirOnSignal() {
+        for (int i = 0; i < k_Signals; ++i) sigaction(k_Ending_Signals[i], &earlier_[i], nullptr);
+    }
+    WorkDirOnSignal(const WorkDirOnSignal&) = delete;
+    WorkDirOnSignal& operator=(const WorkDirOnSignal&) = delete;
+
+private:
+    static constexpr int k_Signals = sizeof k_Ending_Signals / sizeof k_Ending_Signals[0];
+    struct sigaction earlier_[k_Signals];
+};
+
 // Removes the private working directory and whatever hand-off files are left in it.
 void Remove_Work_Dir(const fs::path& dir) {
     std::error_code ec;
@@ -320,6 +363,7 @@ int Run_Driver(const DriverRequest& request) {
     }
     const fs::path work(work_template);
     const OutputNames private_out = Output_Names_For(input.string(), work.string());
+    const WorkDirOnSignal cleanup_on_signal(work, private_out, k_MvsEI_Names);
     const std::string private_last_mc = private_out.mc_prefix + std::to_string(k_MvsEI_Names) + ".txt";
     for (const std::string& name : {private_out.report, private_out.plot, private_out.messages, private_last_mc}) {
         if (!Fits_Name_Field(name)) {

@@ -1,9 +1,13 @@
 // The orvane command: usage, driver errors, outputs next to the input or in --out-dir, exit codes.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -219,6 +223,51 @@ TEST(Cli, ARunReplacesTheOutputsOfAnEarlierRunWhole) {
     EXPECT_EQ(Read_File(dir.file("first-report.txt")), first_report);
     for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
         EXPECT_NE(entry.path().filename().string().rfind(".orvane-", 0), 0u) << entry.path();
+    }
+}
+
+TEST(Cli, ARunEndedByASignalLeavesNoWorkingDirectoryBehind) {
+    // The run is held at the lock on the output folder, its files finished in its private
+    // directory, when it is told to stop: it once left that directory in the user's folder.
+    TempDir dir;
+    Write_File(dir.file("p.lp"), Read_File(std::string(ORVANE_EXAMPLES_DIR) + "/pipe-pile-soft-clay.lp"));
+    ASSERT_EQ(std::system(("mkdir '" + dir.file("out") + "'").c_str()), 0);
+    for (const int signal_number : {SIGTERM, SIGINT}) {
+        SCOPED_TRACE(signal_number);
+        const int lock = open(dir.file("out").c_str(), O_RDONLY | O_DIRECTORY);
+        ASSERT_GE(lock, 0);
+        ASSERT_EQ(flock(lock, LOCK_EX), 0);
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            if (chdir(dir.path().c_str()) == 0) {
+                execl(ORVANE_CLI_PATH, "orvane", "p.lp", "--out-dir", "out", static_cast<char*>(nullptr));
+            }
+            _exit(127);
+        }
+        // wait until the finished report lies in the private directory
+        const auto private_report = [&]() {
+            for (const auto& entry : std::filesystem::directory_iterator(dir.file("out"))) {
+                if (entry.path().filename().string().rfind(".orvane-", 0) == 0 &&
+                    std::filesystem::exists(entry.path() / "p-report.txt")) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        bool held = false;
+        for (int wait = 0; wait < 600 && !held; ++wait) {
+            held = private_report();
+            if (!held) usleep(50000);
+        }
+        EXPECT_TRUE(held);
+        ASSERT_EQ(kill(pid, signal_number), 0);
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        flock(lock, LOCK_UN);
+        close(lock);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal_number) << status;
+        EXPECT_TRUE(std::filesystem::is_empty(dir.file("out")));
     }
 }
 
