@@ -46,6 +46,18 @@ std::vector<std::string> All_Figure_Suffixes() {
     return s;
 }
 
+// Moment-curvature file k of the run whose files are named by `names`.
+std::string Mc_File(const OutputNames& names, int k) { return names.mc_prefix + std::to_string(k) + ".txt"; }
+
+// Every file a run can write, in the order they are put in place: the engine's report, plot and
+// message files, the JSON results file, the figures, the moment-curvature files.
+std::vector<std::string> Run_Files(const OutputNames& names) {
+    std::vector<std::string> files = {names.report, names.plot, names.messages, names.results};
+    for (const std::string& suffix : All_Figure_Suffixes()) files.push_back(names.stem + suffix);
+    for (int k = 1; k <= k_MvsEI_Names; ++k) files.push_back(Mc_File(names, k));
+    return files;
+}
+
 int Driver_Error(const std::string& text) {
     std::fprintf(stderr, "orvane: %s\n", text.c_str());
     return k_Exit_Driver_Error;
@@ -166,7 +178,7 @@ std::string Move_Outputs_Into_Place(const OutputNames& from, const OutputNames& 
     // one listing of each folder tells which of the hundred moment-curvature names (and the
     // figures) exist, in place of a look-up of every name
     std::vector<std::string> stale;
-    for (int k = 1; k <= k_MvsEI_Names; ++k) stale.push_back(to.mc_prefix + std::to_string(k) + ".txt");
+    for (int k = 1; k <= k_MvsEI_Names; ++k) stale.push_back(Mc_File(to, k));
     if (request.plots) {
         for (const std::string& suffix : All_Figure_Suffixes()) stale.push_back(to.stem + suffix);
     }
@@ -174,21 +186,14 @@ std::string Move_Outputs_Into_Place(const OutputNames& from, const OutputNames& 
     for (const std::string& name : stale) {
         if (in_place.count(name) != 0) fs::remove(name, ec);
     }
+    // what this run wrote (the JSON file and the figures only when asked for) goes into place
     const std::set<std::string> written = Files_In(fs::path(from.report).parent_path());
-    std::vector<std::pair<std::string, std::string>> moves = {
-        {from.report, to.report}, {from.plot, to.plot}, {from.messages, to.messages}};
-    if (request.json) moves.emplace_back(from.results, to.results);
-    if (request.plots) {
-        for (const std::string& suffix : All_Figure_Suffixes()) moves.emplace_back(from.stem + suffix, to.stem + suffix);
-    }
-    for (int k = 1; k <= k_MvsEI_Names; ++k) {
-        moves.emplace_back(from.mc_prefix + std::to_string(k) + ".txt",
-                           to.mc_prefix + std::to_string(k) + ".txt");
-    }
-    for (const auto& m : moves) {
-        if (written.count(m.first) == 0) continue;
-        if (!Put_In_Place(m.first, m.second) && failure.empty()) {
-            failure = "cannot write " + m.second + ": " + std::strerror(errno);
+    const std::vector<std::string> sources = Run_Files(from);
+    const std::vector<std::string> targets = Run_Files(to);
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        if (written.count(sources[i]) == 0) continue;
+        if (!Put_In_Place(sources[i], targets[i]) && failure.empty()) {
+            failure = "cannot write " + targets[i] + ": " + std::strerror(errno);
         }
     }
     flock(lock, LOCK_UN);
@@ -241,12 +246,11 @@ extern "C" void Remove_Work_Dir_And_End(int signal_number) {
 // first, so that an interrupted run leaves nothing behind; the earlier handlers come back after.
 class WorkDirOnSignal {
 public:
-    WorkDirOnSignal(const fs::path& work, const OutputNames& in_work, int mc_files) {
+    WorkDirOnSignal(const fs::path& work, const OutputNames& in_work) {
         g_Work_Dir = work.string();
-        g_Work_Files = {(work / "NAMES.DAT").string(), (work / "M_vs_EI_report_names.txt").string(),
-                        in_work.report, in_work.plot, in_work.messages, in_work.results};
-        for (const std::string& suffix : All_Figure_Suffixes()) g_Work_Files.push_back(in_work.stem + suffix);
-        for (int k = 1; k <= mc_files; ++k) g_Work_Files.push_back(in_work.mc_prefix + std::to_string(k) + ".txt");
+        g_Work_Files = Run_Files(in_work);
+        g_Work_Files.push_back((work / "NAMES.DAT").string());
+        g_Work_Files.push_back((work / "M_vs_EI_report_names.txt").string());
         struct sigaction action {};
         action.sa_handler = Remove_Work_Dir_And_End;
         sigemptyset(&action.sa_mask);
@@ -340,7 +344,7 @@ int Run_Driver(const DriverRequest& request) {
     if (!fs::is_directory(out_dir, ec) || access(out_dir.c_str(), W_OK) != 0) {
         return Driver_Error("cannot write to output directory " + out_dir.string());
     }
-    const std::string last_mc = out.mc_prefix + std::to_string(k_MvsEI_Names) + ".txt";
+    const std::string last_mc = Mc_File(out, k_MvsEI_Names);
     for (const std::string& name : {input.string(), out.report, out.plot, out.messages, last_mc}) {
         if (!Fits_Name_Field(name)) {
             return Driver_Error("file name longer than 256 characters or ending in a blank, "
@@ -363,8 +367,8 @@ int Run_Driver(const DriverRequest& request) {
     }
     const fs::path work(work_template);
     const OutputNames private_out = Output_Names_For(input.string(), work.string());
-    const WorkDirOnSignal cleanup_on_signal(work, private_out, k_MvsEI_Names);
-    const std::string private_last_mc = private_out.mc_prefix + std::to_string(k_MvsEI_Names) + ".txt";
+    const WorkDirOnSignal cleanup_on_signal(work, private_out);
+    const std::string private_last_mc = Mc_File(private_out, k_MvsEI_Names);
     for (const std::string& name : {private_out.report, private_out.plot, private_out.messages, private_last_mc}) {
         if (!Fits_Name_Field(name)) {
             Remove_Work_Dir(work);
@@ -377,7 +381,7 @@ int Run_Driver(const DriverRequest& request) {
         names << input.string() << '\n' << private_out.report << '\n' << private_out.plot << '\n'
               << private_out.messages << '\n';
         std::ofstream mc(work / "M_vs_EI_report_names.txt");
-        for (int k = 1; k <= k_MvsEI_Names; ++k) mc << private_out.mc_prefix << k << ".txt\n";
+        for (int k = 1; k <= k_MvsEI_Names; ++k) mc << Mc_File(private_out, k) << '\n';
         if (!names || !mc) {
             Remove_Work_Dir(work);
             return Driver_Error("cannot write the hand-off files in " + work.string());
