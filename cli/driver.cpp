@@ -24,10 +24,8 @@
 #include <vector>
 
 #include "engine/orvane.h"
-#include "input/warning_catalogue.h"
-#include "results_json.h"
+#include "results_data.h"
 #include "results_plots.h"
-#include "results_reader.h"
 
 namespace fs = std::filesystem;
 
@@ -73,20 +71,6 @@ bool Fits_Name_Field(const std::string& name) {
 bool Is_Input_Error(int result) {
     return result > ORVANE_RESULT_INPUT_ERROR_BASE && result < ORVANE_RESULT_RUNTIME_ERROR_BASE;
 }
-bool Is_Runtime_Error(int result) {
-    return result > ORVANE_RESULT_RUNTIME_ERROR_BASE && result < ORVANE_RESULT_RUNTIME_ERROR_BASE + 100;
-}
-
-// Counts the distinct warning numbers the report's warning summary lists.
-int Count_Warning_Kinds(const std::string& report) {
-    std::ifstream in(report);
-    std::string line;
-    int n = 0;
-    while (std::getline(in, line)) {
-        if (line.rfind("The following warning was reported ", 0) == 0) ++n;
-    }
-    return n;
-}
 
 // The first value of the input data file as the engine reads its tag: past a UTF-8 byte-order
 // mark, blank lines and leading blanks, tabs or commas, up to the next separator, at most seven
@@ -105,28 +89,6 @@ std::string First_Value(const fs::path& input) {
         return value.substr(0, 7);
     }
     return "";
-}
-
-// The first explanatory line of the error that ended a run: the last "Problem:" line of the
-// report before its closing line, without that word and surplus blanks. Empty when there is none.
-std::string First_Explanation(const std::string& report) {
-    std::ifstream in(report);
-    std::string line;
-    std::string problem;
-    while (std::getline(in, line)) {
-        if (line.rfind("The analysis ended due to", 0) == 0) break;
-        for (const char* word : {"Problem:", "PROBLEM:"}) {
-            if (line.rfind(word, 0) == 0) problem = line.substr(std::strlen(word));
-        }
-    }
-    // one line of text: the runs of blanks that align the report's columns become one blank
-    std::string text;
-    for (char c : problem) {
-        if (c == ' ' && (text.empty() || text.back() == ' ')) continue;
-        text += c;
-    }
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    return text;
 }
 
 // The paths of the entries of a directory, as the directory's path joined with each name.
@@ -201,22 +163,28 @@ std::string Move_Outputs_Into_Place(const OutputNames& from, const OutputNames& 
     return failure;
 }
 
+// A text the engine handed out, released when it goes.
+struct EngineText {
+    char* text;
+    explicit EngineText(char* t) : text(t) {}
+    ~EngineText() { orvane_free(text); }
+    EngineText(const EngineText&) = delete;
+    EngineText& operator=(const EngineText&) = delete;
+    std::string str() const { return text != nullptr ? std::string(text) : std::string(); }
+};
+
 // Writes the JSON results file and the figures asked for beside the engine's files in the private
-// directory, from one reading of those files. Returns an empty text, or what went wrong.
-std::string Write_Results_Files(const DriverRequest& request, const OutputNames& at, const std::string& input_name,
-                                int result, const std::string& outcome) {
-    RunResults results = Read_Run_Results(at.report, at.plot, at.messages, result);
-    // the report's summary gives each warning's count and standard text but not its number:
-    // the catalogue of standard texts does
-    for (RunMessage& w : results.warnings) {
-        if (w.number) continue;
-        const int number = Warning_Number_Of_Text(w.text);
-        if (number != 0) w.number = number;
-    }
+// directory, from the engine's results document of the run just ended. Returns an empty text, or
+// what went wrong.
+std::string Write_Results_Files(const DriverRequest& request, const OutputNames& at) {
+    const EngineText document(orvane_results_json());
+    if (document.text == nullptr) return "the engine handed out no results document";
     std::vector<std::pair<std::string, std::string>> files;
-    if (request.json) files.emplace_back(at.results, Results_Json_Text(results, input_name, outcome));
+    if (request.json) files.emplace_back(at.results, document.str());
     if (request.plots) {
-        for (const FigureFile& f : Results_Figures(results)) files.emplace_back(at.stem + f.suffix, f.svg);
+        for (const FigureFile& f : Results_Figures(Run_Results_From_Document(document.text))) {
+            files.emplace_back(at.stem + f.suffix, f.svg);
+        }
     }
     for (const auto& f : files) {
         std::ofstream out(f.first, std::ios::binary);
@@ -288,32 +256,6 @@ OutputNames Output_Names_For(const std::string& input, const std::string& out_di
     names.results = (dir / (stem + "-results.json")).string();
     names.stem = (dir / stem).string();
     return names;
-}
-
-std::string Describe_Result(int result, int warning_kinds) {
-    char text[160];
-    if (result == 0) {
-        std::snprintf(text, sizeof text, "The analysis ended normally.");
-    } else if (result < 0) {
-        const int kinds = warning_kinds > 0 ? warning_kinds : (result == ORVANE_RESULT_MANY_WARNINGS ? 2 : 1);
-        std::snprintf(text, sizeof text, "The analysis ended normally with %d warning kind%s.",
-                      kinds, kinds == 1 ? "" : "s");
-    } else if (Is_Input_Error(result)) {
-        std::snprintf(text, sizeof text, "The analysis ended due to input error No. %d.",
-                      result - ORVANE_RESULT_INPUT_ERROR_BASE);
-    } else if (Is_Runtime_Error(result)) {
-        std::snprintf(text, sizeof text, "The analysis ended due to runtime error No. %d.",
-                      result - ORVANE_RESULT_RUNTIME_ERROR_BASE);
-    } else if (result == ORVANE_RESULT_MASSIVE_ROCK) {
-        // The driver always calls with the right version, so this is the massive rock stop.
-        std::snprintf(text, sizeof text,
-                      "The analysis stopped at a massive rock layer, whose criterion computes no "
-                      "p-y curve (engine status %d).",
-                      result);
-    } else {
-        std::snprintf(text, sizeof text, "The analysis ended with engine status %d.", result);
-    }
-    return text;
 }
 
 int Run_Driver(const DriverRequest& request) {
@@ -397,15 +339,9 @@ int Run_Driver(const DriverRequest& request) {
     if (chdir(home.c_str()) != 0) {
         // The outputs are complete; only the way back failed, which changes nothing for them.
     }
-    const int kinds = result < 0 ? Count_Warning_Kinds(private_out.report) : 0;
-    std::string outcome = Describe_Result(result, kinds);
-    if (result > 0) {
-        const std::string why = First_Explanation(private_out.report);
-        if (!why.empty()) outcome += " " + why;
-    }
+    const std::string outcome = EngineText(orvane_outcome_text()).str();
     if ((request.json || request.plots) && result != k_Status_File_Error) {
-        const std::string written =
-            Write_Results_Files(request, private_out, input.filename().string(), result, outcome);
+        const std::string written = Write_Results_Files(request, private_out);
         if (!written.empty()) {
             Remove_Work_Dir(work);
             return Driver_Error(written);

@@ -32,6 +32,3 @@ OutputNames Output_Names_For(const std::string& input, const std::string& out_di
 // Runs one analysis; prints the one-line outcome to standard output (or a driver error to
 // standard error) and returns the exit code.
 int Run_Driver(const DriverRequest& request);
-
-// The one-line outcome for an engine result code.
-std::string Describe_Result(int result, int warning_kinds);

@@ -30,7 +30,7 @@ constexpr const char* k_Help =
     "With --json, also:\n"
     "  STEM-results.json   the results as JSON: title, units, every load case's node table,\n"
     "                      summaries, p-y curves, moment-curvature tables, errors, warnings\n"
-    "With --plots, also SVG figures (a run ended by an error has none):\n"
+    "With --plots, also SVG figures (a run ended before any result has none):\n"
     "  STEM-response.svg   deflection, moment, shear and soil reaction against depth\n"
     "  STEM-py-curves.svg  the p-y curves printed at the requested depths\n"
     "  STEM-section-K.svg  moment-curvature and bending stiffness of pile section K\n"

@@ -68,8 +68,8 @@ Figure Py_Figure(const RunResults& r) {
     f.panel_height = 380.0;
     Panel p;
     p.title = "Soil resistance against deflection";
-    p.x_title = With_Unit("Deflection y", r.units.py_y);
-    p.y_title = With_Unit("Soil resistance p", r.units.py_p);
+    p.x_title = With_Unit("Deflection y", r.units.py_deflection);
+    p.y_title = With_Unit("Soil resistance p", r.units.py_soil_resistance);
     for (const PyCurve& c : r.py_curves) {
         Series s;
         s.name = "Curve " + std::to_string(c.number) + " at " + Short(c.depth) +
@@ -93,14 +93,15 @@ Figure Section_Figure(const RunResults& r, int section) {
         if (t.section != section) continue;
         if (mc.title.empty()) {
             mc.title = "Moment against curvature";
-            mc.x_title = With_Unit("Curvature", t.curvature_unit);
-            mc.y_title = With_Unit("Moment", t.moment_unit);
+            mc.x_title = With_Unit("Curvature", r.units.curvature);
+            mc.y_title = With_Unit("Moment", r.units.moment);
             ei.title = "Bending stiffness against moment";
-            ei.x_title = With_Unit("Moment", t.moment_unit);
-            ei.y_title = With_Unit("Bending stiffness EI", t.stiffness_unit);
+            ei.x_title = With_Unit("Moment", r.units.moment);
+            ei.y_title = With_Unit("Bending stiffness EI", r.units.bending_stiffness);
         }
         Series a;
-        a.name = "Axial thrust " + Short(t.axial_thrust) + (t.thrust_unit.empty() ? "" : " " + t.thrust_unit);
+        a.name = "Axial thrust " + Short(t.axial_thrust) +
+                 (r.units.axial_thrust.empty() ? "" : " " + r.units.axial_thrust);
         a.x = t.curvature;
         a.y = t.moment;
         mc.series.push_back(a);
@@ -126,10 +127,10 @@ Figure Head_Figure(const RunResults& r) {
     Series s;
     s.name = "Pile head, one point per load case";
     s.markers = true;
-    for (std::size_t i = 0; i < r.summary.size(); ++i) {
-        s.x.push_back(r.summary[i].head_deflection);
-        s.y.push_back(r.summary[i].head_shear);
-        s.point_labels.push_back(std::to_string(i + 1));
+    for (const SummaryRow& row : r.summary) {
+        s.x.push_back(row.head_deflection);
+        s.y.push_back(row.head_shear);
+        s.point_labels.push_back(std::to_string(row.load_case));
     }
     p.series.push_back(s);
     f.panels.push_back(p);
@@ -140,7 +141,7 @@ Figure Head_Figure(const RunResults& r) {
 
 std::vector<FigureFile> Results_Figures(const RunResults& r) {
     std::vector<FigureFile> files;
-    if (r.ended_by_error()) return files;
+    if (!r.has_results) return files;
     bool any_nodes = false;
     for (const LoadCaseResult& c : r.cases) any_nodes = any_nodes || !c.nodes.depth.empty();
     if (any_nodes) files.push_back({"-response.svg", Svg_Figure(Response_Figure(r))});

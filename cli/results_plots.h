@@ -1,13 +1,14 @@
-// The SVG figures of a finished run, drawn from what the results reader gathered: the response
-// along the pile for all load cases, the p-y curves printed at requested depths, the
+// The SVG figures of a finished run, drawn from the engine's results data: the response along the
+// pile for every case that has results, the p-y curves printed at requested depths, the
 // moment-curvature and bending stiffness curves of each section, and the pile-head load against
-// deflection over the load cases. A run ended by an error has no figures.
+// deflection over the load cases. A run ended before any result has no figures; a run ended by an
+// error in a later case shows the cases that finished before it.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "results_reader.h"
+#include "results_data.h"
 
 struct FigureFile {
     std::string suffix;   // appended to the input's stem: "-response.svg"

@@ -1,6 +1,7 @@
 // Fuzz harness of the whole engine: every input becomes the input data file of one complete run
 // through ORVGO in a private working directory with its NAMES.DAT, as the command line prepares
-// it. A crash, a hang or a sanitizer report is a finding; any result code is an answer.
+// it, and the run's results document and outcome line as the command reads them. A crash, a hang
+// or a sanitizer report is a finding; any result code is an answer.
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -38,5 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!Write_Bytes(dir + "/problem.lp", data, size)) return 0;
     if (!Write_Bytes(dir + "/NAMES.DAT", reinterpret_cast<const uint8_t*>(names), sizeof names - 1)) return 0;
     ORVGO(ORVANE_INTERFACE_VERSION);
+    orvane_free(orvane_results_json());
+    orvane_free(orvane_outcome_text());
     return 0;
 }

@@ -27,7 +27,10 @@ from .problem import Problem, SoilLayer
 from .result import SUMMARY_COLUMNS
 
 # Columns of the study table, in order; parameter columns of a study come after "case".
-STUDY_COLUMNS = ["case", "status", "error_number", "error"] + SUMMARY_COLUMNS + ["engine_seconds"]
+STUDY_COLUMNS = (["case", "status", "error_number", "error"] + SUMMARY_COLUMNS +
+                 ["iterations", "engine_seconds"])
+# Columns of whole numbers, which stay integers beside the empty cells of failed cases.
+INTEGER_COLUMNS = ["error_number", "load_case", "iterations"]
 
 
 # ---------------------------------------------------------------------------------------------
@@ -55,24 +58,44 @@ def run_case(name: str, problem: Problem, out_dir: Optional[str] = None,
     except Exception as e:   # a case must never stop the batch
         return [_error_row(name, "failed", None,
                            f"{type(e).__name__}: {e}\n{traceback.format_exc(limit=3)}")]
-    if not result.ok:
-        err = result.error
-        kind = {"input": "input error", "runtime": "runtime error"}.get(
-            err.kind if err else "", "error")
-        row = _error_row(name, kind, err.number if err else None,
-                         str(err) if err else result.outcome)
-        row["engine_seconds"] = result.engine_seconds
-        return [row]
+    err = result.error
+    kind = {"input": "input error", "runtime": "runtime error"}.get(
+        err.kind if err else "", "error")
+    summary = {r["load_case"]: r for r in result.summary_rows}
     rows = []
-    for rec in result.summary_rows:
+    # every case that has results, and the one whose error ended the run: a failed case keeps
+    # the cases before it
+    for c in result.cases:
+        number = c["number"]
+        failed = not result.ok and number == result.failed_case
+        if number not in summary and not failed:
+            continue
         row = {"case": name, "status": "ok", "error_number": None, "error": None}
-        row.update(rec)
+        if failed:
+            row.update(status=kind, error_number=err.number if err else None,
+                       error=str(err) if err else result.outcome)
+        row.update(summary.get(number, {"load_case": number}))
+        row["iterations"] = c["iterations"]
+        row["engine_seconds"] = result.engine_seconds
+        rows.append(row)
+    if not result.ok and result.failed_case is None:
+        # an error outside the cases (input, sections) ends the run before or between them
+        row = _error_row(name, kind, err.number if err else None, str(err) if err else result.outcome)
         row["engine_seconds"] = result.engine_seconds
         rows.append(row)
     if not rows:   # a bending-stiffness-only run has no summary of pile responses
         rows.append({"case": name, "status": "ok", "error_number": None, "error": None,
                      "engine_seconds": result.engine_seconds})
     return rows
+
+
+def study_table(rows: List[dict]) -> pd.DataFrame:
+    """The study table of rows: STUDY_COLUMNS in order, whole numbers as integers (with empty
+    cells where a case has none)."""
+    table = pd.DataFrame(rows, columns=STUDY_COLUMNS)
+    for column in INTEGER_COLUMNS:
+        table[column] = pd.to_numeric(table[column], errors="coerce").astype("Int64")
+    return table
 
 
 # ---------------------------------------------------------------------------------------------
@@ -130,7 +153,7 @@ def run_many(problems: Union[Iterable[Problem], Mapping[str, Problem]],
     else:
         _run_in_processes(workers or os.cpu_count() or 1, cases, args, results, progress_bar)
     rows = [row for name in names for row in results[name]]
-    return pd.DataFrame(rows, columns=STUDY_COLUMNS)
+    return study_table(rows)
 
 
 def _chunks(names: List[str], workers: int) -> List[List[str]]:

@@ -91,7 +91,8 @@ def main(argv=None) -> int:
     failed = frame.loc[frame["status"] != "ok", "case"].unique()
     print(f"{len(cases) - len(failed)} of {len(cases)} cases ended normally. Summary: {path}")
     for name in failed:
-        first = frame.loc[frame["case"] == name, "error"].iloc[0]
+        errors = frame.loc[(frame["case"] == name) & (frame["status"] != "ok"), "error"].dropna()
+        first = errors.iloc[0] if len(errors) else None
         print(f"  {name}: {str(first).splitlines()[0] if first else 'failed'}")
     return 1 if len(failed) else 0
 

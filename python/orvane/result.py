@@ -1,5 +1,7 @@
-"""The results of one run, read from the machine-readable results file the `orvane` command
-writes with --json (STEM-results.json; its JSON Schema is in the repository)."""
+"""The results of one run, read from the results document the engine writes from its own data
+(the `orvane` command's --json file STEM-results.json; its JSON Schema is in the repository).
+Every value is the engine's at full precision; a run ended by an error in a later case keeps
+the cases that finished before it."""
 
 from __future__ import annotations
 
@@ -10,11 +12,17 @@ from typing import Dict, List, Optional
 
 import pandas as pd
 
-FORMAT_VERSION = 1   # the version of the results file this package reads
+FORMAT_VERSION = 2   # the version of the results file this package reads
 SUMMARY_COLUMNS = ["load_case", "head_shear", "head_deflection", "max_moment", "max_shear",
                    "head_rotation"]
-NODE_COLUMNS = ["depth", "deflection", "slope", "moment", "shear", "soil_reaction", "soil_spring",
-                "bending_stiffness", "distributed_load", "total_stress"]
+NODE_COLUMNS = ["depth", "deflection", "slope", "moment", "shear", "soil_reaction", "soil_modulus",
+                "soil_spring", "bending_stiffness", "distributed_load", "total_stress"]
+# Columns of the LRFD performance table and of the pile-head stiffness matrix.
+LRFD_COLUMNS = ["combination", "section", "resistance_factor", "factored_moment_capacity",
+                "max_moment", "moment_fraction", "passed", "max_shear", "head_deflection",
+                "head_rotation"]
+STIFFNESS_COLUMNS = ["shear", "moment", "k22", "k23", "k32", "k33", "head_deflection",
+                     "head_rotation"]
 
 
 @dataclass
@@ -83,54 +91,68 @@ class Result:
 
     @property
     def summary_rows(self) -> List[dict]:
-        """The summary of pile responses as plain rows (no DataFrame made)."""
+        """The summary of pile responses as plain rows (no DataFrame made): one per case that
+        has results."""
         return [{c: r.get(c) for c in SUMMARY_COLUMNS}
                 for r in self._results.get("summary") or []]
 
     @functools.cached_property
     def summary(self) -> pd.DataFrame:
-        """The summary of pile responses, one row per load case."""
+        """The summary of pile responses, one row per load case that has results."""
         rows = self._results.get("summary") or []
-        return pd.DataFrame({c: [r.get(c) for r in rows] for c in SUMMARY_COLUMNS},
-                            columns=SUMMARY_COLUMNS)
+        table = pd.DataFrame({c: [r.get(c) for r in rows] for c in SUMMARY_COLUMNS},
+                             columns=SUMMARY_COLUMNS)
+        table["load_case"] = table["load_case"].astype("Int64")
+        return table
 
     @functools.cached_property
     def nodes(self) -> Dict[int, pd.DataFrame]:
-        """The node table of each load case (by its number): depth and the response at every
-        node; a column the report prints at every PrintIncrement-th node only is NaN elsewhere."""
+        """The node table of each load case that has results (by its number): depth and the
+        response at every node, at the engine's full precision."""
         out = {}
         for c in self._results.get("load_cases") or []:
-            table = c.get("nodes") or {}
+            table = c.get("nodes")
+            if not table:
+                continue
             out[c["number"]] = pd.DataFrame({k: pd.Series(table[k], dtype="float64")
                                              for k in NODE_COLUMNS if k in table})
         return out
 
     @functools.cached_property
     def cases(self) -> List[dict]:
-        """Per load case: head conditions, convergence, iterations and output summary."""
+        """Per load case (or LRFD combination): its status ("converged", "not converged",
+        "failed" or "not reached"), head conditions, iterations, output summary and, in an LRFD
+        run, the combination's name, factors and factored loads."""
         out = []
         for c in self._results.get("load_cases") or []:
             head = c.get("head_conditions") or {}
             out.append({
                 "number": c["number"],
-                "lrfd_combination": c.get("lrfd_combination", False),
-                "load_type": head.get("load_type"),
-                "head_condition": head.get("description"),
-                "head_values": {v["name"]: v["value"] for v in head.get("values", [])},
+                "status": c.get("status"),
                 "converged": c.get("converged"),
                 "iterations": c.get("iterations"),
-                "output_summary": {v["name"]: v["value"] for v in c.get("output_summary", [])},
+                "lrfd_combination": c.get("lrfd_combination"),
+                "load_type": head.get("load_type"),
+                "head_condition": head.get("description"),
+                "head_values": {k: v for k, v in head.items()
+                                if k not in ("load_type", "description")},
+                "output_summary": dict(c.get("output_summary") or {}),
                 "length_study": pd.DataFrame(c.get("length_study") or []),
             })
         return out
 
     def case(self, number: int) -> dict:
-        """The head conditions, convergence and output summary of load case `number`."""
+        """The status, head conditions and output summary of load case `number`."""
         for c in self.cases:
             if c["number"] == number:
                 return c
         raise KeyError(f"no load case {number}; the cases are "
                        f"{[c['number'] for c in self.cases]}")
+
+    @property
+    def failed_case(self) -> Optional[int]:
+        """The number of the case whose error ended the run, or None."""
+        return self._results.get("failed_case")
 
     @functools.cached_property
     def py_curves(self) -> pd.DataFrame:
@@ -143,12 +165,15 @@ class Result:
             cols["soil"] += [curve.get("soil")] * n
             cols["y"] += curve["y"][:n]
             cols["p"] += curve["p"][:n]
-        return pd.DataFrame(cols)
+        table = pd.DataFrame(cols)
+        table["curve"] = table["curve"].astype("Int64")
+        return table
 
     @functools.cached_property
     def moment_curvature(self) -> pd.DataFrame:
-        """The moment-curvature tables of every section and thrust: one row per point."""
-        keys = ("section", "thrust_index", "axial_thrust", "kind")
+        """The moment-curvature tables of every section and thrust: one row per point, in the
+        units of `units` (moment, bending_stiffness, curvature, axial_thrust)."""
+        keys = ("section", "thrust_index", "axial_thrust", "kind", "nominal_moment_capacity")
         cols = {k: [] for k in keys + ("moment", "bending_stiffness", "curvature")}
         for t in self._results.get("moment_curvature") or []:
             n = min(len(t.get("moment", [])), len(t.get("bending_stiffness", [])),
@@ -157,7 +182,29 @@ class Result:
                 cols[k] += [t.get(k)] * n
             for k in ("moment", "bending_stiffness", "curvature"):
                 cols[k] += t[k][:n]
-        return pd.DataFrame(cols)
+        table = pd.DataFrame(cols)
+        for k in ("section", "thrust_index"):
+            table[k] = table[k].astype("Int64")
+        return table
+
+    @functools.cached_property
+    def lrfd_performance(self) -> pd.DataFrame:
+        """The LRFD performance table: one row per combination and pile section (empty outside
+        an LRFD run)."""
+        rows = self._results.get("lrfd_performance") or []
+        table = pd.DataFrame([{c: r.get(c) for c in LRFD_COLUMNS} for r in rows],
+                             columns=LRFD_COLUMNS)
+        for k in ("combination", "section"):
+            table[k] = table[k].astype("Int64")
+        return table
+
+    @functools.cached_property
+    def stiffness_matrix(self) -> pd.DataFrame:
+        """The pile-head stiffness matrix terms of the ten head loads (empty when not asked
+        for)."""
+        rows = self._results.get("stiffness_matrix") or []
+        return pd.DataFrame([{c: r.get(c) for c in STIFFNESS_COLUMNS} for r in rows],
+                            columns=STIFFNESS_COLUMNS, dtype="float64")
 
 
 def _messages(items, kind_default) -> List[Message]:

@@ -7,9 +7,12 @@
 
 #include "engine/messages.h"
 #include "model/model.h"
+#include "report/error_text.h"
 #include "report/fortran_format.h"
 
 void RaiseError(const char* code_text, int status) {
+    // the frame is complete: the lines below close the run, they are no part of it
+    Close_Error_Text(status);
     if (status >= 1 && status <= 199) {
         Write_Report_Line("");
         Write_Report_Line("");
@@ -56,7 +59,10 @@ FortranRecord Error_Heading(bool input_error, int number, int stars) {
 
 void Set_Error_Status(int status) {
     // A raised status is never lowered: the first error ends the run.
-    if (g_Model.ErrorStatus == 0) g_Model.ErrorStatus = status;
+    if (g_Model.ErrorStatus == 0) {
+        Close_Error_Text(status);
+        g_Model.ErrorStatus = status;
+    }
 }
 
 void RecordWarning(int code) {

@@ -2,8 +2,10 @@
 #include "engine/messages.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "model/model.h"
+#include "report/error_text.h"
 
 namespace {
 
@@ -18,10 +20,12 @@ void Write_Report_Line(const char* text) {
     // Before the report is open there is nowhere to put report lines; the runtime message
     // destination (standard error at that point) carries what the user needs.
     if (g_Model.ReportFile != nullptr) Write_Line_To(g_Model.ReportFile, text);
+    Keep_Written_Line(text, std::strlen(text));
 }
 
 void Write_Message_Line(const char* text) {
     Write_Line_To(g_Model.MessageFile != nullptr ? g_Model.MessageFile : stderr, text);
+    Keep_Written_Line(text, std::strlen(text));
 }
 
 void Write_Stderr_Line(const char* text) { Write_Line_To(stderr, text); }

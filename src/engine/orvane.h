@@ -27,6 +27,22 @@ extern "C" {
 // Error No. N, 200 + N for Runtime Error No. N, or another positive status set directly.
 int32_t ORVGO(int32_t version);
 
+// The results of this process's last ORVGO call as a JSON document (format "orvane-results",
+// described in docs/results-json.md): every analysed case with its status and node table at full
+// precision, the summary, the p-y curves and moment-curvature tables, the studies, the warnings
+// and the error that ended the run with its text, and the one-line outcome. A NUL-terminated
+// text that the caller releases with orvane_free; NULL when no call has run in this process or
+// no memory was left. It writes no file, and the next ORVGO call replaces what it reads.
+char* orvane_results_json(void);
+
+// The one-line outcome of this process's last ORVGO call ("The analysis ended normally.", or the
+// error that ended it and its first explanation), as the results document's outcome text: a
+// NUL-terminated text released with orvane_free; NULL as for orvane_results_json.
+char* orvane_outcome_text(void);
+
+// Releases a text the engine handed out.
+void orvane_free(void* text);
+
 #ifdef __cplusplus
 }
 #endif

@@ -66,6 +66,15 @@ void Write_Numbered_Message(const char* text, int n) {
     Write_Message_Line(line.text.data());
 }
 
+// The thrusts of the bending-stiffness tables section s left behind, kept for callers: the next
+// section starts from them and may change them.
+void Keep_Section_Thrusts(int s) {
+    AnalysisModel& m = g_Model;
+    m.b_SectionTablesKept[s] = m.SectionType[s] == k_Section_Micropile ? 0 : -1;
+    m.i_SectionThrusts[s] = m.i_NumTableThrusts;
+    for (int t = 1; t <= m.i_NumTableThrusts; ++t) m.rd_SectionThrust[s][t] = m.rd_TableThrust[t];
+}
+
 // The section analysis of every pile section in order, with its progress lines; a
 // bending-stiffness-only run announces every section, a conventional run the first only.
 void Analyze_Sections() {
@@ -82,6 +91,7 @@ void Analyze_Sections() {
         Write_Report_Line("");
         AnalyzeSection(s);
         if (m.ErrorStatus != 0) return;
+        Keep_Section_Thrusts(s);
         Write_Numbered_Message("Completed computing nonlinear bending stiffness of section ", s);
         Write_Message_Line("");
     }
@@ -149,11 +159,15 @@ void Compute() {
     if (Analysed_Case_Count() > 0) RunLoadCases();
     if (m.ErrorStatus != 0) return;
     Write_Response_Summary();
-    if (m.b_UseLRFD != 0) WriteLrfdPerformance();
+    if (m.b_UseLRFD != 0) {
+        g_Model.b_LrfdPerformanceKept = -1;
+        WriteLrfdPerformance();
+    }
     if (m.b_ComputeKmatrix == 0) return;
     Write_Message_Line("Computing pile-head stiffness matrix components.");
     Write_Message_Line("");
     ComputeHeadStiffness();
+    if (m.ErrorStatus == 0) g_Model.b_StiffnessMatrixKept = -1;
 }
 
 // Closing lines, warning summary, closing of the files.

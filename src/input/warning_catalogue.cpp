@@ -213,33 +213,11 @@ void WriteWarningSummary() {
     }
 }
 
-namespace {
-
-std::string Without_Surrounding_Blanks(const char* line) {
-    std::string t(line);
-    const std::size_t first = t.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    return t.substr(first, t.find_last_not_of(' ') - first + 1);
-}
-
-bool Reads_As(const WarningText& w, const std::vector<std::string>& text) {
-    std::vector<std::string> standard;
-    if (w.heading != nullptr) standard.push_back(Without_Surrounding_Blanks(w.heading));
-    for (int i = 0; w.lines[i] != nullptr; ++i) {
-        std::string t = Without_Surrounding_Blanks(w.lines[i]);
-        if (!t.empty()) standard.push_back(t);
-    }
-    return standard == text;
-}
-
-}  // namespace
-
-int Warning_Number_Of_Text(const std::vector<std::string>& text) {
-    int found = 0;
-    for (const WarningText& w : k_Warning_Texts) {
-        if (!Reads_As(w, text)) continue;
-        if (found != 0) return 0;
-        found = w.number;
-    }
-    return found;
+int Warning_Text_Lines(int number, const char* (&lines)[k_Max_Warning_Text_Lines]) {
+    const WarningText* w = Find_Warning_Text(number);
+    if (w == nullptr) return 0;
+    int n = 0;
+    if (w->heading != nullptr) lines[n++] = w->heading;
+    for (int i = 0; w->lines[i] != nullptr && n < k_Max_Warning_Text_Lines; ++i) lines[n++] = w->lines[i];
+    return n;
 }

@@ -2,8 +2,6 @@
 // the warnings recorded in a run.
 #pragma once
 
-#include <string>
-#include <vector>
 
 // Warning numbers the catalogue adds to the standard ones, for input the engine reads on with.
 constexpr int k_Warning_Title_Cut = 391;          // a title line ran past its 256 characters
@@ -14,7 +12,7 @@ constexpr int k_Warning_Tip_Shear_Option_NO = 393; // tip shear curve given with
 // ascending order with its count and its standard text, once.
 void WriteWarningSummary();
 
-// The number of the warning whose standard text is `text`: its heading and lines in order, each
-// without surrounding blanks, empty lines left out (as a reader of the report's summary sees
-// them). 0 when no standard text, or more than one, reads so.
-int Warning_Number_Of_Text(const std::vector<std::string>& text);
+// The standard text of warning `number` as the summary shows it: its heading (when it has one)
+// and its lines, in order, into lines[]; returns how many, 0 for a number without a text.
+constexpr int k_Max_Warning_Text_Lines = 8;
+int Warning_Text_Lines(int number, const char* (&lines)[k_Max_Warning_Text_Lines]);

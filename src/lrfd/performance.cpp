@@ -52,9 +52,7 @@ void Write_Heading() {
 // blanks between the columns, the name under its heading.
 bool Write_Row(int c, int s) {
     const AnalysisModel& m = g_Model;
-    bool has_capacity = false;
-    const double capacity = Factored_Moment_Capacity(c, s, has_capacity);
-    const double Mmax = m.rd_SectionMaxMoment[s][c];
+    const LrfdPerformance p = Lrfd_Performance_Of(c, s);
     FortranRecord r;
     Start_Record(r);
     Append_I(r, c, 3);
@@ -63,28 +61,25 @@ bool Write_Row(int c, int s) {
     Append_X(r, 3);
     Append_Number(r, m.PhiM[c]);
     Append_X(r, 3);
-    bool failed = false;
-    if (!has_capacity) {
+    if (!p.has_capacity) {
         Append_Text(r, k_Not_Available);
         Append_X(r, 3);
-        Append_Number(r, Mmax);
+        Append_Number(r, p.max_moment);
         Append_X(r, 3);
         Append_Text(r, k_Not_Available);
         Append_X(r, 3);
         Append_Text(r, "    N/A      ");
     } else {
-        Append_Number(r, capacity);
+        Append_Number(r, p.capacity);
         Append_X(r, 3);
-        Append_Number(r, Mmax);
+        Append_Number(r, p.max_moment);
         Append_X(r, 3);
-        // A capacity of 0 or less leaves no fraction to show, and the section cannot pass.
-        if (capacity > 0.0) Append_F(r, Mmax / capacity, 10, 4);
+        if (p.has_fraction) Append_F(r, p.fraction, 10, 4);
         else Append_Text(r, k_Not_Available);
         Append_X(r, 3);
-        failed = !(capacity > 0.0 && capacity > Mmax);
-        Append_Text(r, failed ? " > FAIL <    " : "   Pass      ");
+        Append_Text(r, p.failed ? " > FAIL <    " : "   Pass      ");
     }
-    Append_Number(r, m.rd_SectionMaxShear[s][c]);
+    Append_Number(r, p.max_shear);
     Append_X(r, 3);
     Append_Number(r, m.rd_CaseHeadDeflection[c]);
     Append_X(r, 3);
@@ -92,7 +87,7 @@ bool Write_Row(int c, int s) {
     Append_X(r, 6);
     Append_Trimmed(r, m.LrfdCombinationName[c].data());
     WriteLine(r.text.data());
-    return failed;
+    return p.failed;
 }
 
 }  // namespace
@@ -110,6 +105,20 @@ double Factored_Moment_Capacity(int c, int s, bool& has_capacity) {
         capacity = t >= 1 && t <= k_Max_EI_Thrusts ? m.rd_TableNominalCap[s][t] : 0.0;
     }
     return m.PhiM[c] * capacity;
+}
+
+LrfdPerformance Lrfd_Performance_Of(int c, int s) {
+    const AnalysisModel& m = g_Model;
+    LrfdPerformance p{};
+    p.capacity = Factored_Moment_Capacity(c, s, p.has_capacity);
+    p.max_moment = m.rd_SectionMaxMoment[s][c];
+    p.max_shear = m.rd_SectionMaxShear[s][c];
+    if (!p.has_capacity) return p;
+    // A capacity of 0 or less leaves no fraction to show, and the section cannot pass.
+    p.has_fraction = p.capacity > 0.0;
+    if (p.has_fraction) p.fraction = p.max_moment / p.capacity;
+    p.failed = !(p.capacity > 0.0 && p.capacity > p.max_moment);
+    return p;
 }
 
 int WriteLrfdPerformance() {

@@ -8,6 +8,18 @@
 // other sections with a capacity). Sets has_capacity false for an elastic section.
 double Factored_Moment_Capacity(int c, int s, bool& has_capacity);
 
+// One row of the performance table: combination c against section s.
+struct LrfdPerformance {
+    bool has_capacity;     // false for an elastic section, which has none
+    double capacity;       // factored moment capacity (in-lb | kN-m)
+    double max_moment;     // largest moment of the section in the combination, signed
+    double max_shear;      // largest shear of the section in the combination, signed
+    bool has_fraction;     // a capacity above 0 gives the fraction of it mobilized
+    double fraction;       // max_moment / capacity
+    bool failed;           // the capacity is not greater than the largest moment, or 0 or less
+};
+LrfdPerformance Lrfd_Performance_Of(int c, int s);
+
 // Writes the performance table, one row per combination and section, and its closing line;
 // records warning 400 for every failing pair. A pair fails when the factored capacity is not
 // greater than the largest moment magnitude, and always when the factored capacity is 0 or

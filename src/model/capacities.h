@@ -37,6 +37,10 @@ constexpr int k_Max_Warning_Number = 4000;      // warning numbers 1..4000
 constexpr int k_Max_Warning_Count = 4000;       // a warning's count stops here
 constexpr int k_Num_Soil_Types = 20;            // soil type code table
 
+constexpr int k_Max_Kept_PY_Curves = k_Max_PY_Output_Depths;  // p-y curves kept for callers
+constexpr int k_Max_Kept_PY_Points = 30;        // points of one kept p-y curve
+constexpr int k_Max_Error_Text_Lines = 60;      // lines of the kept text of the ending error
+
 constexpr int k_Name_Length = 256;              // file names, title lines, input text fields
 
 // Marks an equivalent layer-top depth that has not been computed.

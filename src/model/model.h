@@ -31,6 +31,26 @@
 // problem is some hundreds of kilobytes); the message file keeps the library's own buffering.
 constexpr std::size_t k_Output_Buffer_Bytes = 1 << 14;
 
+// Columns of the node table a case keeps for callers, at every node from the pile head down.
+constexpr int k_Node_Depth = 0;              // depth along the pile (in | m)
+constexpr int k_Node_Deflection = 1;         // (in | m)
+constexpr int k_Node_Slope = 2;              // (radians)
+constexpr int k_Node_Moment = 3;             // (in-lb | kN-m)
+constexpr int k_Node_Shear = 4;              // (lbs | kN)
+constexpr int k_Node_Soil_Reaction = 5;      // p (lb/in | kN/m)
+constexpr int k_Node_Soil_Modulus = 6;       // secant Es (lb/in2 | kPa)
+constexpr int k_Node_Soil_Spring = 7;        // Es h, half of it at the head and the tip (lb/in | kN/m)
+constexpr int k_Node_Bending_Stiffness = 8;  // EI (lb-in2 | kN-m2)
+constexpr int k_Node_Distributed_Load = 9;   // (lb/in | kN/m)
+constexpr int k_Node_Total_Stress = 10;      // combined axial and bending stress (psi | kPa)
+constexpr int k_Num_Node_Columns = 11;
+
+// How an analysed case ended, as kept for callers.
+constexpr int k_Case_Not_Reached = 0;        // an earlier error ended the run before it
+constexpr int k_Case_Converged = 1;          // met the convergence criteria
+constexpr int k_Case_Not_Converged = 2;      // did not converge, results reported all the same
+constexpr int k_Case_Failed = 3;             // the error that ended the run arose in it
+
 // A fixed text field of the model: up to k_Name_Length characters and a terminating NUL.
 using NameText = std::array<char, k_Name_Length + 1>;
 
@@ -537,6 +557,44 @@ struct AnalysisModel {
     int i_MaxMomentImbalanceNode;                     // node of its check; N + 1 for the tip segment
     double rd_MaxForceImbalance;                      // signed, largest magnitude (lbs | kN)
     int i_MaxForceImbalanceNode;                      // node of its check; N + 1 for the tip segment
+
+    // ---- Results kept for callers ----------------------------------------------------------
+    // What a run hands back beyond its files, each value kept once it is final and at full
+    // precision: per analysed case (load case or LRFD combination) how it ended, the head
+    // condition it was solved for and its node table; per pile section the thrusts of its
+    // bending-stiffness tables; the p-y curves printed at requested depths; the framed text of
+    // the error that ended the run. The results document (engine/results_document) reads them;
+    // the node table of a case touches only its own rows, so a run of few cases stays small.
+    std::array<int, k_Max_Load_Cases + 1> i_CaseOutcome;     // k_Case_Not_Reached, _Converged, ...
+    std::array<int, k_Max_Load_Cases + 1> i_CaseIterations;  // solutions of the nonlinear iteration
+    std::array<int, k_Max_Load_Cases + 1> i_CaseHeadType;    // pile-head load type solved for, 1 to 5
+    std::array<double, k_Max_Load_Cases + 1> rd_CaseHeadValue1;  // first head value as solved for
+    std::array<double, k_Max_Load_Cases + 1> rd_CaseHeadValue2;  // second head value as solved for
+    std::array<double, k_Max_Load_Cases + 1> rd_CaseAxialThrust; // (lbs | kN)
+    std::array<int, k_Max_Load_Cases + 1> i_CaseNodeCount;   // rows of the case's node table
+    // [lc][column][k]: column k_Node_Depth .. k_Node_Total_Stress of node k.
+    std::array<std::array<std::array<double, k_Max_Nodes + 1>, k_Num_Node_Columns>, k_Max_Load_Cases + 1>
+        rd_CaseNodeTable;
+    std::array<int, k_Max_Sections + 1> b_SectionTablesKept;   // the section's tables were completed
+    std::array<int, k_Max_Sections + 1> i_SectionThrusts;      // thrusts of the section's tables
+    std::array<std::array<double, k_Max_EI_Thrusts + 1>, k_Max_Sections + 1> rd_SectionThrust;  // (kips | kN)
+    int b_LrfdPerformanceKept;                                 // all combinations reached the performance table
+    int b_StiffnessMatrixKept;                                 // the pile-head stiffness study completed
+    int i_NumKeptPYCurves;                                     // p-y curves printed at requested depths
+    std::array<int, k_Max_Kept_PY_Curves + 1> i_KeptPYCurveKind;    // k_PY_Curve_* kind
+    std::array<int, k_Max_Kept_PY_Curves + 1> i_KeptPYCurveNumber;  // number of the requested depth
+    std::array<double, k_Max_Kept_PY_Curves + 1> rd_KeptPYCurveDepth;  // depth along the pile (in | m)
+    std::array<int, k_Max_Kept_PY_Curves + 1> i_KeptPYCurvePoints;
+    std::array<std::array<double, k_Max_Kept_PY_Points + 1>, k_Max_Kept_PY_Curves + 1> rd_KeptPY_y;  // (in | m)
+    std::array<std::array<double, k_Max_Kept_PY_Points + 1>, k_Max_Kept_PY_Curves + 1> rd_KeptPY_p;  // (lb/in | kN/m)
+    // The framed message of the error that ended the run, as the report or message file shows it:
+    // from its heading line to the line before the raise.
+    int i_ErrorTextLines;
+    int b_ErrorTextOpen;                              // a heading was seen; lines are being kept
+    int b_ErrorTextClosed;                            // the error status was set: nothing more is kept
+    std::array<NameText, k_Max_Error_Text_Lines + 1> ErrorText;
+    NameText ErrorTextOpenLine;                       // the report's open line while a frame is kept
+    int i_ErrorTextOpenLength;
 };
 
 extern AnalysisModel g_Model;

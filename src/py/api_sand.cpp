@@ -144,7 +144,7 @@ void Print_Api_Sand_Table(int k, const PYNodeValues& v, const ApiSandNode& n) {
     const AnalysisModel& m = g_Model;
     WriteLine("");
     Write_PY_Table_Heading_After(13);
-    Write_Line7_Record(k_PY_Curve_API_Sand, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(k_PY_Curve_API_Sand, m.XNode[k], k_PY_Print_Points, k);
     const double kz = n.k * n.zu;
     double step = m.IUNITS == k_Units_SI ? k_SI_Surface_Step : k_US_Surface_Step;
     if (kz != 0.0) step = k_Pi_Over_16 * n.A * n.R.Pu / kz;
@@ -153,7 +153,7 @@ void Print_Api_Sand_Table(int k, const PYNodeValues& v, const ApiSandNode& n) {
         const double y = v.ym * y_prime;
         const double p = v.pm * Api_Sand_P(n.A, n.R.Pu, n.k, n.zu, y_prime);
         Write_PY_Fixed_Row(y, p);
-        Write_Line8_Record(k_PY_Curve_API_Sand, y, p, j);
+        Record_Printed_PY_Point(k_PY_Curve_API_Sand, y, p, j);
     }
     if (n.default_k) {
         WriteLine("");

@@ -261,13 +261,13 @@ void Print_Silt_Table(int k, const PYNodeValues& v, const CementedSiltCurve& c) 
     const int kind = m.IUNITS == k_Units_US ? k_PY_Curve_Cemented_Silt_In : k_PY_Curve_Cemented_Silt_M;
     WriteLine("");
     Write_PY_Table_Heading_After(13);
-    Write_Line7_Record(kind, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(kind, m.XNode[k], k_PY_Print_Points, k);
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
         const double y_prime = Cemented_Silt_Table_Deflection(c, j);
         const double y = v.ym * y_prime;
         const double p = v.pm * Cemented_Silt_P(c, y_prime);
         Write_PY_Table_Row(y, p, 3, 5);
-        Write_Line8_Record(kind, y, p, j);
+        Record_Printed_PY_Point(kind, y, p, j);
     }
 }
 

@@ -25,13 +25,13 @@ void Print_Elastic_Subgrade_Curve(int L, int k, const PYNodeValues& v, double ks
     Write_PY_Multipliers(v.pm, v.ym);
     WriteLine("");
     Write_PY_Table_Heading(9, 22, nullptr, "---------------   ---------------");
-    Write_Line7_Record(k_PY_Curve_Elastic_Subgrade, g_Model.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(k_PY_Curve_Elastic_Subgrade, g_Model.XNode[k], k_PY_Print_Points, k);
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
         const double y_prime = (j - 1) * v.b / 8.0;
         const double y = v.ym * y_prime;
         const double p = v.pm * ks * v.b * y_prime;
         Write_PY_Table_Row(y, p, 3, 5);
-        Write_Line8_Record(k_PY_Curve_Elastic_Subgrade, y, p, j);
+        Record_Printed_PY_Point(k_PY_Curve_Elastic_Subgrade, y, p, j);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "pile/section_properties.h"
 #include "pile/soil_profile.h"
 #include "py/criteria.h"
+#include "report/error_text.h"
 #include "report/fortran_format.h"
 
 namespace {
@@ -33,7 +34,11 @@ void Write_Massive_Rock_Stop(int L) {
         "Solution: Describe the rock of this layer with the weak rock or the strong rock",
         "          (vuggy limestone) criteria, or end the pile above the layer.",
         ""};
+    // the message has no framed heading: its lines are the stop's text all the same; the copy
+    // to the report replaces the message file's
+    Open_Error_Text();
     Write_Message_Lines(lines);
+    Open_Error_Text();
     Write_Report_Lines(lines);
 }
 

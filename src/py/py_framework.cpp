@@ -10,6 +10,7 @@
 #include "model/units.h"
 #include "pile/soil_profile.h"
 #include "report/number_writer.h"
+#include "report/plot_file.h"
 
 namespace {
 
@@ -266,4 +267,27 @@ void Write_PY_Fixed_Row(double y, double p) {
     Append_F(r, y, 15, 4);
     Append_F(r, p, 17, 3);
     Write_PY_Record(r);
+}
+
+void Record_Printed_PY_Curve(int kind, double depth, int points, int number) {
+    AnalysisModel& m = g_Model;
+    if (m.i_NumKeptPYCurves < k_Max_Kept_PY_Curves) {
+        const int c = ++m.i_NumKeptPYCurves;
+        m.i_KeptPYCurveKind[c] = kind;
+        m.i_KeptPYCurveNumber[c] = number;
+        m.rd_KeptPYCurveDepth[c] = depth;
+        m.i_KeptPYCurvePoints[c] = 0;
+    }
+    Write_Line7_Record(kind, depth, points, number);
+}
+
+void Record_Printed_PY_Point(int kind, double y, double p, int j) {
+    AnalysisModel& m = g_Model;
+    const int c = m.i_NumKeptPYCurves;
+    if (c >= 1 && j >= 1 && j <= k_Max_Kept_PY_Points) {
+        m.rd_KeptPY_y[c][j] = y;
+        m.rd_KeptPY_p[c][j] = p;
+        if (j > m.i_KeptPYCurvePoints[c]) m.i_KeptPYCurvePoints[c] = j;
+    }
+    Write_Line8_Record(kind, y, p, j);
 }

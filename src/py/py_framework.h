@@ -129,3 +129,9 @@ void Write_PY_Table_Heading_After(int gap);
 void Write_PY_Table_Row(double y, double p, int blanks_before, int blanks_between);
 // One tabulated point in fixed decimals: y (F15.4), p (F17.3).
 void Write_PY_Fixed_Row(double y, double p);
+
+// A p-y curve printed at requested depth number `number`, at `depth` along the pile, with its
+// kind (k_PY_Curve_* of report/plot_file) and number of points: kept for callers, then its
+// "Line 7" record. Each point j of it: kept, then its "Line 8" record.
+void Record_Printed_PY_Curve(int kind, double depth, int points, int number);
+void Record_Printed_PY_Point(int kind, double y, double p, int j);

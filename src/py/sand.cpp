@@ -183,7 +183,7 @@ void Print_Sand_Table(int k, const PYNodeValues& v, const ReeseSandNode& n) {
     const ReeseSandCurve& c = n.curve;
     WriteLine("");
     Write_PY_Table_Heading(10, 26, nullptr, k_PY_Table_Dashes);
-    Write_Line7_Record(k_PY_Curve_Reese_Sand, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(k_PY_Curve_Reese_Sand, m.XNode[k], k_PY_Print_Points, k);
     const double yp = c.pu / c.kx;
     bool any_marked = false;
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
@@ -215,7 +215,7 @@ void Print_Sand_Table(int k, const PYNodeValues& v, const ReeseSandNode& n) {
         Append_Text(row, Format_Number(pv, 12).text.data());
         if (marked) Append_Text(row, "   *");
         Write_PY_Record(row);
-        Write_Line8_Record(k_PY_Curve_Reese_Sand, y, pv, j);
+        Record_Printed_PY_Point(k_PY_Curve_Reese_Sand, y, pv, j);
     }
     if (any_marked) {
         WriteLine("");

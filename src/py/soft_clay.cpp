@@ -166,7 +166,7 @@ void Print_Soft_Clay_Parameters(const SoftClayVariant& variant, int L, int k,
         Write_PY_Record(r);
         Write_PY_Value_Line(variant.with_J ? "Xr" : "X_r", curve.zr, 3, m.LabelLength);
     }
-    Write_Line7_Record(variant.curve_kind, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(variant.curve_kind, m.XNode[k], k_PY_Print_Points, k);
 }
 
 // Slope factor, resistances, heading and the 17 tabulated points.
@@ -187,7 +187,7 @@ void Print_Soft_Clay_Table(const SoftClayVariant& variant, const PYNodeValues& v
         } else {
             Write_PY_Table_Row(y, p, 0, 9);
         }
-        Write_Line8_Record(variant.curve_kind, y, p, j);
+        Record_Printed_PY_Point(variant.curve_kind, y, p, j);
     }
 }
 

@@ -142,7 +142,7 @@ void Print_Free_Water_Parameters(int L, int k, const PYNodeValues& v, double c, 
     if (s.cyclic) Write_PY_Value_Line("Number of Cycles of Loading", m.NumCycles, 0, nullptr);
     WriteLine("");
     Write_PY_Table_Heading_After(13);
-    Write_Line7_Record(Free_Water_Curve_Kind(s), m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(Free_Water_Curve_Kind(s), m.XNode[k], k_PY_Print_Points, k);
 }
 
 void Print_Free_Water_Table(const PYNodeValues& v, const StiffClayFreeWaterCurve& s) {
@@ -156,7 +156,7 @@ void Print_Free_Water_Table(const PYNodeValues& v, const StiffClayFreeWaterCurve
         } else {
             Write_PY_Table_Row(y, p, 3, 5);
         }
-        Write_Line8_Record(Free_Water_Curve_Kind(s), y, p, j);
+        Record_Printed_PY_Point(Free_Water_Curve_Kind(s), y, p, j);
     }
 }
 

@@ -147,7 +147,7 @@ void Print_No_Free_Water_Parameters(const NoFreeWaterVariant& variant, int L, in
     }
     WriteLine("");
     Write_PY_Table_Heading_After(12);
-    Write_Line7_Record(variant.curve_kind, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(variant.curve_kind, m.XNode[k], k_PY_Print_Points, k);
 }
 
 void Print_No_Free_Water_Table(const NoFreeWaterVariant& variant, const PYNodeValues& v,
@@ -157,7 +157,7 @@ void Print_No_Free_Water_Table(const NoFreeWaterVariant& variant, const PYNodeVa
         const double y = v.ym * y_prime;
         const double p = v.pm * Stiff_Clay_No_Free_Water_P(s, y_prime);
         Write_PY_Table_Row(y, p, 3, 5);
-        Write_Line8_Record(variant.curve_kind, y, p, j);
+        Record_Printed_PY_Point(variant.curve_kind, y, p, j);
     }
 }
 

@@ -108,7 +108,7 @@ void Print_User_Curve(int L, int k, const PYNodeValues& v) {
     Write_PY_Real_Line("y-multiplier", v.ym, 12, 3, nullptr);
     WriteLine("");
     Write_PY_Table_Heading(7, 25, nullptr, "----------------    ----------------");
-    Write_Line7_Record(k_PY_Curve_User, v.x, k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(k_PY_Curve_User, v.x, k_PY_Print_Points, k);
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
         double p = 0.0;
         double kl = 0.0;
@@ -120,7 +120,7 @@ void Print_User_Curve(int L, int k, const PYNodeValues& v) {
         Append_X(row, 5);
         Append_F(row, v.pm * p, 15, 4);
         Write_PY_Record(row);
-        Write_Line8_Record(k_PY_Curve_User, y, v.pm * p, j);
+        Record_Printed_PY_Point(k_PY_Curve_User, y, v.pm * p, j);
     }
 }
 

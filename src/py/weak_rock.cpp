@@ -185,13 +185,13 @@ void Print_Weak_Rock_Curve(int L, int k, const PYNodeValues& v, const WeakRockPr
     Write_E_Line("Y_A", c.yA, m.LabelLength);
     Write_PY_Multipliers(v.pm, v.ym);
     Write_PY_Table_Heading(9, 30, nullptr, k_PY_Table_Dashes);
-    Write_Line7_Record(k_PY_Curve_Weak_Rock, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(k_PY_Curve_Weak_Rock, m.XNode[k], k_PY_Print_Points, k);
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
         const double y_prime = Weak_Rock_Table_Deflection(c, j);
         const double y = v.ym * y_prime;
         const double p = v.pm * Weak_Rock_P(c, y_prime);
         Write_PY_Table_Row(y, p, 3, 5);
-        Write_Line8_Record(k_PY_Curve_Weak_Rock, y, p, j);
+        Record_Printed_PY_Point(k_PY_Curve_Weak_Rock, y, p, j);
     }
     WriteLine("");
 }

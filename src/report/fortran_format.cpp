@@ -15,6 +15,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "model/model.h"
+#include "report/error_text.h"
+
 namespace {
 
 // 309 integer digits of the largest double, a point and up to k_Max_Field_Width decimals.
@@ -305,6 +308,9 @@ void Write_Record(std::FILE* file, const FortranRecord& record) {
     if (file == nullptr) return;
     std::fwrite(record.text.data(), 1, static_cast<std::size_t>(record.length), file);
     std::fputc('\n', file);
+    if (file == g_Model.ReportFile || file == g_Model.MessageFile) {
+        Keep_Written_Line(record.text.data(), static_cast<std::size_t>(record.length));
+    }
 }
 
 namespace {

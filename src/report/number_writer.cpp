@@ -4,11 +4,13 @@
 #include "report/number_writer.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cassert>
 #include <cmath>
 #include <cstring>
 
 #include "model/model.h"
+#include "report/error_text.h"
 
 namespace {
 
@@ -44,6 +46,7 @@ FieldText text_field(const char* text) {
 void write_to_report(const char* characters, int length) {
     if (g_Model.ReportFile == nullptr || length <= 0) return;
     std::fwrite(characters, 1, static_cast<std::size_t>(length), g_Model.ReportFile);
+    Keep_Written_Text(characters, static_cast<std::size_t>(length));
 }
 
 }  // namespace
@@ -98,6 +101,14 @@ FieldText Format_Number(double x, int W) {
     return field;
 }
 
+ShortestText Shortest_Number_Text(double x) {
+    ShortestText t{};
+    const std::to_chars_result r = std::to_chars(t.text.data(), t.text.data() + t.text.size() - 1, x);
+    t.length = static_cast<int>(r.ptr - t.text.data());
+    t.text[static_cast<std::size_t>(t.length)] = '\0';
+    return t;
+}
+
 void WriteNumber(double x, int W) {
     const FieldText field = Format_Number(x, W);
     write_to_report(field.text.data(), field.length);
@@ -117,6 +128,7 @@ void WriteInteger(int n, const int& W) {
 void WriteBlanks(int n) {
     if (g_Model.ReportFile == nullptr) return;
     for (int i = 0; i < n; ++i) std::fputc(' ', g_Model.ReportFile);
+    for (int i = 0; i < n; ++i) Keep_Written_Text(" ", 1);
 }
 
 void WriteText10(const char* s) {
@@ -133,10 +145,12 @@ void WriteText10(const char* s) {
 void EndLine() {
     if (g_Model.ReportFile == nullptr) return;
     std::fputc('\n', g_Model.ReportFile);
+    Keep_Line_End();
 }
 
 void WriteLine(const char* s) {
     if (g_Model.ReportFile == nullptr) return;
     if (s != nullptr) std::fputs(s, g_Model.ReportFile);
     std::fputc('\n', g_Model.ReportFile);
+    Keep_Written_Line(s != nullptr ? s : "", s != nullptr ? std::strlen(s) : 0);
 }

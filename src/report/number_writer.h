@@ -5,6 +5,8 @@
 // a buffer. Digits and field rules come from report/fortran_format.
 #pragma once
 
+#include <array>
+
 #include "report/fortran_format.h"
 
 // Magnitude limits of the number forms for a field of W characters: A = 10^(W-3) - 1,
@@ -21,6 +23,14 @@ NumberFormLimits Compute_Number_Form_Limits(int W);
 // or "  Not-a-Number" (14 characters, whatever W) for a value that is not a number.
 // W of at least 9 gives every form a decimal; below that the exponent form is asterisks.
 FieldText Format_Number(double x, int W);
+
+// The shortest decimal text that reads back to exactly x ("0.1", "1.2345678901234567e-05",
+// "-250"), for the results document; "nan", "inf" or "-inf" for a value that is not finite.
+struct ShortestText {
+    std::array<char, 32> text;   // NUL-terminated
+    int length;
+};
+ShortestText Shortest_Number_Text(double x);
 
 // Appends Format_Number(x, W) to the report's open line.
 void WriteNumber(double x, int W);

@@ -21,6 +21,30 @@ void Keep_Case_Values(int lc, int zero_points) {
     m.i_CaseZeroDeflectionPoints[lc] = zero_points;
 }
 
+// The node table of the load case for callers: every column at every node, as computed (the
+// report and the plot file print tiny values as zero; the table keeps them).
+void Keep_Case_Node_Table(int lc) {
+    AnalysisModel& m = g_Model;
+    const int N = m.NumNodes;
+    auto& table = m.rd_CaseNodeTable[lc];
+    m.i_CaseNodeCount[lc] = N;
+    for (int k = 1; k <= N; ++k) {
+        // the head and tip nodes carry half an increment of soil
+        const double spring = m.Es_Node[k] * m.IncrementLength * (k == 1 || k == N ? 0.5 : 1.0);
+        table[k_Node_Depth][k] = m.XNode[k];
+        table[k_Node_Deflection][k] = Y_Node(k);
+        table[k_Node_Slope][k] = m.rd_Slope_Node[k];
+        table[k_Node_Moment][k] = m.rd_Moment_Node[k];
+        table[k_Node_Shear][k] = m.rd_Shear_Node[k];
+        table[k_Node_Soil_Reaction][k] = m.rd_SoilReaction_Node[k];
+        table[k_Node_Soil_Modulus][k] = m.Es_Node[k];
+        table[k_Node_Soil_Spring][k] = spring;
+        table[k_Node_Bending_Stiffness][k] = m.EI_Node[k];
+        table[k_Node_Distributed_Load][k] = m.W_Node[k];
+        table[k_Node_Total_Stress][k] = m.rd_Stress_Node[k];
+    }
+}
+
 }  // namespace
 
 int Count_Zero_Deflection_Points() {
@@ -47,4 +71,5 @@ void Complete_Node_Results() {
 void Complete_Case_Results(int lc) {
     Complete_Node_Results();
     Keep_Case_Values(lc, Count_Zero_Deflection_Points());
+    Keep_Case_Node_Table(lc);
 }

@@ -8,7 +8,8 @@
 // Completes the results of load case (or LRFD combination) lc from the final deflections and the
 // pile-head condition of the solver state. The caller resets the response maxima before the last
 // solution and clears the per-section maxima of lc. Writes the node response arrays, the maxima,
-// the equilibrium fields and the rd_Case* values of lc. Raises nothing.
+// the equilibrium fields, the rd_Case* values and the node table kept for callers of lc.
+// Raises nothing.
 void Complete_Case_Results(int lc);
 
 // The node responses and the equilibrium check of Complete_Case_Results without the values kept

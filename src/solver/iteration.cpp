@@ -200,13 +200,29 @@ int Solve_Head_Condition(int number, int type, double load1, double load2, doubl
     return Solve_Case(number, 0, type, load1, load2, thrust);
 }
 
+namespace {
+
+// The head condition case lc is solved for, kept for callers before the solution starts, so that
+// a case that fails still tells what it was.
+void Keep_Case_Head(int lc, int type, double value1, double value2, double thrust) {
+    AnalysisModel& m = g_Model;
+    m.i_CaseHeadType[lc] = type;
+    m.rd_CaseHeadValue1[lc] = value1;
+    m.rd_CaseHeadValue2[lc] = value2;
+    m.rd_CaseAxialThrust[lc] = thrust;
+}
+
+}  // namespace
+
 int SolveLoadCase(int lc) {
     AnalysisModel& m = g_Model;
     m.i_CurrentLoadCase = lc;
     // an LRFD combination is a shear-and-moment case with its factored loads
     if (m.b_UseLRFD != 0) {
+        Keep_Case_Head(lc, 1, m.rd_LrfdShear[lc], m.rd_LrfdMoment[lc], m.rd_LrfdThrust[lc]);
         return Solve_Case(lc, lc, 1, m.rd_LrfdShear[lc], m.rd_LrfdMoment[lc], m.rd_LrfdThrust[lc]);
     }
+    Keep_Case_Head(lc, m.LoadType[lc], m.Load1[lc], m.Load2[lc], m.AxialThrustLoad[lc]);
     return Solve_Case(lc, 0, m.LoadType[lc], m.Load1[lc], m.Load2[lc], m.AxialThrustLoad[lc]);
 }
 
@@ -221,9 +237,13 @@ void RunLoadCases() {
     const int cases = Analysed_Case_Count();
     for (int lc = 1; lc <= cases; ++lc) {
         const int iterations = SolveLoadCase(lc);
+        m.i_CaseIterations[lc] = iterations;
         // A displacement-and-moment case that did not converge is still reported.
         const bool report_failed_case = m.ErrorStatus == k_Status_Runtime_Base + 10 &&
                                         m.b_UseLRFD == 0 && m.LoadType[lc] == 4;
+        m.i_CaseOutcome[lc] = m.ErrorStatus == 0 ? k_Case_Converged
+                              : report_failed_case ? k_Case_Not_Converged
+                                                   : k_Case_Failed;
         if (m.ErrorStatus != 0 && !report_failed_case) return;
         if (!report_failed_case) {
             FortranRecord line = Text_With_Integer("The convergence criteria have been met for load case ", lc);

@@ -4,12 +4,14 @@
 Runs `orvane INPUT --json --plots` into a fresh directory, then:
   * the JSON parses and validates against the published schema;
   * its numbers equal the report's printed numbers to the printed precision: the node table rows,
-    the p-y curves printed at requested depths and the summary of pile responses;
-  * every node table has one entry per node, and there is one summary row per load case;
+    the p-y curves printed at requested depths and the summary of pile responses; and the plot
+    file's node records ("Line 10") to their seven digits;
+  * every node table has one entry per node and no null, and there is one summary row per load
+    case;
   * every SVG figure is well-formed XML, the response figure has one series per load case in each
     of its four panels and axis titles in the run's units, the p-y figure one series per curve, a
     section figure one series per axial thrust;
-  * a run ended by an error has its error in the JSON, "results": null, and no figures.
+  * a run ended by an error has its error in the JSON with its framed text.
 With --shipped, the outputs of this input shipped in the repository must equal this run's.
 With --render, one figure (the response, else the first) is also rendered by rsvg-convert and the
 image must show a drawing: neither blank nor filled.
@@ -17,7 +19,6 @@ image must show a drawing: neither blank nor filled.
 import argparse
 import glob
 import json
-import math
 import os
 import re
 import struct
@@ -42,20 +43,13 @@ def printed_half_unit(text):
     return 0.5 * 10.0 ** (-decimals) * 10.0 ** (int(exponent) if exponent else 0)
 
 
-def record_half_unit(value):
-    """Half a unit in the seventh mantissa digit of the plot file's E15.7 form."""
-    if value == 0:
-        return 0.0
-    return 0.5 * 10.0 ** (math.floor(math.log10(abs(value))) + 1 - 7)
-
-
 def same(json_value, printed, what):
-    """The record's value, printed with the report's digits, gives the report's text."""
+    """The JSON's value, printed with the report's digits, gives the report's text."""
     if json_value is None:
         fail(f"{what}: no value in the JSON, the report prints {printed}")
         return
     expected = float(printed)
-    allowed = printed_half_unit(printed) + record_half_unit(json_value) + 1e-12 * abs(expected)
+    allowed = printed_half_unit(printed) * (1 + 1e-9) + 1e-12 * abs(expected)
     if abs(json_value - expected) > allowed:
         fail(f"{what}: JSON {json_value!r} differs from the report's {printed} by more than {allowed:.3g}")
 
@@ -156,15 +150,47 @@ def check_report_numbers(doc, report_lines):
         fail("no node table row of the report was compared")
 
 
+def check_plot_records(doc, plot_lines):
+    """Every "Line 10" record (depth, deflection, moment, shear, soil reaction, bending stiffness
+    of a node, E15.7) equals the JSON's value to its seven digits, case after case."""
+    records = [line for line in plot_lines if "Line 10(" in line]
+    values = []
+    for c in doc["results"]["load_cases"]:
+        if c["nodes"] is None:
+            continue
+        n = c["nodes"]
+        for k in range(len(n["depth"])):
+            values.append((c["number"], k + 1, [n[name][k] for name in ("depth", "deflection", "moment",
+                                                                       "shear", "soil_reaction", "bending_stiffness")]))
+    if len(records) != len(values):
+        fail(f"the plot file has {len(records)} node records, the JSON {len(values)} nodes")
+    for record, (case, node, row) in zip(records, values):
+        fields = [record[i * 15:(i + 1) * 15] for i in range(6)]
+        for field, value, name in zip(fields, row, ("depth", "deflection", "moment", "shear",
+                                                     "soil reaction", "bending stiffness")):
+            printed = float(field)
+            # the records print values below 1e-20 as zero
+            shown = 0.0 if abs(value) < 1e-20 and name != "depth" and name != "bending stiffness" else value
+            if float(f"{shown:.6E}") != printed:
+                fail(f"case {case} node {node} {name}: JSON {value!r}, plot record {field.strip()}")
+                return
+
+
 def check_structure(doc):
     results = doc["results"]
     cases = results["load_cases"]
     if len(results["summary"]) != len(cases):
         fail(f"{len(cases)} load cases but {len(results['summary'])} summary rows")
     for c in cases:
+        if c["nodes"] is None:
+            fail(f"case {c['number']} of a run that ended normally has no node table")
+            continue
         lengths = {name: len(column) for name, column in c["nodes"].items()}
         if set(lengths.values()) != {results["node_count"]}:
             fail(f"case {c['number']}: node columns of lengths {lengths}, {results['node_count']} nodes")
+        nulls = sum(v is None for column in c["nodes"].values() for v in column)
+        if nulls:
+            fail(f"case {c['number']}: {nulls} null node values")
         if not c["converged"]:
             fail(f"case {c['number']} is not marked converged in a run that ended normally")
         if c["iterations"] is None or c["iterations"] < 1:
@@ -189,7 +215,7 @@ def check_figures(doc, out, stem):
         except ET.ParseError as e:
             fail(f"{f} is not well-formed XML: {e}")
     u = doc["units"]
-    cases = [c for c in results["load_cases"] if c["nodes"]["depth"]]
+    cases = [c for c in results["load_cases"] if c["nodes"]]
     if cases:
         root = trees.get("-response.svg")
         if root is None:
@@ -313,7 +339,7 @@ def main():
         jsonschema.validate(doc, json.load(open(args.schema)))
         report_lines = open(os.path.join(out, stem + "-report.txt")).read().splitlines()
         if args.expect_error:
-            if run.returncode == 0 or doc["results"] is not None or not doc["errors"]:
+            if run.returncode == 0 or not doc["errors"]:
                 fail(f"expected an error end: exit {run.returncode}, errors {doc['errors']}")
             else:
                 e = doc["errors"][0]
@@ -329,6 +355,7 @@ def main():
             else:
                 check_structure(doc)
                 check_report_numbers(doc, report_lines)
+                check_plot_records(doc, open(os.path.join(out, stem + "-plot.txt")).read().splitlines())
         files = check_figures(doc, out, stem)
         if args.shipped:
             shipped = sorted(glob.glob(os.path.join(args.shipped, stem + "-*")))

@@ -383,7 +383,7 @@ TEST(Cli, JsonAndPlotsLandBesideTheEngineFilesWithTheOutcomeUnchanged) {
     const nlohmann::json j = nlohmann::json::parse(Read_File(dir.file("pipe-pile-soft-clay-results.json")));
     EXPECT_EQ(j["outcome"]["result_code"], 0);
     EXPECT_EQ(j["results"]["load_cases"].size(), 4u);
-    EXPECT_EQ(j["results"]["load_cases"][3]["head_conditions"]["values"][0]["value"], 250.0);
+    EXPECT_EQ(j["results"]["load_cases"][3]["head_conditions"]["shear"], 250.0);
 }
 
 TEST(Cli, RunEndedByAnErrorWritesItsErrorAsJsonAndNoFigures) {

@@ -1,0 +1,717 @@
+// The results document of a run, written from the model's kept results (see results_document.h).
+// Values are in the model's units: US customary runs in inches and pounds, SI runs in meters and
+// kilonewtons, general runs in the user's consistent units; one table of unit labels names the
+// unit of every quantity. The bending-stiffness tables keep kips for US customary runs; they are
+// given here in pounds like every other quantity of the run.
+#include "engine/results_document.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "engine/errors.h"
+#include "input/warning_catalogue.h"
+#include "lrfd/performance.h"
+#include "model/model.h"
+#include "model/section_types.h"
+#include "model/units.h"
+#include "report/number_writer.h"
+#include "report/plot_file.h"
+
+namespace {
+
+// ---- JSON text ------------------------------------------------------------------------------
+
+// Appends JSON values to a text. Objects and arrays are opened and closed by the caller; the
+// builder puts the commas between members.
+struct JsonText {
+    std::string text;
+    bool first = true;   // the next member is the first of its object or array
+
+    void Separate() {
+        if (!first) text += ',';
+        first = false;
+    }
+    void Open(char bracket) {
+        text += bracket;
+        first = true;
+    }
+    void Close(char bracket) {
+        text += bracket;
+        first = false;
+    }
+    void Key(const char* key) {
+        Separate();
+        String_Text(key);
+        text += ':';
+        first = true;   // the value that follows takes no comma
+    }
+    void String_Text(const char* s) {
+        text += '"';
+        for (const unsigned char* c = reinterpret_cast<const unsigned char*>(s); *c != 0; ++c) {
+            switch (*c) {
+                case '"': text += "\\\""; break;
+                case '\\': text += "\\\\"; break;
+                case '\n': text += "\\n"; break;
+                case '\r': text += "\\r"; break;
+                case '\t': text += "\\t"; break;
+                default:
+                    if (*c < 0x20) {
+                        char u[8];
+                        std::snprintf(u, sizeof u, "\\u%04x", *c);
+                        text += u;
+                    } else {
+                        text += static_cast<char>(*c);
+                    }
+            }
+        }
+        text += '"';
+    }
+    void String(const char* s) {
+        Separate();
+        String_Text(s);
+    }
+    // A number in its shortest form that reads back to the same double; null when it is not finite.
+    void Number(double x) {
+        Separate();
+        if (!std::isfinite(x)) {
+            text += "null";
+            return;
+        }
+        const ShortestText t = Shortest_Number_Text(x);
+        text.append(t.text.data(), static_cast<std::size_t>(t.length));
+    }
+    void Integer(long long n) {
+        Separate();
+        text += std::to_string(n);
+    }
+    void Boolean(bool b) {
+        Separate();
+        text += b ? "true" : "false";
+    }
+    void Null() {
+        Separate();
+        text += "null";
+    }
+    void Member(const char* key, double x) { Key(key); Number(x); }
+    void Member_Int(const char* key, long long n) { Key(key); Integer(n); }
+    void Member_Text(const char* key, const char* s) { Key(key); String(s); }
+    void Member_Bool(const char* key, bool b) { Key(key); Boolean(b); }
+    void Member_Null(const char* key) { Key(key); Null(); }
+    // Points 1..n of a 1-based table, each times scale.
+    template <typename Table>
+    void Numbers(const char* key, const Table& values, int n, double scale = 1.0) {
+        Key(key);
+        Open('[');
+        for (int i = 1; i <= n; ++i) Number(values[i] * scale);
+        Close(']');
+    }
+};
+
+// ---- units --------------------------------------------------------------------------------
+
+bool US() { return g_Model.IUNITS == k_Units_US; }
+bool SI() { return g_Model.IUNITS == k_Units_SI; }
+
+// The bending-stiffness tables of US customary runs are in kips: to pounds.
+double Table_To_Run_Units() { return US() ? 1000.0 : 1.0; }
+
+struct UnitLabel {
+    const char* key;
+    const char* us;
+    const char* si;
+    const char* general;
+};
+constexpr UnitLabel k_Unit_Labels[] = {
+    {"depth", "in", "m", "L"},
+    {"deflection", "in", "m", "L"},
+    {"slope", "rad", "rad", "rad"},
+    {"moment", "in-lb", "kN-m", "F-L"},
+    {"shear", "lb", "kN", "F"},
+    {"soil_reaction", "lb/in", "kN/m", "F/L"},
+    {"soil_modulus", "lb/in^2", "kN/m^2", "F/L^2"},
+    {"soil_spring", "lb/in", "kN/m", "F/L"},
+    {"bending_stiffness", "lb-in^2", "kN-m^2", "F-L^2"},
+    {"distributed_load", "lb/in", "kN/m", "F/L"},
+    {"total_stress", "psi", "kPa", "F/L^2"},
+    {"py_deflection", "in", "m", "L"},
+    {"py_soil_resistance", "lb/in", "kN/m", "F/L"},
+    {"pile_length", "in", "m", "L"},
+    {"axial_thrust", "lb", "kN", "F"},
+    {"force", "lb", "kN", "F"},
+    {"curvature", "rad/in", "rad/m", "rad/L"},
+    {"rotational_stiffness", "in-lb/rad", "kN-m/rad", "F-L/rad"},
+    {"k22", "lb/in", "kN/m", "F/L"},
+    {"k23", "lb/rad", "kN/rad", "F/rad"},
+    {"k32", "in-lb/in", "kN-m/m", "F-L/L"},
+    {"k33", "in-lb/rad", "kN-m/rad", "F-L/rad"},
+};
+
+void Write_Units(JsonText& j) {
+    j.Key("units");
+    j.Open('{');
+    for (const UnitLabel& u : k_Unit_Labels) {
+        j.Member_Text(u.key, US() ? u.us : SI() ? u.si : u.general);
+    }
+    j.Close('}');
+}
+
+const char* Unit_System_Name() {
+    switch (g_Model.IUNITS) {
+        case k_Units_US: return "US customary";
+        case k_Units_SI: return "SI";
+        case k_Units_General: return "general";
+        default: return nullptr;
+    }
+}
+
+// ---- texts --------------------------------------------------------------------------------
+
+// A kept text line without surrounding blanks; empty for a line of blanks or a rule of dashes.
+std::string Shown_Line(const char* line) {
+    std::string t(line);
+    const std::size_t first = t.find_first_not_of(' ');
+    if (first == std::string::npos) return "";
+    t = t.substr(first, t.find_last_not_of(' ') - first + 1);
+    if (t.find_first_not_of('-') == std::string::npos) return "";
+    return t;
+}
+
+bool Input_Error(int status) { return status > k_Status_Input_Base && status < k_Status_Runtime_Base; }
+bool Runtime_Error(int status) {
+    return status > k_Status_Runtime_Base && status < k_Status_Runtime_Base + 100;
+}
+
+// The last "Problem:" line of the ending error's text, without that word and surplus blanks.
+std::string First_Explanation() {
+    const AnalysisModel& m = g_Model;
+    std::string problem;
+    for (int i = 1; i <= m.i_ErrorTextLines; ++i) {
+        const std::string t = Shown_Line(m.ErrorText[i].data());
+        for (const char* word : {"Problem:", "PROBLEM:"}) {
+            if (t.rfind(word, 0) == 0) problem = t.substr(std::strlen(word));
+        }
+    }
+    std::string text;
+    for (char c : problem) {
+        if (c == ' ' && (text.empty() || text.back() == ' ')) continue;
+        text += c;
+    }
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+void Write_Error(JsonText& j) {
+    const AnalysisModel& m = g_Model;
+    const int status = m.ErrorStatus;
+    j.Key("errors");
+    j.Open('[');
+    if (status != 0) {
+        j.Separate();
+        j.Open('{');
+        const bool input = Input_Error(status);
+        const bool runtime = Runtime_Error(status);
+        j.Member_Text("kind", input ? "input" : runtime ? "runtime" : "engine status");
+        j.Key("number");
+        if (input || runtime) j.Integer(status % 100);
+        else j.Integer(status);
+        j.Key("text");
+        j.Open('[');
+        for (int i = 1; i <= m.i_ErrorTextLines; ++i) {
+            const std::string t = Shown_Line(m.ErrorText[i].data());
+            if (!t.empty()) j.String(t.c_str());
+        }
+        j.Close(']');
+        j.Close('}');
+    }
+    j.Close(']');
+}
+
+void Write_Warnings(JsonText& j) {
+    const AnalysisModel& m = g_Model;
+    j.Key("warnings");
+    j.Open('[');
+    for (int k = 1; k <= k_Max_Warning_Number; ++k) {
+        if (m.WarningLog[k] == 0) continue;
+        j.Separate();
+        j.Open('{');
+        j.Member_Int("number", k);
+        j.Member_Int("count", m.WarningLog[k]);
+        j.Key("text");
+        j.Open('[');
+        const char* lines[k_Max_Warning_Text_Lines];
+        const int n = Warning_Text_Lines(k, lines);
+        for (int i = 0; i < n; ++i) {
+            const std::string t = Shown_Line(lines[i]);
+            if (!t.empty()) j.String(t.c_str());
+        }
+        j.Close(']');
+        j.Close('}');
+    }
+    j.Close(']');
+}
+
+void Write_Title(JsonText& j) {
+    const AnalysisModel& m = g_Model;
+    int last = 0;
+    for (int i = 1; i <= k_Num_Title_Lines; ++i) {
+        if (!Shown_Line(m.TitleLine[i].data()).empty()) last = i;
+    }
+    j.Key("title");
+    j.Open('[');
+    for (int i = 1; i <= last; ++i) {
+        std::string t(m.TitleLine[i].data());
+        while (!t.empty() && t.back() == ' ') t.pop_back();
+        j.String(t.c_str());
+    }
+    j.Close(']');
+}
+
+// ---- load cases ---------------------------------------------------------------------------
+
+const char* Head_Description(int type) {
+    switch (type) {
+        case 1: return "Shear and Moment";
+        case 2: return "Shear and Pile-head Rotation";
+        case 3: return "Shear and Rotational Stiffness";
+        case 4: return "Displacement and Moment";
+        case 5: return "Displacement and Pile-head Rotation";
+        default: return "";
+    }
+}
+
+// The two head values of a load type by the quantity each one is.
+struct HeadKeys {
+    const char* first;
+    const char* second;
+};
+HeadKeys Head_Keys(int type) {
+    switch (type) {
+        case 1: return {"shear", "moment"};
+        case 2: return {"shear", "slope"};
+        case 3: return {"shear", "rotational_stiffness"};
+        case 4: return {"deflection", "moment"};
+        case 5: return {"deflection", "slope"};
+        default: return {nullptr, nullptr};
+    }
+}
+
+const char* Case_Status(int outcome) {
+    switch (outcome) {
+        case k_Case_Converged: return "converged";
+        case k_Case_Not_Converged: return "not converged";
+        case k_Case_Failed: return "failed";
+        default: return "not reached";
+    }
+}
+
+// Load type names of the LRFD factors, 1..13.
+constexpr const char* k_Lrfd_Factor_Names[k_Num_Lrfd_Load_Types + 1] = {
+    "",         "dead",         "live",      "earthquake", "impact", "wind",   "water",
+    "ice",      "horizontal_soil", "live_roof", "rain",     "snow",   "temperature", "special"};
+
+void Write_Lrfd_Combination(JsonText& j, int c) {
+    const AnalysisModel& m = g_Model;
+    j.Key("lrfd_combination");
+    if (m.b_UseLRFD == 0) {
+        j.Null();
+        return;
+    }
+    j.Open('{');
+    std::string name(m.LrfdCombinationName[c].data());
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    j.Member_Text("name", name.c_str());
+    j.Key("factors");
+    j.Open('{');
+    for (int t = 1; t <= k_Num_Lrfd_Load_Types; ++t) j.Member(k_Lrfd_Factor_Names[t], m.LrfdFactor[t][c]);
+    j.Close('}');
+    j.Member("resistance_factor_moment", m.PhiM[c]);
+    j.Member("resistance_factor_shear", m.PhiV[c]);
+    j.Key("factored_loads");
+    j.Open('{');
+    j.Member("horizontal", m.rd_LrfdHorizontal[c]);
+    j.Member("vertical", m.rd_LrfdVertical[c]);
+    j.Member("shear", m.rd_LrfdShear[c]);
+    j.Member("moment", m.rd_LrfdMoment[c]);
+    j.Member("axial_thrust", m.rd_LrfdThrust[c]);
+    j.Close('}');
+    j.Close('}');
+}
+
+void Write_Head_Conditions(JsonText& j, int lc) {
+    const AnalysisModel& m = g_Model;
+    const int type = m.i_CaseHeadType[lc];
+    j.Key("head_conditions");
+    j.Open('{');
+    j.Key("load_type");
+    if (type >= 1 && type <= 5) j.Integer(type);
+    else j.Null();
+    j.Member_Text("description", Head_Description(type));
+    const HeadKeys keys = Head_Keys(type);
+    if (keys.first != nullptr) {
+        j.Member(keys.first, m.rd_CaseHeadValue1[lc]);
+        j.Member(keys.second, m.rd_CaseHeadValue2[lc]);
+    }
+    j.Member("axial_thrust", m.rd_CaseAxialThrust[lc]);
+    j.Close('}');
+}
+
+constexpr const char* k_Node_Column_Names[k_Num_Node_Columns] = {
+    "depth",         "deflection",  "slope",       "moment",
+    "shear",         "soil_reaction", "soil_modulus", "soil_spring",
+    "bending_stiffness", "distributed_load", "total_stress"};
+
+void Write_Nodes(JsonText& j, int lc) {
+    const AnalysisModel& m = g_Model;
+    const int n = m.i_CaseNodeCount[lc];
+    j.Key("nodes");
+    if (n <= 0) {
+        j.Null();
+        return;
+    }
+    j.Open('{');
+    for (int c = 0; c < k_Num_Node_Columns; ++c) j.Numbers(k_Node_Column_Names[c], m.rd_CaseNodeTable[lc][c], n);
+    j.Close('}');
+}
+
+bool Has_Results(int lc) { return g_Model.i_CaseNodeCount[lc] > 0; }
+
+void Write_Output_Summary(JsonText& j, int lc) {
+    const AnalysisModel& m = g_Model;
+    j.Key("output_summary");
+    if (!Has_Results(lc)) {
+        j.Null();
+        return;
+    }
+    j.Open('{');
+    j.Member("head_deflection", m.rd_CaseHeadDeflection[lc]);
+    j.Member("head_slope", m.rd_CaseHeadSlope[lc]);
+    j.Member("head_shear", m.rd_CaseHeadShear[lc]);
+    j.Member("head_moment", m.rd_CaseHeadMoment[lc]);
+    j.Member("max_moment", m.rd_CaseMaxMoment[lc]);
+    j.Member("depth_of_max_moment", m.rd_CaseXMaxMoment[lc]);
+    j.Member("max_shear", m.rd_CaseMaxShear[lc]);
+    j.Member("depth_of_max_shear", m.rd_CaseXMaxShear[lc]);
+    j.Member_Int("zero_deflection_points", m.i_CaseZeroDeflectionPoints[lc]);
+    j.Close('}');
+}
+
+void Write_Length_Study(JsonText& j, int lc) {
+    const AnalysisModel& m = g_Model;
+    j.Key("length_study");
+    j.Open('[');
+    for (int p = 1; p <= m.i_LengthStudyPoints[lc] && p <= k_Max_Length_Trials; ++p) {
+        j.Separate();
+        j.Open('{');
+        j.Member("pile_length", m.rd_StudyPileLength[p][lc]);
+        j.Member("head_deflection", m.rd_StudyHeadDeflection[p][lc]);
+        j.Member("max_moment", m.rd_StudyMaxMoment[p][lc]);
+        j.Member("max_shear", m.rd_StudyMaxShear[p][lc]);
+        j.Close('}');
+    }
+    j.Close(']');
+}
+
+void Write_Load_Case(JsonText& j, int lc) {
+    const AnalysisModel& m = g_Model;
+    const int outcome = m.i_CaseOutcome[lc];
+    j.Separate();
+    j.Open('{');
+    j.Member_Int("number", lc);
+    j.Member_Text("status", Case_Status(outcome));
+    j.Member_Bool("converged", outcome == k_Case_Converged);
+    j.Key("iterations");
+    if (outcome == k_Case_Not_Reached) j.Null();
+    else j.Integer(m.i_CaseIterations[lc]);
+    Write_Lrfd_Combination(j, lc);
+    if (outcome == k_Case_Not_Reached) j.Member_Null("head_conditions");
+    else Write_Head_Conditions(j, lc);
+    Write_Nodes(j, lc);
+    Write_Output_Summary(j, lc);
+    Write_Length_Study(j, lc);
+    j.Close('}');
+}
+
+// ---- tables after the cases ---------------------------------------------------------------
+
+void Write_Summary(JsonText& j, int cases) {
+    const AnalysisModel& m = g_Model;
+    j.Key("summary");
+    j.Open('[');
+    for (int lc = 1; lc <= cases; ++lc) {
+        if (!Has_Results(lc)) continue;
+        j.Separate();
+        j.Open('{');
+        j.Member_Int("load_case", lc);
+        j.Member("head_shear", m.rd_CaseHeadShear[lc]);
+        j.Member("head_deflection", m.rd_CaseHeadDeflection[lc]);
+        j.Member("max_moment", m.rd_CaseMaxMoment[lc]);
+        j.Member("max_shear", m.rd_CaseMaxShear[lc]);
+        j.Member("head_rotation", m.rd_CaseHeadSlope[lc]);
+        j.Close('}');
+    }
+    j.Close(']');
+}
+
+// Names of the p-y criteria of the printed curves, by curve kind.
+constexpr const char* k_PY_Curve_Soils[k_Num_PY_Curve_Kinds + 1] = {
+    "",
+    "soft clay",
+    "soft clay with J",
+    "stiff clay with free water, static",
+    "stiff clay with free water, cyclic",
+    "stiff clay without free water",
+    "stiff clay without free water, with initial k",
+    "sand",
+    "API sand",
+    "liquefied sand",
+    "elastic subgrade",
+    "user-input p-y curve",
+    "cemented silt",
+    "cemented silt",
+    "Piedmont residual soil",
+    "loess",
+    "weak rock",
+    "vuggy limestone",
+};
+
+void Write_PY_Curves(JsonText& j) {
+    const AnalysisModel& m = g_Model;
+    j.Key("py_curves");
+    j.Open('[');
+    for (int c = 1; c <= m.i_NumKeptPYCurves; ++c) {
+        const int kind = m.i_KeptPYCurveKind[c];
+        j.Separate();
+        j.Open('{');
+        j.Member_Int("number", m.i_KeptPYCurveNumber[c]);
+        j.Member("depth", m.rd_KeptPYCurveDepth[c]);
+        j.Member_Text("soil", kind >= 1 && kind <= k_Num_PY_Curve_Kinds ? k_PY_Curve_Soils[kind] : "");
+        j.Numbers("y", m.rd_KeptPY_y[c], m.i_KeptPYCurvePoints[c]);
+        j.Numbers("p", m.rd_KeptPY_p[c], m.i_KeptPYCurvePoints[c]);
+        j.Close('}');
+    }
+    j.Close(']');
+}
+
+const char* Table_Kind(int s) {
+    switch (g_Model.SectionType[s]) {
+        case k_Section_Elastic: return "elastic";
+        case k_Section_Elastic_Plastic: return "elastic-plastic";
+        case k_Section_User_EI: return "input M-EI";
+        default: return "nonlinear";
+    }
+}
+
+void Write_Moment_Curvature(JsonText& j) {
+    const AnalysisModel& m = g_Model;
+    const double scale = Table_To_Run_Units();
+    j.Key("moment_curvature");
+    j.Open('[');
+    for (int s = 1; s <= m.NumSections && s <= k_Max_Sections; ++s) {
+        if (m.b_SectionTablesKept[s] == 0) continue;
+        for (int t = 1; t <= m.i_SectionThrusts[s] && t <= k_Max_EI_Thrusts; ++t) {
+            const int n = m.i_TablePoints[s][t];
+            j.Separate();
+            j.Open('{');
+            j.Member_Int("section", s);
+            j.Member_Int("thrust_index", t);
+            j.Member_Text("kind", Table_Kind(s));
+            j.Member("axial_thrust", m.rd_SectionThrust[s][t] * scale);
+            // an elastic section never yields: the last moment of its table is no capacity
+            j.Key("nominal_moment_capacity");
+            if (m.SectionType[s] == k_Section_Elastic) j.Null();
+            else j.Number(m.rd_TableNominalCap[s][t]);
+            j.Numbers("moment", m.rd_TableMoment[s][t], n, scale);
+            j.Numbers("bending_stiffness", m.rd_TableEI[s][t], n, scale);
+            j.Numbers("curvature", m.rd_TableCurvature[s][t], n);
+            j.Close('}');
+        }
+    }
+    j.Close(']');
+}
+
+void Write_Lrfd_Performance(JsonText& j) {
+    const AnalysisModel& m = g_Model;
+    j.Key("lrfd_performance");
+    if (m.b_UseLRFD == 0 || m.b_LrfdPerformanceKept == 0) {
+        j.Null();
+        return;
+    }
+    j.Open('[');
+    for (int c = 1; c <= m.NumLrfdCombinations && c <= k_Max_Lrfd_Combinations; ++c) {
+        for (int s = 1; s <= m.NumSections && s <= k_Max_Sections; ++s) {
+            const LrfdPerformance p = Lrfd_Performance_Of(c, s);
+            j.Separate();
+            j.Open('{');
+            j.Member_Int("combination", c);
+            j.Member_Int("section", s);
+            j.Member("resistance_factor", m.PhiM[c]);
+            j.Key("factored_moment_capacity");
+            if (p.has_capacity) j.Number(p.capacity);
+            else j.Null();
+            j.Member("max_moment", p.max_moment);
+            j.Key("moment_fraction");
+            if (p.has_fraction) j.Number(p.fraction);
+            else j.Null();
+            j.Key("passed");
+            if (p.has_capacity) j.Boolean(!p.failed);
+            else j.Null();
+            j.Member("max_shear", p.max_shear);
+            j.Member("head_deflection", m.rd_CaseHeadDeflection[c]);
+            j.Member("head_rotation", m.rd_CaseHeadSlope[c]);
+            j.Close('}');
+        }
+    }
+    j.Close(']');
+}
+
+void Write_Stiffness_Matrix(JsonText& j) {
+    const AnalysisModel& m = g_Model;
+    j.Key("stiffness_matrix");
+    if (m.b_StiffnessMatrixKept == 0) {
+        j.Null();
+        return;
+    }
+    j.Open('[');
+    for (int i = 1; i <= k_Num_Stiffness_Rows; ++i) {
+        const int moment_case = k_Num_Stiffness_Rows + i;
+        j.Separate();
+        j.Open('{');
+        j.Member("shear", m.rd_StiffnessHeadShear[i]);
+        j.Member("moment", m.rd_StiffnessHeadMoment[moment_case]);
+        j.Member("k22", m.rd_K22[i]);
+        j.Member("k23", m.rd_K23[i]);
+        j.Member("k32", m.rd_K32[i]);
+        j.Member("k33", m.rd_K33[i]);
+        j.Member("head_deflection", m.rd_StiffnessHeadDeflection[i]);
+        j.Member("head_rotation", m.rd_StiffnessHeadSlope[moment_case]);
+        j.Close('}');
+    }
+    j.Close(']');
+}
+
+// Something was computed: a section's tables or a case that was reached.
+bool Anything_Computed(int cases) {
+    const AnalysisModel& m = g_Model;
+    for (int s = 1; s <= m.NumSections && s <= k_Max_Sections; ++s) {
+        if (m.b_SectionTablesKept[s] != 0) return true;
+    }
+    for (int lc = 1; lc <= cases; ++lc) {
+        if (m.i_CaseOutcome[lc] != k_Case_Not_Reached) return true;
+    }
+    return false;
+}
+
+void Write_Results(JsonText& j) {
+    const AnalysisModel& m = g_Model;
+    // a bending-stiffness-only run analyses no case
+    const int counted = m.i_Analysis_Type == 2 ? 0 : Analysed_Case_Count();
+    const int cases = counted <= k_Max_Load_Cases ? counted : k_Max_Load_Cases;
+    j.Key("results");
+    if (!Anything_Computed(cases)) {
+        j.Null();
+        return;
+    }
+    j.Open('{');
+    j.Member_Int("node_count", m.NumNodes);
+    j.Key("load_cases");
+    j.Open('[');
+    for (int lc = 1; lc <= cases; ++lc) Write_Load_Case(j, lc);
+    j.Close(']');
+    j.Key("failed_case");
+    int failed = 0;
+    for (int lc = 1; lc <= cases; ++lc) {
+        if (m.i_CaseOutcome[lc] == k_Case_Failed || m.i_CaseOutcome[lc] == k_Case_Not_Converged) failed = lc;
+    }
+    if (failed != 0) j.Integer(failed);
+    else j.Null();
+    Write_Summary(j, cases);
+    Write_PY_Curves(j);
+    Write_Moment_Curvature(j);
+    Write_Lrfd_Performance(j);
+    Write_Stiffness_Matrix(j);
+    j.Close('}');
+}
+
+const char* Analysis_Type_Name() {
+    switch (g_Model.i_Analysis_Type) {
+        case 2: return "bending stiffness only";
+        case 3: return "conventional";
+        default: return nullptr;
+    }
+}
+
+// The input data file's name without its folder.
+std::string Input_Name() {
+    const char* path = g_Model.InputFileName.data();
+    const char* slash = std::strrchr(path, '/');
+    std::string name(slash != nullptr ? slash + 1 : path);
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    return name;
+}
+
+}  // namespace
+
+std::string Outcome_Text() {
+    const int result = Result_Code();
+    const int status = g_Model.ErrorStatus;
+    char text[200];
+    if (result == 0) {
+        std::snprintf(text, sizeof text, "The analysis ended normally.");
+    } else if (result < 0) {
+        const int kinds = Count_Warning_Numbers();
+        std::snprintf(text, sizeof text, "The analysis ended normally with %d warning kind%s.", kinds,
+                      kinds == 1 ? "" : "s");
+    } else if (Input_Error(status)) {
+        std::snprintf(text, sizeof text, "The analysis ended due to input error No. %d.", status % 100);
+    } else if (Runtime_Error(status)) {
+        std::snprintf(text, sizeof text, "The analysis ended due to runtime error No. %d.", status % 100);
+    } else if (status == ORVANE_RESULT_MASSIVE_ROCK) {
+        std::snprintf(text, sizeof text,
+                      "The analysis stopped at a massive rock layer, whose criterion computes no p-y "
+                      "curve (engine status %d).",
+                      status);
+    } else {
+        std::snprintf(text, sizeof text, "The analysis ended with engine status %d.", status);
+    }
+    std::string outcome = text;
+    if (result > 0) {
+        const std::string why = First_Explanation();
+        if (!why.empty()) outcome += " " + why;
+    }
+    return outcome;
+}
+
+std::string Results_Document() {
+    const AnalysisModel& m = g_Model;
+    JsonText j;
+    j.text.reserve(4096 + static_cast<std::size_t>(Analysed_Case_Count()) * 12 * 24 * static_cast<std::size_t>(m.NumNodes));
+    j.Open('{');
+    j.Member_Text("format", "orvane-results");
+    j.Member_Int("format_version", k_Results_Format_Version);
+    j.Member_Text("input", Input_Name().c_str());
+    Write_Title(j);
+    j.Key("outcome");
+    j.Open('{');
+    j.Member_Int("result_code", Result_Code());
+    j.Member_Text("text", Outcome_Text().c_str());
+    j.Close('}');
+    j.Key("analysis_type");
+    if (Analysis_Type_Name() != nullptr) j.String(Analysis_Type_Name());
+    else j.Null();
+    j.Key("unit_system");
+    if (Unit_System_Name() != nullptr) j.String(Unit_System_Name());
+    else j.Null();
+    Write_Units(j);
+    // the ground surface is read in feet in US customary runs: known in inches once converted
+    j.Key("ground_surface_depth");
+    if (m.IUNITS != 0 && (!US() || m.b_USCustomaryConverted != 0)) j.Number(m.XGroundSurface);
+    else j.Null();
+    Write_Error(j);
+    Write_Warnings(j);
+    Write_Results(j);
+    j.Close('}');
+    j.text += '\n';
+    return j.text;
+}

@@ -1,0 +1,18 @@
+// The results document of a run: the JSON text callers read in place of the report (the command's
+// --json file and figures, the Python package). It is written from what the run kept as data
+// (the kept results of the model, the bending-stiffness tables, the studies' values, the warning
+// log and the kept error text), never from the run's printed files, at the full precision of the
+// computation. Its layout is the results file format of docs/results-json.md.
+#pragma once
+
+#include <string>
+
+// The version of the layout; it changes when a field changes meaning or goes away.
+constexpr int k_Results_Format_Version = 2;
+
+// The results document of the run the model holds, ended with a line break.
+std::string Results_Document();
+
+// The one-line outcome of the run the model holds: how it ended and, for an error, the error's
+// first explanation ("Problem: ...").
+std::string Outcome_Text();
