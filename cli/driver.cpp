@@ -23,6 +23,8 @@
 #include <utility>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "engine/orvane.h"
 #include "results_data.h"
 #include "results_plots.h"
@@ -258,18 +260,62 @@ OutputNames Output_Names_For(const std::string& input, const std::string& out_di
     return names;
 }
 
-int Run_Driver(const DriverRequest& request) {
+namespace {
+
+// The input data file as an absolute path, or an empty path after telling why it cannot be read.
+fs::path Readable_Input(const std::string& given) {
     std::error_code ec;
-    const fs::path input = fs::absolute(fs::path(request.input), ec).lexically_normal();
+    const fs::path input = fs::absolute(fs::path(given), ec).lexically_normal();
     if (ec || !fs::is_regular_file(input, ec)) {
-        return Driver_Error("cannot read input data file " + request.input + ": " +
-                            (fs::exists(request.input, ec) ? "not a regular file"
-                                                           : "no such file"));
+        Driver_Error("cannot read input data file " + given + ": " +
+                     (fs::exists(given, ec) ? "not a regular file" : "no such file"));
+        return fs::path();
     }
     if (access(input.c_str(), R_OK) != 0) {
-        return Driver_Error("cannot read input data file " + request.input + ": " +
-                            std::strerror(errno));
+        Driver_Error("cannot read input data file " + given + ": " + std::strerror(errno));
+        return fs::path();
     }
+    return input;
+}
+
+}  // namespace
+
+int Run_Check(const DriverRequest& request) {
+    const fs::path input = Readable_Input(request.input);
+    if (input.empty()) return k_Exit_Driver_Error;
+    const EngineText document(orvane_check_json(input.c_str()));
+    if (document.text == nullptr) return Driver_Error("the engine handed out no check document");
+    if (request.json) {
+        std::fputs(document.text, stdout);
+        const nlohmann::json doc = nlohmann::json::parse(document.text, nullptr, false);
+        return doc.is_object() && doc.value("accepted", false) ? k_Exit_Normal : k_Exit_Input_Error;
+    }
+    const nlohmann::json doc = nlohmann::json::parse(document.text, nullptr, false);
+    if (!doc.is_object()) return Driver_Error("the engine's check document does not read");
+    // file:line: outcome, as compilers tell where a source is wrong
+    std::string where = request.input;
+    const nlohmann::json& errors = doc["errors"];
+    if (!errors.empty() && errors[0]["line"].is_number_integer()) {
+        where += ":" + std::to_string(errors[0]["line"].get<int>());
+    }
+    std::printf("%s: %s\n", where.c_str(), doc["outcome"]["text"].get<std::string>().c_str());
+    for (const nlohmann::json& w : doc["warnings"]) {
+        std::string text;
+        for (const nlohmann::json& line : w["text"]) {
+            const std::string t = line.get<std::string>();
+            if (t.rfind("****", 0) == 0) continue;   // the frame's heading
+            text += (text.empty() ? "" : " ") + t;
+        }
+        std::printf("%s: warning %d (%d time%s): %s\n", request.input.c_str(), w["number"].get<int>(),
+                    w["count"].get<int>(), w["count"].get<int>() == 1 ? "" : "s", text.c_str());
+    }
+    return doc.value("accepted", false) ? k_Exit_Normal : k_Exit_Input_Error;
+}
+
+int Run_Driver(const DriverRequest& request) {
+    std::error_code ec;
+    const fs::path input = Readable_Input(request.input);
+    if (input.empty()) return k_Exit_Driver_Error;
     // A file that is not an input data file at all gets a plain answer, not the engine's later
     // complaint about a problem without pile sections; an empty file is the engine's own error.
     const std::string tag = First_Value(input);

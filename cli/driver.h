@@ -16,6 +16,7 @@ struct DriverRequest {
     std::string out_dir;   // where the outputs go; empty: next to the input
     bool json = false;     // also write STEM-results.json
     bool plots = false;    // also write the SVG figures STEM-*.svg
+    bool check = false;    // only check the input (--check): compute nothing, write no file
 };
 
 // The output file names of a run of this input into this directory.
@@ -32,3 +33,9 @@ OutputNames Output_Names_For(const std::string& input, const std::string& out_di
 // Runs one analysis; prints the one-line outcome to standard output (or a driver error to
 // standard error) and returns the exit code.
 int Run_Driver(const DriverRequest& request);
+
+// Checks the input without computing (--check): prints the outcome with the input line of the
+// error and the warnings, or with --json the engine's check document, to standard output.
+// Returns 0 when the problem would be analysed, 1 when it would be refused, 4 when the input
+// data file cannot be read.
+int Run_Check(const DriverRequest& request);

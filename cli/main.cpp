@@ -1,4 +1,5 @@
-// orvane PROBLEM [--out-dir DIR] [--json] [--plots]: runs one analysis of an input data file.
+// orvane PROBLEM [--out-dir DIR] [--json] [--plots]: runs one analysis of an input data file;
+// orvane --check PROBLEM [--json]: checks it without computing.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -8,10 +9,12 @@
 namespace {
 
 constexpr const char* k_Usage =
-    "usage: orvane PROBLEM [--out-dir DIR] [--json] [--plots]   (orvane --help explains)";
+    "usage: orvane PROBLEM [--out-dir DIR] [--json] [--plots]\n"
+    "       orvane --check PROBLEM [--json]   (orvane --help explains)";
 
 constexpr const char* k_Help =
     "usage: orvane PROBLEM [--out-dir DIR] [--json] [--plots]\n"
+    "       orvane --check PROBLEM [--json]\n"
     "\n"
     "Analyses the single pile or drilled shaft under lateral load described by the input\n"
     "data file PROBLEM (a text file starting with the tag ORVANE6) by the p-y method.\n"
@@ -39,6 +42,14 @@ constexpr const char* k_Help =
     "\n"
     "orvane prints one line saying how the run ended and where the report is.\n"
     "\n"
+    "With --check, orvane reads the problem and makes every check a run makes before it\n"
+    "computes (the reader, the consistency checks of the input, the pile's discretization and\n"
+    "the data of every pile section), computes nothing and writes no file. It prints one line:\n"
+    "that the problem would be analysed, or the input line and the error that refuses it with\n"
+    "its explanation; the warnings follow. With --json it prints the same as a JSON document\n"
+    "on standard output. Exit code 0 when the problem would be analysed, 1 when it would be\n"
+    "refused.\n"
+    "\n"
     "Exit codes:\n"
     "  0  the analysis ended normally (with or without warnings)\n"
     "  1  the analysis was ended by an input data error (see the report)\n"
@@ -58,6 +69,8 @@ int main(int argc, char** argv) {
         }
         if (std::strcmp(arg, "--json") == 0) {
             request.json = true;
+        } else if (std::strcmp(arg, "--check") == 0) {
+            request.check = true;
         } else if (std::strcmp(arg, "--plots") == 0) {
             request.plots = true;
         } else if (std::strcmp(arg, "--out-dir") == 0) {
@@ -80,5 +93,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "orvane: no input data file given\n%s\n", k_Usage);
         return k_Exit_Usage;
     }
-    return Run_Driver(request);
+    if (request.check && (request.plots || !request.out_dir.empty())) {
+        std::fprintf(stderr, "orvane: --check writes no file; it takes only --json\n%s\n", k_Usage);
+        return k_Exit_Usage;
+    }
+    return request.check ? Run_Check(request) : Run_Driver(request);
 }

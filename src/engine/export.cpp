@@ -36,3 +36,8 @@ extern "C" __attribute__((visibility("default"))) char* orvane_outcome_text(void
 }
 
 extern "C" __attribute__((visibility("default"))) void orvane_free(void* text) { std::free(text); }
+
+extern "C" __attribute__((visibility("default"))) char* orvane_check_json(const char* input_path) {
+    Check_Input(k_Interface_Version, input_path != nullptr ? input_path : "");
+    return Handed_Out(Check_Document());
+}

@@ -24,7 +24,9 @@ void Write_Report_Line(const char* text) {
 }
 
 void Write_Message_Line(const char* text) {
-    Write_Line_To(g_Model.MessageFile != nullptr ? g_Model.MessageFile : stderr, text);
+    // a check of the input writes nothing: its errors are kept for the caller alone
+    if (g_Model.MessageFile != nullptr) Write_Line_To(g_Model.MessageFile, text);
+    else if (g_Model.b_CheckOnly == 0) Write_Line_To(stderr, text);
     Keep_Written_Line(text, std::strlen(text));
 }
 

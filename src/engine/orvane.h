@@ -40,6 +40,14 @@ char* orvane_results_json(void);
 // NUL-terminated text released with orvane_free; NULL as for orvane_results_json.
 char* orvane_outcome_text(void);
 
+// Checks the input data file at input_path as a run would before computing, computing nothing
+// and writing no file: the reader, the consistency checks of the input, the discretization of
+// the pile and the data of every pile section. Returns a JSON document (format "orvane-check")
+// released with orvane_free: "accepted" (the problem would be analysed), the one-line outcome,
+// the error that refuses it (kind, number, the input line where the reader was, the framed text)
+// and the warnings; NULL when no memory was left. It replaces the results of an earlier call.
+char* orvane_check_json(const char* input_path);
+
 // Releases a text the engine handed out.
 void orvane_free(void* text);
 

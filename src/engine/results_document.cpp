@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "engine/errors.h"
 #include "input/warning_catalogue.h"
@@ -183,20 +184,47 @@ bool Runtime_Error(int status) {
     return status > k_Status_Runtime_Base && status < k_Status_Runtime_Base + 100;
 }
 
-// The last "Problem:" line of the ending error's text, without that word and surplus blanks.
-std::string First_Explanation() {
+bool Starts_With(const std::string& t, const char* word) { return t.rfind(word, 0) == 0; }
+
+// Text lines joined by one blank, the runs of blanks that align the report's columns made one.
+void Append_Joined(std::string& out, const std::string& line) {
+    for (char c : line) {
+        if (c == ' ' && (out.empty() || out.back() == ' ')) continue;
+        out += c;
+    }
+    if (!out.empty() && out.back() != ' ') out += ' ';
+}
+
+// The explanation of the ending error for its one-line outcome: the problem lines of its message
+// (from "Problem:" to the empty line or "Solution:" that ends them, without the word "Problem:")
+// and its solution lines, joined; for a message without a problem line, its first line after the
+// heading. Empty when the error has no kept text.
+std::string Explanation() {
     const AnalysisModel& m = g_Model;
-    std::string problem;
+    std::vector<std::string> lines;
     for (int i = 1; i <= m.i_ErrorTextLines; ++i) {
-        const std::string t = Shown_Line(m.ErrorText[i].data());
-        for (const char* word : {"Problem:", "PROBLEM:"}) {
-            if (t.rfind(word, 0) == 0) problem = t.substr(std::strlen(word));
-        }
+        std::string t(m.ErrorText[i].data());
+        const std::size_t first = t.find_first_not_of(' ');
+        lines.push_back(first == std::string::npos ? std::string() : t.substr(first));
     }
     std::string text;
-    for (char c : problem) {
-        if (c == ' ' && (text.empty() || text.back() == ' ')) continue;
-        text += c;
+    std::size_t i = 0;
+    while (i < lines.size() && !Starts_With(lines[i], "Problem:") && !Starts_With(lines[i], "PROBLEM:")) ++i;
+    if (i < lines.size()) {
+        Append_Joined(text, lines[i].substr(std::strlen("Problem:")));
+        for (++i; i < lines.size() && !lines[i].empty() && !Starts_With(lines[i], "Solution"); ++i) {
+            Append_Joined(text, lines[i]);
+        }
+        while (i < lines.size() && !Starts_With(lines[i], "Solution")) ++i;
+        for (bool first = true; i < lines.size() && (first || !lines[i].empty()); ++i, first = false) {
+            Append_Joined(text, lines[i]);
+        }
+    } else {
+        for (const std::string& l : lines) {
+            if (l.empty() || l[0] == '*' || Shown_Line(l.c_str()).empty()) continue;
+            Append_Joined(text, l);
+            break;
+        }
     }
     while (!text.empty() && text.back() == ' ') text.pop_back();
     return text;
@@ -216,6 +244,9 @@ void Write_Error(JsonText& j) {
         j.Key("number");
         if (input || runtime) j.Integer(status % 100);
         else j.Integer(status);
+        j.Key("line");
+        if (m.i_ErrorInputLine > 0) j.Integer(m.i_ErrorInputLine);
+        else j.Null();
         j.Key("text");
         j.Open('[');
         for (int i = 1; i <= m.i_ErrorTextLines; ++i) {
@@ -653,20 +684,31 @@ std::string Input_Name() {
 
 }  // namespace
 
+namespace {
+
+// How an error ends a run, or a check of the input.
+const char* Error_Ending() {
+    return g_Model.b_CheckOnly != 0 ? "The problem would be refused with" : "The analysis ended due to";
+}
+
+}  // namespace
+
 std::string Outcome_Text() {
     const int result = Result_Code();
     const int status = g_Model.ErrorStatus;
     char text[200];
-    if (result == 0) {
+    if (g_Model.b_CheckOnly != 0 && result <= 0) {
+        std::snprintf(text, sizeof text, "The input was checked: the problem would be analysed.");
+    } else if (result == 0) {
         std::snprintf(text, sizeof text, "The analysis ended normally.");
     } else if (result < 0) {
         const int kinds = Count_Warning_Numbers();
         std::snprintf(text, sizeof text, "The analysis ended normally with %d warning kind%s.", kinds,
                       kinds == 1 ? "" : "s");
     } else if (Input_Error(status)) {
-        std::snprintf(text, sizeof text, "The analysis ended due to input error No. %d.", status % 100);
+        std::snprintf(text, sizeof text, "%s input error No. %d.", Error_Ending(), status % 100);
     } else if (Runtime_Error(status)) {
-        std::snprintf(text, sizeof text, "The analysis ended due to runtime error No. %d.", status % 100);
+        std::snprintf(text, sizeof text, "%s runtime error No. %d.", Error_Ending(), status % 100);
     } else if (status == ORVANE_RESULT_MASSIVE_ROCK) {
         std::snprintf(text, sizeof text,
                       "The analysis stopped at a massive rock layer, whose criterion computes no p-y "
@@ -677,7 +719,7 @@ std::string Outcome_Text() {
     }
     std::string outcome = text;
     if (result > 0) {
-        const std::string why = First_Explanation();
+        const std::string why = Explanation();
         if (!why.empty()) outcome += " " + why;
     }
     return outcome;
@@ -711,6 +753,28 @@ std::string Results_Document() {
     Write_Error(j);
     Write_Warnings(j);
     Write_Results(j);
+    j.Close('}');
+    j.text += '\n';
+    return j.text;
+}
+
+std::string Check_Document() {
+    JsonText j;
+    j.Open('{');
+    j.Member_Text("format", "orvane-check");
+    j.Member_Int("format_version", k_Check_Format_Version);
+    j.Member_Text("input", Input_Name().c_str());
+    j.Member_Bool("accepted", Result_Code() <= 0);
+    j.Key("outcome");
+    j.Open('{');
+    j.Member_Int("result_code", Result_Code());
+    j.Member_Text("text", Outcome_Text().c_str());
+    j.Close('}');
+    j.Key("unit_system");
+    if (Unit_System_Name() != nullptr) j.String(Unit_System_Name());
+    else j.Null();
+    Write_Error(j);
+    Write_Warnings(j);
     j.Close('}');
     j.text += '\n';
     return j.text;

@@ -16,3 +16,11 @@ std::string Results_Document();
 // The one-line outcome of the run the model holds: how it ended and, for an error, the error's
 // first explanation ("Problem: ...").
 std::string Outcome_Text();
+
+// The version of the check document's layout.
+constexpr int k_Check_Format_Version = 1;
+
+// The document of a check of the input (orvane_check_json): whether the problem would be
+// analysed, the one-line outcome, the error that refuses it with its input line and text, and the
+// warnings, in the results document's forms.
+std::string Check_Document();

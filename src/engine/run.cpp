@@ -24,6 +24,7 @@
 #include "report/fortran_format.h"
 #include "report/plot_file.h"
 #include "report/response_summary.h"
+#include "section/section_checks.h"
 #include "section/section_geometry.h"
 #include "section/section_report.h"
 #include "solver/head_stiffness.h"
@@ -58,7 +59,11 @@ void Read_Problem() {
     Read_Format_Tag(tag);
     // Only the exact tag starts the reader; with any other first value nothing more is read and
     // the run goes on with the model in its initial state.
-    if (std::strcmp(tag, k_Format_Tag) == 0) ReadInputData();
+    if (std::strcmp(tag, k_Format_Tag) == 0) {
+        g_Model.b_ReadingInput = -1;
+        ReadInputData();
+        g_Model.b_ReadingInput = 0;
+    }
 }
 
 void Write_Numbered_Message(const char* text, int n) {
@@ -122,29 +127,38 @@ bool Missing_Capability(FortranRecord& what) {
     return false;
 }
 
+// A problem with neither sections nor load cases has nothing to compute.
+bool Nothing_To_Compute() {
+    const AnalysisModel& m = g_Model;
+    return m.NumSections == 0 && m.NumLoadCases == 0 && m.b_UseLRFD == 0 && m.i_Analysis_Type != 2;
+}
+
+// Runtime Error No. 1 for a problem that needs what this build cannot compute; false after it.
+bool Refuse_Missing_Capability() {
+    FortranRecord what;
+    Start_Record(what);
+    Append_Text(what, "Problem:  This engine build cannot yet compute ");
+    if (!Missing_Capability(what)) return true;
+    Append_Text(what, ".");
+    const FortranRecord heading = Error_Heading(false, k_Error_Not_Built);
+    const char* lines[] = {
+        "", heading.text.data(), "", what.text.data(),
+        "Solution: Use an engine build that includes it, or leave it out of the problem.", ""};
+    for (const char* l : lines) Write_Message_Line(l);
+    for (const char* l : lines) Write_Report_Line(l);
+    Raise_Runtime_Error(k_Error_Not_Built);
+    return false;
+}
+
 // Sections and load cases: discretization, section analysis, the load cases, the summary and
 // the pile-head stiffness study.
 void Compute() {
     const AnalysisModel& m = g_Model;
-    // A problem with neither sections nor load cases has nothing to compute.
-    if (m.NumSections == 0 && m.NumLoadCases == 0 && m.b_UseLRFD == 0 && m.i_Analysis_Type != 2) {
+    if (Nothing_To_Compute()) {
         Write_Line2_Record();
         return;
     }
-    FortranRecord what;
-    Start_Record(what);
-    Append_Text(what, "Problem:  This engine build cannot yet compute ");
-    if (Missing_Capability(what)) {
-        Append_Text(what, ".");
-        const FortranRecord heading = Error_Heading(false, k_Error_Not_Built);
-        const char* lines[] = {
-            "", heading.text.data(), "", what.text.data(),
-            "Solution: Use an engine build that includes it, or leave it out of the problem.", ""};
-        for (const char* l : lines) Write_Message_Line(l);
-        for (const char* l : lines) Write_Report_Line(l);
-        Raise_Runtime_Error(k_Error_Not_Built);
-        return;
-    }
+    if (!Refuse_Missing_Capability()) return;
     Write_Line2_Record();
     if (m.i_Analysis_Type == 2) {
         Analyze_Sections();
@@ -224,7 +238,40 @@ void Run_Sequence() {
     Compute();
 }
 
+// What a check of the input makes, up to the computation: the reader, the echo's consistency
+// checks, the conversion of US customary input, what this build cannot compute, the pile's
+// discretization and the data of every pile section.
+void Check_Sequence(const char* path) {
+    Open_Input_File(path);
+    if (Failed()) return;
+    Read_Problem();
+    if (Failed()) return;
+    Set_Unit_Labels();
+    WriteInputEcho();
+    if (Failed()) return;
+    ConvertUSCustomaryInput();
+    if (Nothing_To_Compute() || !Refuse_Missing_Capability()) return;
+    if (g_Model.i_Analysis_Type != 2) {
+        Derive_Layer_Tops();
+        DiscretizePile();
+        if (Failed()) return;
+    }
+    for (int s = 1; s <= g_Model.NumSections; ++s) {
+        Check_Section_Before_Analysis(s);
+        if (Failed()) return;
+    }
+}
+
 }  // namespace
+
+int32_t Check_Input(int32_t version, const char* path) {
+    if (version != k_Interface_Version) return k_Result_Wrong_Version;
+    Initialize_Model();
+    g_Model.b_CheckOnly = -1;
+    Check_Sequence(path);
+    Close_Run_Files();
+    return Result_Code();
+}
 
 int32_t Run_Analysis(int32_t version) {
     if (version != k_Interface_Version) return k_Result_Wrong_Version;

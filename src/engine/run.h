@@ -10,3 +10,8 @@ constexpr int32_t k_Result_Wrong_Version = ORVANE_RESULT_WRONG_VERSION;
 
 // Performs one complete run (see ORVGO) and returns its result code.
 int32_t Run_Analysis(int32_t version);
+
+// Checks the input data file at path as a run would before computing (see orvane_check_json),
+// writing no file, and returns the result code the run would end with so far: 0 or a warning
+// code when the problem would be analysed.
+int32_t Check_Input(int32_t version, const char* path);

@@ -137,6 +137,13 @@ void Open_Run_Files() {
     }
 }
 
+void Open_Input_File(const char* path) {
+    AnalysisModel& m = g_Model;
+    Copy_Name_Field(path, m.InputFileName);
+    m.InputFile = std::fopen(m.InputFileName.data(), "rb");
+    if (m.InputFile == nullptr) Raise_Open_Error("Input data file cannot be opened", m.InputFileName);
+}
+
 void Read_MvsEI_File_Names() {
     std::FILE* f = std::fopen(k_MvsEI_Names_File, "r");
     if (f == nullptr) return;   // no list: no moment-curvature files are written

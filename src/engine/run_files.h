@@ -16,6 +16,10 @@ void Read_Names_File();
 // files, in this order. Raises Runtime Error 7 (file cannot be opened or created).
 void Open_Run_Files();
 
+// Opens the input data file at path alone, for a check of the input that writes no file. Raises
+// Runtime Error 7 when it cannot be opened.
+void Open_Input_File(const char* path);
+
 // Reads M_vs_EI_report_names.txt into MvsEIFileNames (at most 100 names kept) and deletes it.
 // A missing file is an empty list.
 void Read_MvsEI_File_Names();

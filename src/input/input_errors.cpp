@@ -33,7 +33,13 @@ void Write_Unrecognized_Frame(const char* line, const char* problem, const char*
 }  // namespace
 
 void Raise_Unrecognized_Line(const char* line) {
-    Write_Unrecognized_Frame(line, nullptr, nullptr);
+    char problem[128];
+    std::snprintf(problem, sizeof problem,
+                  "Problem:  Line %d of the input data file is not what the reader expects here.",
+                  g_Model.i_InputLineNumber);
+    Write_Unrecognized_Frame(line, problem,
+                             "Solution: Check its spelling (keywords and words are case-sensitive) and the "
+                             "order of the sections.");
     Raise_Input_Error(99);
 }
 

@@ -50,6 +50,47 @@ bool Is_Real_Text(const char* s) {
     return *s == '\0';
 }
 
+// A comma with a digit on each side, at column pos of the line: a decimal comma when the line is
+// written with blanks between its values (a line of values joined by commas alone is a list).
+bool Is_Decimal_Comma(const NameText& line, int pos) {
+    return pos > 0 && line[pos] == ',' && Is_Digit(line[pos - 1]) && Is_Digit(line[pos + 1]);
+}
+
+bool Has_Blank_Between_Values(const NameText& line) {
+    bool seen_value = false;
+    for (int i = 0; line[i] != '\0'; ++i) {
+        if (!Is_Blank(line[i])) {
+            seen_value = true;
+        } else if (seen_value && line[i + 1] != '\0' && !Is_Blank(line[i + 1]) && line[i + 1] != ',' &&
+                   line[i - 1] != ',') {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The number around the comma at column pos, for the message: its digits on both sides.
+void Raise_Decimal_Comma(const NameText& line, int pos) {
+    int first = pos;
+    while (first > 0 && (Is_Digit(line[first - 1]) || line[first - 1] == '.' || line[first - 1] == '-' ||
+                         line[first - 1] == '+')) {
+        --first;
+    }
+    int last = pos + 1;
+    while (Is_Digit(line[last + 1])) ++last;
+    char number[k_Name_Length + 1];
+    std::snprintf(number, sizeof number, "%.*s", last - first + 1, line.data() + first);
+    char problem[2 * k_Name_Length];
+    std::snprintf(problem, sizeof problem,
+                  "Problem:  Line %d of the input data file holds \"%s\": a comma between digits, "
+                  "which separates two values, so that the digits after it would be lost or shift "
+                  "the values after them.",
+                  g_Model.i_InputLineNumber, number);
+    Raise_Unreadable_Line(line.data(), problem,
+                          "Solution: Write decimals with a point (12.5, not 12,5), and separate values "
+                          "with blanks.");
+}
+
 enum class Conversion { Done, Wrong_Kind, Out_Of_Range };
 
 Conversion Convert_Integer(const char* text, int& value) {
@@ -89,7 +130,7 @@ struct DataScan {
     bool after_comma;     // a comma separated the last value and nothing followed it yet
 };
 
-enum class Scan { Value, Null, End_Of_File, Open_Quote };
+enum class Scan { Value, Null, End_Of_File, Open_Quote, Decimal_Comma };
 
 // Quoted text starting at the quote in column s.pos. Returns false when the line ends first.
 bool Scan_Quoted(DataScan& s, char (&token)[k_Name_Length + 1]) {
@@ -127,6 +168,7 @@ Scan Next_Value(DataScan& s, char (&token)[k_Name_Length + 1], bool& quoted) {
         s.last_used = s.line;
         s.any_used = true;
         if (c == ',') {
+            if (Is_Decimal_Comma(s.line, s.pos) && Has_Blank_Between_Values(s.line)) return Scan::Decimal_Comma;
             ++s.pos;
             if (s.after_comma) return Scan::Null;
             s.after_comma = true;
@@ -318,6 +360,10 @@ void Read_Data_Line(const DataItem* items, int count) {
                                   "Solution: Close the quoted text on the same line.");
             return;
         }
+        if (found == Scan::Decimal_Comma) {
+            Raise_Decimal_Comma(s.line, s.pos);
+            return;
+        }
         if (found == Scan::Null) continue;
         Conversion done = Conversion::Done;
         switch (item.kind) {
@@ -336,6 +382,9 @@ void Read_Data_Line(const DataItem* items, int count) {
             return;
         }
     }
+    // The values left on the last line are not read; a decimal comma right after the last value
+    // would drop its fraction without a word ("27,5" read as 27).
+    if (s.line_open && Is_Decimal_Comma(s.line, s.pos)) Raise_Decimal_Comma(s.line, s.pos);
 }
 
 void Read_Data_Line(std::initializer_list<DataItem> items) {

@@ -54,13 +54,21 @@ constexpr YesNoOption k_PrintPYCurves = {"PrintPYCurves", "p-y curve output dept
 constexpr YesNoOption k_ComputeInteraction = {"ComputeInteraction", "compute interaction option",
                                               false, false};
 
-void Raise_Unrecognized_Command(const char* what, bool blank_before, bool blank_after) {
+// The option line as read and the words it may hold, after the report's established line: the
+// line's number, what it reads and the valid forms, so that a misspelled word is found at once.
+void Raise_Unrecognized_Command(const char* what, bool blank_before, bool blank_after,
+                                const char* line, const char* valid) {
     char text[128];
     std::snprintf(text, sizeof text, "INPUT ERROR - Unrecognized command for %s", what);
     if (blank_before) Write_Report_Line("");
     Write_Report_Line(text);
     if (blank_after) Write_Report_Line("");
-    Raise_Input_Error(95);
+    char problem[2 * k_Name_Length];
+    std::snprintf(problem, sizeof problem, "Problem:  Line %d of the input data file, for the %s, reads \"%s\".",
+                  g_Model.i_InputLineNumber, what, line);
+    char solution[2 * k_Name_Length];
+    std::snprintf(solution, sizeof solution, "Solution: Write %s on this line, spelled and capitalized as shown.", valid);
+    Raise_Input_Error_95(problem, solution);
 }
 
 // Reads a YES/NO line into flag (-1 YES, 0 NO). Returns false after raising No. 95 for any other
@@ -80,7 +88,9 @@ bool Read_Yes_No(const YesNoOption& option, int& flag) {
         flag = 0;
         return true;
     }
-    Raise_Unrecognized_Command(option.what, option.blank_before, option.blank_after);
+    char valid[128];
+    std::snprintf(valid, sizeof valid, "\"%s YES\" or \"%s NO\"", option.keyword, option.keyword);
+    Raise_Unrecognized_Command(option.what, option.blank_before, option.blank_after, line.data(), valid);
     return false;
 }
 
@@ -96,7 +106,13 @@ void Read_Units() {
             return;
         }
     }
-    Raise_Unrecognized_Line(line.data());
+    char problem[2 * k_Name_Length];
+    std::snprintf(problem, sizeof problem,
+                  "Problem:  Line %d of the input data file, the unit system, reads \"%s\".",
+                  g_Model.i_InputLineNumber, line.data());
+    Raise_Unreadable_Line(line.data(), problem,
+                          "Solution: Write \"Units USCS\", \"Units SI\" or \"Units GENERAL\", spelled and "
+                          "capitalized as shown.");
 }
 
 // Line 8, fixed columns: label in 1-8, CYCLIC or STATIC in 9-14, number of cycles in 15-20.
@@ -114,7 +130,14 @@ void Read_Loading_Type() {
         g_Model.b_Cyclic = 0;
     } else {
         Write_Report_Line("INPUT ERROR - Unrecognized command for loading type option");
-        Raise_Input_Error(95);
+        char problem[2 * k_Name_Length];
+        std::snprintf(problem, sizeof problem,
+                      "Problem:  Line %d of the input data file, the loading type, reads \"%s\"; "
+                      "columns 9 to 14 hold \"%s\".",
+                      g_Model.i_InputLineNumber, line.data(), type);
+        Raise_Input_Error_95(problem,
+                             "Solution: Write \"Loading STATIC\" or \"Loading CYCLIC\" with the type in "
+                             "columns 9 to 14 and the number of cycles in columns 15 to 20.");
         return;
     }
     double cycles = 0.0;
@@ -214,7 +237,11 @@ void Read_Interaction_Code() {
         }
     }
     Write_Report_Line("INPUT ERROR - Unrecognized command for interaction code option");
-    Raise_Input_Error(95);
+    char problem[2 * k_Name_Length];
+    std::snprintf(problem, sizeof problem,
+                  "Problem:  Line %d of the input data file names the interaction code \"%s\".",
+                  g_Model.i_InputLineNumber, code);
+    Raise_Input_Error_95(problem, "Solution: Name one of the codes AASHTO, ACI318 or Eurocode2.");
 }
 
 // Lines 2 to 7.

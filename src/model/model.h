@@ -56,6 +56,10 @@ using NameText = std::array<char, k_Name_Length + 1>;
 
 struct AnalysisModel {
     // ---- Run control -------------------------------------------------------------------
+    int b_CheckOnly;                                  // -1: the input is checked, nothing computed or
+                                                      // written (the runtime message lines too)
+    int b_ReadingInput;                               // -1 while the reader reads the input data file
+    int i_ErrorInputLine;                             // input line being read when the error arose; 0: none
     int b_ModelInUse;                                 // -1 once Initialize_Model has run in this
                                                       // process; 0 only in untouched static storage
     int ErrorStatus;                                  // 0, or the raised status; never lowered

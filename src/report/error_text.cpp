@@ -98,6 +98,8 @@ void Close_Error_Text(int status) {
     if (m.b_ErrorTextClosed != 0) return;
     m.b_ErrorTextClosed = -1;
     m.b_ErrorTextOpen = 0;
+    // an error of the reader arises at the line it has just read
+    if (m.b_ReadingInput != 0) m.i_ErrorInputLine = m.i_InputLineNumber;
     const bool numbered = status > ORVANE_RESULT_INPUT_ERROR_BASE && status < ORVANE_RESULT_RUNTIME_ERROR_BASE + 100 &&
                           status != ORVANE_RESULT_RUNTIME_ERROR_BASE;
     if (numbered && m.i_ErrorTextLines >= 1) {

@@ -11,6 +11,7 @@
 #include "report/number_writer.h"
 #include "section/materials.h"
 #include "section/section_geometry.h"
+#include "section/stiffness_tables.h"
 
 void Append_Quoted_Number(FortranRecord& record, double x) {
     const FieldText number = Format_Number(x, 15);
@@ -216,4 +217,18 @@ void Check_Section_Data(int s) {
     if (!Check_Materials(s)) return;
     if (g_Model.SectionType[s] == k_Section_Pipe) return;
     Check_Bars(s);
+}
+
+void Check_Section_Before_Analysis(int s) {
+    AnalysisModel& m = g_Model;
+    m.i_NumSlices = k_Num_Slices;
+    m.i_MaxCurvPoints = k_Max_Curve_Points;
+    m.i_CurrentSection = s;
+    if (Section_Model_Of(s) == k_Model_None) {
+        Check_Stiffness_Input(s);
+        return;
+    }
+    Setup_Section_Values(s);
+    if (m.ErrorStatus > 0) return;
+    Check_Section_Data(s);
 }

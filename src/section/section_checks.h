@@ -24,3 +24,8 @@ void Append_Quoted_Number(FortranRecord& record, double x);
 // Checks pile section s (a type with a section model) before anything is computed with it.
 // Setup_Section_Values(s) runs first: the bars are tested against the outline it makes.
 void Check_Section_Data(int s);
+
+// The checks of pile section s that its analysis makes before computing, for a check of the
+// input that computes nothing: the section's analysis values set up and its data checked (types
+// with a section model). Raises what Setup_Section_Values and Check_Section_Data raise.
+void Check_Section_Before_Analysis(int s);

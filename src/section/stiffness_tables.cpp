@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "model/model.h"
+#include "model/section_types.h"
 #include "model/units.h"
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
@@ -206,7 +207,44 @@ void Check_User_Tables(int s) {
     }
 }
 
+// Refuses an elastic section (or the elastic part of an elastic-plastic one) whose bending
+// stiffness E I at the top or the bottom is not positive.
+void Check_Elastic_Stiffness(int s, const char* solution) {
+    const AnalysisModel& m = g_Model;
+    const double EI_top = m.ElasticModulus[s] * m.TopInertia[s];
+    const double EI_bottom = m.ElasticModulus[s] * m.BottomInertia[s];
+    if (!(EI_top > 0.0)) return Refuse(s, "elastic bending stiffness EI at top", EI_top, solution);
+    if (!(EI_bottom > 0.0)) return Refuse(s, "elastic bending stiffness EI at bottom", EI_bottom, solution);
+}
+
+constexpr const char* k_Elastic_Solution =
+    "Solution: Give the elastic section a positive modulus of elasticity and moment of inertia.";
+constexpr const char* k_Elastic_Plastic_Solution =
+    "Solution: Give the elastic-plastic section a positive modulus of elasticity and moment of inertia.";
+
+// Refuses an elastic-plastic section without a positive stiffness or plastic moment: it would
+// leave no yield curvature.
+void Check_Elastic_Plastic_Input(int s) {
+    const AnalysisModel& m = g_Model;
+    Check_Elastic_Stiffness(s, k_Elastic_Plastic_Solution);
+    if (m.ErrorStatus > 0) return;
+    const char* mp_solution = "Solution: Give the elastic-plastic section a positive plastic moment capacity.";
+    if (!(m.PlasticMomentTop[s] > 0.0)) return Refuse(s, "plastic moment capacity at top", m.PlasticMomentTop[s], mp_solution);
+    if (!(m.PlasticMomentBottom[s] > 0.0)) {
+        return Refuse(s, "plastic moment capacity at bottom", m.PlasticMomentBottom[s], mp_solution);
+    }
+}
+
 }  // namespace
+
+void Check_Stiffness_Input(int s) {
+    switch (g_Model.SectionType[s]) {
+        case k_Section_Elastic: Check_Elastic_Stiffness(s, k_Elastic_Solution); break;
+        case k_Section_Elastic_Plastic: Check_Elastic_Plastic_Input(s); break;
+        case k_Section_User_EI: Check_User_Tables(s); break;
+        default: break;
+    }
+}
 
 // Elastic section: EI = E I at the top of the section at every one of 150 curvatures 10 k, for
 // every thrust of the run; node stiffness linear from E Itop to E Ibot. Refuses EI <= 0.
@@ -215,9 +253,8 @@ void FillElasticTables(int s) {
     const double E = m.ElasticModulus[s];
     const double EI_top = E * m.TopInertia[s];
     const double EI_bottom = E * m.BottomInertia[s];
-    const char* solution = "Solution: Give the elastic section a positive modulus of elasticity and moment of inertia.";
-    if (!(EI_top > 0.0)) return Refuse(s, "elastic bending stiffness EI at top", EI_top, solution);
-    if (!(EI_bottom > 0.0)) return Refuse(s, "elastic bending stiffness EI at bottom", EI_bottom, solution);
+    Check_Elastic_Stiffness(s, k_Elastic_Solution);
+    if (m.ErrorStatus > 0) return;
     Set_Node_Stiffness(s, EI_top, EI_bottom);
 
     const double EI = EI_top / Table_Scale();
@@ -256,14 +293,8 @@ void FillElasticPlasticTables(int s) {
     const double EI_top = E * m.TopInertia[s];
     const double EI_bottom = E * m.BottomInertia[s];
     const double Mp = m.PlasticMomentTop[s];
-    const char* ei_solution = "Solution: Give the elastic-plastic section a positive modulus of elasticity and moment of inertia.";
-    const char* mp_solution = "Solution: Give the elastic-plastic section a positive plastic moment capacity.";
-    if (!(EI_top > 0.0)) return Refuse(s, "elastic bending stiffness EI at top", EI_top, ei_solution);
-    if (!(EI_bottom > 0.0)) return Refuse(s, "elastic bending stiffness EI at bottom", EI_bottom, ei_solution);
-    if (!(Mp > 0.0)) return Refuse(s, "plastic moment capacity at top", Mp, mp_solution);
-    if (!(m.PlasticMomentBottom[s] > 0.0)) {
-        return Refuse(s, "plastic moment capacity at bottom", m.PlasticMomentBottom[s], mp_solution);
-    }
+    Check_Elastic_Plastic_Input(s);
+    if (m.ErrorStatus > 0) return;
     // The plastic moment along the section is interpolated by the solver from the top and
     // bottom values; the node arrays hold only the stiffness.
     Set_Node_Stiffness(s, EI_top, EI_bottom);

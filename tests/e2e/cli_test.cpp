@@ -106,7 +106,9 @@ TEST(Cli, OutDirReceivesOutputsAndInputErrorExitsWith1) {
     Write_File(dir.file("bad.lp"), "ORVANE6\nNOT A KEYWORD\n");
     const CommandResult r = Run_Cli(dir.path(), "bad.lp --out-dir results");
     EXPECT_EQ(r.exit_code, 1);
-    EXPECT_EQ(r.out, "The analysis ended due to input error No. 99. Report: " +
+    EXPECT_EQ(r.out, "The analysis ended due to input error No. 99. Line 2 of the input data file is "
+                     "not what the reader expects here. Solution: Check its spelling (keywords and "
+                     "words are case-sensitive) and the order of the sections. Report: " +
                          dir.file("results/bad-report.txt") + "\n");
     EXPECT_NE(Read_File(dir.file("results/bad-report.txt")).find("NOT A KEYWORD"),
               std::string::npos);
@@ -163,14 +165,17 @@ TEST(Cli, OutcomeNamesTheErrorAndItsFirstExplanation) {
     const Case cases[] = {
         {"section of negative length", negative_length, 1,
          "The analysis ended due to input error No. 84. Pile section 1 has a length of -10.00000 ft. "
-         "Report: "},
+         "Solution: Give every pile section a length greater than zero. Report: "},
         {"a part not built yet", without_options, 3,
          "The analysis ended due to runtime error No. 1. This engine build cannot yet compute a problem "
-         "without its OPTIONS section. Report: "},
+         "without its OPTIONS section. Solution: Use an engine build that includes it, or leave it out "
+         "of the problem. Report: "},
         {"massive rock", massive_rock, 3,
          "The analysis stopped at a massive rock layer, whose criterion computes no p-y curve "
          "(engine status 99). The massive rock criterion of soil layer 2 computes no p-y curve. "
-         "Report: "},
+         "No lateral response can be computed for a pile that reaches this layer. Solution: "
+         "Describe the rock of this layer with the weak rock or the strong rock (vuggy limestone) "
+         "criteria, or end the pile above the layer. Report: "},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -386,13 +391,19 @@ TEST(Cli, JsonAndPlotsLandBesideTheEngineFilesWithTheOutcomeUnchanged) {
     EXPECT_EQ(j["results"]["load_cases"][3]["head_conditions"]["shear"], 250.0);
 }
 
+// The explanation of an unrecognized second line of an input data file.
+constexpr const char* k_Unrecognized_Line_2 =
+    "Line 2 of the input data file is not what the reader expects here. Solution: Check its spelling "
+    "(keywords and words are case-sensitive) and the order of the sections.";
+
 TEST(Cli, RunEndedByAnErrorWritesItsErrorAsJsonAndNoFigures) {
     TempDir dir;
     Write_File(dir.file("bad.lp"), "ORVANE6\nNOT A KEYWORD\n");
     Write_File(dir.file("bad-response.svg"), "from an earlier run that ended normally");
     const CommandResult r = Run_Cli(dir.path(), "bad.lp --json --plots");
     EXPECT_EQ(r.exit_code, 1);
-    EXPECT_EQ(r.out, "The analysis ended due to input error No. 99. Report: " + dir.file("bad-report.txt") + "\n");
+    EXPECT_EQ(r.out, "The analysis ended due to input error No. 99. " + std::string(k_Unrecognized_Line_2) +
+                         " Report: " + dir.file("bad-report.txt") + "\n");
     EXPECT_TRUE(Svg_Files(dir.path()).empty());
     const nlohmann::json j = nlohmann::json::parse(Read_File(dir.file("bad-results.json")));
     EXPECT_TRUE(j["results"].is_null());
@@ -401,10 +412,11 @@ TEST(Cli, RunEndedByAnErrorWritesItsErrorAsJsonAndNoFigures) {
     EXPECT_EQ(j["errors"][0]["number"], 99);
     // this error's framed message carries no number in its heading; the text is the message's
     const nlohmann::json& text = j["errors"][0]["text"];
-    ASSERT_EQ(text.size(), 3u) << text.dump();
+    ASSERT_EQ(text.size(), 5u) << text.dump();
     EXPECT_EQ(text[0], "***** INPUT ERROR *****");
     EXPECT_EQ(text[1], "The following line is unrecognized or is out-of-order");
     EXPECT_EQ(text[2], "NOT A KEYWORD");
+    EXPECT_EQ(text[3], "Problem:  Line 2 of the input data file is not what the reader expects here.");
     EXPECT_EQ(j["outcome"]["result_code"], 199);
 }
 

@@ -254,7 +254,11 @@ TEST(EngineRun, UnrecognizedLineEndsWithInputError99) {
     const auto report = Read_Lines(run.report());
     const std::vector<std::string> expected = {
         "", "", "***** INPUT ERROR *****", "",
-        "The following line is unrecognized or is out-of-order", "", " END", "", "",
+        "The following line is unrecognized or is out-of-order", "", " END", "",
+        "Problem:  Line 2 of the input data file is not what the reader expects here.",
+        "Solution: Check its spelling (keywords and words are case-sensitive) and the order of the "
+        "sections.",
+        "", "",
         "", "", "Orvane ended prematurely due to input error number INP00099",
         "", "The analysis ended due to input error No. 99.", ""};
     EXPECT_EQ(report, expected);

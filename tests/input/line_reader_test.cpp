@@ -199,8 +199,9 @@ TEST_F(LineReader, UnreadableValueRaisesError99QuotingTheLine) {
          "Problem:  Line 1 of the input data file holds \"1.0\" where an integer number is "
          "expected."},
         {"decimal comma splits the value", "1\n12,5x 3\n", "12,5x 3",
-         "Problem:  Line 2 of the input data file holds \"5x\" where an integer number is "
-         "expected."},
+         "Problem:  Line 2 of the input data file holds \"12,5\": a comma between digits, which "
+         "separates two values, so that the digits after it would be lost or shift the values "
+         "after them."},
         {"nan", "1 nan 3\n", "1 nan 3",
          "Problem:  Line 1 of the input data file holds \"nan\" where a number is expected."},
         {"infinity", "1 inf 3\n", "1 inf 3",

@@ -129,12 +129,22 @@ TEST_F(OptionsFixture, RejectedLinesWriteTheirMessageAndRaise) {
     const ErrorCase cases[] = {
         {"units in lower case", "Units USCS", 1, "units USCS", 199,
          {"", "", "***** INPUT ERROR *****", "",
-          "The following line is unrecognized or is out-of-order", "", "units USCS", "", ""}},
+          "The following line is unrecognized or is out-of-order", "", "units USCS", "",
+          "Problem:  Line 3 of the input data file, the unit system, reads \"units USCS\".",
+          "Solution: Write \"Units USCS\", \"Units SI\" or \"Units GENERAL\", spelled and "
+          "capitalized as shown.", "", ""}},
         {"units with two blanks", "Units USCS", 1, "Units  SI", 199,
          {"", "", "***** INPUT ERROR *****", "",
-          "The following line is unrecognized or is out-of-order", "", "Units  SI", "", ""}},
+          "The following line is unrecognized or is out-of-order", "", "Units  SI", "",
+          "Problem:  Line 3 of the input data file, the unit system, reads \"Units  SI\".",
+          "Solution: Write \"Units USCS\", \"Units SI\" or \"Units GENERAL\", spelled and "
+          "capitalized as shown.", "", ""}},
         {"UseLRFD in lower case", "Units USCS", 2, "UseLRFD yes", 195,
-         {"", "INPUT ERROR - Unrecognized command for LRFD analysis option"}},
+         {"", "INPUT ERROR - Unrecognized command for LRFD analysis option", "", "",
+          "***** Input Data Error No. 95 *****", "",
+          "Problem:  Line 4 of the input data file, for the LRFD analysis option, reads \"UseLRFD yes\".",
+          "Solution: Write \"UseLRFD YES\" or \"UseLRFD NO\" on this line, spelled and capitalized as "
+          "shown."}},
         {"ComputeKmatrix", "Units USCS", 3, "ComputeKmatrix", 195,
          {"", "INPUT ERROR - Unrecognized command for compute pile-head stiffness matrix option"}},
         {"UseTipShear", "Units USCS", 4, "UseTipShear Y", 195,
