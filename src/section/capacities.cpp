@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr double k_Pi = 3.141592653589793;
 constexpr double k_Concrete_Block_Factor = 0.8500000238418579;    // 0.85 (s)
 constexpr double k_Rupture_Coefficient_US = 0.007499999832361937;  // 0.0075 (s), ksi per sqrt(psi)
 constexpr double k_Modulus_Coefficient_US = 57.0;                 // ksi per sqrt(psi)
@@ -34,14 +33,6 @@ constexpr double k_Peak_Strain_Factor = 1.7000000476837158;       // 1.7 (s)
 constexpr double k_Resistance_Factors[] = {0.6499999761581421,   // 0.65 (s)
                                            0.699999988079071,    // 0.70 (s)
                                            0.75};
-
-double Circle_Area(double D) { return k_Pi / 4.0 * D * D; }
-
-double Total_Bar_Area(int s) {
-    double As = 0.0;
-    for (int j = 1; j <= g_Model.NumBars[s]; ++j) As += g_Model.BarArea[j][s];
-    return As;
-}
 
 // Steel and concrete areas of the circular outlines: Ai inside the casing, Ac of the casing
 // annulus, Ak of the core pipe wall and the full core circle.

@@ -99,16 +99,8 @@ void Write_Section_Length(int s) {
 // 100 x part / whole, 0 when there is no whole to compare with.
 double Percent_Of(double part, double whole) { return whole > 0.0 ? 100.0 * part / whole : 0.0; }
 
-double Total_Bar_Area(int s) {
-    const AnalysisModel& m = g_Model;
-    double As = 0.0;
-    for (int j = 1; j <= m.NumBars[s] && j <= k_Max_Bars; ++j) As += m.BarArea[j][s];
-    return As;
-}
-
 double Single_Bar_Area(int s) { return g_Model.NumBars[s] >= 1 ? g_Model.BarArea[1][s] : 0.0; }
 
-double Circle_Area(double D) { return k_Pi / 4.0 * D * D; }
 double Annulus_Area(double D, double t) { return k_Pi / 4.0 * (D * D - (D - 2.0 * t) * (D - 2.0 * t)); }
 double Annulus_Inertia(double D, double t) {
     const double d = D - 2.0 * t;
