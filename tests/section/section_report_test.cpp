@@ -110,6 +110,7 @@ TEST_F(SectionReport, DrilledShaftBlockReportsAreaSteelRatioAndSpacingByHand) {
     Set_Drilled_Shaft();
     Write_Section_Block(k_S);
     ASSERT_EQ(g_Model.ErrorStatus, 0);
+    Write_Section_Details(k_S);
     const std::vector<std::string> r = Captured_Report_Lines();
     ASSERT_GE(r.size(), 4u);
     EXPECT_EQ(r[0], "");
@@ -260,6 +261,7 @@ TEST_F(SectionReport, RectangularBlockListsBarsWithTheirSizeIndex) {
     m.BarY[1][k_S] = 9.5;
     m.BarArea[2][k_S] = 1.0;
     Write_Section_Block(k_S);
+    Write_Section_Details(k_S);
     const std::vector<std::string> r = Captured_Report_Lines();
     EXPECT_PROPERTY(r, "Gross Area of Pile", 432.0, " sq. in.");
     EXPECT_PROPERTY(r, "Total Area of Reinforcing Steel", 1.79, " sq. in.");
