@@ -10,7 +10,6 @@
 #include "section/moment_curvature.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "engine/errors.h"
 #include "engine/messages.h"
