@@ -29,6 +29,7 @@ constexpr int k_Max_Tip_Shear_Points = 50;      // tip shear table
 constexpr int k_Max_PY_Output_Depths = 100;     // depths of printed p-y curves
 constexpr int k_Max_EI_Thrusts = 100;           // axial thrusts of the section analysis
 constexpr int k_Max_Curve_Points = 150;         // points of one moment-curvature curve
+constexpr int k_Num_Resistance_Factors = 3;     // resistance factors of the factored-capacity table
 constexpr int k_Max_MvsEI_Files = 100;          // moment-curvature file names
 constexpr int k_Num_Slices = 100;               // slices of a cross-section in the section analysis
 constexpr int k_Max_Outline_Points = 300;       // points of a polygon section outline

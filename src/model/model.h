@@ -424,6 +424,27 @@ struct AnalysisModel {
     char c_LabelArea[8 + 1];
     char c_LabelInertia[8 + 1];
     char c_LabelStiffness[8 + 1];
+    // Capacities kept per pile section s and thrust t of the section's list, for callers that
+    // read them after the run; the section report is written from them. Units of the section
+    // analysis: kips, in, in-kips, ksi (US customary) or kN, m, kN-m, kPa (SI). Sections without
+    // a moment-curvature analysis (elastic, elastic-plastic, user M-EI, micropile) keep zeros.
+    std::array<int, k_Max_Sections + 1> b_SectionCapacitiesKept;   // -1: the section has the axial
+                                                      // capacities below (bar-reinforced and pipe
+                                                      // models); 0: none kept (prestressed sections
+                                                      // report their PCI estimates instead)
+    std::array<double, k_Max_Sections + 1> rd_SectionAxialCapComp;   // nominal axial compressive capacity, positive (kips | kN)
+    std::array<double, k_Max_Sections + 1> rd_SectionAxialCapTens;   // nominal axial tensile capacity, negative (kips | kN)
+    std::array<double, k_Max_Sections + 1> rd_SectionCrackingLoad;   // tensile load cracking the concrete, negative; 0 for the pipe (kips | kN)
+    std::array<std::array<double, k_Max_EI_Thrusts + 1>, k_Max_Sections + 1> rd_SectionNominalMoment;  // [s][t] nominal moment capacity (in-kips | kN-m)
+    std::array<std::array<double, k_Max_EI_Thrusts + 1>, k_Max_Sections + 1> rd_SectionStrainAtCap;    // [s][t] max. compressive strain at it (in/in | m/m)
+    // [s][t][f], f = 1..k_Num_Resistance_Factors, the factor k_Resistance_Factors[f] of
+    // section/capacities.h; pipes have no factored table and keep 0.
+    std::array<std::array<std::array<double, k_Num_Resistance_Factors + 1>, k_Max_EI_Thrusts + 1>, k_Max_Sections + 1>
+        rd_SectionFactoredThrust;                     // factored axial thrust phi P (kips | kN)
+    std::array<std::array<std::array<double, k_Num_Resistance_Factors + 1>, k_Max_EI_Thrusts + 1>, k_Max_Sections + 1>
+        rd_SectionFactoredMoment;                     // factored moment capacity phi Mn (in-kips | kN-m)
+    std::array<std::array<std::array<double, k_Num_Resistance_Factors + 1>, k_Max_EI_Thrusts + 1>, k_Max_Sections + 1>
+        rd_SectionFactoredEI;                         // bending stiffness at phi Mn on the curve of t (kip-in2 | kN-m2)
 
     // ---- Bending-stiffness tables of the section analysis (section s, thrust t, point k) ---
     std::array<std::array<int, k_Max_EI_Thrusts + 1>, k_Max_Sections + 1> i_TablePoints;

@@ -1,7 +1,9 @@
 // Axial capacities of the section being analysed (nominal compression and tension, tensile
 // cracking load), the thrust list its moment-curvature curves are computed for, with the checks
-// of those thrusts against the capacities, and the summary of nominal and factored moment
-// capacities written after the curves. The section's geometry and materials come from the
+// of those thrusts against the capacities, and the nominal and factored moment capacities of
+// the curves. Each is computed into the model first (kept per section for callers after the
+// run); the report lines and the "Line 3" record are written from the model by the Write
+// operations here, which compute nothing. The section's geometry and materials come from the
 // section setup; the curves themselves from section/moment_curvature; the prestressed sections'
 // capacities from section/prestress.
 #include "section/capacities.h"
@@ -21,7 +23,6 @@
 
 namespace {
 
-constexpr double k_Pi = 3.141592653589793;
 constexpr double k_Concrete_Block_Factor = 0.8500000238418579;    // 0.85 (s)
 constexpr double k_Rupture_Coefficient_US = 0.007499999832361937;  // 0.0075 (s), ksi per sqrt(psi)
 constexpr double k_Modulus_Coefficient_US = 57.0;                 // ksi per sqrt(psi)
@@ -29,19 +30,6 @@ constexpr double k_Psi_Per_kPa = 0.14503774046897888;
 constexpr double k_Rupture_Coefficient_SI = 51.71067953109741;    // 0.0075 ksi in kPa
 constexpr double k_Modulus_Coefficient_SI = 393001.16443634033;   // 57 ksi in kPa
 constexpr double k_Peak_Strain_Factor = 1.7000000476837158;       // 1.7 (s)
-
-// Resistance factors of the factored-capacity table: tied, spiral, and the upper common value.
-constexpr double k_Resistance_Factors[] = {0.6499999761581421,   // 0.65 (s)
-                                           0.699999988079071,    // 0.70 (s)
-                                           0.75};
-
-double Circle_Area(double D) { return k_Pi / 4.0 * D * D; }
-
-double Total_Bar_Area(int s) {
-    double As = 0.0;
-    for (int j = 1; j <= g_Model.NumBars[s]; ++j) As += g_Model.BarArea[j][s];
-    return As;
-}
 
 // Steel and concrete areas of the circular outlines: Ai inside the casing, Ac of the casing
 // annulus, Ak of the core pipe wall and the full core circle.
@@ -166,7 +154,7 @@ void Raise_Thrust_Error(const ThrustErrorText& e, int a, double P, double capaci
 }
 
 // Bending-stiffness-only runs: the thrusts strictly inside the capacity range, in order.
-void Keep_Thrusts_Inside_Capacities(int s) {
+void Keep_Thrusts_Inside_Capacities() {
     AnalysisModel& m = g_Model;
     const int given = m.i_NumTableThrusts;
     int n = 0;
@@ -175,7 +163,13 @@ void Keep_Thrusts_Inside_Capacities(int s) {
         if (P > m.rd_AxialCapTens && P < m.rd_AxialCapComp) m.rd_Thrust[++n] = P;
     }
     m.i_NumThrusts = n;
-    if (n < given) {
+}
+
+// The count of a bending-stiffness-only run's list, with the note when thrusts were left out.
+void Write_Kept_Thrust_Count(int s) {
+    const AnalysisModel& m = g_Model;
+    const int n = m.i_NumThrusts;
+    if (n < m.i_NumTableThrusts) {
         WriteLine("");
         WriteLine("The following computations were performed only for the axial thrust values in the valid range.");
     }
@@ -189,7 +183,7 @@ void Keep_Thrusts_Inside_Capacities(int s) {
 
 // Conventional runs: every thrust must lie within the capacities, compression tested first.
 // Raises Runtime Error 24/25, or 26/27 for LRFD combinations, at the first thrust beyond one.
-void Check_Thrusts_Against_Capacities(int s) {
+void Check_Thrusts_Against_Capacities() {
     AnalysisModel& m = g_Model;
     const bool lrfd = m.b_UseLRFD != 0;
     const ThrustErrorText& compression = k_Thrust_Errors[lrfd ? 2 : 0];
@@ -208,7 +202,13 @@ void Check_Thrusts_Against_Capacities(int s) {
         }
     }
     m.i_NumThrusts = n;
-    if (lrfd) {
+}
+
+// The count of a conventional run's list, under the LRFD label when its thrusts are factored.
+void Write_Checked_Thrust_Count(int s) {
+    const AnalysisModel& m = g_Model;
+    const int n = m.i_NumThrusts;
+    if (m.b_UseLRFD != 0) {
         WriteLine("");
         Write_Count_Line("Number of Axial Thrust Force Values Determined from LRFD Pile-head Loadings = ", n);
         if (s == 1) Write_Line3_Record(k_Tables_LRFD, n);
@@ -251,7 +251,7 @@ void Write_Summary_Title(int s) {
 
 // The pipe's capacity is its plastic moment, not a strain-limited value: no strain column and
 // no factored table, only the note that the values carry no resistance factor.
-void Write_Pipe_Capacities() {
+void Write_Pipe_Capacities(int s) {
     const AnalysisModel& m = g_Model;
     WriteLine(" Load           Axial Thrust        Nominal Mom. Cap.");
     FortranRecord units;
@@ -267,7 +267,7 @@ void Write_Pipe_Capacities() {
         Start_Record(r);
         Append_I(r, a, 4);
         Append_F(r, m.rd_Thrust[a], 16, 3);
-        Append_F(r, m.rd_NominalMomentCap[a], 16, 1);
+        Append_F(r, m.rd_SectionNominalMoment[s][a], 16, 1);
         Write_Record_Line(r);
     }
     static constexpr const char* k_Note[] = {
@@ -286,7 +286,7 @@ void Write_Pipe_Capacities() {
     for (const char* line : k_Note) WriteLine(line);
 }
 
-void Write_Nominal_Capacities() {
+void Write_Nominal_Capacities(int s) {
     const AnalysisModel& m = g_Model;
     WriteLine("Moment values interpolated at maximum compressive strain = 0.003");
     WriteLine("or maximum developed moment if pile fails at smaller strains.");
@@ -307,8 +307,8 @@ void Write_Nominal_Capacities() {
         Start_Record(r);
         Append_I(r, a, 4);
         Append_F(r, m.rd_Thrust[a], 16, 3);
-        Append_F(r, m.rd_NominalMomentCap[a], 16, 3);
-        Append_F(r, m.rd_StrainAtCap[a], 15, 8);
+        Append_F(r, m.rd_SectionNominalMoment[s][a], 16, 3);
+        Append_F(r, m.rd_SectionStrainAtCap[s][a], 15, 8);
         Write_Record_Line(r);
     }
     // "Note note" is the report's own wording, kept as it has always been printed.
@@ -331,7 +331,7 @@ void Write_Nominal_Capacities() {
     for (const char* line : k_Note) WriteLine(line);
 }
 
-void Write_Factored_Capacities() {
+void Write_Factored_Capacities(int s) {
     const AnalysisModel& m = g_Model;
     WriteLine("");
     WriteLine(" Axial     Resistance           Nominal           Ultimate (Factored)     Ultimate (Factored)     Bending Stiffness");
@@ -349,21 +349,18 @@ void Write_Factored_Capacities() {
     Append_Trimmed(units, m.c_LabelStiffness);
     Write_Record_Line(units);
     WriteLine(" -----     ----------     -------------------     -------------------     -------------------     -------------------");
-    bool first = true;
-    for (const double phi : k_Resistance_Factors) {
-        if (!first) WriteLine("");
-        first = false;
+    for (int f = 1; f <= k_Num_Resistance_Factors; ++f) {
+        if (f > 1) WriteLine("");
         for (int a = 1; a <= m.i_NumThrusts; ++a) {
-            const double Mu = phi * m.rd_NominalMomentCap[a];
             FortranRecord r;
             Start_Record(r);
             Append_I(r, a, 4);
             Tab_To(r, 14);
-            Append_F(r, phi, 5, 2);
-            Append_F(r, m.rd_NominalMomentCap[a], 24, 3);
-            Append_F(r, phi * m.rd_Thrust[a], 24, 3);
-            Append_F(r, Mu, 24, 3);
-            Append_F(r, InterpolateEIAtMoment(a, Mu), 24, 3);
+            Append_F(r, k_Resistance_Factors[f], 5, 2);
+            Append_F(r, m.rd_SectionNominalMoment[s][a], 24, 3);
+            Append_F(r, m.rd_SectionFactoredThrust[s][a][f], 24, 3);
+            Append_F(r, m.rd_SectionFactoredMoment[s][a][f], 24, 3);
+            Append_F(r, m.rd_SectionFactoredEI[s][a][f], 24, 3);
             Write_Record_Line(r);
         }
     }
@@ -371,8 +368,9 @@ void Write_Factored_Capacities() {
 
 }  // namespace
 
-// Reads the section's bars and outline; writes rd_SteelArea, rd_AxialCapComp and the heading
-// with the capacity line. Prestressed sections and models without bars are left alone.
+// Reads the section's bars and outline; writes rd_SteelArea, rd_AxialCapComp and, kept for the
+// current section, b_SectionCapacitiesKept and rd_SectionAxialCapComp. Prestressed sections and
+// models without bars are left alone.
 void ComputeAxialCapacity() {
     AnalysisModel& m = g_Model;
     if (!Has_Bar_Capacities()) return;
@@ -405,16 +403,13 @@ void ComputeAxialCapacity() {
     }
     m.rd_SteelArea = As;
     m.rd_AxialCapComp = Pn;
-    WriteLine("");
-    WriteLine("Axial Structural Capacities:");
-    WriteLine("----------------------------");
-    Write_Property_Line(m.i_SectionModel == k_Model_Pipe ? "Nom. Axial Structural Capacity = Fy As"
-                                                         : "Nom. Axial Structural Capacity = 0.85 Fc Ac + Fy As",
-                        Pn, 3, m.c_LabelForce);
+    m.b_SectionCapacitiesKept[m.i_CurrentSection] = -1;
+    m.rd_SectionAxialCapComp[m.i_CurrentSection] = Pn;
 }
 
 // Reads the section's bars, outline and materials; writes rd_ft, rd_Ec, rd_Eps0, rd_EpsT
-// (concrete models), rd_CrackingLoad, rd_AxialCapTens and their report lines.
+// (concrete models), rd_CrackingLoad, rd_AxialCapTens and, kept for the current section,
+// rd_SectionCrackingLoad and rd_SectionAxialCapTens.
 void ComputeTensileCapacity() {
     AnalysisModel& m = g_Model;
     if (!Has_Bar_Capacities()) return;
@@ -425,7 +420,8 @@ void ComputeTensileCapacity() {
         // No concrete: the concrete constants stay as the material setup left them.
         m.rd_CrackingLoad = 0.0;
         m.rd_AxialCapTens = -m.rd_CasingFy * Pipe_Steel_Area();
-        Write_Property_Line("Nominal Axial Tensile Capacity", m.rd_AxialCapTens, 3, m.c_LabelForce);
+        m.rd_SectionCrackingLoad[m.i_CurrentSection] = 0.0;
+        m.rd_SectionAxialCapTens[m.i_CurrentSection] = m.rd_AxialCapTens;
         return;
     }
     // The cracking load always takes the reinforced-concrete rupture strength.
@@ -459,20 +455,44 @@ void ComputeTensileCapacity() {
     }
     m.rd_CrackingLoad = (steel * m.rd_Es + Aconc * c.Ec) * c.epsT;
     m.rd_AxialCapTens = Tn;
-    Write_Property_Line("Tensile Load for Cracking of Concrete", m.rd_CrackingLoad, 3, m.c_LabelForce);
-    Write_Property_Line("Nominal Axial Tensile Capacity", Tn, 3, m.c_LabelForce);
+    m.rd_SectionCrackingLoad[m.i_CurrentSection] = m.rd_CrackingLoad;
+    m.rd_SectionAxialCapTens[m.i_CurrentSection] = Tn;
+}
+
+// Reads the capacities kept for section s and the current section model; nothing for a section
+// without them (prestressed sections write their own).
+void WriteAxialCapacities(int s) {
+    const AnalysisModel& m = g_Model;
+    if (m.b_SectionCapacitiesKept[s] == 0) return;
+    const bool pipe = m.i_SectionModel == k_Model_Pipe;
+    WriteLine("");
+    WriteLine("Axial Structural Capacities:");
+    WriteLine("----------------------------");
+    Write_Property_Line(pipe ? "Nom. Axial Structural Capacity = Fy As" : "Nom. Axial Structural Capacity = 0.85 Fc Ac + Fy As",
+                        m.rd_SectionAxialCapComp[s], 3, m.c_LabelForce);
+    // a pipe has no concrete to crack
+    if (!pipe) Write_Property_Line("Tensile Load for Cracking of Concrete", m.rd_SectionCrackingLoad[s], 3, m.c_LabelForce);
+    Write_Property_Line("Nominal Axial Tensile Capacity", m.rd_SectionAxialCapTens[s], 3, m.c_LabelForce);
 }
 
 // Reads rd_TableThrust (the run's list, or the previous section's), the capacities and the
-// analysis type; writes rd_Thrust and i_NumThrusts, the report lines and, for section 1, the
-// "Line 3" record. Raises Runtime Errors 24-27 in conventional runs.
-void BuildThrustList(int s) {
-    AnalysisModel& m = g_Model;
-    if (m.i_Analysis_Type == 2) {
-        Keep_Thrusts_Inside_Capacities(s);
+// analysis type; writes rd_Thrust and i_NumThrusts. Raises Runtime Errors 24-27 in
+// conventional runs, writing their framed message.
+void BuildThrustList() {
+    if (g_Model.i_Analysis_Type == 2) {
+        Keep_Thrusts_Inside_Capacities();
     } else {
-        Check_Thrusts_Against_Capacities(s);
-        if (m.ErrorStatus > 0) return;
+        Check_Thrusts_Against_Capacities();
+    }
+}
+
+// Reads the list BuildThrustList left (and the run's list it came from); writes its count, the
+// table and, for section 1, the "Line 3" record.
+void WriteThrustList(int s) {
+    if (g_Model.i_Analysis_Type == 2) {
+        Write_Kept_Thrust_Count(s);
+    } else {
+        Write_Checked_Thrust_Count(s);
     }
     Write_Thrust_Table();
 }
@@ -497,14 +517,36 @@ double InterpolateEIAtMoment(int a, double M) {
     return EI[n];
 }
 
-// Reads the section's thrusts and capacities; writes the nominal table and, for the concrete
-// models, the factored table with the stiffness at each factored capacity.
+// Reads the nominal capacities of the current section's curves (rd_NominalMomentCap,
+// rd_StrainAtCap, rd_Thrust) and the curves themselves; writes, kept for section s,
+// rd_SectionNominalMoment, rd_SectionStrainAtCap and, for the concrete models, the factored
+// thrust, moment capacity and the stiffness at it for each resistance factor. The pipe's
+// factored entries stay 0: its capacity is a plastic moment without a factored table.
+void KeepMomentCapacities(int s) {
+    AnalysisModel& m = g_Model;
+    const bool pipe = m.i_SectionModel == k_Model_Pipe;
+    for (int a = 1; a <= m.i_NumThrusts; ++a) {
+        const double Mn = m.rd_NominalMomentCap[a];
+        m.rd_SectionNominalMoment[s][a] = Mn;
+        m.rd_SectionStrainAtCap[s][a] = m.rd_StrainAtCap[a];
+        for (int f = 1; f <= k_Num_Resistance_Factors; ++f) {
+            const double phi = k_Resistance_Factors[f];
+            const double Mu = pipe ? 0.0 : phi * Mn;
+            m.rd_SectionFactoredThrust[s][a][f] = pipe ? 0.0 : phi * m.rd_Thrust[a];
+            m.rd_SectionFactoredMoment[s][a][f] = Mu;
+            m.rd_SectionFactoredEI[s][a][f] = pipe ? 0.0 : InterpolateEIAtMoment(a, Mu);
+        }
+    }
+}
+
+// Reads the section's thrusts and the capacities kept for section s; writes the nominal table
+// and, for the concrete models, the factored table with the stiffness at each factored capacity.
 void WriteCapacitySummary(int s) {
     Write_Summary_Title(s);
     if (g_Model.i_SectionModel == k_Model_Pipe) {
-        Write_Pipe_Capacities();
+        Write_Pipe_Capacities(s);
         return;
     }
-    Write_Nominal_Capacities();
-    Write_Factored_Capacities();
+    Write_Nominal_Capacities(s);
+    Write_Factored_Capacities(s);
 }

@@ -4,11 +4,12 @@
 // by Newton's method, kept inside a bracket of the root once one is known, and the moment of the
 // slice forces about mid-depth gives the point. A curve ends when the concrete crushes, the
 // tensile zone of a prestressed section closes, the pipe reaches its strain limit, the moment
-// turns non-positive, no neutral axis exists any more, or after 150 points.
+// turns non-positive, no neutral axis exists any more, or after 150 points. The curves, their
+// run messages and capacities, and the hand-off tables are computed into the model here; the
+// section step (section/section_report) writes the report tables, records and files from them.
 #include "section/moment_curvature.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "engine/errors.h"
 #include "engine/messages.h"
@@ -16,11 +17,8 @@
 #include "model/units.h"
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
-#include "report/plot_file.h"
-#include "section/capacities.h"
 #include "section/materials.h"
 #include "section/section_geometry.h"
-#include "section/section_report.h"
 
 namespace {
 
@@ -289,19 +287,6 @@ void Compute_Curve(int a, double dphi) {
     Set_Nominal_Capacity(a);
 }
 
-void Write_Warning_305() {
-    FortranRecord line = Text_With_Integer("Warning: ", k_Max_Curve_Points, " values were calculated for moment-curvature.");
-    WriteLine("");
-    WriteLine(line.text.data());
-    WriteLine("This usually indicates that the pile is too weak or is under-reinforced, where all "
-              "reinforcing steel has yielded.");
-    WriteLine("");
-    WriteLine("The input data should be examined and the amount of steel reinforcement should be "
-              "increased if necessary.");
-    WriteLine("");
-    RecordWarning(-305);
-}
-
 // A curve whose first bending stiffness is not positive cannot serve the lateral solution.
 void Raise_Non_Positive_Stiffness(int s, int a) {
     FortranRecord problem = Text_With_Integer("Problem:  The first bending stiffness of section ", s, " at axial thrust no. ");
@@ -318,42 +303,22 @@ void Raise_Non_Positive_Stiffness(int s, int a) {
     Raise_Runtime_Error(k_Error_No_Stiffness);
 }
 
-// Opens the moment-curvature file of (s, a) when it has a name; null otherwise.
-std::FILE* Open_MvsEI_File(int s, int a) {
-    const AnalysisModel& m = g_Model;
-    const int index = (s - 1) * m.i_NumThrusts + a;
-    if (index < 1 || index > m.i_NumMvsEIFileNames || index > k_Max_MvsEI_Files) return nullptr;
-    const char* name = m.MvsEIFileNames[index].data();
-    if (name[0] == '\0') return nullptr;
-    return std::fopen(name, "w");
-}
-
-// Hand-off tables, "Line 4"/"Line 5" records and moment-curvature files of section s.
-void Hand_Off_Tables(int s) {
+// Hand-off tables of section s: every curve's points and nominal capacity (lb-in in US
+// customary runs, as the tables' moments are read), and the section's thrusts as the list the
+// next section starts from.
+void Keep_Hand_Off_Tables(int s) {
     AnalysisModel& m = g_Model;
-    const bool us = m.IUNITS == k_Units_US;
-    const double to_pound_units = us ? 1000.0 : 1.0;
+    const double to_pound_units = m.IUNITS == k_Units_US ? 1000.0 : 1.0;
     for (int a = 1; a <= m.i_NumThrusts; ++a) {
         const int n = m.i_NumCurvPoints[a];
         m.i_TablePoints[s][a] = n;
         m.rd_TableNominalCap[s][a] = m.rd_NominalMomentCap[a] * to_pound_units;
         m.rd_TableThrust[a] = m.rd_Thrust[a];
-        std::FILE* file = Open_MvsEI_File(s, a);
-        Write_Line4_Record(k_Tables_Nonlinear, n, m.rd_Thrust[a], m.rd_NominalMomentCap[a], s);
         for (int k = 1; k <= n; ++k) {
             m.rd_TableMoment[s][a][k] = m.rd_Moment[a][k];
             m.rd_TableEI[s][a][k] = m.rd_EI[a][k];
             m.rd_TableCurvature[s][a][k] = m.rd_Curvature[a][k];
-            Write_Line5_Record(k_Tables_Nonlinear, m.rd_Moment[a][k], m.rd_EI[a][k], m.rd_Curvature[a][k], s, a, k);
-            if (file != nullptr) {
-                FortranRecord row;
-                Start_Record(row);
-                Append_E(row, m.rd_Moment[a][k] * to_pound_units, 15, 8);
-                Append_E(row, m.rd_Curvature[a][k], 15, 8);
-                Write_Record(file, row);
-            }
         }
-        if (file != nullptr) std::fclose(file);
     }
     m.i_NumTableThrusts = m.i_NumThrusts;
 }
@@ -436,38 +401,40 @@ void ComputeSectionMoment(int a, int k) {
     m.rd_MaxTensStrain[a][k] = (x - m.rd_Depth) * phi;
 }
 
-void ComputeMomentCurvature(int s) {
-    AnalysisModel& m = g_Model;
-    Initialize_EI_Vars(s);
-    if (m.ErrorStatus != 0) return;
-    if (!Is_Pipe()) WriteConcreteProperties();
-    BuildThrustList(s);
-    if (m.ErrorStatus != 0) return;
-    WriteRunMessageDefinitions();
-    const double dphi0 = Initial_Curvature_Increment(m.SectionDiameter[s]);
+CurveSeries Start_Curve_Series(int s) {
+    const AnalysisModel& m = g_Model;
+    CurveSeries series{};
+    series.dphi0 = Initial_Curvature_Increment(m.SectionDiameter[s]);
     // The slices, materials and prestress do not depend on the thrust: a new thrust only needs
     // the prestrains back that a tensile thrust before it replaced.
-    const double prestrain_concrete = m.rd_PrestrainConcrete;
-    const double prestrain_steel = m.rd_PrestrainSteel;
-    bool negative_moment = false;
-    for (int a = 1; a <= m.i_NumThrusts; ++a) {
-        const double P = m.rd_Thrust[a];
-        if (a > 1 && P != m.rd_Thrust[a - 1]) {
-            m.rd_PrestrainConcrete = prestrain_concrete;
-            m.rd_PrestrainSteel = prestrain_steel;
-        }
-        double dphi = dphi0;
-        if (Is_Pipe()) {
-            dphi = (k_Pipe_Strain_Factor * m.rd_CasingFy / m.rd_CasingE - Pipe_Strain_Offset(P)) /
-                   (0.5 * m.rd_Depth) / 80.0;
-        }
-        Compute_Curve(a, dphi);
-        if (m.ErrorStatus != 0) return;
-        if (m.b_NegativeMoment != 0) negative_moment = true;
-        WriteCurveTable(a);
-        if (!Is_Pipe() && m.i_NumCurvPoints[a] >= k_Max_Curve_Points) Write_Warning_305();
+    series.prestrain_concrete = m.rd_PrestrainConcrete;
+    series.prestrain_steel = m.rd_PrestrainSteel;
+    series.negative_moment = false;
+    return series;
+}
+
+void ComputeThrustCurve(int a, CurveSeries& series) {
+    AnalysisModel& m = g_Model;
+    const double P = m.rd_Thrust[a];
+    if (a > 1 && P != m.rd_Thrust[a - 1]) {
+        m.rd_PrestrainConcrete = series.prestrain_concrete;
+        m.rd_PrestrainSteel = series.prestrain_steel;
     }
-    if (negative_moment) RecordWarning(-306);
+    double dphi = series.dphi0;
+    if (Is_Pipe()) {
+        dphi = (k_Pipe_Strain_Factor * m.rd_CasingFy / m.rd_CasingE - Pipe_Strain_Offset(P)) /
+               (0.5 * m.rd_Depth) / 80.0;
+    }
+    Compute_Curve(a, dphi);
+    if (m.ErrorStatus != 0) return;
+    if (m.b_NegativeMoment != 0) series.negative_moment = true;
+    // a concrete curve that runs to the last point never crushed: the section is too weak
+    if (!Is_Pipe() && m.i_NumCurvPoints[a] >= k_Max_Curve_Points) RecordWarning(-305);
+}
+
+void Finish_Curve_Series(int s, const CurveSeries& series) {
+    AnalysisModel& m = g_Model;
+    if (series.negative_moment) RecordWarning(-306);
     // The lateral solution divides by the bending stiffness; a first point without stiffness
     // would make the pile weightless in bending.
     for (int a = 1; a <= m.i_NumThrusts; ++a) {
@@ -477,6 +444,5 @@ void ComputeMomentCurvature(int s) {
             return;
         }
     }
-    Hand_Off_Tables(s);
-    WriteCapacitySummary(s);
+    Keep_Hand_Off_Tables(s);
 }

@@ -194,6 +194,15 @@ double Bar_Y(int s, int j) {
     return g_Model.BarY[j][s] + (shaft ? g_Model.CageOffset[s] : 0.0);
 }
 
+double Circle_Area(double D) { return k_Pi / 4.0 * D * D; }
+
+double Total_Bar_Area(int s) {
+    const AnalysisModel& m = g_Model;
+    double As = 0.0;
+    for (int j = 1; j <= m.NumBars[s] && j <= k_Max_Bars; ++j) As += m.BarArea[j][s];
+    return As;
+}
+
 double CircleSegmentArea(double D, double h) {
     if (D <= 0.0) return 0.0;
     double c = 1.0 - h / (0.5 * D);

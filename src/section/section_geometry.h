@@ -28,6 +28,13 @@ bool Is_Prestressed_Type(int type);
 // the drilled-shaft types, the rebar cage offset.
 double Bar_Y(int s, int j);
 
+// Area of a circle of diameter D.
+double Circle_Area(double D);
+
+// Total area of the bars or strands of section s, counting no more than k_Max_Bars of them
+// (a count beyond the capacity is refused by the input checks, never read past).
+double Total_Bar_Area(int s);
+
 // Area of a circle of diameter D above a horizontal line at distance h below its top.
 double CircleSegmentArea(double D, double h);
 

@@ -1,13 +1,16 @@
 // The section step of a run and the report blocks it owns: AnalyzeSection sets a pile section
-// up, writes its block of dimensions and properties (with the capacity lines of
-// section/capacities and the bar or strand tables), and hands the section to the moment-
-// curvature analysis or to the stiffness fills of section/stiffness_tables. Also the concrete
-// block, the run-message definitions and the per-thrust moment-curvature table, which the
-// moment-curvature analysis writes through this file. Slicing, material laws, curves and
-// capacities are the other section files'.
+// up, writes its block of dimensions and properties, has its capacities computed and writes
+// their lines (section/capacities), writes the bar or strand tables, and runs the moment-
+// curvature analysis or the stiffness fills of section/stiffness_tables. Each step is computed
+// into the model and then written from it, in the order the report shows: a curve is computed
+// whole before its table is written, so an error raised by a later curve finds the report as
+// far as the curves before it. Also the concrete block, the run-message definitions, the per-
+// thrust moment-curvature table, the "Line 4"/"Line 5" records and the moment-curvature files.
+// Slicing, material laws, curves and capacities are the other section files'.
 #include "section/section_report.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 #include "model/model.h"
@@ -15,6 +18,7 @@
 #include "model/units.h"
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
+#include "report/plot_file.h"
 #include "section/capacities.h"
 #include "section/materials.h"
 #include "section/moment_curvature.h"
@@ -99,16 +103,8 @@ void Write_Section_Length(int s) {
 // 100 x part / whole, 0 when there is no whole to compare with.
 double Percent_Of(double part, double whole) { return whole > 0.0 ? 100.0 * part / whole : 0.0; }
 
-double Total_Bar_Area(int s) {
-    const AnalysisModel& m = g_Model;
-    double As = 0.0;
-    for (int j = 1; j <= m.NumBars[s] && j <= k_Max_Bars; ++j) As += m.BarArea[j][s];
-    return As;
-}
-
 double Single_Bar_Area(int s) { return g_Model.NumBars[s] >= 1 ? g_Model.BarArea[1][s] : 0.0; }
 
-double Circle_Area(double D) { return k_Pi / 4.0 * D * D; }
 double Annulus_Area(double D, double t) { return k_Pi / 4.0 * (D * D - (D - 2.0 * t) * (D - 2.0 * t)); }
 double Annulus_Inertia(double D, double t) {
     const double d = D - 2.0 * t;
@@ -124,12 +120,6 @@ void Write_Spacing_Lines(int s) {
     Number_Line("Maximum Concrete Aggregate Size", aggregate, m.c_LabelLength);
     Write_Property_Line("Ratio of Bar Spacing to Aggregate Size", aggregate > 0.0 ? spacing / aggregate : 0.0, 2, "");
     Number_Line("Rebar Cage Offset from Center of Pile", m.CageOffset[s], m.c_LabelLength);
-}
-
-void Write_Capacity_Lines() {
-    ComputeAxialCapacity();
-    if (g_Model.ErrorStatus > 0) return;
-    ComputeTensileCapacity();
 }
 
 // ---- Blocks by section type ----------------------------------------------------------------
@@ -181,9 +171,6 @@ void Write_Rectangular_Block(int s) {
     Number_Line("Gross Area of Pile", Ag, m.c_LabelArea);
     Number_Line("Total Area of Reinforcing Steel", As, m.c_LabelArea);
     Write_Property_Line("Area Ratio of Steel Reinforcement", Percent_Of(As, Ag), 2, " percent");
-    Write_Capacity_Lines();
-    if (m.ErrorStatus > 0) return;
-    Write_Rectangular_Bar_Details(s);
 }
 
 void Write_Drilled_Shaft_Block(int s) {
@@ -202,9 +189,6 @@ void Write_Drilled_Shaft_Block(int s) {
     Number_Line("Total Area of Reinforcing Steel", As, m.c_LabelArea);
     Write_Property_Line("Area Ratio of Steel Reinforcement ", Percent_Of(As, Ag), 2, " percent");
     Write_Spacing_Lines(s);
-    Write_Capacity_Lines();
-    if (m.ErrorStatus > 0) return;
-    WriteBarTable(s);
 }
 
 void Write_Cased_Shaft_Block(int s) {
@@ -231,9 +215,6 @@ void Write_Cased_Shaft_Block(int s) {
     Number_Line("Cross-sectional Area of Steel Casing", Ac, m.c_LabelArea);
     Number_Line("Area of All Steel (Casing and Bars)", Ac + As, m.c_LabelArea);
     Write_Property_Line("Area Ratio of All Steel", Percent_Of(Ac + As, Circle_Area(D)), 2, " percent");
-    Write_Capacity_Lines();
-    if (m.ErrorStatus > 0) return;
-    WriteBarTable(s);
 }
 
 void Write_Cased_Core_Block(int s) {
@@ -274,9 +255,6 @@ void Write_Cased_Core_Block(int s) {
     Write_Property_Line("Area Ratio of All Steel", Percent_Of(Ac + Ak + As, Circle_Area(D)), 2, " percent");
     WriteLine(filled ? "Note that the core is assumed to be filled with concrete"
                      : "Note that the core is assumed to be void of concrete");
-    Write_Capacity_Lines();
-    if (m.ErrorStatus > 0) return;
-    WriteBarTable(s);
 }
 
 void Write_Pipe_Block(int s) {
@@ -298,10 +276,9 @@ void Write_Pipe_Block(int s) {
     Number_Line("Elastic Bending Stiffness", m.rd_CasingE * I, m.c_LabelStiffness);
     Number_Line("Plastic Modulus, Z", Z, modulus_unit);
     Number_Line("Plastic Moment Capacity = Fy Z", m.rd_CasingFy * Z, m.c_LabelMoment);
-    Write_Capacity_Lines();
 }
 
-// Prestressed piles list their outline, then the strand block.
+// Prestressed piles list their outline; the strand block follows as their details.
 void Write_Prestressed_Block(int s) {
     const AnalysisModel& m = g_Model;
     const char* L = m.c_LabelLength;
@@ -342,7 +319,6 @@ void Write_Prestressed_Block(int s) {
             Number_Line("Inside Void Diameter", m.VoidDiameter[s], L);
             break;
     }
-    WriteStrandDetails(s);
 }
 
 // ---- Moment-curvature table ----------------------------------------------------------------
@@ -429,6 +405,53 @@ int Curve_Row(int a, int k, double (&values)[10]) {
     return n;
 }
 
+// The text of warning 305 after a concrete curve that ran to its last point (the warning itself
+// is recorded with the curve).
+void Write_Curve_Points_Warning() {
+    FortranRecord line = Text_With_Integer("Warning: ", k_Max_Curve_Points, " values were calculated for moment-curvature.");
+    WriteLine("");
+    WriteLine(line.text.data());
+    WriteLine("This usually indicates that the pile is too weak or is under-reinforced, where all "
+              "reinforcing steel has yielded.");
+    WriteLine("");
+    WriteLine("The input data should be examined and the amount of steel reinforcement should be "
+              "increased if necessary.");
+    WriteLine("");
+}
+
+// Opens the moment-curvature file of (s, a) when it has a name; null otherwise.
+std::FILE* Open_MvsEI_File(int s, int a) {
+    const AnalysisModel& m = g_Model;
+    const int index = (s - 1) * m.i_NumThrusts + a;
+    if (index < 1 || index > m.i_NumMvsEIFileNames || index > k_Max_MvsEI_Files) return nullptr;
+    const char* name = m.MvsEIFileNames[index].data();
+    if (name[0] == '\0') return nullptr;
+    return std::fopen(name, "w");
+}
+
+// "Line 4"/"Line 5" records and moment-curvature files of the curves of section s; the files
+// hold lb-in in US customary runs, as the hand-off tables' capacities.
+void Write_Curve_Records(int s) {
+    const AnalysisModel& m = g_Model;
+    const double to_pound_units = Is_US() ? 1000.0 : 1.0;
+    for (int a = 1; a <= m.i_NumThrusts; ++a) {
+        const int n = m.i_NumCurvPoints[a];
+        std::FILE* file = Open_MvsEI_File(s, a);
+        Write_Line4_Record(k_Tables_Nonlinear, n, m.rd_Thrust[a], m.rd_NominalMomentCap[a], s);
+        for (int k = 1; k <= n; ++k) {
+            Write_Line5_Record(k_Tables_Nonlinear, m.rd_Moment[a][k], m.rd_EI[a][k], m.rd_Curvature[a][k], s, a, k);
+            if (file != nullptr) {
+                FortranRecord row;
+                Start_Record(row);
+                Append_E(row, m.rd_Moment[a][k] * to_pound_units, 15, 8);
+                Append_E(row, m.rd_Curvature[a][k], 15, 8);
+                Write_Record(file, row);
+            }
+        }
+        if (file != nullptr) std::fclose(file);
+    }
+}
+
 }  // namespace
 
 double Edge_To_Edge_Bar_Spacing(int s) {
@@ -453,6 +476,15 @@ void Write_Section_Block(int s) {
         case k_Section_Pipe: Write_Pipe_Block(s); break;
         case 5: case 6: case 7: case 8: case 9: case 10: Write_Prestressed_Block(s); break;
         default: break;
+    }
+}
+
+void Write_Section_Details(int s) {
+    switch (g_Model.SectionType[s]) {
+        case k_Section_Rectangular: Write_Rectangular_Bar_Details(s); break;
+        case k_Section_Shaft: case k_Section_Cased: case k_Section_Cased_Core: WriteBarTable(s); break;
+        case 5: case 6: case 7: case 8: case 9: case 10: WriteStrandDetails(s); break;
+        default: break;   // the pipe has no bars
     }
 }
 
@@ -619,6 +651,30 @@ void WriteCurveTable(int a) {
     }
 }
 
+void Analyze_Moment_Curvature(int s) {
+    const AnalysisModel& m = g_Model;
+    Initialize_EI_Vars(s);
+    if (m.ErrorStatus != 0) return;
+    const bool pipe = m.i_SectionModel == k_Model_Pipe;
+    if (!pipe) WriteConcreteProperties();
+    BuildThrustList();
+    if (m.ErrorStatus != 0) return;
+    WriteThrustList(s);
+    WriteRunMessageDefinitions();
+    CurveSeries series = Start_Curve_Series(s);
+    for (int a = 1; a <= m.i_NumThrusts; ++a) {
+        ComputeThrustCurve(a, series);
+        if (m.ErrorStatus != 0) return;
+        WriteCurveTable(a);
+        if (!pipe && m.i_NumCurvPoints[a] >= k_Max_Curve_Points) Write_Curve_Points_Warning();
+    }
+    Finish_Curve_Series(s, series);
+    if (m.ErrorStatus != 0) return;
+    KeepMomentCapacities(s);
+    Write_Curve_Records(s);
+    WriteCapacitySummary(s);
+}
+
 void AnalyzeSection(int s) {
     AnalysisModel& m = g_Model;
     m.i_NumSlices = k_Num_Slices;
@@ -641,6 +697,12 @@ void AnalyzeSection(int s) {
     if (sliced) {
         Write_Section_Block(s);
         if (m.ErrorStatus > 0) return;
+        // Computed only now: the cracking load resets the concrete constants, and the rectangular
+        // block shows the modulus of rupture of the material setup.
+        ComputeAxialCapacity();
+        ComputeTensileCapacity();
+        WriteAxialCapacities(s);
+        Write_Section_Details(s);
     }
 
     // the section's thrust list starts from the run's
@@ -660,7 +722,7 @@ void AnalyzeSection(int s) {
         }
         default:
             if (!sliced) break;
-            ComputeMomentCurvature(s);
+            Analyze_Moment_Curvature(s);
             break;
     }
 }

@@ -18,6 +18,7 @@
 #include "section/materials.h"
 #include "section/section_geometry.h"
 #include "section/section_lines.h"
+#include "section/section_report.h"
 #include "support/model_fixture.h"
 #include "section/reinforced_shaft.h"
 
@@ -45,7 +46,7 @@ protected:
         Setup_Section_Values(1);
         ComputeAxialCapacity();
         ComputeTensileCapacity();
-        ComputeMomentCurvature(1);
+        Analyze_Moment_Curvature(1);
     }
     void Use_Pipe() {
         AnalysisModel& m = g_Model;

@@ -1,7 +1,7 @@
 // The section report: per-type blocks checked against hand values (areas, inertia, plastic
 // modulus, steel ratio, bar spacing), the strand, concrete and definitions blocks against
-// their texts, the moment-curvature table's layout by model, and AnalyzeSection's dispatch of
-// the sections that need no slicing.
+// their texts, the moment-curvature table's layout by model, AnalyzeSection's dispatch of the
+// sections that need no slicing, and the capacities the section step keeps per section.
 #include "section/section_report.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +15,7 @@
 #include "model/model.h"
 #include "model/units.h"
 #include "section/bar_placement.h"
+#include "section/capacities.h"
 #include "section/section_blocks.h"
 #include "section/section_geometry.h"
 #include "section/section_lines.h"
@@ -110,6 +111,7 @@ TEST_F(SectionReport, DrilledShaftBlockReportsAreaSteelRatioAndSpacingByHand) {
     Set_Drilled_Shaft();
     Write_Section_Block(k_S);
     ASSERT_EQ(g_Model.ErrorStatus, 0);
+    Write_Section_Details(k_S);
     const std::vector<std::string> r = Captured_Report_Lines();
     ASSERT_GE(r.size(), 4u);
     EXPECT_EQ(r[0], "");
@@ -260,6 +262,7 @@ TEST_F(SectionReport, RectangularBlockListsBarsWithTheirSizeIndex) {
     m.BarY[1][k_S] = 9.5;
     m.BarArea[2][k_S] = 1.0;
     Write_Section_Block(k_S);
+    Write_Section_Details(k_S);
     const std::vector<std::string> r = Captured_Report_Lines();
     EXPECT_PROPERTY(r, "Gross Area of Pile", 432.0, " sq. in.");
     EXPECT_PROPERTY(r, "Total Area of Reinforcing Steel", 1.79, " sq. in.");
@@ -507,6 +510,173 @@ TEST_F(SectionReport, AnalyzeSectionSetsTheStepUpAndFillsSectionsWithoutSlicing)
         EXPECT_EQ(m.rd_Thrust[1], 25.0);
         EXPECT_EQ(m.i_TablePoints[k_S][1], c.points);
     }
+}
+
+// ---- Capacities kept per section -------------------------------------------------------------
+
+// Two sections analysed in turn by the whole section step, as a bending-stiffness-only run does:
+// section 1 a 24 in drilled shaft (f'c 5000 psi, eight 0.79 in2 bars of 1 in, cover 3 in, fy
+// 60000 psi), section 2 a 24 x 0.5 in steel pipe (Fy 36000 psi), in US customary input units.
+class KeptCapacities : public ModelTest {
+protected:
+    void SetUp() override {
+        ModelTest::SetUp();
+        Capture_Run_Files();
+        AnalysisModel& m = g_Model;
+        m.IUNITS = k_Units_US;
+        m.i_Analysis_Type = 2;
+        m.NumSections = 2;
+        Set_Section_Unit_Labels();
+    }
+    static void Use_Thrusts(std::initializer_list<double> thrusts) {
+        AnalysisModel& m = g_Model;
+        int n = 0;
+        for (const double P : thrusts) m.rd_TableThrust[++n] = P;
+        m.i_NumTableThrusts = n;
+    }
+    static void Set_Small_Shaft(int s) {
+        AnalysisModel& m = g_Model;
+        m.SectionType[s] = 1;
+        m.SectionLength[s] = 240.0;
+        m.SectionDiameter[s] = 24.0;
+        m.CoverThickness[s] = 3.0;
+        m.AggregateSize[s] = 0.75;
+        m.ConcreteStrength[s] = 5000.0;
+        m.RebarYieldStress[s] = 60000.0;
+        m.ReinforcementModulus[s] = 29.0e6;
+        m.b_RebarInCircle[s] = -1;
+        m.i_NumBarGroups[s] = 8;
+        m.i_BarsPerGroup[s] = 1;
+        m.NumBars[s] = PlaceBarsOnCircle(s, 24.0, 3.0, 1.0, 8, 1);
+        for (int j = 1; j <= 8; ++j) {
+            m.BarDiameter[j][s] = 1.0;
+            m.BarArea[j][s] = 0.79;
+        }
+    }
+    static void Set_Pipe(int s) {
+        AnalysisModel& m = g_Model;
+        m.SectionType[s] = 4;
+        m.SectionLength[s] = 240.0;
+        m.SectionDiameter[s] = 24.0;
+        m.PipeThickness[s] = 0.5;
+        m.PipeYieldStress[s] = 36000.0;
+        m.PipeModulus[s] = 29.0e6;
+    }
+};
+
+// The implementation takes 0.85 as the single-precision value, 2.4e-8 from the decimal the hand
+// results use; 1e-6 covers that and still catches a missed bar (relative 3e-3 here).
+constexpr double k_Hand_Tol = 1e-6;
+
+TEST_F(KeptCapacities, EachSectionKeepsItsAxialCapacitiesAndTheNextDoesNotOverwriteThem) {
+    Set_Small_Shaft(1);
+    Set_Pipe(2);
+    Use_Thrusts({0.0, 100.0});
+    const AnalysisModel& m = g_Model;
+    AnalyzeSection(1);
+    ASSERT_EQ(m.ErrorStatus, 0);
+    // The first section's moment capacities, to compare after the second section's step.
+    double nominal[3], factored[3][k_Num_Resistance_Factors + 1];
+    for (int t = 1; t <= 2; ++t) {
+        nominal[t] = m.rd_SectionNominalMoment[1][t];
+        for (int f = 1; f <= k_Num_Resistance_Factors; ++f) factored[t][f] = m.rd_SectionFactoredMoment[1][t][f];
+    }
+    AnalyzeSection(2);
+    ASSERT_EQ(m.ErrorStatus, 0);
+
+    // Shaft: Ag = pi/4 24^2 = 452.389 in2, As = 8 (0.79) = 6.32 in2;
+    // Pn = 0.85 (5)(Ag - As) + 60 As = 2274.99 kips, Tn = -60 As = -379.2 kips.
+    const double Ag = k_Pi / 4.0 * 24.0 * 24.0;
+    const double As = 8.0 * 0.79;
+    // Cracking of the transformed section: Ec = 57 sqrt(5000) = 4030.5 ksi, ft = -0.0075
+    // sqrt(5000) = -0.5303 ksi, eps0 = 1.7 (5) / Ec, epsT = -(1 - sqrt(1 + ft / 5)) eps0.
+    const double Ec = 57.0 * std::sqrt(5000.0);
+    const double eps0 = 1.7 * 5.0 / Ec;
+    const double epsT = -(1.0 - std::sqrt(1.0 - 0.0075 * std::sqrt(5000.0) / 5.0)) * eps0;
+    // Pipe: As = pi/4 (24^2 - 23^2) = 36.914 in2, 36 ksi both ways, no concrete to crack.
+    const double pipe = 36.0 * k_Pi / 4.0 * (24.0 * 24.0 - 23.0 * 23.0);
+    struct Row { const char* name; int s; double Pn; double Tn; double Pcr; };
+    const Row rows[] = {
+        {"drilled shaft", 1, 0.85 * 5.0 * (Ag - As) + 60.0 * As, -60.0 * As, (29000.0 * As + Ec * (Ag - As)) * epsT},
+        {"steel pipe", 2, pipe, -pipe, 0.0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(m.b_SectionCapacitiesKept[row.s], -1);
+        EXPECT_NEAR_REL(m.rd_SectionAxialCapComp[row.s], row.Pn, k_Hand_Tol);
+        EXPECT_NEAR_REL(m.rd_SectionAxialCapTens[row.s], row.Tn, k_Hand_Tol);
+        if (row.Pcr == 0.0) {
+            EXPECT_EQ(m.rd_SectionCrackingLoad[row.s], 0.0);
+        } else {
+            EXPECT_NEAR_REL(m.rd_SectionCrackingLoad[row.s], row.Pcr, k_Hand_Tol);
+        }
+    }
+    // The pipe's step left the shaft's moment capacities alone, and has no factored table.
+    for (int t = 1; t <= 2; ++t) {
+        SCOPED_TRACE(t);
+        EXPECT_GT(nominal[t], 0.0);
+        EXPECT_EQ(m.rd_SectionNominalMoment[1][t], nominal[t]);
+        EXPECT_GT(m.rd_SectionNominalMoment[2][t], 0.0);
+        for (int f = 1; f <= k_Num_Resistance_Factors; ++f) {
+            EXPECT_EQ(m.rd_SectionFactoredMoment[1][t][f], factored[t][f]);
+            EXPECT_EQ(m.rd_SectionFactoredMoment[2][t][f], 0.0);
+            EXPECT_EQ(m.rd_SectionFactoredEI[2][t][f], 0.0);
+        }
+    }
+    // Nothing is kept beyond the sections analysed.
+    EXPECT_EQ(m.b_SectionCapacitiesKept[3], 0);
+}
+
+TEST_F(KeptCapacities, FactoredCapacityIsPhiTimesNominalWithTheStiffnessOfItsPlaceOnTheCurve) {
+    Set_Small_Shaft(1);
+    Use_Thrusts({0.0, 200.0, 600.0});
+    const AnalysisModel& m = g_Model;
+    AnalyzeSection(1);
+    ASSERT_EQ(m.ErrorStatus, 0);
+    ASSERT_EQ(m.i_NumThrusts, 3);
+    for (int t = 1; t <= 3; ++t) {
+        SCOPED_TRACE(t);
+        const double Mn = m.rd_SectionNominalMoment[1][t];
+        // The hand-off table keeps the same capacity in lb-in.
+        EXPECT_NEAR_REL(Mn, m.rd_TableNominalCap[1][t] / 1000.0, 1e-15);
+        // Every curve of this shaft reaches 0.003 before it crushes (0.003 as single precision).
+        EXPECT_EQ(m.rd_SectionStrainAtCap[1][t], 0.003000000026077032);
+        const int n = m.i_TablePoints[1][t];
+        ASSERT_GE(n, 2);
+        for (int f = 1; f <= k_Num_Resistance_Factors; ++f) {
+            SCOPED_TRACE(f);
+            const double phi = k_Resistance_Factors[f];
+            const double Mu = m.rd_SectionFactoredMoment[1][t][f];
+            EXPECT_EQ(Mu, phi * Mn);
+            EXPECT_EQ(m.rd_SectionFactoredThrust[1][t][f], phi * m.rd_TableThrust[t]);
+            // phi Mn lies inside the curve: between two computed points, whose stiffnesses bound
+            // the one kept for it.
+            int k = 2;
+            while (k < n && m.rd_TableMoment[1][t][k] < Mu) ++k;
+            ASSERT_GT(Mu, m.rd_TableMoment[1][t][k - 1]);
+            ASSERT_LE(Mu, m.rd_TableMoment[1][t][k]);
+            const double EI_lo = std::fmin(m.rd_TableEI[1][t][k - 1], m.rd_TableEI[1][t][k]);
+            const double EI_hi = std::fmax(m.rd_TableEI[1][t][k - 1], m.rd_TableEI[1][t][k]);
+            EXPECT_GE(m.rd_SectionFactoredEI[1][t][f], EI_lo);
+            EXPECT_LE(m.rd_SectionFactoredEI[1][t][f], EI_hi);
+            // A larger factor reaches further along the softening curve.
+            if (f > 1) {
+                EXPECT_LE(m.rd_SectionFactoredEI[1][t][f], m.rd_SectionFactoredEI[1][t][f - 1]);
+            }
+        }
+    }
+    // The report's factored table shows the kept values: the first row of phi 0.65.
+    const std::vector<std::string> lines = Captured_Report_Lines();
+    int rule = -1;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].compare(0, 21, " -----     ----------") == 0) rule = static_cast<int>(i);
+    }
+    ASSERT_GE(rule, 0);
+    ASSERT_GT(static_cast<int>(lines.size()), rule + 1);
+    const std::string& row = lines[rule + 1];
+    ASSERT_EQ(row.size(), 114u);   // I4, to column 14, F5.2 and four F24.3
+    EXPECT_NEAR(std::strtod(row.substr(66, 24).c_str(), nullptr), m.rd_SectionFactoredMoment[1][1][1], 5e-4);
+    EXPECT_NEAR(std::strtod(row.substr(90, 24).c_str(), nullptr), m.rd_SectionFactoredEI[1][1][1], 5e-4);
 }
 
 }  // namespace
