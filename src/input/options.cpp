@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #include "engine/errors.h"
 #include "engine/messages.h"
@@ -29,6 +30,19 @@ constexpr int k_Min_Iterations = 30;
 constexpr int k_Max_Iterations = 1000;
 constexpr int k_Label_Width = 16;       // characters of an option label looked at
 constexpr int k_Code_Width = 11;        // characters of the interaction code looked at
+
+// The values the option lines accept, in the words the reader compares. A unit system name
+// takes the place of the same index in k_Unit_Systems; a loading type's index 0 is cyclic;
+// an interaction code is its index + 1.
+constexpr const char* k_Units_Keyword = "Units";
+constexpr const char* k_Unit_System_Names[] = {"USCS", "SI", "GENERAL"};
+constexpr int k_Unit_Systems[] = {k_Units_US, k_Units_SI, k_Units_General};
+constexpr const char* k_Yes_No_Values[] = {"YES", "NO"};   // -1 and 0
+constexpr int k_Num_Yes_No = static_cast<int>(std::size(k_Yes_No_Values));
+constexpr const char* k_Loading_Types[] = {"CYCLIC", "STATIC"};
+constexpr const char* k_Interaction_Codes[] = {"AASHTO", "ACI318", "Eurocode2"};
+static_assert(std::size(k_Unit_System_Names) == std::size(k_Unit_Systems),
+              "one unit system per name");
 
 // A YES/NO option line: "<keyword> YES" or "<keyword> NO".
 struct YesNoOption {
@@ -54,6 +68,23 @@ constexpr YesNoOption k_PrintPYCurves = {"PrintPYCurves", "p-y curve output dept
 constexpr YesNoOption k_ComputeInteraction = {"ComputeInteraction", "compute interaction option",
                                               false, false};
 
+// Every option line recognized by its words, in reading order; the loading type and the
+// interaction code lines have a label that is not compared, so only their values are listed.
+constexpr OptionWords k_Option_Words[] = {
+    {k_Units_Keyword, k_Unit_System_Names, static_cast<int>(std::size(k_Unit_System_Names))},
+    {k_UseLRFD.keyword, k_Yes_No_Values, k_Num_Yes_No},
+    {k_ComputeKmatrix.keyword, k_Yes_No_Values, k_Num_Yes_No},
+    {k_UseTipShear.keyword, k_Yes_No_Values, k_Num_Yes_No},
+    {k_UseSoilMovement.keyword, k_Yes_No_Values, k_Num_Yes_No},
+    {k_UsePYModifiers.keyword, k_Yes_No_Values, k_Num_Yes_No},
+    {k_ComputeEIOnly.keyword, k_Yes_No_Values, k_Num_Yes_No},
+    {"", k_Loading_Types, static_cast<int>(std::size(k_Loading_Types))},
+    {k_PrintSummaryOnly.keyword, k_Yes_No_Values, k_Num_Yes_No},
+    {k_PrintPYCurves.keyword, k_Yes_No_Values, k_Num_Yes_No},
+    {k_ComputeInteraction.keyword, k_Yes_No_Values, k_Num_Yes_No},
+    {"", k_Interaction_Codes, static_cast<int>(std::size(k_Interaction_Codes))},
+};
+
 // The option line as read and the words it may hold, after the report's established line: the
 // line's number, what it reads and the valid forms, so that a misspelled word is found at once.
 void Raise_Unrecognized_Command(const char* what, bool blank_before, bool blank_after,
@@ -78,8 +109,8 @@ bool Read_Yes_No(const YesNoOption& option, int& flag) {
     if (!Read_Required_Text_Line(line)) return false;
     char yes[64];
     char no[64];
-    std::snprintf(yes, sizeof yes, "%s YES", option.keyword);
-    std::snprintf(no, sizeof no, "%s NO", option.keyword);
+    std::snprintf(yes, sizeof yes, "%s %s", option.keyword, k_Yes_No_Values[0]);
+    std::snprintf(no, sizeof no, "%s %s", option.keyword, k_Yes_No_Values[1]);
     if (std::strcmp(line.data(), yes) == 0) {
         flag = -1;
         return true;
@@ -89,7 +120,8 @@ bool Read_Yes_No(const YesNoOption& option, int& flag) {
         return true;
     }
     char valid[128];
-    std::snprintf(valid, sizeof valid, "\"%s YES\" or \"%s NO\"", option.keyword, option.keyword);
+    std::snprintf(valid, sizeof valid, "\"%s %s\" or \"%s %s\"", option.keyword, k_Yes_No_Values[0],
+                  option.keyword, k_Yes_No_Values[1]);
     Raise_Unrecognized_Command(option.what, option.blank_before, option.blank_after, line.data(), valid);
     return false;
 }
@@ -98,11 +130,11 @@ bool Read_Yes_No(const YesNoOption& option, int& flag) {
 void Read_Units() {
     NameText line;
     if (!Read_Required_Text_Line(line)) return;
-    const char* names[] = {"Units USCS", "Units SI", "Units GENERAL"};
-    const int systems[] = {k_Units_US, k_Units_SI, k_Units_General};
-    for (int i = 0; i < 3; ++i) {
-        if (std::strcmp(line.data(), names[i]) == 0) {
-            g_Model.IUNITS = systems[i];
+    for (std::size_t i = 0; i < std::size(k_Unit_System_Names); ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "%s %s", k_Units_Keyword, k_Unit_System_Names[i]);
+        if (std::strcmp(line.data(), name) == 0) {
+            g_Model.IUNITS = k_Unit_Systems[i];
             return;
         }
     }
@@ -110,9 +142,16 @@ void Read_Units() {
     std::snprintf(problem, sizeof problem,
                   "Problem:  Line %d of the input data file, the unit system, reads \"%s\".",
                   g_Model.i_InputLineNumber, line.data());
-    Raise_Unreadable_Line(line.data(), problem,
-                          "Solution: Write \"Units USCS\", \"Units SI\" or \"Units GENERAL\", spelled and "
-                          "capitalized as shown.");
+    char solution[2 * k_Name_Length] = "Solution: Write";
+    for (std::size_t i = 0; i < std::size(k_Unit_System_Names); ++i) {
+        const char* joint = i == 0 ? " " : i + 1 < std::size(k_Unit_System_Names) ? ", " : " or ";
+        const std::size_t used = std::strlen(solution);
+        std::snprintf(solution + used, sizeof solution - used, "%s\"%s %s\"", joint, k_Units_Keyword,
+                      k_Unit_System_Names[i]);
+    }
+    const std::size_t used = std::strlen(solution);
+    std::snprintf(solution + used, sizeof solution - used, ", spelled and capitalized as shown.");
+    Raise_Unreadable_Line(line.data(), problem, solution);
 }
 
 // Line 8, fixed columns: label in 1-8, CYCLIC or STATIC in 9-14, number of cycles in 15-20.
@@ -124,9 +163,9 @@ void Read_Loading_Type() {
     char type[7] = "      ";
     const std::size_t length = std::strlen(line.data());
     for (std::size_t col = 9; col <= 14 && col <= length; ++col) type[col - 9] = line[col - 1];
-    if (std::strcmp(type, "CYCLIC") == 0) {
+    if (std::strcmp(type, k_Loading_Types[0]) == 0) {
         g_Model.b_Cyclic = -1;
-    } else if (std::strcmp(type, "STATIC") == 0) {
+    } else if (std::strcmp(type, k_Loading_Types[1]) == 0) {
         g_Model.b_Cyclic = 0;
     } else {
         Write_Report_Line("INPUT ERROR - Unrecognized command for loading type option");
@@ -229,10 +268,9 @@ void Read_Interaction_Code() {
     char code[k_Code_Width + 1] = "";
     Read_Data_Line({Word_Item(label, k_Code_Width), Word_Item(code, k_Code_Width)});
     if (g_Model.ErrorStatus != 0) return;
-    const char* codes[] = {"AASHTO", "ACI318", "Eurocode2"};
-    for (int i = 0; i < 3; ++i) {
-        if (std::strcmp(code, codes[i]) == 0) {
-            g_Model.i_InteractionCode = i + 1;
+    for (std::size_t i = 0; i < std::size(k_Interaction_Codes); ++i) {
+        if (std::strcmp(code, k_Interaction_Codes[i]) == 0) {
+            g_Model.i_InteractionCode = static_cast<int>(i) + 1;
             return;
         }
     }
@@ -277,6 +315,12 @@ void Read_Solution_Control() {
 }
 
 }  // namespace
+
+int Option_Words_Count() { return static_cast<int>(std::size(k_Option_Words)); }
+
+const OptionWords* Option_Words(int i) {
+    return i >= 0 && i < Option_Words_Count() ? &k_Option_Words[i] : nullptr;
+}
 
 void ReadOptions() {
     AnalysisModel& m = g_Model;

@@ -52,6 +52,12 @@ constexpr Keyword k_Keywords[] = {
 
 }  // namespace
 
+int Section_Keyword_Count() { return static_cast<int>(sizeof k_Keywords / sizeof k_Keywords[0]); }
+
+const char* Section_Keyword(int i) {
+    return i >= 0 && i < Section_Keyword_Count() ? k_Keywords[i].text : nullptr;
+}
+
 void ReadInputData() {
     Write_Message_Line("Input of data begun");
     NameText line;
@@ -71,7 +77,7 @@ void ReadInputData() {
             if (g_Model.ErrorStatus != 0) return;
             continue;
         }
-        if (std::strcmp(line.data(), "END") == 0) break;
+        if (std::strcmp(line.data(), k_End_Keyword) == 0) break;
         Raise_Unrecognized_Line(line.data());
         return;
     }
