@@ -19,6 +19,7 @@
 #include "model/units.h"
 #include "report/number_writer.h"
 #include "report/plot_file.h"
+#include "section/capacities.h"
 
 namespace {
 
@@ -562,6 +563,52 @@ void Write_Moment_Curvature(JsonText& j) {
     j.Close(']');
 }
 
+// The structural capacities of the sections that have them (reinforced concrete and steel pipe
+// models): nominal axial capacities and cracking load, and per thrust of the section's tables
+// the nominal moment capacity and the factored capacities of each resistance factor (none for a
+// pipe, whose capacity is its plastic moment).
+void Write_Section_Capacities(JsonText& j) {
+    const AnalysisModel& m = g_Model;
+    const double scale = Table_To_Run_Units();
+    j.Key("section_capacities");
+    j.Open('[');
+    for (int s = 1; s <= m.NumSections && s <= k_Max_Sections; ++s) {
+        if (m.b_SectionCapacitiesKept[s] == 0 || m.b_SectionTablesKept[s] == 0) continue;
+        j.Separate();
+        j.Open('{');
+        j.Member_Int("section", s);
+        j.Member("axial_compression", m.rd_SectionAxialCapComp[s] * scale);
+        j.Member("axial_tension", m.rd_SectionAxialCapTens[s] * scale);
+        j.Member("cracking_load", m.rd_SectionCrackingLoad[s] * scale);
+        j.Key("thrusts");
+        j.Open('[');
+        for (int t = 1; t <= m.i_SectionThrusts[s] && t <= k_Max_EI_Thrusts; ++t) {
+            j.Separate();
+            j.Open('{');
+            j.Member_Int("thrust_index", t);
+            j.Member("axial_thrust", m.rd_SectionThrust[s][t] * scale);
+            j.Member("nominal_moment", m.rd_SectionNominalMoment[s][t] * scale);
+            j.Member("strain_at_nominal_moment", m.rd_SectionStrainAtCap[s][t]);
+            j.Key("factored");
+            j.Open('[');
+            for (int f = 1; f <= k_Num_Resistance_Factors && m.SectionType[s] != k_Section_Pipe; ++f) {
+                j.Separate();
+                j.Open('{');
+                j.Member("resistance_factor", k_Resistance_Factors[static_cast<std::size_t>(f)]);
+                j.Member("axial_thrust", m.rd_SectionFactoredThrust[s][t][f] * scale);
+                j.Member("moment", m.rd_SectionFactoredMoment[s][t][f] * scale);
+                j.Member("bending_stiffness", m.rd_SectionFactoredEI[s][t][f] * scale);
+                j.Close('}');
+            }
+            j.Close(']');
+            j.Close('}');
+        }
+        j.Close(']');
+        j.Close('}');
+    }
+    j.Close(']');
+}
+
 void Write_Lrfd_Performance(JsonText& j) {
     const AnalysisModel& m = g_Model;
     j.Key("lrfd_performance");
@@ -660,6 +707,7 @@ void Write_Results(JsonText& j) {
     Write_Summary(j, cases);
     Write_PY_Curves(j);
     Write_Moment_Curvature(j);
+    Write_Section_Capacities(j);
     Write_Lrfd_Performance(j);
     Write_Stiffness_Matrix(j);
     j.Close('}');

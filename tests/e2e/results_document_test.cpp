@@ -223,6 +223,40 @@ TEST(ResultsDocument, UserStiffnessTablesKeepTheInputMoments) {
     }
 }
 
+TEST(ResultsDocument, SectionCapacitiesAreTheShaftsOwn) {
+    // The example's 1.2 m shaft: f'c 30 MPa, 24 bars of 819 mm2 with fy 420 MPa.
+    constexpr double k_Relative = 1e-6;   // the engine's block factor 0.85 is a single-precision value
+    EngineRun run;
+    int result = 0;
+    const json doc = Run_Document(run, Example("drilled-shaft-clay-sand-si.lp"), result);
+    ASSERT_LE(result, 0);
+    const json& capacities = doc.at("results").at("section_capacities");
+    ASSERT_EQ(capacities.size(), 1u);
+    const json& shaft = capacities[0];
+    const double Ag = 3.141592653589793 / 4.0 * 1.2 * 1.2;
+    const double As = 24 * 819.0e-6;
+    const double Pn = 0.85 * 30000.0 * (Ag - As) + 420000.0 * As;
+    EXPECT_NEAR(shaft.at("axial_compression").get<double>(), Pn, k_Relative * Pn);
+    EXPECT_NEAR(shaft.at("axial_tension").get<double>(), -420000.0 * As, k_Relative * 420000.0 * As);
+    for (const json& t : shaft.at("thrusts")) {
+        const double Mn = t.at("nominal_moment");
+        // the nominal capacity is the one the bending-stiffness table of the thrust carries
+        bool found = false;
+        for (const json& table : doc.at("results").at("moment_curvature")) {
+            if (table.at("thrust_index") != t.at("thrust_index")) continue;
+            EXPECT_NEAR(table.at("nominal_moment_capacity").get<double>(), Mn, 1e-12 * Mn);
+            found = true;
+        }
+        EXPECT_TRUE(found);
+        ASSERT_EQ(t.at("factored").size(), 3u);
+        for (const json& f : t.at("factored")) {
+            const double phi = f.at("resistance_factor");
+            EXPECT_NEAR(f.at("moment").get<double>(), phi * Mn, 1e-12 * Mn);
+            EXPECT_NEAR(f.at("axial_thrust").get<double>(), phi * t.at("axial_thrust").get<double>(), 1e-9);
+        }
+    }
+}
+
 TEST(ResultsDocument, AnInputErrorBeforeAnyComputationHasNoResults) {
     EngineRun run;
     std::string input = k_Minimal_Problem;
@@ -236,6 +270,7 @@ TEST(ResultsDocument, AnInputErrorBeforeAnyComputationHasNoResults) {
     EXPECT_EQ(doc.at("errors").size(), 1u);
     EXPECT_EQ(doc.at("errors").at(0).at("kind"), "input");
     EXPECT_EQ(doc.at("errors").at(0).at("number"), result % 100);
+    EXPECT_EQ(doc.at("errors").at(0).at("line"), 14);   // the Increments line the reader refused
     EXPECT_FALSE(doc.at("errors").at(0).at("text").empty());
     EXPECT_EQ(doc.at("outcome").at("result_code"), result);
 }
