@@ -50,7 +50,8 @@ def run(problem: Problem, out_dir: Optional[Union[str, os.PathLike]] = None,
         timeout: Optional[float] = None) -> Result:
     """Runs the problem and returns its Result.
 
-    The problem is checked first (InputError for a value the engine would refuse). With out_dir
+    The problem is checked first by the engine (`orvane --check`): InputError, with the engine's
+    number and message, for what it would refuse. With out_dir
     the input data file and every output stay there, named from problem.name; otherwise they go
     to a temporary folder that is removed. A run the engine ends with an error returns a Result
     whose `ok` is False and whose `errors` say why; EngineError means the command itself failed.
@@ -66,7 +67,11 @@ def run(problem: Problem, out_dir: Optional[Union[str, os.PathLike]] = None,
 
 def _run_in(problem, stem, folder, exe, check, timeout, keep) -> Result:
     path = os.path.join(folder, stem + ".lp")
-    problem.write(path, check=check)
+    problem.write(path, check=False)
+    if check:
+        # the engine itself checks the file it will run: Python refuses what the engine refuses
+        from .checks import engine_check, refuse_as_the_engine
+        refuse_as_the_engine(engine_check(path, exe))
     start = time.perf_counter()
     try:
         proc = subprocess.run([exe, path, "--out-dir", folder, "--json"], capture_output=True,

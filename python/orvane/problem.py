@@ -654,10 +654,13 @@ class Problem:
     # -- files ------------------------------------------------------------------------------
 
     @classmethod
-    def from_file(cls, path: Union[str, os.PathLike]) -> "Problem":
+    def from_file(cls, path: Union[str, os.PathLike], orvane: Optional[str] = None) -> "Problem":
         """Reads an input data file as the engine reads it. Raises InputError for what the
-        engine's reader refuses (with the engine's error number)."""
+        engine's reader refuses, with the engine's error number, line and message: the engine
+        reads the file first when the orvane command is found (as `run` finds it)."""
+        from .checks import refuse_unreadable
         from .reader import read_problem
+        refuse_unreadable(path, orvane)
         with open(path, "rb") as f:
             data = f.read()
         p = read_problem(data)
@@ -671,22 +674,26 @@ class Problem:
         p.name = name
         return p
 
-    def check(self) -> None:
-        """Raises InputError for the first value the engine would refuse."""
+    def check(self, orvane: Optional[str] = None) -> None:
+        """Raises InputError for what the engine would refuse, with the engine's number and
+        message: the engine checks the problem's input data file (`orvane --check`, with the
+        orvane command found as `run` finds it)."""
         from .checks import check_problem
-        check_problem(self)
+        check_problem(self, orvane)
 
-    def to_text(self, check: bool = True) -> str:
-        """The input data file. With check, refuses first what the engine would refuse."""
+    def to_text(self, check: bool = True, orvane: Optional[str] = None) -> str:
+        """The input data file. With check, refuses first what the engine would refuse;
+        without, only what cannot be written as the Problem says."""
         from .checks import check_problem, check_writable
         if check:
-            check_problem(self)
+            check_problem(self, orvane)
         else:
-            check_writable(self, strict=False)
+            check_writable(self)
         return "".join(line + "\n" for line in _write_lines(self))
 
-    def write(self, path: Union[str, os.PathLike], check: bool = True) -> str:
-        text = self.to_text(check=check)
+    def write(self, path: Union[str, os.PathLike], check: bool = True,
+              orvane: Optional[str] = None) -> str:
+        text = self.to_text(check=check, orvane=orvane)
         with open(path, "wb") as f:
             f.write(text.encode("utf-8", "surrogateescape"))
         return os.fspath(path)

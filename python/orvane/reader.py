@@ -291,14 +291,10 @@ class _Reader:
             raise InputError(99, f"line {L.number} holds {cycles!r} in columns 15 to 20, where "
                                  f"the number of cycles is expected")
         o.cycles = float(cycles.replace("D", "E").replace("d", "e")) if cycles else 0.0
-        from .checks import check_options_values
         o.max_iterations = L.values("wi")[1]
-        check_options_values(o, "iterations")
         o.max_deflection = L.values("wr")[1]
         o.tolerance = L.values("wr")[1]
-        check_options_values(o, "tolerance")
         o.increments = L.values("wi")[1]
-        check_options_values(o, "increments")
         o.summary_only = yes_no("PrintSummaryOnly", "print summary only option")
         o.print_increment = L.values("wi")[1]
         o.print_py_curves = yes_no("PrintPYCurves", "p-y curve output depths option")
