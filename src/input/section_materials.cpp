@@ -24,10 +24,16 @@ constexpr double k_Strand_Bar_Modulus_SI = 199947760.0;     // kPa, also general
 constexpr int k_Max_Bars_Per_Group = 3;
 constexpr int k_Max_Strand_Pattern = 2;
 
-// Writes one report line and raises Input Data Error No. 95.
-void Raise_Option_Error(const char* text) {
+// Writes the report's established line of the error, then the number of the line the reader has
+// just read and what it should hold, and raises Input Data Error No. 95.
+void Raise_Option_Error(const char* text, const char* expected) {
     Write_Report_Line(text);
-    Raise_Input_Error(95);
+    char problem[2 * k_Name_Length];
+    std::snprintf(problem, sizeof problem, "Problem:  Line %d of the input data file is not what section data needs here.",
+                  g_Model.i_InputLineNumber);
+    char solution[2 * k_Name_Length];
+    std::snprintf(solution, sizeof solution, "Solution: Write %s.", expected);
+    Raise_Input_Error_95(problem, solution);
 }
 
 void Write_Progress(const char* text, int s) {
@@ -98,7 +104,9 @@ void Read_Tensile_Strength_Option(int s) {
         m.b_OverrideTensileStrength[s] = -1;
         Read_Real_Value(m.ConcreteTensileStrength[s]);
     } else {
-        Raise_Option_Error("INPUT ERROR - Unrecognized command for concrete tensile strength option");
+        Raise_Option_Error("INPUT ERROR - Unrecognized command for concrete tensile strength option",
+                           "\"Use default concrete tensile strength\" or \"Override concrete tensile strength\", "
+                           "spelled and capitalized as shown");
     }
 }
 
@@ -112,7 +120,9 @@ void Read_Stress_Strain_Option(int s) {
         return;
     }
     if (std::strcmp(line.data(), "Input stress-strain curve for concrete") != 0) {
-        Raise_Option_Error("INPUT ERROR - Unrecognized input for concrete stress-strain option");
+        Raise_Option_Error("INPUT ERROR - Unrecognized input for concrete stress-strain option",
+                           "\"Use internal stress-strain curve for concrete\" or \"Input stress-strain curve for "
+                           "concrete\", spelled and capitalized as shown");
         return;
     }
     m.b_InputConcreteCurve[s] = -1;
@@ -133,7 +143,9 @@ void Read_Stress_Strain_Option(int s) {
                           number);
             Write_Report_Line(
                 "INPUT ERROR - Sequence error encountered when reading concrete stress-strain curve");
-            Raise_Option_Error(text);
+            char expected[96];
+            std::snprintf(expected, sizeof expected, "the point number %d first on this line", p);
+            Raise_Option_Error(text, expected);
             return;
         }
     }
@@ -260,7 +272,9 @@ void Read_Manual_Strands(int s) {
             char text[96];
             std::snprintf(text, sizeof text, "INPUT ERROR - Input out-of-order for strand no. %d",
                           number);
-            Raise_Option_Error(text);
+            char expected[96];
+            std::snprintf(expected, sizeof expected, "the strand number %d first on this line", j);
+            Raise_Option_Error(text, expected);
             return;
         }
     }
@@ -296,7 +310,9 @@ void ReadRebar(int s) {
         m.b_RebarSameAsAbove[s] = 0;
     } else {
         Raise_Option_Error(
-            "INPUT ERROR - Unrecognized command for rebar continuation from section above option");
+            "INPUT ERROR - Unrecognized command for rebar continuation from section above option",
+            "\"No rebar\", \"Rebar Arrangement Same As Section Above\" or \"Rebar Arrangement Not Same As "
+            "Section Above\", spelled and capitalized as shown");
         return;
     }
     if (!Read_Required_Text_Line(line)) return;
@@ -307,7 +323,8 @@ void ReadRebar(int s) {
         m.b_RebarInCircle[s] = 0;
         Read_Bar_List(s);
     } else {
-        Raise_Option_Error("INPUT ERROR - Unrecognized command for rebar pattern option");
+        Raise_Option_Error("INPUT ERROR - Unrecognized command for rebar pattern option",
+                           "\"Rebar in circle\" or \"Rebar in noncircular pattern\", spelled and capitalized as shown");
     }
 }
 
@@ -325,7 +342,9 @@ void ReadStrands(int s) {
         Read_Manual_Strands(s);
     } else {
         // No strand has been read yet when the option line is wrong.
-        Raise_Option_Error("INPUT ERROR - Unrecognized input for strand no. 0");
+        Raise_Option_Error("INPUT ERROR - Unrecognized input for strand no. 0",
+                           "\"Autoposition strands\" or \"Manually-positioned strands\", spelled and capitalized "
+                           "as shown");
     }
 }
 

@@ -187,7 +187,12 @@ void Read_Section(int s) {
         std::snprintf(line, sizeof line, "Expecting section number %d, but section number %d was found",
                       s, number);
         Write_Report_Lines({"SECTION DATA OUT-OF-ORDER", line});
-        Raise_Input_Error(95);
+        char problem[2 * k_Name_Length];
+        std::snprintf(problem, sizeof problem,
+                      "Problem:  Line %d of the input data file gives section number %d where the data of "
+                      "section %d begins.",
+                      g_Model.i_InputLineNumber, number, s);
+        Raise_Input_Error_95(problem, "Solution: Number the sections 1, 2, ... in order, each with all its lines.");
         return;
     }
     int code = m.SectionType[s];
