@@ -11,6 +11,7 @@
 #include "input/echo_sections.h"
 #include "input/echo_soil.h"
 #include "input/input_checks.h"
+#include "input/plausibility.h"
 #include "input/warning_catalogue.h"
 #include "lrfd/combinations.h"
 #include "model/capacities.h"
@@ -291,6 +292,7 @@ void WriteInputEcho() {
     if (Failed()) return;
     Check_Soil_Criteria();
     if (Failed()) return;
+    Check_Unit_Plausibility();
     Write_Message_Line("Output of input data completed");
     Write_Message_Line("");
 }

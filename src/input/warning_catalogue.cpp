@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "engine/messages.h"
+#include "input/plausibility.h"
 #include "model/model.h"
 #include "py/piedmont.h"
 #include "report/fortran_format.h"
@@ -89,6 +90,22 @@ const WarningText k_Warning_Texts[] = {
       "field test other than 1 (SPT), 2 (CPT), 3 (DMT) or 4 (PMT).  No initial modulus",
       "could be computed, so the layer offered no soil resistance.",
       "You should check your input data for correctness.", nullptr}},
+    {k_Warning_Section_Dimension_Unit, true, "**** Warning - Possible Unit Error ****", true,
+     {"The diameter or width of a pile section lies outside the range of real piles",
+      "(10 mm to 10 m).  Section dimensions are in millimeters in SI files and in",
+      "inches in US customary files: check the units of the section.", nullptr}},
+    {k_Warning_Slenderness, true, "**** Warning - Possible Unit Error ****", true,
+     {"The pile is more than 1,000 times as long as its smallest diameter or width.",
+      "Pile lengths are in meters (SI) or feet (US customary); section dimensions are",
+      "in millimeters or inches: check the units of the sections and the pile length.", nullptr}},
+    {k_Warning_Unit_Weight_Unit, true, "**** Warning - Possible Unit Error ****", true,
+     {"The effective unit weight of a soil layer lies outside the range of real soils.",
+      "Unit weights are in kN/m3 in SI files and in pcf in US customary files: check",
+      "the units of the soil layers.", nullptr}},
+    {k_Warning_Cohesion_Unit, true, "**** Warning - Possible Unit Error ****", true,
+     {"The shear strength of a clay layer lies outside the range of real clays.",
+      "Shear strengths are in kPa in SI files and in psf in US customary files: check",
+      "the units of the soil layers.", nullptr}},
     {400, true, "**** Warning - Failure for One or More LRFD Load Cases ****", false,
      {"This warning message is provided to alert the user that one or more of ",
       "LRFD load cases has overloaded the structural capacity of the pile.", nullptr}},

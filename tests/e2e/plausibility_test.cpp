@@ -1,0 +1,134 @@
+// Unit plausibility warnings and the check of the input, through the public interface: values
+// given in the other unit system's units are warned about and used as given, and the check
+// (orvane_check_json) gives the error a run would end with, at its input line, writing no file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "e2e/run_support.h"
+#include "engine/orvane.h"
+#include "support/test_support.h"
+
+namespace {
+
+using json = nlohmann::json;
+
+std::string Example(const char* name) { return Read_File(std::string(ORVANE_EXAMPLES_DIR) + "/" + name); }
+
+std::string Changed(const std::string& text, const std::string& from, const std::string& to) {
+    std::string s = text;
+    const std::size_t at = s.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) s.replace(at, from.size(), to);
+    return s;
+}
+
+json Check(const TempDir& dir, const std::string& text) {
+    const std::string path = dir.file("checked.lp");
+    Write_File(path, text);
+    char* document = orvane_check_json(path.c_str());
+    EXPECT_NE(document, nullptr);
+    json doc = json::parse(document != nullptr ? document : "{}");
+    orvane_free(document);
+    return doc;
+}
+
+// The names of the files in a folder.
+std::vector<std::string> Files_In(const std::string& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+    return names;
+}
+
+std::vector<int> Warning_Numbers(const json& doc) {
+    std::vector<int> numbers;
+    for (const json& w : doc.at("warnings")) numbers.push_back(w.at("number"));
+    return numbers;
+}
+
+struct PlausibilityCase {
+    const char* name;
+    const char* example;
+    const char* from;
+    const char* to;
+    std::vector<int> warnings;
+};
+
+TEST(UnitPlausibility, ValuesOfTheOtherUnitSystemAreWarnedAboutAndUsed) {
+    const PlausibilityCase cases[] = {
+        {"the examples as they are", "pipe-pile-soft-clay.lp", "", "", {}},
+        {"US example as it is", "pipe-pile-sand.lp", "", "", {}},
+        // an SI diameter in meters where millimeters belong: 0.762 mm, a pile 39,370 diameters long
+        {"SI diameter in meters", "pipe-pile-soft-clay.lp", "\n762.0\n762.0\n", "\n0.762\n0.762\n", {394, 395}},
+        {"SI diameter of 20 m", "pipe-pile-soft-clay.lp", "\n762.0\n762.0\n", "\n20000.0\n20000.0\n", {394}},
+        {"SI unit weight in pcf", "pipe-pile-soft-clay.lp", "6.0  12.0  0.0", "110.0  12.0  0.0", {398}},
+        {"SI cohesion in psf", "pipe-pile-soft-clay.lp", "6.0  45.0  0.0", "6.0  4500.0  0.0", {399}},
+        {"US unit weight in kN/m3", "pipe-pile-sand.lp", "57.6  32.0  0.0", "9.0  32.0  0.0", {398}},
+        {"US diameter in feet", "pipe-pile-sand.lp", "\n36.0\n36.0\n", "\n0.3\n0.3\n", {394, 395}},
+    };
+    for (const PlausibilityCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string text = Example(c.example);
+        if (c.from[0] != '\0') text = Changed(text, c.from, c.to);
+        TempDir dir;
+        const json doc = Check(dir, text);
+        EXPECT_TRUE(doc.at("accepted").get<bool>()) << doc.dump();   // warnings never refuse
+        EXPECT_EQ(Warning_Numbers(doc), c.warnings);
+        for (const json& w : doc.at("warnings")) EXPECT_FALSE(w.at("text").empty());
+    }
+}
+
+TEST(UnitPlausibility, TheRunWarnsWithTheItemAndTheValue) {
+    EngineRun run;
+    const std::string text = Changed(Example("pipe-pile-soft-clay.lp"), "6.0  45.0  0.0", "6.0  4500.0  0.0");
+    // two warning kinds: this one, and the soft clay criterion's own above 59.85 kPa (3042)
+    EXPECT_EQ(run.Run(text), -300);
+    const std::vector<std::string> report = Read_Lines(run.report());
+    EXPECT_GE(Find_Line(report, "Warning 399: clay layer 1 has a shear strength of 4500.00000000 kPa, above "
+                                "2000 kPa of real clays; SI shear strengths are in kPa, not psf."),
+              0);
+}
+
+TEST(InputCheck, RefusesAsTheRunWouldAtTheInputLineAndWritesNothing) {
+    struct CheckCase {
+        const char* name;
+        const char* from;
+        const char* to;
+        int number;
+        int line;   // 0: the error arises after the input was read
+    };
+    const CheckCase cases[] = {
+        {"decimal comma", "\n30.0\n", "\n27,5\n", 99, 29},
+        {"misspelled option", "UseTipShear NO", "UseTipShaer NO", 95, 12},
+        {"too few increments", "Increments 300", "Increments 30", 55, 20},
+        {"soil profile above the pile tip", "1  0.0  30.0", "1  0.0  25.0", 18, 0},
+        {"pile section of zero length", "\n30.0\n2\n", "\n0.0\n2\n", 84, 0},
+    };
+    for (const CheckCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string text = Changed(Example("pipe-pile-soft-clay.lp"), c.from, c.to);
+        TempDir dir;
+        const json doc = Check(dir, text);
+        EXPECT_FALSE(doc.at("accepted").get<bool>());
+        const json& error = doc.at("errors").at(0);
+        EXPECT_EQ(error.at("kind"), "input");
+        EXPECT_EQ(error.at("number"), c.number);
+        if (c.line > 0) {
+            EXPECT_EQ(error.at("line"), c.line);
+        } else {
+            EXPECT_TRUE(error.at("line").is_null());
+        }
+        EXPECT_FALSE(error.at("text").empty());
+        // the check wrote nothing beside the input
+        EXPECT_EQ(Files_In(dir.path()), std::vector<std::string>{"checked.lp"});
+        // a run of the same file ends with the same error
+        EngineRun run;
+        EXPECT_EQ(run.Run(text), 100 + c.number);
+    }
+}
+
+}  // namespace
