@@ -119,6 +119,55 @@ BENCHMARK_CAPTURE(BM_Analysis, drilled_shaft_si, "drilled-shaft-clay-sand-si.lp"
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
 
+// The check of the input (orvane_check_json) on the bundled examples, as an editor calls it on
+// every keystroke: the reader, the consistency checks, the discretization and the section data,
+// no computation and no file written. The goal is well under 10 ms per check.
+void BM_Check(benchmark::State& state, const char* example) {
+    const std::string path = std::string(ORVANE_EXAMPLES_DIR) + "/" + example;
+    bool accepted = true;
+    for (auto _ : state) {
+        char* document = orvane_check_json(path.c_str());
+        accepted = accepted && document != nullptr && std::string(document).find("\"accepted\":true") != std::string::npos;
+        orvane_free(document);
+    }
+    if (!accepted) state.SkipWithError("the check refused an example");
+}
+
+BENCHMARK_CAPTURE(BM_Check, clay_sand_subgrade_500_increments, "pipe-pile-clay-sand-subgrade.lp")
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Check, pier4_drilled_shaft, "pier4-drilled-shaft.lp")
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Check, harbour_lrfd, "harbour-pipe-pile-lrfd.lp")
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMicrosecond);
+
+// The results document of a finished run (orvane_results_json): every node of every case at full
+// precision; the 500-increment example with five cases is the largest of the examples.
+void BM_Results_Document(benchmark::State& state, const char* example) {
+    char previous[4096];
+    std::string dir;
+    if (getcwd(previous, sizeof previous) == nullptr || !Prepare_Run(example, dir)) {
+        state.SkipWithError("cannot prepare the working directory");
+        return;
+    }
+    if (ORVGO(6032) != 0) state.SkipWithError("the analysis did not end normally");
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        char* document = orvane_results_json();
+        bytes = document != nullptr ? std::string(document).size() : 0;
+        orvane_free(document);
+    }
+    state.counters["document_kB"] = static_cast<double>(bytes) / 1024.0;
+    if (chdir(previous) != 0) state.SkipWithError("cannot return to the working directory");
+    Remove_Run(dir);
+}
+
+BENCHMARK_CAPTURE(BM_Results_Document, clay_sand_subgrade_500_increments, "pipe-pile-clay-sand-subgrade.lp")
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+
 // 200 calls of ORVGO on one problem in one process, each call timed on its own (process CPU
 // time). Counters: the median call; the slowest call, the 95th percentile, the first and second
 // calls and the mean of the last ten, each over the median (1.00 means no difference); the
