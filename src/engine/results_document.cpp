@@ -429,6 +429,46 @@ void Write_Output_Summary(JsonText& j, int lc) {
     j.Close('}');
 }
 
+// The structural state of a case with results: the largest ratio of moment to nominal moment
+// capacity and its section (null without a section that has a capacity), and the depth ranges
+// where the moment exceeds the capacity and where the curvature ran past the moment-curvature
+// table (null where neither happened).
+void Write_Structural_State(JsonText& j, int lc) {
+    const AnalysisModel& m = g_Model;
+    j.Key("structural_state");
+    if (!Has_Results(lc)) {
+        j.Null();
+        return;
+    }
+    j.Open('{');
+    const bool capacity = m.i_CaseRatioSection[lc] != 0;
+    j.Key("moment_capacity_ratio");
+    if (capacity) j.Number(m.rd_CaseMomentRatio[lc]);
+    else j.Null();
+    j.Key("section");
+    if (capacity) j.Integer(m.i_CaseRatioSection[lc]);
+    else j.Null();
+    const struct {
+        const char* key;
+        int flag;
+        double top, bottom;
+    } ranges[] = {{"over_capacity_depths", m.b_CaseOverCapacity[lc], m.rd_CaseOverCapacityTop[lc],
+                   m.rd_CaseOverCapacityBottom[lc]},
+                  {"beyond_curve_depths", m.b_CaseBeyondCurve[lc], m.rd_CaseBeyondTop[lc], m.rd_CaseBeyondBottom[lc]}};
+    for (const auto& r : ranges) {
+        j.Key(r.key);
+        if (r.flag == 0) {
+            j.Null();
+            continue;
+        }
+        j.Open('[');
+        j.Number(r.top);
+        j.Number(r.bottom);
+        j.Close(']');
+    }
+    j.Close('}');
+}
+
 void Write_Length_Study(JsonText& j, int lc) {
     const AnalysisModel& m = g_Model;
     j.Key("length_study");
@@ -461,6 +501,7 @@ void Write_Load_Case(JsonText& j, int lc) {
     else Write_Head_Conditions(j, lc);
     Write_Nodes(j, lc);
     Write_Output_Summary(j, lc);
+    Write_Structural_State(j, lc);
     Write_Length_Study(j, lc);
     j.Close('}');
 }
@@ -481,6 +522,9 @@ void Write_Summary(JsonText& j, int cases) {
         j.Member("max_moment", m.rd_CaseMaxMoment[lc]);
         j.Member("max_shear", m.rd_CaseMaxShear[lc]);
         j.Member("head_rotation", m.rd_CaseHeadSlope[lc]);
+        j.Key("moment_capacity_ratio");
+        if (m.i_CaseRatioSection[lc] != 0) j.Number(m.rd_CaseMomentRatio[lc]);
+        else j.Null();
         j.Close('}');
     }
     j.Close(']');

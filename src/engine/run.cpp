@@ -181,7 +181,6 @@ void Compute() {
     Write_Message_Line("Computing pile-head stiffness matrix components.");
     Write_Message_Line("");
     ComputeHeadStiffness();
-    if (m.ErrorStatus == 0) g_Model.b_StiffnessMatrixKept = -1;
 }
 
 // Closing lines, warning summary, closing of the files.

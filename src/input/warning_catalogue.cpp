@@ -7,6 +7,8 @@
 
 #include "engine/messages.h"
 #include "input/plausibility.h"
+#include "solver/case_results.h"
+#include "solver/head_stiffness.h"
 #include "model/model.h"
 #include "py/piedmont.h"
 #include "report/fortran_format.h"
@@ -109,6 +111,21 @@ const WarningText k_Warning_Texts[] = {
     {400, true, "**** Warning - Failure for One or More LRFD Load Cases ****", false,
      {"This warning message is provided to alert the user that one or more of ",
       "LRFD load cases has overloaded the structural capacity of the pile.", nullptr}},
+    {k_Warning_Over_Capacity, true, "**** Warning - Structural Capacity Exceeded ****", true,
+     {"The bending moment of one or more load cases exceeds the nominal moment capacity",
+      "of the pile section where it acts.  The results of these load cases are those of",
+      "a pile loaded past its structural capacity: see the warning after each load",
+      "case's results for its depths and the ratio of moment to capacity.", nullptr}},
+    {k_Warning_Beyond_Curve, true, "**** Warning - Structural Capacity Exceeded ****", true,
+     {"The curvature of one or more load cases runs past the end of the moment-curvature",
+      "table of the pile section.  Its bending stiffness there lies beyond the analysed",
+      "curve: the section has failed in bending, and the results of these load cases",
+      "are not those of a real pile.", nullptr}},
+    {k_Warning_Soil_Movement_Study, true, "**** Warning - Soil Movement ****", true,
+     {"Soil movement acts on the pile-head stiffness series or on the study of pile-head",
+      "deflection against pile length.  Their pile-head deflections include the soil",
+      "movement: the stiffness values and deflections describe the pile and the moving",
+      "soil together, not the pile alone.", nullptr}},
     {3041, true, "**** Warning ****", true,
      {"An unreasonable input value for shear strength has been specified for a soil",
       "defined using the soft clay criteria.  The input value is greater than 8.68",

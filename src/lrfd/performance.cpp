@@ -5,6 +5,7 @@
 #include "model/capacities.h"
 #include "model/model.h"
 #include "model/section_types.h"
+#include "pile/section_properties.h"
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
 
@@ -15,19 +16,6 @@ constexpr const char* k_Not_Available = "    N/A   ";
 
 constexpr const char* k_Dash_Line_80 =
     "--------------------------------------------------------------------------------";
-
-// Elastic-plastic shapes whose capacity varies along the section: rectangle, circle, pipe and
-// embedded pole. The H-pile shapes keep the capacity of their tables.
-bool Plastic_Moment_Varies(int shape) { return shape == 1 || shape == 2 || shape == 3 || shape == 6; }
-
-// Plastic moment of elastic-plastic section s at depth x, linear from its top to its bottom.
-double Plastic_Moment_At(int s, double x) {
-    const AnalysisModel& m = g_Model;
-    const double top = m.XSectionTop[s];
-    const double length = m.XSectionBottom[s] - top;
-    if (length <= 0.0) return m.PlasticMomentTop[s];
-    return m.PlasticMomentTop[s] + (m.PlasticMomentBottom[s] - m.PlasticMomentTop[s]) * (x - top) / length;
-}
 
 void Append_Number(FortranRecord& r, double x) { Append_Text(r, Format_Number(x, 10).text.data()); }
 
@@ -94,17 +82,12 @@ bool Write_Row(int c, int s) {
 
 double Factored_Moment_Capacity(int c, int s, bool& has_capacity) {
     const AnalysisModel& m = g_Model;
-    has_capacity = m.SectionType[s] != k_Section_Elastic;
-    if (!has_capacity) return 0.0;
+    // a capacity that varies along the section is taken at the node of the largest moment
+    const int k = m.i_SectionMaxMomentNode[s][c];
+    const double x = k >= 1 && k <= m.NumNodes ? m.XNode[k] : m.XSectionTop[s];
     double capacity = 0.0;
-    if (m.SectionType[s] == k_Section_Elastic_Plastic && Plastic_Moment_Varies(m.i_ElasticShape[s])) {
-        const int k = m.i_SectionMaxMomentNode[s][c];
-        capacity = k >= 1 && k <= m.NumNodes ? Plastic_Moment_At(s, m.XNode[k]) : m.PlasticMomentTop[s];
-    } else {
-        const int t = m.i_LrfdThrustIndex[c];
-        capacity = t >= 1 && t <= k_Max_EI_Thrusts ? m.rd_TableNominalCap[s][t] : 0.0;
-    }
-    return m.PhiM[c] * capacity;
+    has_capacity = Nominal_Moment_Capacity_At(s, m.i_LrfdThrustIndex[c], x, capacity);
+    return has_capacity ? m.PhiM[c] * capacity : 0.0;
 }
 
 LrfdPerformance Lrfd_Performance_Of(int c, int s) {

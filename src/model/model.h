@@ -600,6 +600,19 @@ struct AnalysisModel {
     // [lc][column][k]: column k_Node_Depth .. k_Node_Total_Stress of node k.
     std::array<std::array<std::array<double, k_Max_Nodes + 1>, k_Num_Node_Columns>, k_Max_Load_Cases + 1>
         rd_CaseNodeTable;
+    // Structural state of each case: the largest ratio of |moment| to the nominal moment capacity
+    // of the section at the node (0: no section with a capacity), its section, the depths between
+    // which the moment exceeds the capacity, and those of the nodes whose curvature ran past the
+    // end of their moment-curvature table.
+    std::array<double, k_Max_Load_Cases + 1> rd_CaseMomentRatio;
+    std::array<int, k_Max_Load_Cases + 1> i_CaseRatioSection;
+    std::array<int, k_Max_Load_Cases + 1> b_CaseOverCapacity;      // the moment exceeds the capacity somewhere
+    std::array<double, k_Max_Load_Cases + 1> rd_CaseOverCapacityTop;     // (in | m)
+    std::array<double, k_Max_Load_Cases + 1> rd_CaseOverCapacityBottom;  // (in | m)
+    std::array<int, k_Max_Load_Cases + 1> b_CaseBeyondCurve;       // some node past its table
+    std::array<double, k_Max_Load_Cases + 1> rd_CaseBeyondTop;     // (in | m)
+    std::array<double, k_Max_Load_Cases + 1> rd_CaseBeyondBottom;  // (in | m)
+    int b_AnyMomentCapacity;                          // some section of the pile has a nominal capacity
     std::array<int, k_Max_Sections + 1> b_SectionTablesKept;   // the section's tables were completed
     std::array<int, k_Max_Sections + 1> i_SectionThrusts;      // thrusts of the section's tables
     std::array<std::array<double, k_Max_EI_Thrusts + 1>, k_Max_Sections + 1> rd_SectionThrust;  // (kips | kN)

@@ -1,7 +1,9 @@
 // Interpolation of the section property table along the pile.
 #include "pile/section_properties.h"
 
+#include "model/capacities.h"
 #include "model/model.h"
+#include "model/section_types.h"
 #include "pile/interpolation.h"
 
 namespace {
@@ -38,4 +40,27 @@ SectionProperties SectionPropertiesAtDepth(double x) {
         return Properties_Of_Point(i);
     }
     return Properties_Of_Point(P);
+}
+
+namespace {
+
+// Elastic-plastic shapes whose capacity varies along the section: rectangle, circle, pipe and
+// embedded pole. The H-pile shapes keep the capacity of their tables.
+bool Plastic_Moment_Varies(int shape) { return shape == 1 || shape == 2 || shape == 3 || shape == 6; }
+
+}  // namespace
+
+bool Nominal_Moment_Capacity_At(int s, int t, double x, double& capacity) {
+    const AnalysisModel& m = g_Model;
+    capacity = 0.0;
+    if (s < 1 || s > k_Max_Sections || m.SectionType[s] == k_Section_Elastic) return false;
+    if (m.SectionType[s] == k_Section_Elastic_Plastic && Plastic_Moment_Varies(m.i_ElasticShape[s])) {
+        const double top = m.XSectionTop[s];
+        const double length = m.XSectionBottom[s] - top;
+        capacity = length > 0.0 ? m.PlasticMomentTop[s] + (m.PlasticMomentBottom[s] - m.PlasticMomentTop[s]) * (x - top) / length
+                                : m.PlasticMomentTop[s];
+        return true;
+    }
+    capacity = t >= 1 && t <= k_Max_EI_Thrusts ? m.rd_TableNominalCap[s][t] : 0.0;
+    return true;
 }

@@ -17,3 +17,10 @@ struct SectionProperties {
 // the linear interpolation of the products E x I of the two points. A depth exactly on a section
 // boundary takes the section below; a depth below the table takes the last point. Raises nothing.
 SectionProperties SectionPropertiesAtDepth(double x);
+
+// Nominal moment capacity of section s at depth x along the pile, for the thrust index t of its
+// bending-stiffness tables (in-lb | kN-m): the plastic moment interpolated from the top of the
+// section to its bottom for the elastic-plastic shapes whose capacity varies along the section
+// (rectangle, circle, pipe, embedded pole), otherwise the capacity of the section's table at t.
+// Returns false for an elastic section, which never yields and has no capacity.
+bool Nominal_Moment_Capacity_At(int s, int t, double x, double& capacity);

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <string>
 
 #include "engine/messages.h"
 #include "model/model.h"
@@ -246,6 +247,55 @@ void Write_Output_Summary(int lc, int iterations, int zero_points) {
     WriteLine("");
 }
 
+// A depth along the pile as the report's tables show it: feet in US customary runs.
+double Shown_Depth(double x) { return US_Units() ? x / 12.0 : x; }
+
+// x in F20.d without its leading blanks, for a value inside a sentence.
+void Append_In_Sentence(FortranRecord& line, double x, int d) {
+    const FieldText field = Format_F(x, 20, d);
+    const char* digits = field.text.data();
+    while (*digits == ' ') ++digits;
+    Append_Text(line, digits);
+}
+
+void Append_Depth_Range(FortranRecord& line, double top, double bottom) {
+    Append_Text(line, "             from a depth of ");
+    Append_In_Sentence(line, Shown_Depth(top), 3);
+    Append_Text(line, " to ");
+    Append_In_Sentence(line, Shown_Depth(bottom), 3);
+    Append_Text(line, US_Units() ? " ft" : " m");
+}
+
+// The warnings of a case whose pile is loaded past its structure, after its results, so that
+// the user reading them cannot miss them; the summary of warnings counts them again.
+void Write_Structural_Warnings(int lc) {
+    const AnalysisModel& m = g_Model;
+    const char* what = m.b_UseLRFD != 0 ? "LRFD load combination " : "load case ";
+    if (m.b_CaseOverCapacity[lc] != 0) {
+        FortranRecord line = Text_With_Integer((std::string("Warning 410: In ") + what).c_str(), lc,
+                                               " the bending moment exceeds the nominal moment capacity of section ");
+        Append_I(line, m.i_CaseRatioSection[lc], 0);
+        WriteLine("");
+        WriteLine(line.text.data());
+        Start_Record(line);
+        Append_Depth_Range(line, m.rd_CaseOverCapacityTop[lc], m.rd_CaseOverCapacityBottom[lc]);
+        Append_Text(line, ": largest moment / nominal capacity = ");
+        Append_In_Sentence(line, m.rd_CaseMomentRatio[lc], 3);
+        Append_Text(line, ".");
+        WriteLine(line.text.data());
+    }
+    if (m.b_CaseBeyondCurve[lc] != 0) {
+        FortranRecord line = Text_With_Integer((std::string("Warning 411: In ") + what).c_str(), lc,
+                                               " the curvature runs past the end of the moment-curvature table");
+        WriteLine("");
+        WriteLine(line.text.data());
+        Start_Record(line);
+        Append_Depth_Range(line, m.rd_CaseBeyondTop[lc], m.rd_CaseBeyondBottom[lc]);
+        Append_Text(line, ": the bending stiffness there lies beyond the analysed curve.");
+        WriteLine(line.text.data());
+    }
+}
+
 }  // namespace
 
 void WriteLoadCaseResults(int lc, int iterations) {
@@ -260,4 +310,5 @@ void WriteLoadCaseResults(int lc, int iterations) {
     if (full_report && m.i_Analysis_Type == 3) Write_Stress_Note();
     if (m.NumNodes >= 2) Write_Equilibrium_Result();
     if (full_report) Write_Output_Summary(lc, iterations, m.i_CaseZeroDeflectionPoints[lc]);
+    if (m.b_StiffnessPass == 0) Write_Structural_Warnings(lc);
 }

@@ -125,6 +125,33 @@ void Write_Row(int lc) {
     WriteLine(line.text.data());
 }
 
+// The structural state of every case beside the summary, when some section has a nominal moment
+// capacity: the largest ratio of moment to capacity and its section, and whether a curvature ran
+// past the end of a moment-curvature table.
+void Write_Structural_State(int cases) {
+    const AnalysisModel& m = g_Model;
+    const char* const heading[] = {
+        "", "Maximum Moment against Nominal Moment Capacity:", "",
+        "Load    Section    Max. Moment /       Curvature Past End of",
+        "Case      No.      Nominal Capacity    Moment-Curvature Table",
+        "----    -------    ----------------    ----------------------"};
+    for (const char* line : heading) WriteLine(line);
+    for (int lc = 1; lc <= cases; ++lc) {
+        FortranRecord line;
+        Start_Record(line);
+        Append_I(line, lc, 4);
+        if (m.i_CaseRatioSection[lc] == 0) {
+            Append_Text(line, "          -            none");
+        } else {
+            Append_I(line, m.i_CaseRatioSection[lc], 11);
+            Append_F(line, m.rd_CaseMomentRatio[lc], 20, 4);
+        }
+        Append_Text(line, m.b_CaseBeyondCurve[lc] != 0 ? "                 yes" : "                 no");
+        if (m.b_CaseOverCapacity[lc] != 0) Append_Text(line, "    > capacity <");
+        WriteLine(line.text.data());
+    }
+}
+
 }  // namespace
 
 void Write_Response_Summary() {
@@ -133,5 +160,6 @@ void Write_Response_Summary() {
     Write_Heading();
     const int cases = Analysed_Case_Count();
     for (int lc = 1; lc <= cases; ++lc) Write_Row(lc);
+    if (m.b_AnyMomentCapacity != 0 && cases > 0) Write_Structural_State(cases);
     for (int lc = 1; lc <= cases; ++lc) Write_Line13_Record(lc);
 }

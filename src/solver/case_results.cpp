@@ -1,7 +1,12 @@
 // Node responses, equilibrium and kept values of a converged load case.
 #include "solver/case_results.h"
 
+#include <cmath>
+
+#include "engine/errors.h"
 #include "model/model.h"
+#include "pile/section_properties.h"
+#include "solver/bending_stiffness.h"
 #include "solver/equilibrium.h"
 #include "solver/node_response.h"
 
@@ -45,6 +50,43 @@ void Keep_Case_Node_Table(int lc) {
     }
 }
 
+// The structural state of load case lc, from its node moments and the nodes' bending-stiffness
+// flags: the largest |M| / Mn over the nodes of sections with a nominal capacity, the depths
+// where the moment exceeds the capacity and those past the end of the moment-curvature table.
+// Records warning 410 or 411 once for the case; its results stay as they are.
+void Keep_Structural_State(int lc) {
+    AnalysisModel& m = g_Model;
+    const int t = Thrust_Index(Thrust_In_Table_Units(m.AxialThrust));
+    m.rd_CaseMomentRatio[lc] = 0.0;
+    m.i_CaseRatioSection[lc] = 0;
+    m.b_CaseOverCapacity[lc] = 0;
+    m.b_CaseBeyondCurve[lc] = 0;
+    for (int k = 1; k <= m.NumNodes; ++k) {
+        const int s = m.i_SectionOfNode[k];
+        double capacity = 0.0;
+        if (Nominal_Moment_Capacity_At(s, t, m.XNode[k], capacity) && capacity > 0.0) {
+            m.b_AnyMomentCapacity = -1;
+            const double ratio = std::fabs(m.rd_Moment_Node[k]) / capacity;
+            if (ratio > m.rd_CaseMomentRatio[lc]) {
+                m.rd_CaseMomentRatio[lc] = ratio;
+                m.i_CaseRatioSection[lc] = s;
+            }
+            if (ratio > 1.0) {
+                if (m.b_CaseOverCapacity[lc] == 0) m.rd_CaseOverCapacityTop[lc] = m.XNode[k];
+                m.b_CaseOverCapacity[lc] = -1;
+                m.rd_CaseOverCapacityBottom[lc] = m.XNode[k];
+            }
+        }
+        if (m.BeyondCurveFlag[k] != 0) {
+            if (m.b_CaseBeyondCurve[lc] == 0) m.rd_CaseBeyondTop[lc] = m.XNode[k];
+            m.b_CaseBeyondCurve[lc] = -1;
+            m.rd_CaseBeyondBottom[lc] = m.XNode[k];
+        }
+    }
+    if (m.b_CaseOverCapacity[lc] != 0) RecordWarning(-k_Warning_Over_Capacity);
+    if (m.b_CaseBeyondCurve[lc] != 0) RecordWarning(-k_Warning_Beyond_Curve);
+}
+
 }  // namespace
 
 int Count_Zero_Deflection_Points() {
@@ -72,4 +114,5 @@ void Complete_Case_Results(int lc) {
     Complete_Node_Results();
     Keep_Case_Values(lc, Count_Zero_Deflection_Points());
     Keep_Case_Node_Table(lc);
+    Keep_Structural_State(lc);
 }

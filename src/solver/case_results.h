@@ -5,11 +5,16 @@
 // plot writers then only format what is in the model, whatever the print options.
 #pragma once
 
+// Warnings of a case whose pile is loaded past its structure (numbers the catalogue leaves free).
+constexpr int k_Warning_Over_Capacity = 410;   // the moment exceeds the nominal moment capacity
+constexpr int k_Warning_Beyond_Curve = 411;    // a curvature past the end of the moment-curvature table
+
 // Completes the results of load case (or LRFD combination) lc from the final deflections and the
 // pile-head condition of the solver state. The caller resets the response maxima before the last
 // solution and clears the per-section maxima of lc. Writes the node response arrays, the maxima,
-// the equilibrium fields, the rd_Case* values and the node table kept for callers of lc.
-// Raises nothing.
+// the equilibrium fields, the rd_Case* values, the node table kept for callers and the
+// structural state of lc (recording warnings 410 and 411 when the pile is loaded past its
+// structure). Raises nothing.
 void Complete_Case_Results(int lc);
 
 // The node responses and the equilibrium check of Complete_Case_Results without the values kept

@@ -111,5 +111,12 @@ void ComputeHeadStiffness() {
     m.i_CurrentLoadCase = current_case;
     if (!completed) return;
     for (int i = 1; i <= k_Num_Stiffness_Rows; ++i) Form_Stiffness_Terms(i);
+    m.b_StiffnessMatrixKept = -1;
+    if (Soil_Movement_Acts()) RecordWarning(-k_Warning_Soil_Movement_Study);
     Write_Stiffness_Report();
+}
+
+bool Soil_Movement_Acts() {
+    const AnalysisModel& m = g_Model;
+    return m.b_UseSoilMovement != 0 && m.NumSoilMovementPoints > 0;
 }

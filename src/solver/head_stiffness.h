@@ -5,6 +5,13 @@
 // pile's spring. The report tables and the "Line 14" records are report/stiffness_report's.
 #pragma once
 
+// Warning of a stiffness series or a length study on which soil movement acts (a number the
+// catalogue leaves free): their head deflections include the soil's.
+constexpr int k_Warning_Soil_Movement_Study = 412;
+
+// True when soil movement acts on the pile (the option and a movement profile).
+bool Soil_Movement_Acts();
+
 // The head loads a stiffness series is built on: the base shear and moment (the tenth case of
 // each series carries them) and the axial thrust of all twenty cases.
 struct StiffnessBases {

@@ -4,9 +4,11 @@
 #include <cassert>
 #include <cmath>
 
+#include "engine/errors.h"
 #include "model/model.h"
 #include "pile/discretization.h"
 #include "report/length_study_report.h"
+#include "solver/head_stiffness.h"
 #include "solver/iteration.h"
 #include "solver/node_response.h"
 
@@ -62,6 +64,7 @@ void DeflectionVersusLength(int lc) {
     }
     m.PileLength = L;
     m.i_CurrentLoadCase = lc;
+    if (Soil_Movement_Acts()) RecordWarning(-k_Warning_Soil_Movement_Study);
     if (!ok) return;
     Write_Length_Study_Report(lc);
 }

@@ -170,7 +170,9 @@ TEST(LrfdEndToEnd, HarbourExampleRunsEveryCombination) {
     const std::string input = Read_File(std::string(ORVANE_EXAMPLES_DIR) + "/harbour-pipe-pile-lrfd.lp");
     ASSERT_NE(input.find("ComputeKmatrix YES"), std::string::npos);
     EngineRun run;
-    EXPECT_EQ(run.Run(input), 0);
+    // soil movement acts on the stiffness series: warning 412 says its stiffnesses are not the
+    // pile's alone, and the run ends normally with it
+    EXPECT_EQ(run.Run(input), -412);
     const std::vector<std::string> report = Read_Lines(run.report());
     // Strength I by hand: 1.25 (120, 300, 2500) + 1.75 (80, 150, 900) = (290, 637.5, 4700)
     EXPECT_GE(Find_Line(report, "Factored Horizontal Force =                   290.00 kN"), 0);
