@@ -95,6 +95,7 @@ def study_table(rows: List[dict]) -> pd.DataFrame:
     table = pd.DataFrame(rows, columns=STUDY_COLUMNS)
     for column in INTEGER_COLUMNS:
         table[column] = pd.to_numeric(table[column], errors="coerce").astype("Int64")
+    table["moment_capacity_ratio"] = pd.to_numeric(table["moment_capacity_ratio"]).astype("float64")
     return table
 
 

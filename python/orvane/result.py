@@ -14,7 +14,7 @@ import pandas as pd
 
 FORMAT_VERSION = 2   # the version of the results file this package reads
 SUMMARY_COLUMNS = ["load_case", "head_shear", "head_deflection", "max_moment", "max_shear",
-                   "head_rotation"]
+                   "head_rotation", "moment_capacity_ratio"]
 NODE_COLUMNS = ["depth", "deflection", "slope", "moment", "shear", "soil_reaction", "soil_modulus",
                 "soil_spring", "bending_stiffness", "distributed_load", "total_stress"]
 # Columns of the LRFD performance table and of the pile-head stiffness matrix.
@@ -103,6 +103,8 @@ class Result:
         table = pd.DataFrame({c: [r.get(c) for r in rows] for c in SUMMARY_COLUMNS},
                              columns=SUMMARY_COLUMNS)
         table["load_case"] = table["load_case"].astype("Int64")
+        # no capacity (an elastic section) is NaN in a column of numbers
+        table["moment_capacity_ratio"] = pd.to_numeric(table["moment_capacity_ratio"]).astype("float64")
         return table
 
     @functools.cached_property
@@ -121,8 +123,10 @@ class Result:
     @functools.cached_property
     def cases(self) -> List[dict]:
         """Per load case (or LRFD combination): its status ("converged", "not converged",
-        "failed" or "not reached"), head conditions, iterations, output summary and, in an LRFD
-        run, the combination's name, factors and factored loads."""
+        "failed" or "not reached"), head conditions, iterations, output summary, structural state
+        (the ratio of moment to nominal moment capacity and where the capacity or the
+        moment-curvature table was passed) and, in an LRFD run, the combination's name, factors
+        and factored loads."""
         out = []
         for c in self._results.get("load_cases") or []:
             head = c.get("head_conditions") or {}
@@ -137,6 +141,7 @@ class Result:
                 "head_values": {k: v for k, v in head.items()
                                 if k not in ("load_type", "description")},
                 "output_summary": dict(c.get("output_summary") or {}),
+                "structural_state": c.get("structural_state"),
                 "length_study": pd.DataFrame(c.get("length_study") or []),
             })
         return out

@@ -65,6 +65,9 @@ def test_node_tables_per_load_case(soft_clay_run):
         assert frame["shear"].iloc[0] == pytest.approx(summary["head_shear"], rel=1e-6)
     assert r.case(2)["converged"] is True
     assert r.case(2)["load_type"] == 1
+    # an elastic pipe has no moment capacity: the ratio is missing, not zero
+    assert r.summary["moment_capacity_ratio"].isna().all()
+    assert r.case(2)["structural_state"]["moment_capacity_ratio"] is None
 
 
 def test_py_curves_at_the_requested_depths(soft_clay_run):
