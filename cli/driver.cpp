@@ -34,6 +34,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int k_Status_File_Error = ORVANE_RESULT_RUNTIME_ERROR_BASE + 7;   // Runtime Error No. 7: a file not opened
+constexpr int k_Status_Write_Failure = ORVANE_RESULT_RUNTIME_ERROR_BASE + 8;  // Runtime Error No. 8: an output cut short
 constexpr int k_Name_Field = 256;       // the engine reads each name as a 256-character field
 constexpr int k_MvsEI_Names = 100;      // moment-curvature names the engine can keep
 constexpr int k_Max_Sections = 20;      // pile sections a problem can hold (one figure each)
@@ -192,7 +193,7 @@ std::string Write_Results_Files(const DriverRequest& request, const OutputNames&
         std::ofstream out(f.first, std::ios::binary);
         out << f.second;
         out.close();
-        if (!out) return "cannot write " + f.first;
+        if (!out) return "cannot write " + f.first + ": " + std::strerror(errno != 0 ? errno : EIO);
     }
     return "";
 }
@@ -349,13 +350,22 @@ int Run_Driver(const DriverRequest& request) {
         }
     }
 
+    // The ending signals wait from the creation of the private directory until the handlers that
+    // remove it are in place: one arriving in between would leave the directory behind.
+    sigset_t ending, earlier_mask;
+    sigemptyset(&ending);
+    for (int signal_number : k_Ending_Signals) sigaddset(&ending, signal_number);
+    sigprocmask(SIG_BLOCK, &ending, &earlier_mask);
     std::string work_template = (out_dir / ".orvane-XXXXXX").string();
     if (mkdtemp(work_template.data()) == nullptr) {
-        return Driver_Error("cannot create a working directory: " + std::string(std::strerror(errno)));
+        const int why = errno;
+        sigprocmask(SIG_SETMASK, &earlier_mask, nullptr);
+        return Driver_Error("cannot create a working directory: " + std::string(std::strerror(why)));
     }
     const fs::path work(work_template);
     const OutputNames private_out = Output_Names_For(input.string(), work.string());
     const WorkDirOnSignal cleanup_on_signal(work, private_out);
+    sigprocmask(SIG_SETMASK, &earlier_mask, nullptr);
     const std::string private_last_mc = Mc_File(private_out, k_MvsEI_Names);
     for (const std::string& name : {private_out.report, private_out.plot, private_out.messages, private_last_mc}) {
         if (!Fits_Name_Field(name)) {
@@ -365,14 +375,20 @@ int Run_Driver(const DriverRequest& request) {
         }
     }
     {
+        // closed before they are checked: a full device shows only when the data leaves the buffer
         std::ofstream names(work / "NAMES.DAT");
         names << input.string() << '\n' << private_out.report << '\n' << private_out.plot << '\n'
               << private_out.messages << '\n';
+        names.close();
+        const int names_error = errno;
         std::ofstream mc(work / "M_vs_EI_report_names.txt");
         for (int k = 1; k <= k_MvsEI_Names; ++k) mc << Mc_File(private_out, k) << '\n';
+        mc.close();
         if (!names || !mc) {
+            const int why = !names ? names_error : errno;
             Remove_Work_Dir(work);
-            return Driver_Error("cannot write the hand-off files in " + work.string());
+            return Driver_Error("cannot write the hand-off files in " + work.string() + ": " +
+                                std::strerror(why != 0 ? why : EIO));
         }
     }
 
@@ -386,6 +402,11 @@ int Run_Driver(const DriverRequest& request) {
         // The outputs are complete; only the way back failed, which changes nothing for them.
     }
     const std::string outcome = EngineText(orvane_outcome_text()).str();
+    if (result == k_Status_Write_Failure) {
+        // an output is cut short: none of this run's files goes into place, the earlier stay
+        Remove_Work_Dir(work);
+        return Driver_Error(outcome);
+    }
     if ((request.json || request.plots) && result != k_Status_File_Error) {
         const std::string written = Write_Results_Files(request, private_out);
         if (!written.empty()) {

@@ -1,6 +1,7 @@
 // Error status, RaiseError and the warning log of the analysis model.
 #include "engine/errors.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -63,6 +64,28 @@ void Set_Error_Status(int status) {
         Close_Error_Text(status);
         g_Model.ErrorStatus = status;
     }
+}
+
+void Note_Write_Failure(const char* file_name, int error_number) {
+    AnalysisModel& m = g_Model;
+    if (m.b_WriteFailed != 0) return;   // the first file tells
+    m.b_WriteFailed = -1;
+    m.i_WriteFailedErrno = error_number != 0 ? error_number : EIO;
+    std::snprintf(m.WriteFailedName.data(), m.WriteFailedName.size(), "%s", file_name);
+}
+
+void Raise_Write_Failure() {
+    AnalysisModel& m = g_Model;
+    char problem[2 * k_Name_Length];
+    std::snprintf(problem, sizeof problem, "Problem:  The file %s could not be written completely: %s.",
+                  m.WriteFailedName.data(), std::strerror(m.i_WriteFailedErrno));
+    Reopen_Error_Text();
+    Write_Message_Lines({"**** Runtime Error No. 8 ****", "", problem,
+                         "Solution: Free space on the device, or write the outputs to another folder; "
+                         "the outputs of this run are incomplete.",
+                         ""});
+    Close_Error_Text(k_Status_Runtime_Base + 8);
+    m.ErrorStatus = k_Status_Runtime_Base + 8;
 }
 
 void RecordWarning(int code) {

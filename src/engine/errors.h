@@ -32,6 +32,16 @@ FortranRecord Error_Heading(bool input_error, int number, int stars = 4);
 // (228, 229, 231-238, 99, 123, 999).
 void Set_Error_Status(int status);
 
+// Notes that an output file (report, plot, runtime message or moment-curvature file) could not
+// be created or written completely: the first such file and the system's reason (errno). The run
+// goes on; it ends with Runtime Error No. 8 once its files are closed.
+void Note_Write_Failure(const char* file_name, int error_number);
+
+// Runtime Error No. 8 for the noted write failure, its message to the runtime message file or
+// standard error. The status replaces any error raised before: the outputs that would tell of
+// that error are themselves incomplete, and a caller must not take them for a run's results.
+void Raise_Write_Failure();
+
 // Records one report of the warning with this (negative) code; a count stops at 4000.
 void RecordWarning(int code);
 

@@ -277,5 +277,6 @@ int32_t Run_Analysis(int32_t version) {
     Initialize_Model();
     Run_Sequence();
     Write_Ending();
+    if (g_Model.b_WriteFailed != 0) Raise_Write_Failure();
     return Result_Code();
 }

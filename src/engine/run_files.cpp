@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -162,10 +163,25 @@ void Read_MvsEI_File_Names() {
 
 void Close_Run_Files() {
     AnalysisModel& m = g_Model;
-    std::FILE** files[4] = {&m.InputFile, &m.ReportFile, &m.PlotFile, &m.MessageFile};
-    for (std::FILE** f : files) {
-        if (*f != nullptr) std::fclose(*f);
-        *f = nullptr;
+    if (m.InputFile != nullptr) std::fclose(m.InputFile);
+    m.InputFile = nullptr;
+    // an output whose buffered data or closing failed (a full device) is incomplete
+    struct Output {
+        std::FILE** file;
+        const NameText* name;
+    };
+    const Output outputs[] = {{&m.ReportFile, &m.ReportFileName},
+                              {&m.PlotFile, &m.PlotFileName},
+                              {&m.MessageFile, &m.MessageFileName}};
+    for (const Output& o : outputs) {
+        std::FILE* f = *o.file;
+        *o.file = nullptr;
+        if (f == nullptr) continue;
+        errno = 0;
+        const bool flushed = std::fflush(f) == 0 && std::ferror(f) == 0;
+        const int flush_error = errno;
+        const bool closed = std::fclose(f) == 0;
+        if (!flushed || !closed) Note_Write_Failure(o.name->data(), flushed ? errno : flush_error);
     }
 }
 

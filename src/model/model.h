@@ -78,6 +78,9 @@ struct AnalysisModel {
     std::array<char, k_Output_Buffer_Bytes> ReportBuffer;  // the report file's block buffer while open
     std::array<char, k_Output_Buffer_Bytes> PlotBuffer;    // the plot file's block buffer while open
     int i_InputLineNumber;                            // lines of the input data file read so far
+    int b_WriteFailed;                                // an output file could not be written completely
+    int i_WriteFailedErrno;                           // the system's reason for the first such file
+    NameText WriteFailedName;                         // the first such file
 
     // ---- Options -----------------------------------------------------------------------
     int IUNITS;                                       // 1 US customary, 2 SI, 3 general, 0 none

@@ -60,6 +60,15 @@ void Open_Error_Text() {
     m.b_ErrorTextOpen = -1;
 }
 
+void Reopen_Error_Text() {
+    AnalysisModel& m = g_Model;
+    m.b_ErrorTextClosed = 0;
+    m.i_ErrorTextLines = 0;
+    m.i_ErrorTextOpenLength = 0;
+    m.b_ErrorTextOpen = -1;
+    m.i_ErrorInputLine = 0;
+}
+
 void Keep_Written_Line(const char* text, std::size_t length) {
     AnalysisModel& m = g_Model;
     if (m.b_ErrorTextClosed != 0) return;

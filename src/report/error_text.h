@@ -12,6 +12,10 @@
 // a massive rock layer): the lines written after this call are the error's text.
 void Open_Error_Text();
 
+// Starts the kept text anew after the run's error status was set, for the one error that
+// replaces an earlier one (an output that could not be written).
+void Reopen_Error_Text();
+
 // A whole line written to the report or the runtime message file.
 void Keep_Written_Line(const char* text, std::size_t length);
 

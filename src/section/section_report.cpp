@@ -9,10 +9,12 @@
 // Slicing, material laws, curves and capacities are the other section files'.
 #include "section/section_report.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
+#include "engine/errors.h"
 #include "model/model.h"
 #include "model/section_types.h"
 #include "model/units.h"
@@ -426,7 +428,9 @@ std::FILE* Open_MvsEI_File(int s, int a) {
     if (index < 1 || index > m.i_NumMvsEIFileNames || index > k_Max_MvsEI_Files) return nullptr;
     const char* name = m.MvsEIFileNames[index].data();
     if (name[0] == '\0') return nullptr;
-    return std::fopen(name, "w");
+    std::FILE* file = std::fopen(name, "w");
+    if (file == nullptr) Note_Write_Failure(name, errno);
+    return file;
 }
 
 // "Line 4"/"Line 5" records and moment-curvature files of the curves of section s; the files
@@ -448,7 +452,13 @@ void Write_Curve_Records(int s) {
                 Write_Record(file, row);
             }
         }
-        if (file != nullptr) std::fclose(file);
+        if (file == nullptr) continue;
+        errno = 0;
+        const bool written = std::ferror(file) == 0 && std::fflush(file) == 0;
+        const int write_error = errno;
+        if (std::fclose(file) != 0 || !written) {
+            Note_Write_Failure(m.MvsEIFileNames[(s - 1) * m.i_NumThrusts + a].data(), written ? errno : write_error);
+        }
     }
 }
 

@@ -451,3 +451,29 @@ TEST(Cli, WarningsOfARunAreInTheJsonWithTheirNumberAndText) {
         EXPECT_EQ(j["title"][0].get<std::string>(), std::string(256, 'x'));
     }
 }
+
+TEST(Cli, AnOutputCutShortIsNeverASuccessAndNothingOfItGoesIntoPlace) {
+    // Files may grow to 50 KiB only (the limit of the shell that starts the command; the signal
+    // the kernel sends on a write past it is ignored, so the write fails as on a full device).
+    // The drilled shaft's report is about 130 KB: it cannot be written whole.
+    TempDir dir;
+    const std::string example = std::string(ORVANE_EXAMPLES_DIR) + "/pier4-drilled-shaft.lp";
+    Write_File(dir.file("pier4-drilled-shaft.lp"), Read_File(example));
+    Write_File(dir.file("pier4-drilled-shaft-report.txt"), "the report of an earlier run\n");
+    const std::string command = "cd '" + dir.path() + "' && bash -c 'ulimit -f 50; trap \"\" XFSZ; exec '\\''" +
+                                ORVANE_CLI_PATH + "'\\'' pier4-drilled-shaft.lp --json' >out.txt 2>err.txt";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 4);
+    const std::string err = Read_File(dir.file("err.txt"));
+    EXPECT_NE(err.find("runtime error No. 8"), std::string::npos) << err;
+    EXPECT_NE(err.find("pier4-drilled-shaft-report.txt could not be written completely: File too large"),
+              std::string::npos) << err;
+    // the earlier report stays, and nothing of this run is left beside it
+    EXPECT_EQ(Read_File(dir.file("pier4-drilled-shaft-report.txt")), "the report of an earlier run\n");
+    for (const char* name : {"pier4-drilled-shaft-plot.txt", "pier4-drilled-shaft-messages.txt",
+                             "pier4-drilled-shaft-results.json", "pier4-drilled-shaft-mc1.txt"}) {
+        EXPECT_FALSE(File_Exists(dir.file(name))) << name;
+    }
+    EXPECT_EQ(Read_File(dir.file("out.txt")), "");
+}

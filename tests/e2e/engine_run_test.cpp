@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "e2e/run_support.h"
+#include "engine/orvane.h"
 #include "support/test_support.h"
 
 namespace {
@@ -292,4 +293,19 @@ TEST(DateLineCheck, AcceptsTheLayoutAndRejectsNearMisses) {
     EXPECT_FALSE(Is_Date_Line(pad + "Date:  Mai 9, 2026     Time:   7:00:00"));     // month name
     EXPECT_FALSE(Is_Date_Line(pad + "Date:  May 9, 2026    Time:   7:00:00"));      // four blanks
     EXPECT_FALSE(Is_Date_Line(pad + "Date:  May 9, 2026     Time:   7:0:00"));      // minutes
+}
+
+TEST(EngineRun, AReportOnAFullDeviceEndsWithRuntimeError8) {
+    // /dev/full takes every byte and refuses it as a full device does: the report cannot be
+    // written, whatever the analysis; the run must not end normally, and its kept error names
+    // the file and the reason.
+    EngineRun run;
+    Write_File(run.input(), Read_File(std::string(ORVANE_EXAMPLES_DIR) + "/pipe-pile-soft-clay.lp"));
+    Write_File(run.dir.file("NAMES.DAT"), run.input() + "\n/dev/full\n" + run.plot() + "\n" + run.messages() + "\n");
+    EXPECT_EQ(run.Call(6032), 208);
+    char* outcome = orvane_outcome_text();
+    ASSERT_NE(outcome, nullptr);
+    EXPECT_NE(std::string(outcome).find("The file /dev/full could not be written completely: No space left on device."),
+              std::string::npos) << outcome;
+    orvane_free(outcome);
 }
