@@ -2,7 +2,7 @@
 # Builds and runs the whole test suite, with compiler warnings as errors: the C++ suites (ctest),
 # then the Python package's tests (pytest, with Debian's python3) against the orvane command just
 # built. With --sanitize the build and the runs use AddressSanitizer and UndefinedBehaviorSanitizer
-# (in build-asan/).
+# (in build-asan/); the Python package then runs the command rather than the library in process.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -11,6 +11,8 @@ if [ "${1:-}" = "--sanitize" ]; then
   extra=(-DORVANE_SANITIZE=ON)
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  # the sanitized engine library cannot be loaded into Python: the package runs the command
+  export ORVANE_IN_PROCESS=0
 else
   dir=build
   extra=()

@@ -1,10 +1,12 @@
 """Studies: many problems run in parallel, on this machine or on a dask.distributed cluster.
 
-Each case is one `orvane` process (the engine keeps one model per process). `run_many` hands
-the cases to worker processes of this machine, or, given a dask client, to the workers of its
-cluster, shows a progress bar, and gathers one DataFrame: the summary of pile responses of
-every case, one row per load case, with the cases that failed listed beside them (an error in
-one case never stops the others).
+The engine keeps one model per process and runs one case at a time in it: `run_many` hands the
+cases to worker processes of this machine, or, given a dask client, to the workers of its
+cluster, where each case runs in the worker's own process through the engine library (or as an
+`orvane` process where the library is not found). It shows a progress bar and gathers one
+DataFrame: the summary of pile responses of every case, one row per load case, with the cases
+that failed listed beside them (an error in one case never stops the others, and neither does a
+case that takes its worker process down).
 """
 
 from __future__ import annotations
@@ -15,6 +17,8 @@ import math
 import numbers
 import os
 import re
+import shutil
+import tempfile
 import traceback
 from typing import Dict, Iterable, List, Mapping, Optional, Tuple, Union
 
@@ -167,11 +171,20 @@ def _chunks(names: List[str], workers: int) -> List[List[str]]:
 
 def run_cases(group: List[Tuple[str, Problem]], out_dir: Optional[str] = None,
               orvane: Optional[str] = None, check: bool = True,
-              timeout: Optional[float] = None) -> Dict[str, List[dict]]:
-    """Runs a group of cases one after the other in a worker; never raises (see run_case)."""
-    return {name: run_case(name, problem, out_dir=out_dir, orvane=orvane, check=check,
-                           timeout=timeout)
-            for name, problem in group}
+              timeout: Optional[float] = None, marks: Optional[str] = None) -> Dict[str, List[dict]]:
+    """Runs a group of cases one after the other in a worker; never raises (see run_case).
+    With marks, a folder: a file named after the case stands there while the case runs, so that
+    a case that takes the worker process down can be told from the others."""
+    out = {}
+    for name, problem in group:
+        mark = os.path.join(marks, safe_name(name)) if marks else None
+        if mark:
+            open(mark, "w").close()
+        out[name] = run_case(name, problem, out_dir=out_dir, orvane=orvane, check=check,
+                             timeout=timeout)
+        if mark:
+            os.remove(mark)
+    return out
 
 
 def _lost_group(group: List[str], how: str, e: Exception, results) -> None:
@@ -180,19 +193,55 @@ def _lost_group(group: List[str], how: str, e: Exception, results) -> None:
 
 
 def _run_in_processes(workers, cases, args, results, progress_bar) -> None:
-    groups = _chunks(list(cases), workers)
+    """The cases in worker processes. A worker that dies (a crash of the engine library) breaks
+    the pool: the cases whose results did not come back run again in a fresh pool, and a case
+    that was running when the worker died runs alone, so that only a case that takes its worker
+    down is reported failed."""
+    marks = tempfile.mkdtemp(prefix="orvane-batch-")
+    try:
+        with progress_bar() as bar:
+            todo = list(cases)
+            while todo:
+                todo = _one_pool(workers, cases, todo, args, results, bar, marks)
+    finally:
+        shutil.rmtree(marks, ignore_errors=True)
+
+
+def _one_pool(workers, cases, todo, args, results, bar, marks) -> List[str]:
+    """Runs todo in one pool; returns the cases left to run when the pool broke."""
+    groups = _chunks(todo, workers)
+    broken = []
     with cf.ProcessPoolExecutor(max_workers=workers) as pool:
-        futures = {pool.submit(run_cases, [(n, cases[n]) for n in group], **args): group
+        futures = {pool.submit(run_cases, [(n, cases[n]) for n in group], marks=marks, **args): group
                    for group in groups}
         # The bar's monitor thread starts after the worker processes are forked.
-        with progress_bar() as bar:
-            for future in cf.as_completed(futures):
-                group = futures[future]
-                try:
-                    results.update(future.result())
-                except Exception as e:   # the worker process itself died
-                    _lost_group(group, "the worker process failed", e, results)
+        for future in cf.as_completed(futures):
+            group = futures[future]
+            try:
+                results.update(future.result())
                 bar.update(len(group))
+            except cf.process.BrokenProcessPool:
+                broken.append(group)
+            except Exception as e:   # the task could not be handed over or back
+                _lost_group(group, "the worker process failed", e, results)
+                bar.update(len(group))
+    if not broken:
+        return []
+    left = [n for group in broken for n in group if n not in results]
+    running = [n for n in left if os.path.exists(os.path.join(marks, safe_name(n)))]
+    for name in running:
+        os.remove(os.path.join(marks, safe_name(name)))
+    # The cases running when a worker died, each alone in its own pool: each either ends or is
+    # the cause. A pool that broke before any case ran gives no such hint: every case left then
+    # runs alone, so that the study always ends.
+    for name in running or left:
+        try:
+            with cf.ProcessPoolExecutor(max_workers=1) as pool:
+                results.update(pool.submit(run_cases, [(name, cases[name])], **args).result())
+        except cf.process.BrokenProcessPool as e:
+            _lost_group([name], "the worker process running the case died", e, results)
+        bar.update(1)
+    return [n for n in left if n not in results]
 
 
 def _run_on_cluster(client, cases, args, results, progress_bar) -> None:

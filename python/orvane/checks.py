@@ -338,12 +338,18 @@ def refuse_as_the_engine(doc: dict) -> None:
 def check_problem(p, orvane=None) -> None:
     """Refuses what cannot be written (check_writable), then asks the engine: InputError with the
     engine's number and message for what it would refuse."""
+    from .library import load
     from .problem import _write_lines
     check_writable(p)
+    text = "".join(line + "\n" for line in _write_lines(p)).encode("utf-8", "surrogateescape")
+    lib = load(orvane)
+    if lib is not None:   # the engine in this process: no file, no process
+        refuse_as_the_engine(lib.check(text, "problem.lp"))
+        return
     with tempfile.TemporaryDirectory(prefix="orvane-check-") as tmp:
         path = os.path.join(tmp, "problem.lp")
         with open(path, "wb") as f:
-            f.write("".join(line + "\n" for line in _write_lines(p)).encode("utf-8", "surrogateescape"))
+            f.write(text)
         refuse_as_the_engine(engine_check(path, orvane))
 
 
@@ -354,11 +360,17 @@ def refuse_unreadable(path, orvane=None) -> None:
     problem read from a file can still be mended in Python. Without the orvane command, nothing
     is checked here."""
     from .engine import EngineError, find_orvane
-    try:
-        exe = find_orvane(orvane)
-    except EngineError:
-        return
-    doc = engine_check(path, exe)
+    from .library import load
+    lib = load(orvane)
+    if lib is not None:
+        with open(path, "rb") as f:
+            doc = lib.check(f.read(), os.path.basename(os.fspath(path)))
+    else:
+        try:
+            exe = find_orvane(orvane)
+        except EngineError:
+            return
+        doc = engine_check(path, exe)
     errors = doc.get("errors") or []
     if not doc.get("accepted") and errors and errors[0].get("line") is not None:
         refuse_as_the_engine(doc)

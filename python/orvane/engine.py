@@ -1,9 +1,11 @@
-"""Running one problem through the `orvane` command.
+"""Running one problem: in this process through the engine library, or through the `orvane`
+command.
 
-The engine keeps one model per process and works in its current directory, so every run is
-its own `orvane` process with its own output folder: runs never share files, and any number of
-them may go on at once (see `batch`). The command writes the machine-readable results file
-(--json), which `Result` reads.
+In process (the default when the library is found and no output folder is asked for), the
+problem's text goes to the engine and its results document comes back; nothing is written. The
+`orvane` command is the other way in: it runs in its own process and writes the report, plot and
+message files and the results file (--json) into an output folder. Both give the same results
+document, which `Result` reads.
 """
 
 from __future__ import annotations
@@ -47,15 +49,24 @@ def safe_name(name: str) -> str:
 
 def run(problem: Problem, out_dir: Optional[Union[str, os.PathLike]] = None,
         orvane: Optional[str] = None, check: bool = True,
-        timeout: Optional[float] = None) -> Result:
+        timeout: Optional[float] = None, in_process: Optional[bool] = None) -> Result:
     """Runs the problem and returns its Result.
 
-    The problem is checked first by the engine (`orvane --check`): InputError, with the engine's
-    number and message, for what it would refuse. With out_dir
-    the input data file and every output stay there, named from problem.name; otherwise they go
-    to a temporary folder that is removed. A run the engine ends with an error returns a Result
-    whose `ok` is False and whose `errors` say why; EngineError means the command itself failed.
+    The problem is checked first by the engine itself: InputError, with the engine's number and
+    message, for what it would refuse. By default the run goes on in this process through the
+    engine library (found through $ORVANE_LIBRARY or beside the orvane command) and writes
+    nothing. With out_dir, a timeout or in_process=False it is an `orvane` process instead: the
+    input data file and every output stay in out_dir, named from problem.name (without out_dir
+    they go to a temporary folder that is removed). A run the engine ends with an error returns
+    a Result whose `ok` is False and whose `errors` say why; EngineError means the command
+    itself failed.
     """
+    from .library import load
+    if in_process is None:
+        in_process = out_dir is None and timeout is None
+    lib = load(orvane) if in_process else None
+    if lib is not None:
+        return _run_in_library(problem, lib, check)
     exe = find_orvane(orvane)
     stem = safe_name(problem.name)
     if out_dir is None:
@@ -63,6 +74,20 @@ def run(problem: Problem, out_dir: Optional[Union[str, os.PathLike]] = None,
             return _run_in(problem, stem, tmp, exe, check, timeout, keep=False)
     os.makedirs(out_dir, exist_ok=True)
     return _run_in(problem, stem, os.fspath(out_dir), exe, check, timeout, keep=True)
+
+
+def _run_in_library(problem, lib, check) -> Result:
+    from .checks import refuse_as_the_engine
+    text = problem.to_text(check=False).encode("utf-8", "surrogateescape")
+    # named as the command names the file it writes, so that both ways give the same document
+    name = safe_name(problem.name) + ".lp"
+    if check:
+        refuse_as_the_engine(lib.check(text, name))
+    start = time.perf_counter()
+    data = lib.run(text, name)
+    result = Result(data, name=problem.name)
+    result.engine_seconds = time.perf_counter() - start
+    return result
 
 
 def _run_in(problem, stem, folder, exe, check, timeout, keep) -> Result:

@@ -1,6 +1,9 @@
 """run_many: worker processes and a dask LocalCluster give what a serial loop gives, failures
 are listed beside the successes, and orvane-batch writes its summary and per-case outputs."""
 
+import os
+import signal
+
 import pandas as pd
 import pytest
 
@@ -167,3 +170,42 @@ def test_a_failing_case_in_a_group_leaves_its_neighbours_alone(orvane_exe):
     assert status["v03"] == "input error" and status["v04"] == "refused"
     assert (status.drop(["v03", "v04"]) == "ok").all()
     assert list(table["case"].drop_duplicates()) == list(cases)
+
+
+class _KillsItsWorker(orvane.Problem):
+    """A problem whose run takes down the worker process that runs it, as a crash of the engine
+    library would: the worker writes its input data file first, and that kills it."""
+
+    def to_text(self, *args, **kwargs):
+        if os.getpid() != _STUDY_PROCESS:
+            os.kill(os.getpid(), signal.SIGKILL)
+        return super().to_text(*args, **kwargs)
+
+
+_STUDY_PROCESS = os.getpid()
+
+
+def test_a_case_that_kills_its_worker_is_failed_and_the_others_complete(orvane_exe):
+    cases = _variants(10)
+    crashing = _KillsItsWorker.from_file(SOFT_CLAY)
+    crashing.__class__ = _KillsItsWorker
+    cases["v04"] = crashing
+    table = orvane.run_many(cases, workers=2, orvane=orvane_exe, progress=False)
+    status = table.groupby("case")["status"].first()
+    assert status["v04"] == "failed"
+    assert "died" in table.loc[table["case"] == "v04", "error"].iloc[0]
+    assert (status.drop("v04") == "ok").all()
+    assert list(table["case"].drop_duplicates()) == list(cases)
+
+
+def test_in_process_and_command_give_the_same_results(orvane_exe):
+    # every example through the engine library and through the orvane command: one document
+    from conftest import EXAMPLES
+    from orvane.library import load
+    if load(orvane_exe) is None:
+        pytest.skip("no engine library to load in this process (ORVANE_IN_PROCESS=0)")
+    for path in EXAMPLES:
+        problem = orvane.Problem.from_file(path)
+        in_process = orvane.run(problem, orvane=orvane_exe, check=False, in_process=True)
+        command = orvane.run(problem, orvane=orvane_exe, check=False, in_process=False)
+        assert in_process.data == command.data, path.name

@@ -1,6 +1,7 @@
 // Public C interface of the Orvane engine library.
 #pragma once
 
+#include <stddef.h>
 #include <stdint.h>
 
 // The interface version the engine accepts, and the result of a call with any other.
@@ -15,6 +16,10 @@
 #define ORVANE_RESULT_INPUT_ERROR_BASE 100
 #define ORVANE_RESULT_RUNTIME_ERROR_BASE 200
 #define ORVANE_RESULT_MANY_WARNINGS (-300)
+// The result of a call made while another call of the engine runs in the same process: the
+// engine keeps one model per process, so it runs one analysis at a time and refuses the second
+// call outright, touching nothing.
+#define ORVANE_RESULT_BUSY 97
 
 #ifdef __cplusplus
 extern "C" {
@@ -26,6 +31,33 @@ extern "C" {
 // end, the negative warning code or -300 when warnings were recorded, 100 + N for Input Data
 // Error No. N, 200 + N for Runtime Error No. N, or another positive status set directly.
 int32_t ORVGO(int32_t version);
+
+// Runs one complete analysis of the problem given as the text of its input data file (length
+// bytes, not necessarily NUL-terminated), in memory: it writes no file, and its results are the
+// results document of orvane_results_json (name is the input's name there; NULL for none).
+// Returns the result code as ORVGO does, or ORVANE_RESULT_BUSY.
+int32_t orvane_run_text(const char* text, size_t length, const char* name);
+
+// The check of orvane_check_json for a problem given as the text of its input data file; NULL
+// when another call is running (ORVANE_RESULT_BUSY) or no memory was left.
+char* orvane_check_text(const char* text, size_t length, const char* name);
+
+// The number of load cases (or LRFD combinations) of the last run, and the node column of one of
+// them copied into values (at most capacity values; column 0 depth, 1 deflection, 2 slope,
+// 3 moment, 4 shear, 5 soil reaction, 6 soil modulus, 7 soil spring, 8 bending stiffness,
+// 9 distributed load, 10 total stress, in the units of the results document). Returns the number
+// of nodes of the case, 0 for a case without results, -1 for a case or column that does not exist.
+int32_t orvane_case_count(void);
+int32_t orvane_node_column(int32_t load_case, int32_t column, double* values, int32_t capacity);
+
+// The engine's version ("0.1") and the format versions of its documents, as a NUL-terminated
+// text owned by the engine ("orvane 0.1 results 2 check 1").
+const char* orvane_version(void);
+
+// Threading: the engine keeps one model per process. One call of ORVGO, orvane_run_text,
+// orvane_check_json or orvane_check_text runs at a time; a call made while another runs returns
+// ORVANE_RESULT_BUSY (or NULL) at once. The results functions read what the last call left and
+// must not be called while a call runs. Separate processes run in parallel freely.
 
 // The results of this process's last ORVGO call as a JSON document (format "orvane-results",
 // described in docs/results-json.md): every analysed case with its status and node table at full

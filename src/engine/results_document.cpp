@@ -728,8 +728,7 @@ bool Anything_Computed(int cases) {
 void Write_Results(JsonText& j) {
     const AnalysisModel& m = g_Model;
     // a bending-stiffness-only run analyses no case
-    const int counted = m.i_Analysis_Type == 2 ? 0 : Analysed_Case_Count();
-    const int cases = counted <= k_Max_Load_Cases ? counted : k_Max_Load_Cases;
+    const int cases = Kept_Case_Count();
     j.Key("results");
     if (!Anything_Computed(cases)) {
         j.Null();
@@ -775,6 +774,21 @@ std::string Input_Name() {
 }
 
 }  // namespace
+
+const char* const k_Version_Text = "orvane 0.1 results 2 check 1";
+
+int Kept_Case_Count() {
+    const int counted = g_Model.i_Analysis_Type == 2 ? 0 : Analysed_Case_Count();
+    return counted <= k_Max_Load_Cases ? counted : k_Max_Load_Cases;
+}
+
+int Copy_Node_Column(int lc, int column, double* values, int capacity) {
+    const AnalysisModel& m = g_Model;
+    if (lc < 1 || lc > Kept_Case_Count() || column < 0 || column >= k_Num_Node_Columns) return -1;
+    const int n = m.i_CaseNodeCount[lc];
+    for (int k = 1; k <= n && k <= capacity && values != nullptr; ++k) values[k - 1] = m.rd_CaseNodeTable[lc][column][k];
+    return n;
+}
 
 namespace {
 

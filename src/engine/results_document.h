@@ -24,3 +24,13 @@ constexpr int k_Check_Format_Version = 1;
 // analysed, the one-line outcome, the error that refuses it with its input line and text, and the
 // warnings, in the results document's forms.
 std::string Check_Document();
+
+// The engine's version and the format versions of its documents ("orvane 0.1 results 2 check 1").
+extern const char* const k_Version_Text;
+
+// The number of cases the last run analysed, and node column `column` (k_Node_Depth ..
+// k_Node_Total_Stress) of case lc, in the units of the results document, copied into values (at
+// most capacity of them). Returns the case's node count, 0 for a case without results, -1 for a
+// case or column that does not exist.
+int Kept_Case_Count();
+int Copy_Node_Column(int lc, int column, double* values, int capacity);

@@ -215,9 +215,8 @@ void Write_Ending() {
     Close_Run_Files();
 }
 
-void Run_Sequence() {
-    Open_Run();
-    if (Failed()) return;
+// The run from its opened files: the input, the report header and the computation.
+void Run_Opened() {
     Read_Problem();
     if (Failed()) return;
     Write_Message_Line("Input of data completed");
@@ -237,12 +236,16 @@ void Run_Sequence() {
     Compute();
 }
 
-// What a check of the input makes, up to the computation: the reader, the echo's consistency
-// checks, the conversion of US customary input, what this build cannot compute, the pile's
-// discretization and the data of every pile section.
-void Check_Sequence(const char* path) {
-    Open_Input_File(path);
+void Run_Sequence() {
+    Open_Run();
     if (Failed()) return;
+    Run_Opened();
+}
+
+// What a check of the opened input makes, up to the computation: the reader, the echo's
+// consistency checks, the conversion of US customary input, what this build cannot compute, the
+// pile's discretization and the data of every pile section.
+void Check_Opened() {
     Read_Problem();
     if (Failed()) return;
     Set_Unit_Labels();
@@ -261,6 +264,12 @@ void Check_Sequence(const char* path) {
     }
 }
 
+void Check_Sequence(const char* path) {
+    Open_Input_File(path);
+    if (Failed()) return;
+    Check_Opened();
+}
+
 }  // namespace
 
 int32_t Check_Input(int32_t version, const char* path) {
@@ -268,6 +277,26 @@ int32_t Check_Input(int32_t version, const char* path) {
     Initialize_Model();
     g_Model.b_CheckOnly = -1;
     Check_Sequence(path);
+    Close_Run_Files();
+    return Result_Code();
+}
+
+int32_t Run_Analysis_Of_Text(int32_t version, const char* text, std::size_t length, const char* name) {
+    if (version != k_Interface_Version) return k_Result_Wrong_Version;
+    Initialize_Model();
+    Open_Text_Input(text, length, name);
+    if (!Failed()) Run_Opened();
+    Write_Ending();
+    if (g_Model.b_WriteFailed != 0) Raise_Write_Failure();
+    return Result_Code();
+}
+
+int32_t Check_Input_Text(int32_t version, const char* text, std::size_t length, const char* name) {
+    if (version != k_Interface_Version) return k_Result_Wrong_Version;
+    Initialize_Model();
+    g_Model.b_CheckOnly = -1;
+    Open_Text_Input(text, length, name);
+    if (!Failed()) Check_Opened();
     Close_Run_Files();
     return Result_Code();
 }

@@ -1,6 +1,7 @@
 // The run sequence of one analysis, behind the exported entry function.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "engine/orvane.h"
@@ -15,3 +16,9 @@ int32_t Run_Analysis(int32_t version);
 // writing no file, and returns the result code the run would end with so far: 0 or a warning
 // code when the problem would be analysed.
 int32_t Check_Input(int32_t version, const char* path);
+
+// Performs one complete run of the problem given as input text, in memory (see orvane_run_text).
+int32_t Run_Analysis_Of_Text(int32_t version, const char* text, std::size_t length, const char* name);
+
+// Checks the problem given as input text (see orvane_check_text).
+int32_t Check_Input_Text(int32_t version, const char* text, std::size_t length, const char* name);

@@ -15,6 +15,7 @@ namespace {
 
 constexpr const char* k_Names_File = "NAMES.DAT";
 constexpr const char* k_MvsEI_Names_File = "M_vs_EI_report_names.txt";
+constexpr const char* k_Null_Device = "/dev/null";   // where a run in memory writes its files
 
 // Reads one line of any length; keeps its first k_Name_Length characters (without the line end)
 // in line. Returns false at the end of the file or on a read error before any character.
@@ -145,6 +146,32 @@ void Open_Input_File(const char* path) {
     if (m.InputFile == nullptr) Raise_Open_Error("Input data file cannot be opened", m.InputFileName);
 }
 
+void Open_Text_Input(const char* text, std::size_t length, const char* name) {
+    AnalysisModel& m = g_Model;
+    Copy_Name_Field(name != nullptr ? name : "", m.InputFileName);
+    m.b_TextInput = -1;
+    m.i_InputTextLength = static_cast<long long>(length);
+    // an empty text is an empty input data file: the run tells it as such (no stream of no bytes)
+    m.InputFile = length > 0 ? fmemopen(const_cast<char*>(text), length, "rb") : std::fopen(k_Null_Device, "rb");
+    if (m.InputFile == nullptr) {
+        Raise_Open_Error("Input data text cannot be read", m.InputFileName);
+        return;
+    }
+    // the writers go on as for files; what they write goes nowhere
+    std::FILE** outputs[3] = {&m.ReportFile, &m.PlotFile, &m.MessageFile};
+    for (std::FILE** f : outputs) {
+        *f = std::fopen(k_Null_Device, "w");
+        if (*f == nullptr) {
+            NameText device;
+            Copy_Name_Field(k_Null_Device, device);
+            Raise_Open_Error("The null device cannot be opened", device);
+            return;
+        }
+    }
+    std::setvbuf(m.ReportFile, m.ReportBuffer.data(), _IOFBF, m.ReportBuffer.size());
+    std::setvbuf(m.PlotFile, m.PlotBuffer.data(), _IOFBF, m.PlotBuffer.size());
+}
+
 void Read_MvsEI_File_Names() {
     std::FILE* f = std::fopen(k_MvsEI_Names_File, "r");
     if (f == nullptr) return;   // no list: no moment-curvature files are written
@@ -187,6 +214,7 @@ void Close_Run_Files() {
 
 long long Input_File_Size() {
     if (g_Model.InputFile == nullptr) return -1;
+    if (g_Model.b_TextInput != 0) return g_Model.i_InputTextLength;
     struct stat st;
     if (fstat(fileno(g_Model.InputFile), &st) != 0) return -1;
     return static_cast<long long>(st.st_size);

@@ -4,6 +4,7 @@
 // model or through the line writers of engine/messages. Only the run sequence includes it.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 
 #include "model/model.h"
@@ -19,6 +20,11 @@ void Open_Run_Files();
 // Opens the input data file at path alone, for a check of the input that writes no file. Raises
 // Runtime Error 7 when it cannot be opened.
 void Open_Input_File(const char* path);
+
+// Opens the problem given as input text (length bytes) as the input data file, named name in the
+// results, and the report, plot and runtime message files on the null device, for a run in
+// memory that writes no file. Raises Runtime Error 7 when they cannot be opened.
+void Open_Text_Input(const char* text, std::size_t length, const char* name);
 
 // Reads M_vs_EI_report_names.txt into MvsEIFileNames (at most 100 names kept) and deletes it.
 // A missing file is an empty list.

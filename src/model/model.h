@@ -78,6 +78,8 @@ struct AnalysisModel {
     std::array<char, k_Output_Buffer_Bytes> ReportBuffer;  // the report file's block buffer while open
     std::array<char, k_Output_Buffer_Bytes> PlotBuffer;    // the plot file's block buffer while open
     int i_InputLineNumber;                            // lines of the input data file read so far
+    int b_TextInput;                                  // -1: the input is a text in memory, the outputs go nowhere
+    long long i_InputTextLength;                      // bytes of that text
     int b_WriteFailed;                                // an output file could not be written completely
     int i_WriteFailedErrno;                           // the system's reason for the first such file
     NameText WriteFailedName;                         // the first such file
