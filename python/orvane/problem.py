@@ -376,9 +376,20 @@ class UserMEIPile:
 
 @dataclass
 class Micropile:
-    """Type 14: micropile (its length only)."""
+    """Type 14: micropile, a grouted hole with an optional steel casing inside it and an optional
+    central bar. The hole diameter is the pile diameter of the p-y curves; the grout strength is
+    f'c of the concrete law. A casing_thickness of 0 means no casing, a bar_diameter of 0 no bar."""
 
     length: float
+    hole_diameter: float
+    grout_strength: float
+    casing_diameter: float = 0.0
+    casing_thickness: float = 0.0
+    casing_yield_stress: float = 0.0
+    casing_modulus: float = 0.0
+    bar_diameter: float = 0.0
+    bar_yield_stress: float = 0.0
+    bar_modulus: float = 0.0
     type_code = 14
 
 
@@ -635,8 +646,8 @@ class Problem:
 
     @property
     def pile_length(self) -> float:
-        """The sum of the section lengths (micropile sections do not count)."""
-        return sum(s.length for s in (self.sections or []) if s.type_code != 14)
+        """The sum of the section lengths."""
+        return sum(s.length for s in (self.sections or []))
 
     def effective_options(self) -> Options:
         """The options as written: the undecided flags follow the tables they govern."""
@@ -857,6 +868,10 @@ def _section_lines(s: int, sec) -> List[str]:
         if not isinstance(sec.shape, HPileShape):
             lines.append(r(sec.plastic_moment_bottom))
         lines += _shape_lines(sec.shape)
+    elif isinstance(sec, Micropile):
+        lines += [r(sec.hole_diameter), r(sec.grout_strength), r(sec.casing_diameter),
+                  r(sec.casing_thickness), r(sec.casing_yield_stress), r(sec.casing_modulus),
+                  r(sec.bar_diameter), r(sec.bar_yield_stress), r(sec.bar_modulus)]
     elif isinstance(sec, UserMEIPile):
         lines += [r(sec.diameter), fmt_int(len(sec.curves))]
         for curve in sec.curves:

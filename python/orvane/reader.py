@@ -374,7 +374,9 @@ class _Reader:
                 n = _count(f"M-EI points for thrust {b} of section {s}", L.int(), 0, 150)
                 curves.append(P.MEICurve(t, [(r(), r()) for _ in range(n)]))
             return P.UserMEIPile(length, d, curves)
-        return P.Micropile(length)
+        # 14: hole, grout, casing (outside diameter, wall, yield stress, modulus), bar (diameter,
+        # yield stress, modulus), one value per line
+        return P.Micropile(length, *[r() for _ in range(9)])
 
     def concrete(self, s: int) -> P.Concrete:
         L = self.lines

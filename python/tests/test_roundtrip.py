@@ -109,6 +109,8 @@ def test_built_problem_reads_back_as_built():
     from orvane import problem as P
     p = orvane.Problem.from_file(DATA / "every-section-type.lp")
     p.sections.append(orvane.UserMEIPile(5.0, 30.0, [orvane.MEICurve(0.0, [(1e6, 2e10), (3e6, 1e10)])]))
+    p.sections.append(orvane.Micropile(4.0, 9.0, 4000.0, bar_diameter=3.0, bar_yield_stress=75000.0,
+                                       bar_modulus=29e6))   # no casing
     p.sections.append(orvane.CasedShaftWithCore(5.0, 48.0, 0.5, 36000.0, 29e6, 20.0, 0.5, 50000.0,
                                                 29e6, orvane.Concrete(5000.0, 0.75, None,
                                                                       [(0.0, 0.0), (0.002, 5000.0)]),
@@ -123,7 +125,7 @@ def test_built_problem_reads_back_as_built():
     assert {type(s).__name__ for s in again.sections} >= {
         "RectangularPile", "CasedShaft", "CasedShaftWithCore", "CircularPrestressed",
         "SquarePrestressed", "OctagonalPrestressed", "ElasticPile", "ElasticPlasticPile",
-        "UserMEIPile"}
+        "UserMEIPile", "Micropile"}
     assert sorted({l.soil_type for l in again.layers}) == list(range(1, 21))
     assert P.fmt_real(0.1) == "0.1" and float(P.fmt_real(1 / 3)) == 1 / 3
 

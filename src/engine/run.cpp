@@ -114,9 +114,7 @@ bool Missing_Capability(FortranRecord& what) {
         missing = "a pile without pile sections";
     }
     for (int s = 1; missing == nullptr && s <= m.NumSections; ++s) {
-        if (m.SectionType[s] == k_Section_Micropile) {
-            missing = "micropile sections";
-        } else if (m.IUNITS == k_Units_General && Section_Model_Of(s) != k_Model_None) {
+        if (m.IUNITS == k_Units_General && Section_Model_Of(s) != k_Model_None) {
             missing = "the moment-curvature analysis of pile sections in general units";
         }
     }

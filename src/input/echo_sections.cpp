@@ -109,6 +109,17 @@ void Write_Dimensions(int s) {
             Write_Number_Line("   Pile Width (across flats)", m.SectionDiameter[s], Len());
             Write_Number_Line("   Void Diameter", m.VoidDiameter[s], Len());
             break;
+        case 14:
+            Write_Number_Line("   Diameter of Drilled Hole", m.SectionDiameter[s], Len());
+            Write_Number_Line("   Grout Compressive Strength", m.ConcreteStrength[s], Stress());
+            Write_Number_Line("   Outside Diameter of Casing", m.rd_CasingDiameter[s], Len());
+            Write_Number_Line("   Casing Wall Thickness", m.CasingThickness[s], Len());
+            Write_Number_Line("   Casing Yield Stress", m.CasingYieldStress[s], Stress());
+            Write_Number_Line("   Casing Modulus of Elasticity", m.CasingModulus[s], Stress());
+            Write_Number_Line("   Diameter of Central Bar", m.BarDiameter[1][s], Len());
+            Write_Number_Line("   Yield Stress of Central Bar", m.RebarYieldStress[s], Stress());
+            Write_Number_Line("   Modulus of Elasticity of Central Bar", m.ReinforcementModulus[s], Stress());
+            break;
         default:
             break;
     }
@@ -287,7 +298,7 @@ void Write_Section(int s) {
     else if ((type >= 0 && type <= 3) || (type >= 5 && type <= 10)) Write_Concrete(s);
     if (type >= 0 && type <= 3) Write_Rebar(s);
     if (type >= 5 && type <= 10) Write_Strands(s);
-    // steel pipes and micropiles have no fields beyond their dimensions
+    // steel pipes and micropiles have no fields beyond their dimension lines
 }
 
 // The section property table: depth along the pile and the diameter used for p-y curves.

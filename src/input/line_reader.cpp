@@ -186,9 +186,10 @@ Scan Next_Value(DataScan& s, char (&token)[k_Name_Length + 1], bool& quoted) {
     }
 }
 
-// Raises Input Data Error No. 99 for a value that does not fit its item.
+// Raises Input Data Error No. 99 for a value that does not fit its item. A read that names its
+// value (what, solution) says what the line should hold instead of only "a number".
 void Raise_Bad_Value(const char* line, const char* token, bool quoted, DataItemKind kind,
-                     Conversion failure) {
+                     Conversion failure, const char* what, const char* solution_text) {
     char problem[2 * k_Name_Length];
     const char* solution = nullptr;
     const int number = g_Model.i_InputLineNumber;
@@ -204,6 +205,11 @@ void Raise_Bad_Value(const char* line, const char* token, bool quoted, DataItemK
                       "too large to be stored.",
                       number, token);
         solution = "Solution: Correct the value; its magnitude must stay below 1.0E+308.";
+    } else if (what != nullptr) {
+        std::snprintf(problem, sizeof problem,
+                      "Problem:  Line %d of the input data file holds %s\"%s\" where %s is expected.",
+                      number, quoted ? "the quoted text " : "", token, what);
+        solution = solution_text;
     } else {
         const bool integer = kind == DataItemKind::Integer;
         std::snprintf(problem, sizeof problem,
@@ -333,7 +339,11 @@ DataItem Word_Item(char* target, int width) {
     return {DataItemKind::Word, nullptr, nullptr, target, width};
 }
 
-void Read_Data_Line(const DataItem* items, int count) {
+namespace {
+
+// The free-format read of Read_Data_Line; what and solution name the values for the message of
+// a value that cannot be read (nullptr: the general message).
+void Read_Items(const DataItem* items, int count, const char* what, const char* solution) {
     DataScan s;
     s.pos = 0;
     s.line_open = false;
@@ -378,7 +388,7 @@ void Read_Data_Line(const DataItem* items, int count) {
                 break;
         }
         if (done != Conversion::Done) {
-            Raise_Bad_Value(s.line.data(), token, quoted, item.kind, done);
+            Raise_Bad_Value(s.line.data(), token, quoted, item.kind, done, what, solution);
             return;
         }
     }
@@ -387,12 +397,22 @@ void Read_Data_Line(const DataItem* items, int count) {
     if (s.line_open && Is_Decimal_Comma(s.line, s.pos)) Raise_Decimal_Comma(s.line, s.pos);
 }
 
+}  // namespace
+
+void Read_Data_Line(const DataItem* items, int count) { Read_Items(items, count, nullptr, nullptr); }
+
 void Read_Data_Line(std::initializer_list<DataItem> items) {
     Read_Data_Line(items.begin(), static_cast<int>(items.size()));
 }
 
 bool Read_Real_Value(double& value) {
     Read_Data_Line({Real_Item(value)});
+    return g_Model.ErrorStatus == 0;
+}
+
+bool Read_Named_Real_Value(double& value, const char* what, const char* solution) {
+    const DataItem item = Real_Item(value);
+    Read_Items(&item, 1, what, solution);
     return g_Model.ErrorStatus == 0;
 }
 

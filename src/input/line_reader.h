@@ -57,6 +57,11 @@ void Read_Data_Line(std::initializer_list<DataItem> items);
 bool Read_Real_Value(double& value);
 bool Read_Int_Value(int& value);
 
+// One value on its own data line, named for the message when the line holds no number: "Line n
+// of the input data file holds "x" where <what> is expected." and the given "Solution: ..." line.
+// Raises Input Data Error No. 99 as Read_Real_Value does; false when the read raised an error.
+bool Read_Named_Real_Value(double& value, const char* what, const char* solution);
+
 // Converts columns first .. first + width - 1 (1-based) of a text line as a real field: a blank
 // field is 0, a value without a decimal point is a whole number. Raises Input Data Error No. 99,
 // naming what the field holds, when the field is not a number.

@@ -5,7 +5,8 @@
 //
 // SECTIONS: count, then per section: section number, type code, dimension lines (one value per
 // line, by type), then the sub-sections of the type (concrete and rebar, concrete and strands,
-// elastic, elastic-plastic) or, for type 13, the M-EI table.
+// elastic, elastic-plastic) or, for type 13, the M-EI table. A micropile (type 14) has no
+// sub-sections: its grout, casing and central bar are dimension lines of their own.
 #include "input/sections.h"
 
 #include <cstdio>
@@ -58,6 +59,52 @@ void Read_MEI_Table(int s) {
     }
 }
 
+// The one Solution line of every micropile line that holds no number: a file written when type 14
+// read its length alone runs into the next section's or keyword's line here.
+constexpr const char* k_Micropile_Lines_Solution =
+    "Solution: After its length a micropile section needs one line each for its hole diameter, grout "
+    "compressive strength, casing outside diameter, casing wall thickness, casing yield stress, casing "
+    "modulus, bar diameter, bar yield stress and bar modulus (a casing wall or bar diameter of 0 "
+    "leaves the casing or the bar out).";
+
+// Micropile (type 14) lines after the length, into the fields of the other round sections: the
+// hole is the section diameter, the grout its concrete, the casing the cased shaft's casing with
+// its own outside diameter, the central bar the section's one bar.
+//   hole diameter | grout f'c | casing outside diameter | casing wall | casing fy | casing E |
+//   bar diameter | bar fy | bar E
+void Read_Micropile(int s) {
+    AnalysisModel& m = g_Model;
+    struct Line {
+        double* field;
+        bool length;        // mm to m in SI runs
+        const char* what;
+    };
+    const Line lines[] = {
+        {&m.SectionDiameter[s], true, "the hole diameter"},
+        {&m.ConcreteStrength[s], false, "the grout compressive strength"},
+        {&m.rd_CasingDiameter[s], true, "the casing outside diameter"},
+        {&m.CasingThickness[s], true, "the casing wall thickness"},
+        {&m.CasingYieldStress[s], false, "the casing yield stress"},
+        {&m.CasingModulus[s], false, "the casing modulus"},
+        {&m.BarDiameter[1][s], true, "the bar diameter"},
+        {&m.RebarYieldStress[s], false, "the bar yield stress"},
+        {&m.ReinforcementModulus[s], false, "the bar modulus"},
+    };
+    for (const Line& l : lines) {
+        char what[96];
+        std::snprintf(what, sizeof what, "%s of micropile section %d", l.what, s);
+        if (!Read_Named_Real_Value(*l.field, what, k_Micropile_Lines_Solution)) return;
+        if (l.length) *l.field = Input_Length(*l.field);
+    }
+    // The central bar is the section's one bar at the centre, so that the slicing, the steel law,
+    // the capacities and the bar tables of the other sections serve it unchanged.
+    const double d = m.BarDiameter[1][s];
+    m.NumBars[s] = d > 0.0 ? 1 : 0;
+    m.BarArea[1][s] = d > 0.0 ? k_Quarter_Pi * d * d : 0.0;
+    m.BarX[1][s] = 0.0;
+    m.BarY[1][s] = 0.0;
+}
+
 // Dimension lines of section s by its input type code.
 void Read_Dimensions(int s, int code) {
     AnalysisModel& m = g_Model;
@@ -107,8 +154,11 @@ void Read_Dimensions(int s, int code) {
             if (!Read_Lengths({&D})) return;
             Read_MEI_Table(s);
             break;
+        case 14:
+            Read_Micropile(s);
+            break;
         default:
-            // Types 11 and 12 take everything from their sub-reader, type 14 its length only.
+            // Types 11 and 12 take everything from their sub-reader.
             break;
     }
 }
@@ -123,8 +173,9 @@ void Set_Section_Depths(int s) {
     m.XSectionPoint[2 * s] = m.XSectionBottom[s];
 }
 
-// D of the property table for the concrete, pipe and M-EI types; the steel pipe also has its
-// E, A and I there. Elastic types fill their rows in their sub-readers.
+// D of the property table for the concrete, pipe, M-EI and micropile types (the micropile's is
+// its hole, which the soil bears on); the steel pipe also has its E, A and I there. Elastic types
+// fill their rows in their sub-readers.
 void Set_Table_Properties(int s, int code) {
     AnalysisModel& m = g_Model;
     const int top = 2 * s - 1;
@@ -207,8 +258,6 @@ void Read_Section(int s) {
     m.b_FillCoreWithConcrete[s] = code == 3 ? -1 : 0;
     Read_Dimensions(s, code);
     if (m.ErrorStatus != 0) return;
-    // A micropile section reads its length only: no depth range, no diameter, no pile length.
-    if (code == 14) return;
     Set_Section_Depths(s);
     if (code != 11 && code != 12) Set_Table_Properties(s, code);
     Read_Sub_Sections(s, code);

@@ -141,9 +141,10 @@ struct AnalysisModel {
     // Dimensions per section, as input (SI millimeters already in meters).
     std::array<double, k_Max_Sections + 1> SectionDiameter;   // diameter or width for p-y curves (in | m)
     std::array<double, k_Max_Sections + 1> SectionWidth;      // code 0: width of section (in | m)
-    std::array<double, k_Max_Sections + 1> CasingThickness;   // codes 2, 3: casing wall (in | m)
-    std::array<double, k_Max_Sections + 1> CasingYieldStress; // codes 2, 3 (psi | kPa)
-    std::array<double, k_Max_Sections + 1> CasingModulus;     // codes 2, 3 (psi | kPa)
+    std::array<double, k_Max_Sections + 1> CasingThickness;   // codes 2, 3, 14: casing wall; 0: code 14 without casing (in | m)
+    std::array<double, k_Max_Sections + 1> CasingYieldStress; // codes 2, 3, 14 (psi | kPa)
+    std::array<double, k_Max_Sections + 1> CasingModulus;     // codes 2, 3, 14 (psi | kPa)
+    std::array<double, k_Max_Sections + 1> rd_CasingDiameter; // code 14: casing outside diameter, inside the hole (in | m)
     std::array<double, k_Max_Sections + 1> CoreDiameter;      // code 3: outside diameter of core (in | m)
     std::array<double, k_Max_Sections + 1> CoreThickness;     // code 3: core wall (in | m)
     std::array<double, k_Max_Sections + 1> CoreYieldStress;   // code 3 (psi | kPa)
@@ -325,7 +326,7 @@ struct AnalysisModel {
     // and kN for SI runs. y is measured from the outline's centroid toward the compression face,
     // depths from the compression face down.
     int i_CurrentSection;                             // pile section being analysed
-    int i_SectionModel;                               // 1,2,3,5,6,7,9,10,11; 0: no slicing
+    int i_SectionModel;                               // 1,2,3,5,6,7,9,10,11,12; 0: no slicing
     double rd_Depth;                                  // outline depth in the bending direction
     double rd_Width;                                  // rectangle width (models 1, 2)
     int i_NumOutlinePoints;                           // polygon outline (models 10, 11)
@@ -335,7 +336,8 @@ struct AnalysisModel {
     double rd_CoreOuterDiameter;                      // outside diameter of the core or void
     double rd_CoreCentreY;                            // y of its centre
     double rd_CoreWall;                               // core pipe wall; 0 for a void
-    double rd_CasingWall;                             // casing or pipe wall (models 6, 7, 9)
+    double rd_CasingWall;                             // casing or pipe wall (models 6, 7, 9, 12)
+    double rd_CasingOuterDiameter;                    // micropile casing inside its hole (model 12)
     // Slice grid, slice i between SliceY[i-1] (upper) and SliceY[i] (lower).
     int i_NumSlices;                                  // 100
     double rd_SliceThickness;                         // t = |rd_Depth| / 100
@@ -432,10 +434,10 @@ struct AnalysisModel {
     // Capacities kept per pile section s and thrust t of the section's list, for callers that
     // read them after the run; the section report is written from them. Units of the section
     // analysis: kips, in, in-kips, ksi (US customary) or kN, m, kN-m, kPa (SI). Sections without
-    // a moment-curvature analysis (elastic, elastic-plastic, user M-EI, micropile) keep zeros.
+    // a moment-curvature analysis (elastic, elastic-plastic, user M-EI) keep zeros.
     std::array<int, k_Max_Sections + 1> b_SectionCapacitiesKept;   // -1: the section has the axial
-                                                      // capacities below (bar-reinforced and pipe
-                                                      // models); 0: none kept (prestressed sections
+                                                      // capacities below (bar-reinforced, micropile
+                                                      // and pipe models); 0: none kept (prestressed sections
                                                       // report their PCI estimates instead)
     std::array<double, k_Max_Sections + 1> rd_SectionAxialCapComp;   // nominal axial compressive capacity, positive (kips | kN)
     std::array<double, k_Max_Sections + 1> rd_SectionAxialCapTens;   // nominal axial tensile capacity, negative (kips | kN)

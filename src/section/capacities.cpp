@@ -52,6 +52,25 @@ RoundAreas Round_Areas() {
     return a;
 }
 
+// A micropile's hole, the steel ring of its casing (none without a wall) and the grout that fills
+// the rest of the hole around and inside the casing, bar areas As taken out.
+struct MicropileAreas {
+    double hole;
+    double casing;
+    double grout;
+};
+
+MicropileAreas Micropile_Areas(double As) {
+    const AnalysisModel& m = g_Model;
+    const double Dc = m.rd_CasingOuterDiameter;
+    const double tc = m.rd_CasingWall;
+    MicropileAreas a{};
+    a.hole = Circle_Area(m.rd_Depth);
+    a.casing = tc > 0.0 ? Circle_Area(Dc) - Circle_Area(Dc - 2.0 * tc) : 0.0;
+    a.grout = a.hole - a.casing - As;
+    return a;
+}
+
 double Pipe_Steel_Area() {
     const double D = g_Model.rd_Depth;
     return Circle_Area(D) - Circle_Area(D - 2.0 * g_Model.rd_CasingWall);
@@ -63,7 +82,7 @@ bool Has_Bar_Capacities() {
     if (model == k_Model_Pipe) return true;
     if (g_Model.b_Prestressed != 0) return false;
     return model == k_Model_Rectangle || model == k_Model_Round || model == k_Model_Cased ||
-           model == k_Model_Cased_Core;
+           model == k_Model_Cased_Core || model == k_Model_Micropile;
 }
 
 bool Core_Is_Filled() { return g_Model.b_FillCoreWithConcrete[g_Model.i_CurrentSection] != 0; }
@@ -397,6 +416,11 @@ void ComputeAxialCapacity() {
                  k_Concrete_Block_Factor * fc * Acore;
             break;
         }
+        case k_Model_Micropile: {
+            const MicropileAreas a = Micropile_Areas(As);
+            Pn = k_Concrete_Block_Factor * fc * a.grout + m.rd_CasingFy * a.casing + fy * As;
+            break;
+        }
         default:   // the pipe
             Pn = m.rd_CasingFy * Pipe_Steel_Area();
             break;
@@ -435,6 +459,7 @@ void ComputeTensileCapacity() {
     double Aconc = 0.0;
     double steel = As;        // area strained with the concrete at cracking
     double Tn = -fy * As;
+    double steel_EA = 0.0;    // axial stiffness of steel of another modulus than the bars'
     switch (model) {
         case k_Model_Rectangle: Aconc = m.rd_Width * D - As; break;
         case k_Model_Round: Aconc = Circle_Area(D) - As; break;
@@ -443,6 +468,15 @@ void ComputeTensileCapacity() {
             steel = r.Ac + As;
             Tn = -(m.rd_CasingFy * r.Ac + fy * As);
             break;
+        case k_Model_Micropile: {
+            // Casing and bar are different steels, each strained with the grout at its own modulus.
+            const MicropileAreas a = Micropile_Areas(As);
+            Aconc = a.grout;
+            steel = 0.0;
+            steel_EA = a.casing * m.rd_CasingE + As * m.rd_Es;
+            Tn = -(m.rd_CasingFy * a.casing + fy * As);
+            break;
+        }
         default: {   // casing and core
             const double outline = Core_Is_Filled()
                                        ? Circle_Area(D)
@@ -453,7 +487,7 @@ void ComputeTensileCapacity() {
             break;
         }
     }
-    m.rd_CrackingLoad = (steel * m.rd_Es + Aconc * c.Ec) * c.epsT;
+    m.rd_CrackingLoad = (steel * m.rd_Es + steel_EA + Aconc * c.Ec) * c.epsT;
     m.rd_AxialCapTens = Tn;
     m.rd_SectionCrackingLoad[m.i_CurrentSection] = m.rd_CrackingLoad;
     m.rd_SectionAxialCapTens[m.i_CurrentSection] = Tn;

@@ -328,7 +328,8 @@ SectionComponents Components_Of(int model) {
     switch (model) {
         case k_Model_Pipe: return {false, true, false, false, false};
         case k_Model_Cased_Core: return {true, true, true, true, true};
-        case k_Model_Cased: return {true, true, true, false, false};
+        case k_Model_Cased:
+        case k_Model_Micropile: return {true, true, true, false, false};
         case k_Model_Round_Core: return {true, false, true, true, true};
         case k_Model_Rectangle_Core: return {true, false, true, true, false};
         default: return {true, false, true, false, false};

@@ -53,10 +53,64 @@ bool Positive(int s, const char* what, double value, const char* unit) {
     return false;
 }
 
+// A micropile's casing must lie inside its hole, with a wall that leaves it a hollow, and its
+// central bar must fit inside the casing (or the hole when there is none). Raises No. 81 or 80.
+bool Check_Micropile_Dimensions(int s) {
+    const AnalysisModel& m = g_Model;
+    const char* len = m.LabelLength;
+    const double D = m.SectionDiameter[s];
+    const double Dc = m.rd_CasingDiameter[s];
+    const double tc = m.CasingThickness[s];
+    if (D <= 0.0) {
+        Refuse(k_Error_Section_Dimension, s, "a hole diameter", D, len, "a hole diameter greater than zero");
+        return false;
+    }
+    if (tc < 0.0) {
+        Refuse(k_Error_Section_Dimension, s, "a casing wall thickness", tc, len,
+               "a casing wall thickness of zero (no casing) or more");
+        return false;
+    }
+    double inside = D;   // the room the bar must fit in
+    if (tc > 0.0) {
+        if (Dc <= 0.0 || Dc > D) {
+            Refuse(k_Error_Section_Dimension, s, "a casing outside diameter", Dc, len,
+                   "a casing outside diameter greater than zero and no larger than the hole diameter");
+            return false;
+        }
+        if (2.0 * tc >= Dc) {
+            Refuse(k_Error_Section_Dimension, s, "a casing wall thickness", tc, len,
+                   "a casing wall thickness less than half the casing outside diameter");
+            return false;
+        }
+        inside = Dc - 2.0 * tc;
+    }
+    const double d = m.BarDiameter[1][s];
+    if (d < 0.0) {
+        Refuse(k_Error_Section_Dimension, s, "a bar diameter", d, len, "a bar diameter of zero (no bar) or more");
+        return false;
+    }
+    if (d > inside) {
+        FortranRecord problem = Text_With_Integer("Problem:  The central bar of section ", s, " has a diameter of ");
+        Append_Quoted_Number(problem, d);
+        Append_Text(problem, " ");
+        Append_Trimmed(problem, len);
+        Append_Text(problem, tc > 0.0 ? ", larger than the inside diameter of its casing, " : ", larger than its hole, ");
+        Append_Quoted_Number(problem, inside);
+        Append_Text(problem, " ");
+        Append_Trimmed(problem, len);
+        Append_Text(problem, ".");
+        FortranRecord solution = Text_With_Integer("Solution: Give section ", s, " a bar that fits inside its casing, or a casing with room for the bar.");
+        Raise_Section_Input_Error(k_Error_Bar_Outside_Section, problem.text.data(), solution.text.data());
+        return false;
+    }
+    return true;
+}
+
 // Outline dimensions: something must remain of every wall, void and chamfer.
 bool Check_Dimensions(int s) {
     const AnalysisModel& m = g_Model;
     const int type = m.SectionType[s];
+    if (type == k_Section_Micropile) return Check_Micropile_Dimensions(s);
     const char* len = m.LabelLength;
     const double D = m.SectionDiameter[s];
     if (D <= 0.0) {
@@ -130,12 +184,16 @@ bool Check_Materials(int s) {
         return Positive(s, "a pipe yield stress", m.PipeYieldStress[s], stress) &&
                Positive(s, "a pipe modulus of elasticity", m.PipeModulus[s], stress);
     }
-    if (!Positive(s, "a concrete compressive strength", m.ConcreteStrength[s], stress)) return false;
+    const bool micropile = type == k_Section_Micropile;
+    if (!Positive(s, micropile ? "a grout compressive strength" : "a concrete compressive strength",
+                  m.ConcreteStrength[s], stress)) {
+        return false;
+    }
     if (!Is_Prestressed_Type(type) && m.NumBars[s] > 0) {
         if (!Positive(s, "a bar yield stress", m.RebarYieldStress[s], stress)) return false;
         if (!Positive(s, "a bar modulus of elasticity", m.ReinforcementModulus[s], stress)) return false;
     }
-    if ((type == k_Section_Cased || type == k_Section_Cased_Core) && m.CasingThickness[s] > 0.0) {
+    if ((type == k_Section_Cased || type == k_Section_Cased_Core || micropile) && m.CasingThickness[s] > 0.0) {
         if (!Positive(s, "a casing yield stress", m.CasingYieldStress[s], stress)) return false;
         if (!Positive(s, "a casing modulus of elasticity", m.CasingModulus[s], stress)) return false;
     }
@@ -148,7 +206,8 @@ bool Check_Materials(int s) {
     const double fc_ksi =
         m.IUNITS == k_Units_US ? m.ConcreteStrength[s] / 1000.0 : m.ConcreteStrength[s] / k_Ksi_To_KPa;
     if (Modulus_Of_Rupture_Ksi(fc_ksi, Is_Prestressed_Type(type)) / fc_ksi + 1.0 < 0.0) {
-        FortranRecord problem = Text_With_Integer("Problem:  Section ", s, " has a concrete compressive strength of ");
+        FortranRecord problem = Text_With_Integer("Problem:  Section ", s, micropile ? " has a grout compressive strength of "
+                                                                               : " has a concrete compressive strength of ");
         Append_Quoted_Number(problem, m.ConcreteStrength[s]);
         Append_Text(problem, " ");
         Append_Trimmed(problem, stress);

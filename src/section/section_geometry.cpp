@@ -22,7 +22,7 @@ constexpr int k_Max_Clipped_Points = 100;
 
 bool Is_Circle_Model(int model) {
     return model == k_Model_Round || model == k_Model_Round_Core || model == k_Model_Cased ||
-           model == k_Model_Cased_Core;
+           model == k_Model_Cased_Core || model == k_Model_Micropile;
 }
 
 void Set_Outline_Point(int i, double x, double y) {
@@ -77,6 +77,7 @@ void Set_Outline(int s) {
     m.rd_Depth = D;
     m.rd_Width = D;
     m.rd_CasingWall = 0.0;
+    m.rd_CasingOuterDiameter = 0.0;
     m.i_NumOutlinePoints = 0;
     Set_Core(0.0, 0.0);
     switch (type) {
@@ -87,6 +88,11 @@ void Set_Outline(int s) {
             Set_Core(m.CoreDiameter[s], m.CoreThickness[s]);
             break;
         case k_Section_Pipe: m.rd_CasingWall = m.PipeThickness[s]; break;
+        case k_Section_Micropile:
+            // The outline is the grouted hole; the casing lies inside it.
+            m.rd_CasingWall = m.CasingThickness[s];
+            m.rd_CasingOuterDiameter = m.rd_CasingDiameter[s];
+            break;
         case k_Section_Circular_Hollow: Set_Core(m.VoidDiameter[s], 0.0); break;
         case k_Section_Square_Solid:
         case k_Section_Square_Hollow:
@@ -180,6 +186,7 @@ int Section_Model_Of(int s) {
         case k_Section_Square_Hollow: return chamfered ? k_Model_Polygon_Voids : k_Model_Rectangle_Core;
         case k_Section_Octagonal_Solid: return k_Model_Polygon;
         case k_Section_Octagonal_Hollow: return k_Model_Polygon_Voids;
+        case k_Section_Micropile: return k_Model_Micropile;
         default: return k_Model_None;
     }
 }
@@ -314,9 +321,12 @@ void Calculate_Rebar_Slice_Areas(int s) {
 
 void Calculate_Casing_Slice_Areas() {
     AnalysisModel& m = g_Model;
-    const double D = m.rd_Depth;
+    // A micropile's casing lies inside its grouted hole, every other casing or pipe is the outline.
+    const bool micropile = m.i_SectionModel == k_Model_Micropile;
+    const double D = micropile ? m.rd_CasingOuterDiameter : m.rd_Depth;
     const double tc = m.rd_CasingWall;
     for (int i = 1; i <= k_Num_Slices; ++i) m.CasingSliceArea[i] = 0.0;
+    if (micropile && tc <= 0.0) return;   // a micropile without casing: grout and bar only
     Add_Circle_Strips(D, 0.0, m.CasingSliceArea, 1.0);
     if (tc <= 0.0) return;
     Add_Circle_Strips(D - 2.0 * tc, 0.0, m.CasingSliceArea, -1.0);
@@ -376,7 +386,8 @@ void Slice_Section(int s) {
     } else if (model == k_Model_Polygon || model == k_Model_Polygon_Voids) {
         Set_Polygon_Concrete();
     }
-    if (model == k_Model_Cased || model == k_Model_Cased_Core || model == k_Model_Pipe) {
+    if (model == k_Model_Cased || model == k_Model_Cased_Core || model == k_Model_Pipe ||
+        model == k_Model_Micropile) {
         Calculate_Casing_Slice_Areas();
     }
     if (model != k_Model_Pipe) Calculate_Rebar_Slice_Areas(s);

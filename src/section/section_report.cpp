@@ -259,6 +259,33 @@ void Write_Cased_Core_Block(int s) {
                      : "Note that the core is assumed to be void of concrete");
 }
 
+// The micropile's hole, casing and central bar as input, and the areas the capacities take.
+void Write_Micropile_Block(int s) {
+    const AnalysisModel& m = g_Model;
+    Write_Heading("Dimensions and Properties of Micropile:");
+    Write_Section_Length(s);
+    const double D = m.rd_Depth;
+    const double Dc = m.rd_CasingOuterDiameter;
+    const double tc = m.rd_CasingWall;
+    const double As = Total_Bar_Area(s);
+    const double Ac = tc > 0.0 ? Annulus_Area(Dc, tc) : 0.0;
+    Number_Line("Diameter of Drilled Hole", D, m.c_LabelLength);
+    Number_Line("Outside Diameter of Casing", tc > 0.0 ? Dc : 0.0, m.c_LabelLength);
+    Number_Line("Casing Wall Thickness", tc, m.c_LabelLength);
+    Number_Line("Moment of Inertia of Steel Casing", tc > 0.0 ? Annulus_Inertia(Dc, tc) : 0.0, m.c_LabelInertia);
+    Number_Line("Yield Stress of Casing", m.rd_CasingFy, m.c_LabelStress);
+    Number_Line("Elastic Modulus of Casing", m.rd_CasingE, m.c_LabelStress);
+    Number_Line("Diameter of Central Bar", m.NumBars[s] > 0 ? m.BarDiameter[1][s] : 0.0, m.c_LabelLength);
+    Number_Line("Area of Central Bar", As, m.c_LabelArea);
+    Number_Line("Yield Stress of Central Bar", m.rd_fy, m.c_LabelStress);
+    Number_Line("Elastic Modulus of Central Bar", m.rd_Es, m.c_LabelStress);
+    Number_Line("Area of Grout", Circle_Area(D) - Ac - As, m.c_LabelArea);
+    Number_Line("Cross-sectional Area of Steel Casing", Ac, m.c_LabelArea);
+    Number_Line("Area of All Steel (Casing and Bar)", Ac + As, m.c_LabelArea);
+    Write_Property_Line("Area Ratio of All Steel", Percent_Of(Ac + As, Circle_Area(D)), 2, " percent");
+    WriteLine("Note that the grout fills the hole around and inside the casing");
+}
+
 void Write_Pipe_Block(int s) {
     const AnalysisModel& m = g_Model;
     Write_Heading("Dimensions and Properties of Steel Pipe Pile:");
@@ -359,7 +386,9 @@ int Curve_Columns(const CurveColumn* (&columns)[10]) {
     for (const CurveColumn* c : {&k_Comp_Column, &k_Tens_Column, &k_Concrete_Column, &k_Steel_Column}) {
         columns[n++] = c;
     }
-    if (model == k_Model_Cased || model == k_Model_Cased_Core) columns[n++] = &k_Casing_Column;
+    if (model == k_Model_Cased || model == k_Model_Cased_Core || model == k_Model_Micropile) {
+        columns[n++] = &k_Casing_Column;
+    }
     if (model == k_Model_Cased_Core) columns[n++] = &k_Core_Column;
     return n;
 }
@@ -402,7 +431,9 @@ int Curve_Row(int a, int k, double (&values)[10]) {
     values[n++] = m.rd_MaxTensStrain[a][k];
     values[n++] = m.rd_MaxConcreteStress[a][k];
     values[n++] = m.rd_MaxSteelStress[a][k];
-    if (model == k_Model_Cased || model == k_Model_Cased_Core) values[n++] = m.rd_MaxCasingStress[a][k];
+    if (model == k_Model_Cased || model == k_Model_Cased_Core || model == k_Model_Micropile) {
+        values[n++] = m.rd_MaxCasingStress[a][k];
+    }
     if (model == k_Model_Cased_Core) values[n++] = m.rd_MaxCoreStress[a][k];
     return n;
 }
@@ -485,6 +516,7 @@ void Write_Section_Block(int s) {
         case k_Section_Cased_Core: Write_Cased_Core_Block(s); break;
         case k_Section_Pipe: Write_Pipe_Block(s); break;
         case 5: case 6: case 7: case 8: case 9: case 10: Write_Prestressed_Block(s); break;
+        case k_Section_Micropile: Write_Micropile_Block(s); break;
         default: break;
     }
 }
@@ -494,6 +526,9 @@ void Write_Section_Details(int s) {
         case k_Section_Rectangular: Write_Rectangular_Bar_Details(s); break;
         case k_Section_Shaft: case k_Section_Cased: case k_Section_Cased_Core: WriteBarTable(s); break;
         case 5: case 6: case 7: case 8: case 9: case 10: WriteStrandDetails(s); break;
+        case k_Section_Micropile:
+            if (g_Model.NumBars[s] > 0) WriteBarTable(s);
+            break;
         default: break;   // the pipe has no bars
     }
 }
@@ -591,6 +626,18 @@ void WriteStrandDetails(int s) {
 
 void WriteConcreteProperties() {
     const AnalysisModel& m = g_Model;
+    if (m.i_SectionModel == k_Model_Micropile) {
+        // the grout follows the concrete law; it has no coarse aggregate
+        WriteLine("");
+        WriteLine("Grout Properties:");
+        WriteLine("-----------------");
+        Number_Line("Compressive Strength of Grout", m.rd_fc, m.c_LabelStress);
+        Number_Line("Modulus of Elasticity of Grout", m.rd_Ec, m.c_LabelStress);
+        Number_Line("Modulus of Rupture of Grout", m.rd_ft, m.c_LabelStress);
+        Number_Line("Compression Strain at Peak Stress", m.rd_Eps0, "");
+        Number_Line("Tensile Strain at Fracture of Grout", m.rd_EpsT, "");
+        return;
+    }
     WriteLine("");
     WriteLine("Concrete Properties:");
     WriteLine("--------------------");
@@ -723,13 +770,6 @@ void AnalyzeSection(int s) {
         case k_Section_Elastic: FillElasticTables(s); break;
         case k_Section_Elastic_Plastic: FillElasticPlasticTables(s); break;
         case k_Section_User_EI: FillUserEITables(s); break;
-        case k_Section_Micropile: {
-            // A micropile has no outline to slice and no stiffness input: it gets no tables,
-            // and the lateral solution keeps the section's elastic stiffness.
-            FortranRecord note = Text_With_Integer("Section ", s, " is a micropile; no bending stiffness table is computed for it.");
-            WriteLine(note.text.data());
-            break;
-        }
         default:
             if (!sliced) break;
             Analyze_Moment_Curvature(s);

@@ -253,13 +253,26 @@ TEST_F(Sections, ElasticPlasticHPileInSIHasOneMomentAndUnconvertedThicknesses) {
     EXPECT_EQ(m.SectionPointE[1], 2.0e8);
 }
 
+struct ErrorCase {
+    const char* name;
+    std::string body;
+    std::vector<std::string> report;   // from the first non-empty report line to the raise
+};
+
+// The lines of a micropile (type 14) after its length: hole, grout, casing, bar.
+std::string Micropile_Lines(const char* hole, const char* grout, const char* casing_od,
+                            const char* casing_wall, const char* bar) {
+    return std::string(hole) + "\n" + grout + "\n" + casing_od + "\n" + casing_wall +
+           "\n80000.0\n29000000.0\n" + bar + "\n75000.0\n29000000.0\n";
+}
+
 TEST_F(Sections, UserMEITableAndMicropile) {
-    // Section 1: user M-EI with two thrusts; section 2: micropile, length line only; section 3
-    // starts where section 1 ended.
+    // Section 1: user M-EI with two thrusts; section 2: micropile of an 8 in hole; section 3
+    // starts where section 2 ended.
     Read_In_Units("Units USCS", "SECTIONS\n3\n1\n13\n20.0\n24.0\n2\n"
                                 "0.0\n2\n0.0\n5.0E+9\n3.0E+6\n2.0E+9\n"
                                 "100.0\n1\n0.0\n6.0E+9\n"
-                                "2\n14\n5.0\n" +
+                                "2\n14\n5.0\n" + Micropile_Lines("8.0", "5000.0", "7.0", "0.5", "2.5") +
                                     Drilled_Shaft(3, "10.0", "24.0"));
     ASSERT_EQ(g_Model.ErrorStatus, 0);
     const AnalysisModel& m = g_Model;
@@ -271,10 +284,88 @@ TEST_F(Sections, UserMEITableAndMicropile) {
     EXPECT_EQ(m.MEIStiffness[1][2][1], 6.0e9);
     EXPECT_EQ(m.SectionPointD[2], 24.0);
     EXPECT_EQ(m.SectionLength[2], 5.0);
-    EXPECT_EQ(m.XSectionTop[2], 0.0);
-    EXPECT_EQ(m.XSectionPoint[4], 0.0);
-    EXPECT_EQ(m.XSectionTop[3], 20.0);
-    EXPECT_EQ(m.PileLength, 30.0);
+    // The micropile is a round section of its hole diameter along its own depth range.
+    EXPECT_EQ(m.XSectionTop[2], 20.0);
+    EXPECT_EQ(m.XSectionPoint[4], 25.0);
+    EXPECT_EQ(m.SectionPointD[3], 8.0);
+    EXPECT_EQ(m.SectionPointD[4], 8.0);
+    EXPECT_EQ(m.XSectionTop[3], 25.0);
+    EXPECT_EQ(m.PileLength, 35.0);
+}
+
+struct MicropileCase {
+    const char* name;
+    const char* units;
+    std::string lines;
+    double hole, casing_od, casing_wall, bar;   // as stored (in | m)
+    int bars;
+};
+
+TEST_F(Sections, MicropileLinesFillHoleGroutCasingAndTheCentralBar) {
+    const MicropileCase cases[] = {
+        {"US customary, casing and bar", "Units USCS", Micropile_Lines("8.0", "5000.0", "7.0", "0.5", "2.5"),
+         8.0, 7.0, 0.5, 2.5, 1},
+        {"SI millimetres to metres", "Units SI", Micropile_Lines("200.0", "35000.0", "177.8", "12.7", "63.0"),
+         0.2, 0.1778, 0.0127, 0.063, 1},
+        {"no casing", "Units USCS", Micropile_Lines("8.0", "5000.0", "0.0", "0.0", "3.0"), 8.0, 0.0, 0.0, 3.0, 1},
+        {"no bar", "Units USCS", Micropile_Lines("8.0", "5000.0", "7.0", "0.5", "0.0"), 8.0, 7.0, 0.5, 0.0, 0},
+    };
+    for (const MicropileCase& row : cases) {
+        SCOPED_TRACE(row.name);
+        Reset();
+        Read_In_Units(row.units, "SECTIONS\n1\n1\n14\n12.0\n" + row.lines);
+        ASSERT_EQ(g_Model.ErrorStatus, 0);
+        const AnalysisModel& m = g_Model;
+        EXPECT_EQ(m.SectionType[1], 14);
+        EXPECT_EQ(m.PileLength, 12.0);
+        EXPECT_DOUBLE_EQ(m.SectionDiameter[1], row.hole);
+        EXPECT_DOUBLE_EQ(m.SectionPointD[1], row.hole);
+        EXPECT_DOUBLE_EQ(m.SectionPointD[2], row.hole);
+        EXPECT_DOUBLE_EQ(m.rd_CasingDiameter[1], row.casing_od);
+        EXPECT_DOUBLE_EQ(m.CasingThickness[1], row.casing_wall);
+        EXPECT_EQ(m.CasingYieldStress[1], 80000.0);   // stresses as input, psi or kPa
+        EXPECT_EQ(m.CasingModulus[1], 29.0e6);
+        EXPECT_EQ(m.RebarYieldStress[1], 75000.0);
+        EXPECT_EQ(m.ReinforcementModulus[1], 29.0e6);
+        EXPECT_EQ(m.NumBars[1], row.bars);
+        EXPECT_DOUBLE_EQ(m.BarDiameter[1][1], row.bar);
+        // one bar of its own circular area at the centre, or none
+        EXPECT_DOUBLE_EQ(m.BarArea[1][1], row.bars > 0 ? 0.7853981633974483 * row.bar * row.bar : 0.0);
+        EXPECT_EQ(m.BarX[1][1], 0.0);
+        EXPECT_EQ(m.BarY[1][1], 0.0);
+    }
+}
+
+// A file of the form in which a micropile read its length alone: the reader runs into the next
+// keyword or section and says which micropile line it needed and what a micropile now needs.
+TEST_F(Sections, MicropileOfTheOldOneLineFormRaises99NamingItsLines) {
+    const std::string solution =
+        "Solution: After its length a micropile section needs one line each for its hole diameter, grout "
+        "compressive strength, casing outside diameter, casing wall thickness, casing yield stress, casing "
+        "modulus, bar diameter, bar yield stress and bar modulus (a casing wall or bar diameter of 0 "
+        "leaves the casing or the bar out).";
+    const ErrorCase cases[] = {
+        // SECTIONS is line 19 of these files: the length is line 23
+        {"END after the length", "SECTIONS\n1\n1\n14\n5.0\n",
+         {"***** INPUT ERROR *****", "", "The following line is unrecognized or is out-of-order", "", "END", "",
+          "Problem:  Line 24 of the input data file holds \"END\" where the hole diameter of micropile section 1 "
+          "is expected.",
+          solution}},
+        // the next section's number, type, length, diameter, f'c and aggregate size read as numbers
+        {"a drilled shaft after the length", "SECTIONS\n2\n1\n14\n5.0\n" + Drilled_Shaft(2, "10.0", "36.0"),
+         {"***** INPUT ERROR *****", "", "The following line is unrecognized or is out-of-order", "",
+          "Use default concrete tensile strength", "",
+          "Problem:  Line 30 of the input data file holds \"Use\" where the bar diameter of micropile section 1 "
+          "is expected.",
+          solution}},
+    };
+    for (const ErrorCase& row : cases) {
+        SCOPED_TRACE(row.name);
+        Reset();
+        Read_In_Units("Units USCS", row.body);
+        EXPECT_EQ(g_Model.ErrorStatus, 199);
+        EXPECT_EQ(Report_Until_Raise(), row.report);
+    }
 }
 
 TEST_F(Sections, InputConcreteCurveIsStored) {
@@ -287,12 +378,6 @@ TEST_F(Sections, InputConcreteCurveIsStored) {
     EXPECT_EQ(g_Model.NumConcreteCurvePoints[1], 3);
     EXPECT_EQ(g_Model.ConcreteCurveStress[3][1], 3400.0);
 }
-
-struct ErrorCase {
-    const char* name;
-    std::string body;
-    std::vector<std::string> report;   // from the first non-empty report line to the raise
-};
 
 TEST_F(Sections, SectionErrorsRaiseError95WithTheirText) {
     const std::string head = "1\n1\n10.0\n36.0\n";

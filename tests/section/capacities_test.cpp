@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr double k_Pi = 3.141592653589793;
+
 // The implementation uses 0.85, 1.7 and 0.0075 as single-precision values, within 3e-8 of the
 // decimals the hand results use; 1e-6 covers that and still catches a missed bar (> 1e-3).
 constexpr double k_Hand_Tol = 1e-6;
@@ -114,6 +116,48 @@ TEST_F(Capacities, NominalAxialCapacitiesMatchHandCalculations) {
         if (row.Pcr != 0) {
             EXPECT_NEAR_REL(g_Model.rd_CrackingLoad, row.Pcr, k_Hand_Tol);
         }
+    }
+}
+
+struct MicropileAxialCase {
+    const char* name;
+    double casing_wall;   // 0: no casing
+    int bars;             // the central bar, 2.5 in, or none
+};
+
+// A micropile in an 8 in hole: grout 4 ksi, casing 7 in outside (Fy 36 ksi, E 28000 ksi, a
+// modulus apart from the bar's so that each steel shows its own), central bar of 2.5 in (fy 60
+// ksi, Es 29000 ksi). The grout fills the hole less the casing ring and the bar.
+TEST_F(Capacities, MicropileCapacitiesTakeGroutCasingAndBarEachWithItsOwnStrength) {
+    const MicropileAxialCase cases[] = {
+        {"casing and bar", 0.5, 1},
+        {"no casing", 0.0, 1},
+        {"no bar", 0.5, 0},
+    };
+    const double hole = 0.25 * k_Pi * 8.0 * 8.0;                  // 50.265 in2
+    const double bar = 0.25 * k_Pi * 2.5 * 2.5;                   // 4.909 in2
+    const double Ec = 3604.9965325919525;                         // 57 sqrt(4000) ksi
+    const double epsT = -0.00011537031245258208;                  // of f'c 4 ksi, as above
+    for (const MicropileAxialCase& row : cases) {
+        SCOPED_TRACE(row.name);
+        Section(k_Model_Micropile, 8.0, 0, row.bars, bar);
+        g_Model.rd_CasingWall = row.casing_wall;
+        g_Model.rd_CasingOuterDiameter = 7.0;
+        g_Model.rd_CasingE = 28000.0;
+        const double ring = row.casing_wall > 0.0 ? 0.25 * k_Pi * (49.0 - 36.0) : 0.0;   // 10.210 in2
+        const double As = row.bars * bar;
+        const double grout = hole - ring - As;
+        ComputeAxialCapacity();
+        ComputeTensileCapacity();
+        ASSERT_EQ(g_Model.ErrorStatus, 0);
+        EXPECT_NEAR_REL(g_Model.rd_AxialCapComp, 0.85 * 4.0 * grout + 36.0 * ring + 60.0 * As, k_Hand_Tol);
+        EXPECT_NEAR_REL(g_Model.rd_AxialCapTens, -(36.0 * ring + 60.0 * As), k_Hand_Tol);
+        EXPECT_NEAR_REL(g_Model.rd_CrackingLoad, (28000.0 * ring + 29000.0 * As + Ec * grout) * epsT, k_Hand_Tol);
+        // kept for callers like the other bar models
+        EXPECT_EQ(g_Model.b_SectionCapacitiesKept[1], -1);
+        EXPECT_EQ(g_Model.rd_SectionAxialCapComp[1], g_Model.rd_AxialCapComp);
+        EXPECT_EQ(g_Model.rd_SectionAxialCapTens[1], g_Model.rd_AxialCapTens);
+        EXPECT_EQ(g_Model.rd_SectionCrackingLoad[1], g_Model.rd_CrackingLoad);
     }
 }
 

@@ -102,6 +102,108 @@ TEST_F(SectionChecks, UncomputableSectionsAreRefusedWithTheirValue) {
     }
 }
 
+// Section 2 as a micropile: 8 in hole, grout 5000 psi, casing 7 x 0.5 in (80 ksi, 29e6 psi),
+// central bar of 2.5 in (75 ksi, 29e6 psi), as the reader leaves it.
+void Use_Micropile(AnalysisModel& m) {
+    m.SectionType[2] = 14;
+    m.SectionDiameter[2] = 8.0;
+    m.ConcreteStrength[2] = 5000.0;
+    m.rd_CasingDiameter[2] = 7.0;
+    m.CasingThickness[2] = 0.5;
+    m.CasingYieldStress[2] = 80000.0;
+    m.CasingModulus[2] = 29.0e6;
+    m.NumBars[2] = 1;
+    m.BarDiameter[1][2] = 2.5;
+    m.BarArea[1][2] = 4.908738521234052;
+    m.BarX[1][2] = 0.0;
+    m.BarY[1][2] = 0.0;
+    m.RebarYieldStress[2] = 75000.0;
+    m.ReinforcementModulus[2] = 29.0e6;
+}
+
+TEST_F(SectionChecks, BadMicropilesAreRefusedWithTheirNumber) {
+    const BadSection cases[] = {
+        {"casing larger than the hole",
+         [](AnalysisModel& m) { Use_Micropile(m); m.rd_CasingDiameter[2] = 8.5; },
+         81, "Problem:  Section 2 has a casing outside diameter of 8.50000000 in."},
+        {"casing wall of half its diameter",
+         [](AnalysisModel& m) { Use_Micropile(m); m.CasingThickness[2] = 3.5; },
+         81, "Problem:  Section 2 has a casing wall thickness of 3.50000000 in."},
+        {"negative casing wall",
+         [](AnalysisModel& m) { Use_Micropile(m); m.CasingThickness[2] = -0.5; },
+         81, "Problem:  Section 2 has a casing wall thickness of -0.50000000 in."},
+        {"zero hole",
+         [](AnalysisModel& m) { Use_Micropile(m); m.SectionDiameter[2] = 0.0; },
+         81, "Problem:  Section 2 has a hole diameter of 0.0000000 in."},
+        {"negative bar diameter",
+         [](AnalysisModel& m) { Use_Micropile(m); m.NumBars[2] = 0; m.BarDiameter[1][2] = -1.0; },
+         81, "Problem:  Section 2 has a bar diameter of -1.00000000 in."},
+        {"bar larger than the casing's inside",
+         [](AnalysisModel& m) { Use_Micropile(m); m.BarDiameter[1][2] = 6.5; },
+         80, "Problem:  The central bar of section 2 has a diameter of 6.50000000 in, larger than the inside "
+             "diameter of its casing, 6.00000000 in."},
+        {"bar larger than the hole without casing",
+         [](AnalysisModel& m) { Use_Micropile(m); m.CasingThickness[2] = 0.0; m.BarDiameter[1][2] = 8.5; },
+         80, "Problem:  The central bar of section 2 has a diameter of 8.50000000 in, larger than its hole, "
+             "8.00000000 in."},
+        {"zero grout strength",
+         [](AnalysisModel& m) { Use_Micropile(m); m.ConcreteStrength[2] = 0.0; },
+         82, "Problem:  Section 2 has a grout compressive strength of 0.0000000 psi."},
+        {"zero casing yield stress",
+         [](AnalysisModel& m) { Use_Micropile(m); m.CasingYieldStress[2] = 0.0; },
+         82, "Problem:  Section 2 has a casing yield stress of 0.0000000 psi."},
+        {"negative casing modulus",
+         [](AnalysisModel& m) { Use_Micropile(m); m.CasingModulus[2] = -29.0e6; },
+         82, "Problem:  Section 2 has a casing modulus of elasticity of"},
+        {"zero bar yield stress",
+         [](AnalysisModel& m) { Use_Micropile(m); m.RebarYieldStress[2] = 0.0; },
+         82, "Problem:  Section 2 has a bar yield stress of 0.0000000 psi."},
+        {"zero bar modulus",
+         [](AnalysisModel& m) { Use_Micropile(m); m.ReinforcementModulus[2] = 0.0; },
+         82, "Problem:  Section 2 has a bar modulus of elasticity of 0.0000000 psi."},
+        {"grout strength typed in ksi",
+         [](AnalysisModel& m) { Use_Micropile(m); m.ConcreteStrength[2] = 5.0; },
+         83, "Problem:  Section 2 has a grout compressive strength of 5.00000000 psi, too low for the "
+             "concrete tensile law."},
+    };
+    for (const BadSection& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        c.change(g_Model);
+        Setup_Section_Values(2);
+        Check_Section_Data(2);
+        EXPECT_EQ(g_Model.ErrorStatus, 100 + c.error);
+        const auto report = Captured_Report_Lines();
+        const std::string heading = "***** Input Data Error No. " + std::to_string(c.error) + " *****";
+        ASSERT_GE(report.size(), 6u);
+        EXPECT_EQ(report[2], heading);
+        EXPECT_EQ(report[4].rfind(c.problem_start, 0), 0u) << report[4];
+        EXPECT_EQ(report[5].rfind("Solution: ", 0), 0u) << report[5];
+        TearDown();
+    }
+}
+
+TEST_F(SectionChecks, SoundMicropilesPass) {
+    const std::function<void(AnalysisModel&)> sound[] = {
+        [](AnalysisModel&) {},                                                      // as set up
+        [](AnalysisModel& m) { m.CasingThickness[2] = 0.0; m.rd_CasingDiameter[2] = 0.0;
+                               m.CasingYieldStress[2] = 0.0; m.CasingModulus[2] = 0.0; },   // no casing
+        [](AnalysisModel& m) { m.NumBars[2] = 0; m.BarDiameter[1][2] = 0.0;
+                               m.RebarYieldStress[2] = 0.0; m.ReinforcementModulus[2] = 0.0; },   // no bar
+        [](AnalysisModel& m) { m.rd_CasingDiameter[2] = 8.0; },                     // casing fills the hole
+        [](AnalysisModel& m) { m.BarDiameter[1][2] = 6.0; },                        // bar fills the casing
+    };
+    for (const auto& change : sound) {
+        SetUp();
+        Use_Micropile(g_Model);
+        change(g_Model);
+        Setup_Section_Values(2);
+        Check_Section_Data(2);
+        EXPECT_EQ(g_Model.ErrorStatus, 0);
+        TearDown();
+    }
+}
+
 TEST_F(SectionChecks, SoundSectionsPass) {
     const std::function<void(AnalysisModel&)> sound[] = {
         [](AnalysisModel&) {},                                          // the shaft as set up

@@ -1,7 +1,7 @@
 ORVANE6
 TITLE
 Bending stiffness of one pile section of every kind not in the examples
-Rectangular, cased, void-core, prestressed circular, square and octagonal, elastic shapes
+Rectangular, cased, void-core, prestressed circular, square and octagonal, elastic shapes, micropile
 
 
 
@@ -23,7 +23,7 @@ PrintIncrement 1
 PrintPYCurves NO
 ComputeInteraction NO
 SECTIONS
-15
+16
 1
 0
 5.0
@@ -254,6 +254,18 @@ Autoposition strands
 30.5
 2549.0
 2000.0
+16
+14
+5.0
+8.0
+5000.0
+7.0
+0.5
+80000.0
+29000000.0
+2.5
+75000.0
+29000000.0
 AXIAL THRUST LOADS
 2
 1  100000.0
