@@ -75,7 +75,7 @@ void Write_Numbered_Message(const char* text, int n) {
 // section starts from them and may change them.
 void Keep_Section_Thrusts(int s) {
     AnalysisModel& m = g_Model;
-    m.b_SectionTablesKept[s] = m.SectionType[s] == k_Section_Micropile ? 0 : -1;
+    m.b_SectionTablesKept[s] = -1;
     m.i_SectionThrusts[s] = m.i_NumTableThrusts;
     for (int t = 1; t <= m.i_NumTableThrusts; ++t) m.rd_SectionThrust[s][t] = m.rd_TableThrust[t];
 }
