@@ -18,6 +18,11 @@ import os
 import threading
 from typing import Optional
 
+import numpy
+
+# the node columns in the engine's order, which is orvane_node_column's column numbers
+from .result import NODE_COLUMNS
+
 LIBRARY_NAME = "liborvane.so"
 BUSY = 97   # the engine's result while another call runs in the process
 
@@ -34,6 +39,11 @@ class _Library:
         lib.orvane_check_text.restype = ctypes.c_void_p
         lib.orvane_results_json.argtypes = []
         lib.orvane_results_json.restype = ctypes.c_void_p
+        lib.orvane_results_json_without_nodes.argtypes = []
+        lib.orvane_results_json_without_nodes.restype = ctypes.c_void_p
+        lib.orvane_node_column.argtypes = [ctypes.c_int32, ctypes.c_int32,
+                                           ctypes.POINTER(ctypes.c_double), ctypes.c_int32]
+        lib.orvane_node_column.restype = ctypes.c_int32
         lib.orvane_free.argtypes = [ctypes.c_void_p]
         lib.orvane_free.restype = None
         lib.orvane_version.restype = ctypes.c_char_p
@@ -50,12 +60,30 @@ class _Library:
             self.lib.orvane_free(pointer)
 
     def run(self, text: bytes, name: str) -> dict:
-        """The results document of a run of the input data file's text."""
+        """The results document of a run of the input data file's text. The node tables come
+        as numbers, not as text: each case's "nodes" holds numpy arrays (Result turns them into
+        lists where a caller asks for the document itself)."""
         with _lock:
             code = self.lib.orvane_run_text(text, len(text), name.encode())
             if code == BUSY:
                 raise RuntimeError("the engine is running another analysis in this process")
-            return self._document(self.lib.orvane_results_json())
+            doc = self._document(self.lib.orvane_results_json_without_nodes())
+            results = doc.get("results")
+            for case in (results or {}).get("load_cases") or []:
+                case["nodes"] = self._nodes(case["number"])
+            return doc
+
+    def _nodes(self, number: int):
+        """The node table of case `number` as arrays of the document's columns, or None."""
+        n = self.lib.orvane_node_column(number, 0, None, 0)
+        if n <= 0:
+            return None
+        columns = {}
+        for index, name in enumerate(NODE_COLUMNS):
+            values = numpy.empty(n, dtype=numpy.float64)
+            self.lib.orvane_node_column(number, index, values.ctypes.data_as(ctypes.POINTER(ctypes.c_double)), n)
+            columns[name] = values
+        return columns
 
     def check(self, text: bytes, name: str) -> dict:
         """The check document of the input data file's text."""

@@ -53,7 +53,7 @@ class Result:
             raise ValueError(f"the results file has format version {data.get('format_version')!r}"
                              f"; this package reads version {FORMAT_VERSION}: install the "
                              f"package of the same repository as the orvane command")
-        self.data = data
+        self._data = data
         self.name = name
         outcome = data.get("outcome") or {}
         self.result_code = int(outcome.get("result_code", 1))
@@ -67,6 +67,17 @@ class Result:
         self.files: Dict[str, str] = {}
         self.engine_seconds: Optional[float] = None
         self._results = data.get("results") or {}
+
+    @property
+    def data(self) -> dict:
+        """The whole results document, as the results file holds it (node columns as lists)."""
+        for case in (self._results or {}).get("load_cases") or []:
+            nodes = case.get("nodes")
+            if nodes:
+                for k, v in nodes.items():
+                    if not isinstance(v, list):
+                        nodes[k] = v.tolist()
+        return self._data
 
     def __repr__(self) -> str:
         return (f"Result(name={self.name!r}, result_code={self.result_code}, "

@@ -66,6 +66,10 @@ extern "C" __attribute__((visibility("default"))) char* orvane_results_json(void
     return g_Model.b_ModelInUse == 0 ? nullptr : Handed_Out(Results_Document());
 }
 
+extern "C" __attribute__((visibility("default"))) char* orvane_results_json_without_nodes(void) {
+    return g_Model.b_ModelInUse == 0 ? nullptr : Handed_Out(Results_Document(true));
+}
+
 extern "C" __attribute__((visibility("default"))) char* orvane_outcome_text(void) {
     return g_Model.b_ModelInUse == 0 ? nullptr : Handed_Out(Outcome_Text());
 }

@@ -80,6 +80,11 @@ char* orvane_outcome_text(void);
 // and the warnings; NULL when no memory was left. It replaces the results of an earlier call.
 char* orvane_check_json(const char* input_path);
 
+// The results document of orvane_results_json without the node tables of the cases (their
+// "nodes" keys left out), for a caller that takes the node columns as numbers with
+// orvane_node_column; released with orvane_free.
+char* orvane_results_json_without_nodes(void);
+
 // Releases a text the engine handed out.
 void orvane_free(void* text);
 

@@ -485,7 +485,7 @@ void Write_Length_Study(JsonText& j, int lc) {
     j.Close(']');
 }
 
-void Write_Load_Case(JsonText& j, int lc) {
+void Write_Load_Case(JsonText& j, int lc, bool without_nodes) {
     const AnalysisModel& m = g_Model;
     const int outcome = m.i_CaseOutcome[lc];
     j.Separate();
@@ -499,7 +499,7 @@ void Write_Load_Case(JsonText& j, int lc) {
     Write_Lrfd_Combination(j, lc);
     if (outcome == k_Case_Not_Reached) j.Member_Null("head_conditions");
     else Write_Head_Conditions(j, lc);
-    Write_Nodes(j, lc);
+    if (!without_nodes) Write_Nodes(j, lc);
     Write_Output_Summary(j, lc);
     Write_Structural_State(j, lc);
     Write_Length_Study(j, lc);
@@ -725,7 +725,7 @@ bool Anything_Computed(int cases) {
     return false;
 }
 
-void Write_Results(JsonText& j) {
+void Write_Results(JsonText& j, bool without_nodes) {
     const AnalysisModel& m = g_Model;
     // a bending-stiffness-only run analyses no case
     const int cases = Kept_Case_Count();
@@ -738,7 +738,7 @@ void Write_Results(JsonText& j) {
     j.Member_Int("node_count", m.NumNodes);
     j.Key("load_cases");
     j.Open('[');
-    for (int lc = 1; lc <= cases; ++lc) Write_Load_Case(j, lc);
+    for (int lc = 1; lc <= cases; ++lc) Write_Load_Case(j, lc, without_nodes);
     j.Close(']');
     j.Key("failed_case");
     int failed = 0;
@@ -831,7 +831,7 @@ std::string Outcome_Text() {
     return outcome;
 }
 
-std::string Results_Document() {
+std::string Results_Document(bool without_nodes) {
     const AnalysisModel& m = g_Model;
     JsonText j;
     j.text.reserve(4096 + static_cast<std::size_t>(Analysed_Case_Count()) * 12 * 24 * static_cast<std::size_t>(m.NumNodes));
@@ -858,7 +858,7 @@ std::string Results_Document() {
     else j.Null();
     Write_Error(j);
     Write_Warnings(j);
-    Write_Results(j);
+    Write_Results(j, without_nodes);
     j.Close('}');
     j.text += '\n';
     return j.text;

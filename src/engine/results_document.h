@@ -10,8 +10,9 @@
 // The version of the layout; it changes when a field changes meaning or goes away.
 constexpr int k_Results_Format_Version = 2;
 
-// The results document of the run the model holds, ended with a line break.
-std::string Results_Document();
+// The results document of the run the model holds, ended with a line break; without_nodes leaves
+// out the "nodes" of every case, for callers that take the node columns as numbers.
+std::string Results_Document(bool without_nodes = false);
 
 // The one-line outcome of the run the model holds: how it ended and, for an error, the error's
 // first explanation ("Problem: ...").
