@@ -20,24 +20,11 @@ import sys
 import time
 from pathlib import Path
 
-REPO = Path(__file__).resolve().parents[1]
-sys.path.insert(0, str(REPO / "python"))
-os.environ["PYTHONPATH"] = os.pathsep.join(
-    [str(REPO / "python")] + [p for p in os.environ.get("PYTHONPATH", "").split(os.pathsep) if p])
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+from python_batch import REPO, variants  # noqa: E402  (the same variants of the soft clay example)
 
 import orvane  # noqa: E402
 from orvane.library import load  # noqa: E402
-
-
-def variants(n):
-    base = orvane.Problem.from_file(REPO / "examples" / "pipe-pile-soft-clay.lp")
-    cases = {}
-    for k in range(n):
-        p = base.copy()
-        p.loads = [orvane.ShearMoment(50.0 + 200.0 * k / n), orvane.ShearMoment(150.0, 50.0 * k / n)]
-        p.layers[0].set(c=(8.0 + 8.0 * k / n, 30.0 + 30.0 * k / n))
-        cases[f"case-{k:05d}"] = p
-    return cases
 
 
 def resident_mb():
