@@ -71,6 +71,13 @@ void Write_Numbered_Message(const char* text, int n) {
     Write_Message_Line(line.text.data());
 }
 
+// An error of section s's data found after the reading is told at the line where the section's
+// data begins, unless it arose at a line the reader read.
+void Locate_Section_Error(int s) {
+    AnalysisModel& m = g_Model;
+    if (m.i_ErrorInputLine == 0 && s >= 1 && s <= k_Max_Sections) m.i_ErrorInputLine = m.i_SectionInputLine[s];
+}
+
 // The thrusts of the bending-stiffness tables section s left behind, kept for callers: the next
 // section starts from them and may change them.
 void Keep_Section_Thrusts(int s) {
@@ -95,7 +102,10 @@ void Analyze_Sections() {
         Write_Report_Line(title.text.data());
         Write_Report_Line("");
         AnalyzeSection(s);
-        if (m.ErrorStatus != 0) return;
+        if (m.ErrorStatus != 0) {
+            Locate_Section_Error(s);
+            return;
+        }
         Keep_Section_Thrusts(s);
         Write_Numbered_Message("Completed computing nonlinear bending stiffness of section ", s);
         Write_Message_Line("");
@@ -258,7 +268,10 @@ void Check_Opened() {
     }
     for (int s = 1; s <= g_Model.NumSections; ++s) {
         Check_Section_Before_Analysis(s);
-        if (Failed()) return;
+        if (Failed()) {
+            Locate_Section_Error(s);
+            return;
+        }
     }
 }
 

@@ -234,6 +234,8 @@ void Read_Section(int s) {
     Write_Message_Line(line);
     int number = 0;
     if (!Read_Int_Value(number)) return;
+    // where the section's data begins, for the errors its checks find after the reading
+    m.i_SectionInputLine[s] = m.i_InputLineNumber;
     if (number != s) {
         std::snprintf(line, sizeof line, "Expecting section number %d, but section number %d was found",
                       s, number);

@@ -133,6 +133,7 @@ struct AnalysisModel {
     double rd_InputPileLength;                        // PileLength as input, restored for every load case
     double XGroundSurface;                            // depth of the ground surface below the pile head
     int NumSections;                                  // pile sections, 0 to 20
+    std::array<int, k_Max_Sections + 1> i_SectionInputLine;   // input line of the section's number
     std::array<int, k_Max_Sections + 1> SectionType;          // section type code (-3 stored as 3)
     std::array<int, k_Max_Sections + 1> b_FillCoreWithConcrete;  // code 3 YES, code -3 NO
     std::array<double, k_Max_Sections + 1> SectionLength;     // (in | m)

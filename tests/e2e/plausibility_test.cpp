@@ -96,21 +96,24 @@ TEST(UnitPlausibility, TheRunWarnsWithTheItemAndTheValue) {
 TEST(InputCheck, RefusesAsTheRunWouldAtTheInputLineAndWritesNothing) {
     struct CheckCase {
         const char* name;
+        const char* example;
         const char* from;
         const char* to;
         int number;
-        int line;   // 0: the error arises after the input was read
+        int line;   // 0: an error of the whole problem, found after the input was read
     };
     const CheckCase cases[] = {
-        {"decimal comma", "\n30.0\n", "\n27,5\n", 99, 29},
-        {"misspelled option", "UseTipShear NO", "UseTipShaer NO", 95, 12},
-        {"too few increments", "Increments 300", "Increments 30", 55, 20},
-        {"soil profile above the pile tip", "1  0.0  30.0", "1  0.0  25.0", 18, 0},
-        {"pile section of zero length", "\n30.0\n2\n", "\n0.0\n2\n", 84, 0},
+        {"decimal comma", "pipe-pile-soft-clay.lp", "\n30.0\n", "\n27,5\n", 99, 29},
+        {"misspelled option", "pipe-pile-soft-clay.lp", "UseTipShear NO", "UseTipShaer NO", 95, 12},
+        {"too few increments", "pipe-pile-soft-clay.lp", "Increments 300", "Increments 30", 55, 20},
+        {"soil profile above the pile tip", "pipe-pile-soft-clay.lp", "1  0.0  30.0", "1  0.0  25.0", 18, 0},
+        {"pile section of zero length", "pipe-pile-soft-clay.lp", "\n30.0\n2\n", "\n0.0\n2\n", 84, 0},
+        // a section's data checked after the reading: told at the line of the section's number
+        {"concrete strength in MPa", "drilled-shaft-clay-sand-si.lp", "\n30000.0\n", "\n30.0\n", 83, 27},
     };
     for (const CheckCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::string text = Changed(Example("pipe-pile-soft-clay.lp"), c.from, c.to);
+        const std::string text = Changed(Example(c.example), c.from, c.to);
         TempDir dir;
         const json doc = Check(dir, text);
         EXPECT_FALSE(doc.at("accepted").get<bool>());
