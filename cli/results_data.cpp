@@ -1,6 +1,8 @@
 // Reading the engine's results document into what the figures draw (see results_data.h).
 #include "results_data.h"
 
+#include <limits>
+
 #include <nlohmann/json.hpp>
 
 using json = nlohmann::json;
