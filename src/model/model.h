@@ -468,6 +468,12 @@ struct AnalysisModel {
     std::array<int, k_Max_Layers + 1> b_BelowRockLayer;   // layer processed below a rock-type layer
     int i_RockLayersAbove;                                // rock-type layers met so far in this pass
 
+    // ---- p-y curves: values the criteria derive from the input during the run ------------
+    // The number of cycles of loading as read stays NumCycles; a criterion that needs at least
+    // one cycle raises the count the curves take here, and every later curve of the run takes it.
+    int b_NumCyclesRaised;                                // rd_NumCyclesInUse holds a raised count
+    double rd_NumCyclesInUse;                             // cycles of loading the curves take once raised (cycles)
+
     // ---- p-y curves: API sand values kept per node -------------------------------------
     // The angle functions and level-ground coefficients of a node's friction angle do not change
     // from iteration to iteration; they are computed once per node and angle.

@@ -180,15 +180,14 @@ double Silt_Cohesion(int L, double z) {
 
 
 // k of layer L at soil depth z from its top and bottom values, or -1 when the layer's top value
-// is not positive (the default applies). A bottom value of 0 takes the top value for the rest
-// of the run; a layer of no thickness has its top value throughout.
+// is not positive (the default applies). A bottom value of 0 is the top value; a layer of no
+// thickness has its top value throughout.
 double Layer_Silt_K(int L, double z) {
-    AnalysisModel& m = g_Model;
+    const AnalysisModel& m = g_Model;
     if (m.LayerKTop[L] <= 0.0) return -1.0;
-    if (m.LayerKBottom[L] == 0.0) m.LayerKBottom[L] = m.LayerKTop[L];
-    const double thickness = m.XLayerBottom[L] - m.XLayerTop[L];
-    if (m.LayerKBottom[L] == m.LayerKTop[L] || thickness == 0.0) return m.LayerKTop[L];
-    return m.LayerKTop[L] + (m.LayerKBottom[L] - m.LayerKTop[L]) * (z - m.XLayerTop[L]) / thickness;
+    if (m.XLayerBottom[L] - m.XLayerTop[L] == 0.0) return m.LayerKTop[L];
+    const double k_bottom = m.LayerKBottom[L] == 0.0 ? m.LayerKTop[L] : m.LayerKBottom[L];
+    return fn_LayerK(L, z, k_bottom);
 }
 
 // ---- Resistance ------------------------------------------------------------------------

@@ -150,8 +150,8 @@ double Liquefied_Sand_Table_Deflection(const LiquefiedSandCurve& s, int j, int u
 
 void PY_LiquefiedSand(int L, bool print) {
     AnalysisModel& m = g_Model;
-    // The criterion is defined for at least one cycle; the setting is kept for the run.
-    if (m.NumCycles <= 0.0) m.NumCycles = 1.0;
+    // The criterion is defined for at least one cycle; the raised count is kept for the run.
+    Take_Missing_Cycles_As_One();
     const int top = m.i_TopNodeInLayer[L];
     const bool us = m.IUNITS == k_Units_US;
     double pu_prev = 0.0;

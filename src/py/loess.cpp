@@ -37,7 +37,7 @@ constexpr double k_Table_Ratios[k_PY_Print_Points + 1] = {
 void Raise_Too_Many_Cycles(int L) {
     FortranRecord problem = Text_With_Integer("PROBLEM: Soil layer ", L,
                                               " is a loess and the input value for the number of cycles of loading = ");
-    Append_F(problem, g_Model.NumCycles, 12, 1);
+    Append_F(problem, Cycles_Of_Loading(), 12, 1);
     const FortranRecord heading = Error_Heading(true, 70);
     Write_Report_Lines({"", "", heading.text.data(), "", problem.text.data(),
                         "This value is greater than 10. The soil model for loess is valid only for 1 to 10 cycles of loading. ",
@@ -56,8 +56,8 @@ void Print_Loess_Curve(int L, int k, const PYNodeValues& v, const LoessCurve& c)
     Write_PY_Value_Line("Initial Modulus, Ei", c.Ei, 3, m.LabelStress);
     Write_PY_Value_Line("p_u0", c.pu0, 3, m.LabelStress);
     Write_PY_Force_Line("p_u", c.pu, 3);
-    // the number of cycles as stored, even where the curve takes it as one
-    Write_PY_Value_Line("Number of Cycles of Loading", m.NumCycles, 0, "cycles");
+    // the count as the run takes it, even where the curve takes it as one
+    Write_PY_Value_Line("Number of Cycles of Loading", Cycles_Of_Loading(), 0, "cycles");
     Write_PY_Multipliers(v.pm, v.ym);
     Write_PY_Table_Heading(9, 22, nullptr, "---------------   ---------------");
     Record_Printed_PY_Curve(k_PY_Curve_Loess, m.XNode[k], k_PY_Print_Points, k);
@@ -106,7 +106,7 @@ double Loess_P(const LoessCurve& c, double y_prime) { return c.Ei * y_prime / Lo
 
 void PY_Loess(int L, bool print) {
     AnalysisModel& m = g_Model;
-    if (std::fabs(m.NumCycles) > k_Most_Cycles) {
+    if (std::fabs(Cycles_Of_Loading()) > k_Most_Cycles) {
         Raise_Too_Many_Cycles(L);
         return;
     }
@@ -115,7 +115,7 @@ void PY_Loess(int L, bool print) {
         const PYNodeValues v = Gather_PY_Node(k, print);
         if (m.ErrorStatus != 0) return;
         const double qc = Layer_Column_At_Depth(L, m.ConeTipResistanceAtPoint, v.z);
-        const LoessCurve c = Loess_Curve(v.b, qc * Loess_Head_Factor(v.x, v.b), m.NumCycles, yr);
+        const LoessCurve c = Loess_Curve(v.b, qc * Loess_Head_Factor(v.x, v.b), Cycles_Of_Loading(), yr);
         if (print) {
             Print_Loess_Curve(L, k, v, c);
             continue;

@@ -2,6 +2,7 @@
 // pieces.
 #include "py/py_framework.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/errors.h"
@@ -63,6 +64,25 @@ void Apply_Soil_Movement_Load(int k) {
     AnalysisModel& m = g_Model;
     if (m.NumSoilMovementPoints <= 0) return;
     m.W_Node[k] = m.SoilMovement_Node[k] * m.Es_Node[k] + m.DistLoad_Node[k];
+}
+
+double Cycles_Of_Loading() {
+    const AnalysisModel& m = g_Model;
+    return m.b_NumCyclesRaised != 0 ? m.rd_NumCyclesInUse : m.NumCycles;
+}
+
+void Take_Missing_Cycles_As_One() {
+    AnalysisModel& m = g_Model;
+    if (Cycles_Of_Loading() <= 0.0) {
+        m.rd_NumCyclesInUse = 1.0;
+        m.b_NumCyclesRaised = -1;
+    }
+}
+
+void Take_At_Least_One_Cycle() {
+    AnalysisModel& m = g_Model;
+    m.rd_NumCyclesInUse = std::max(1.0, Cycles_Of_Loading());
+    m.b_NumCyclesRaised = -1;
 }
 
 bool Begin_PY_Node(int L, int k, bool print, PYNodeValues& v) {

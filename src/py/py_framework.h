@@ -45,6 +45,16 @@ double SlopingGroundFactor(double y, double theta);
 // soil exerts through the node's spring plus the distributed load at the node.
 void Apply_Soil_Movement_Load(int k);
 
+// The number of cycles of loading the curves take: NumCycles as read, or the count a criterion
+// that needs at least one cycle has raised it to earlier in the run (rd_NumCyclesInUse).
+double Cycles_Of_Loading();
+
+// The raises of the criteria that need at least one cycle; NumCycles itself is never written.
+// A count of 0 or less is taken as one cycle (weak rock, liquefied sand).
+void Take_Missing_Cycles_As_One();
+// Any count below one is taken as one cycle (stiff clay without free water).
+void Take_At_Least_One_Cycle();
+
 // ---- Steps of a criterion's node loop -----------------------------------------------------
 
 // The first step at node k of layer L: in normal mode, at the layer's first node, clears

@@ -138,7 +138,7 @@ void Print_Soft_Clay_Parameters(const SoftClayVariant& variant, int L, int k,
                                 double eps50, double zu, const SoftClayCurve& curve) {
     const AnalysisModel& m = g_Model;
     const bool us = m.IUNITS == k_Units_US;
-    const bool cycles = m.NumCycles >= 2.0;
+    const bool cycles = Cycles_Of_Loading() >= 2.0;
     Write_PY_Title(cycles ? variant.cyclic_title : variant.static_title, nullptr);
     Write_PY_Layer_And_Depths(L, v.z, 12);
     Write_PY_Slope_Lines("Pile Batter");
@@ -161,7 +161,7 @@ void Print_Soft_Clay_Parameters(const SoftClayVariant& variant, int L, int k,
     if (cycles) {
         FortranRecord r;
         Start_PY_Label_Line(r, "Number of cycles of loading");
-        Append_F(r, m.NumCycles, 12, 0);
+        Append_F(r, Cycles_Of_Loading(), 12, 0);
         if (!variant.with_J) Append_Text(r, " cycles");
         Write_PY_Record(r);
         Write_PY_Value_Line(variant.with_J ? "Xr" : "X_r", curve.zr, 3, m.LabelLength);
@@ -175,7 +175,7 @@ void Print_Soft_Clay_Table(const SoftClayVariant& variant, const PYNodeValues& v
     const AnalysisModel& m = g_Model;
     Write_PY_Value_Line("Sloping Ground Factor", F, 3, nullptr);
     Write_PY_Force_Line("pu_static", curve.pu, 3);
-    if (m.NumCycles >= 2.0) Write_PY_Force_Line("pu_cyclic", curve.pc, 3);
+    if (Cycles_Of_Loading() >= 2.0) Write_PY_Force_Line("pu_cyclic", curve.pc, 3);
     WriteLine("");
     Write_PY_Table_Heading(6, 25, m.LabelForcePerLength, k_PY_Table_Dashes);
     for (int j = 1; j <= k_PY_Print_Points; ++j) {

@@ -139,7 +139,7 @@ void Print_Free_Water_Parameters(int L, int k, const PYNodeValues& v, double c, 
     Write_PY_Value_Line("pu", s.pu, 3, m.LabelForcePerLength);
     Write_PY_Value_Line("p-multiplier", v.pm, 5, nullptr);
     Write_PY_Value_Line("y-multiplier", v.ym, 5, nullptr);
-    if (s.cyclic) Write_PY_Value_Line("Number of Cycles of Loading", m.NumCycles, 0, nullptr);
+    if (s.cyclic) Write_PY_Value_Line("Number of Cycles of Loading", Cycles_Of_Loading(), 0, nullptr);
     WriteLine("");
     Write_PY_Table_Heading_After(13);
     Record_Printed_PY_Curve(Free_Water_Curve_Kind(s), m.XNode[k], k_PY_Print_Points, k);

@@ -165,7 +165,7 @@ void Print_No_Free_Water_Table(const NoFreeWaterVariant& variant, const PYNodeVa
 
 void No_Free_Water_Layer(int L, bool print, const NoFreeWaterVariant& variant) {
     AnalysisModel& m = g_Model;
-    m.NumCycles = std::max(1.0, m.NumCycles);   // the stored setting is raised, for every later use
+    Take_At_Least_One_Cycle();   // the raised count is kept, for every later curve of the run
     const int top = m.i_TopNodeInLayer[L];
     const bool cyclic = m.b_Cyclic != 0;
     double pu_prev = 0.0;
@@ -200,7 +200,7 @@ void No_Free_Water_Layer(int L, bool print, const NoFreeWaterVariant& variant) {
         const bool sloping = std::fabs(m.EffectiveSlope) > k_PY_Flat_Slope;
         const double F = Stiff_Clay_Slope_Factor(v.ys, m.EffectiveSlope, k_Cos_Quarter_Pi);
         const StiffClayNoFreeWaterCurve s = Stiff_Clay_No_Free_Water_Curve(
-            v.b, c, gamma, eps50, zu, K * zu, F, sloping, variant.with_k, cyclic, m.NumCycles);
+            v.b, c, gamma, eps50, zu, K * zu, F, sloping, variant.with_k, cyclic, Cycles_Of_Loading());
         if (print) {
             Print_No_Free_Water_Parameters(variant, L, k, v, c, gamma, K, eps50, zu, s);
             Print_No_Free_Water_Table(variant, v, s);

@@ -261,8 +261,8 @@ double Depth_Into_Rock(int L, double z) {
 
 void PY_WeakRock(int L, bool print) {
     AnalysisModel& m = g_Model;
-    // The criterion is defined for at least one cycle; the setting is kept for the run.
-    if (m.NumCycles <= 0.0) m.NumCycles = 1.0;
+    // The criterion is defined for at least one cycle; the raised count is kept for the run.
+    Take_Missing_Cycles_As_One();
     const int top = m.i_TopNodeInLayer[L];
     for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
         const PYNodeValues v = Gather_PY_Node(k, print);

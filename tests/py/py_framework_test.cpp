@@ -219,3 +219,30 @@ TEST_F(PYFrameworkTest, CriterionInputErrorFramesItsLines) {
         EXPECT_EQ(has_frame, to_report);
     }
 }
+
+TEST_F(PYFrameworkTest, CyclesTakenAsOneLeaveTheCountAsRead) {
+    // The raises of the criteria in the order of the layers, and the count every later curve of
+    // the run takes; the count as read is never written.
+    enum Raise { None, Missing, Below_One };
+    struct Case { const char* name; double read; Raise first; Raise second; double taken; };
+    const Case cases[] = {
+        {"no criterion raises", 0.0, None, None, 0.0},
+        {"zero taken as one", 0.0, Missing, None, 1.0},
+        {"a half is no missing count", 0.5, Missing, None, 0.5},
+        {"a half taken as one", 0.5, Below_One, None, 1.0},
+        {"a half, weak rock above stiff clay", 0.5, Missing, Below_One, 1.0},
+        {"a negative count, stiff clay above weak rock", -3.0, Below_One, Missing, 1.0},
+        {"many cycles stay", 100.0, Below_One, Missing, 100.0},
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.name);
+        Initialize_Model();
+        g_Model.NumCycles = row.read;
+        for (const Raise raise : {row.first, row.second}) {
+            if (raise == Missing) Take_Missing_Cycles_As_One();
+            if (raise == Below_One) Take_At_Least_One_Cycle();
+        }
+        EXPECT_EQ(Cycles_Of_Loading(), row.taken);
+        EXPECT_EQ(g_Model.NumCycles, row.read);
+    }
+}

@@ -243,11 +243,13 @@ TEST_F(StiffClayFreeWaterTest, MissingKTakesTheDefaultOfTheCohesionClassAndLoadi
         ASSERT_EQ(g_Model.ErrorStatus, 0);
         EXPECT_NEAR(g_Model.Es_Node[3], row.k * 10.0, 1e-6);
     }
-    // A bottom value of zero is replaced by the top value, in the model.
+    // A bottom value of zero is taken as the top value; the model keeps it as read (the
+    // criterion once wrote the top value over it).
     Initialize_Model();
     Set_Up_Clay(80000.0, 0.0);
     PY_StiffClayFreeWater(1, false);
-    EXPECT_EQ(g_Model.LayerKBottom[1], 80000.0);
+    EXPECT_EQ(g_Model.LayerKTop[1], 80000.0);
+    EXPECT_EQ(g_Model.LayerKBottom[1], 0.0);
     EXPECT_NEAR(g_Model.Es_Node[3], 800000.0, 1e-6);
 }
 
