@@ -70,6 +70,32 @@ void Print_Loess_Curve(int L, int k, const PYNodeValues& v, const LoessCurve& c)
     }
 }
 
+// The layer's check: the criterion holds for at most ten cycles.
+bool Begin_Loess_Layer(int L, bool) {
+    if (std::fabs(Cycles_Of_Loading()) > k_Most_Cycles) {
+        Raise_Too_Many_Cycles(L);
+        return false;
+    }
+    return true;
+}
+
+bool Loess_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
+    const AnalysisModel& m = g_Model;
+    const double qc = Layer_Column_At_Depth(L, m.ConeTipResistanceAtPoint, v.z);
+    const LoessCurve c = Loess_Curve(v.b, qc * Loess_Head_Factor(v.x, v.b), Cycles_Of_Loading(),
+                                     Loess_Reference_Deflection(m.IUNITS));
+    if (print) {
+        Print_Loess_Curve(L, k, v, c);
+        return true;
+    }
+    // the secant of the hyperbola, Ei / D, which at no deflection is Ei itself
+    out.Es = v.pm * c.Ei / (v.ym * Loess_D(c, v.y_prime));
+    return true;
+}
+
+// Loess takes no part in soil movement and keeps no layer integral.
+constexpr PYCriterion k_Loess = {nullptr, 0, 0, false, false, Begin_Loess_Layer, Loess_At_Node};
+
 }  // namespace
 
 double Loess_Reference_Deflection(int units) {
@@ -104,23 +130,4 @@ double Loess_D(const LoessCurve& c, double y_prime) {
 
 double Loess_P(const LoessCurve& c, double y_prime) { return c.Ei * y_prime / Loess_D(c, y_prime); }
 
-void PY_Loess(int L, bool print) {
-    AnalysisModel& m = g_Model;
-    if (std::fabs(Cycles_Of_Loading()) > k_Most_Cycles) {
-        Raise_Too_Many_Cycles(L);
-        return;
-    }
-    const double yr = Loess_Reference_Deflection(m.IUNITS);
-    for (int k = m.i_TopNodeInLayer[L]; k <= m.i_BottomNodeInLayer[L]; ++k) {
-        const PYNodeValues v = Gather_PY_Node(k, print);
-        if (m.ErrorStatus != 0) return;
-        const double qc = Layer_Column_At_Depth(L, m.ConeTipResistanceAtPoint, v.z);
-        const LoessCurve c = Loess_Curve(v.b, qc * Loess_Head_Factor(v.x, v.b), Cycles_Of_Loading(), yr);
-        if (print) {
-            Print_Loess_Curve(L, k, v, c);
-            continue;
-        }
-        // the secant of the hyperbola, Ei / D, which at no deflection is Ei itself
-        m.Es_Node[k] = v.pm * c.Ei / (v.ym * Loess_D(c, v.y_prime));
-    }
-}
+void PY_Loess(int L, bool print) { Run_PY_Criterion(L, print, k_Loess); }

@@ -126,6 +126,38 @@ void Store_PY_Modulus(int k, double Es, int nan_error, bool limiting, const char
     Apply_Soil_Movement_Load(k);
 }
 
+void Run_PY_Criterion(int L, bool print, const PYCriterion& c) {
+    AnalysisModel& m = g_Model;
+    if (c.begin_layer != nullptr && !c.begin_layer(L, print)) return;
+    double pu_prev = 0.0;
+    for (int k = m.i_TopNodeInLayer[L]; k <= m.i_BottomNodeInLayer[L]; ++k) {
+        PYNodeValues v{};
+        if (c.layer_integral) {
+            if (!Begin_PY_Node(L, k, print, v)) return;
+        } else {
+            v = Gather_PY_Node(k, print);
+            if (m.ErrorStatus != 0) return;
+        }
+        PYNodeModulus out{0.0, false, 0.0};
+        if (!c.at_node(L, k, v, print, out)) return;
+        if (print) continue;
+        // the integral of ultimate resistance, for the equivalent depth of the layers below
+        if (c.layer_integral) Add_To_Layer_Integral(L, k, out.pu, pu_prev);
+        Store_Criterion_Modulus(k, out, c);
+        if (m.ErrorStatus != 0) return;
+    }
+}
+
+void Store_Criterion_Modulus(int k, const PYNodeModulus& out, const PYCriterion& c) {
+    g_Model.Es_Node[k] = out.Es;
+    if (c.words != nullptr && std::isnan(out.Es)) {
+        Raise_Modulus_Not_A_Number(out.limiting ? c.default_nan_error : c.computed_nan_error,
+                                   out.limiting, c.words, k);
+        return;
+    }
+    if (c.soil_movement) Apply_Soil_Movement_Load(k);
+}
+
 void Raise_Modulus_Not_A_Number(int number, bool limiting, const char* criterion, int k) {
     // No. 36 (soft clay with J) has always been headed with the period after the number.
     FortranRecord heading = Error_Heading(false, number);

@@ -1,5 +1,6 @@
 // The framework shared by the p-y criteria: p- and y-multipliers by depth, the sloping ground
-// factor of the clay criteria, the common steps of a criterion's node loop (the node's values,
+// factor of the clay criteria, the node loop of a layer that calls a criterion's law at each node
+// (Run_PY_Criterion), the common steps of the criteria that still walk their own nodes (the node's values,
 // the strain or its default, the layer integral of ultimate resistance, storing the secant
 // modulus with the soil-movement load, the message of a modulus that is not a number, framed
 // input errors), and the pieces of the printed p-y curve
@@ -92,6 +93,41 @@ void Raise_Modulus_Not_A_Number(int number, bool limiting, const char* criterion
 // Input Data Error No. number of a criterion: the framed heading and lines to the runtime
 // message file and, with to_report, then to the report; then the raise.
 void Raise_PY_Input_Error(int number, std::initializer_list<const char*> lines, bool to_report);
+
+// ---- The node loop of a layer --------------------------------------------------------------
+
+// What a criterion returns for one node of its layer in normal mode.
+struct PYNodeModulus {
+    double Es;         // secant soil modulus of the node (lb/in2 | kPa)
+    bool limiting;     // Es is the curve's limiting ("default") modulus, not its secant
+    double pu;         // ultimate resistance at the node, for the layer integral (force/length)
+};
+
+// A criterion as the node loop calls it: its rules as plain values and two functions of its
+// own. The loop walks the layer's nodes, gathers each node's values, calls at_node, adds pu to
+// the layer integral, stores the modulus and stops at the first raise; in print mode at_node
+// writes the node's report block instead and nothing is stored.
+struct PYCriterion {
+    const char* words;          // the criterion in the not-a-number messages; null: Es is not tested
+    int default_nan_error;      // Runtime Error No. of a limiting modulus that is not a number
+    int computed_nan_error;     // the same for a secant modulus
+    bool soil_movement;         // the node's load carries the moving soil
+    bool layer_integral;        // the layer keeps its integral of ultimate resistance, Fu_Layer
+    // The layer's own checks and settings before its first node (null: none); false when one
+    // raised.
+    bool (*begin_layer)(int L, bool print);
+    // The curve at node k of layer L with the node's values v: its report block in print mode,
+    // else its modulus in out. False when a lookup or a check raised.
+    bool (*at_node)(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out);
+};
+
+// Sets the moduli of layer L by criterion c, or prints its curves (print true).
+void Run_PY_Criterion(int L, bool print, const PYCriterion& c);
+
+// The store step of the node loop: out.Es as node k's secant modulus; by the criterion's rules
+// a modulus that is not a number raises its Runtime Error, and with soil movement the node's
+// load carries the moving soil.
+void Store_Criterion_Modulus(int k, const PYNodeModulus& out, const PYCriterion& c);
 
 // ---- Printed p-y curve blocks -------------------------------------------------------------
 

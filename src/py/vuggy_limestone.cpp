@@ -73,6 +73,33 @@ void Print_Vuggy_Limestone_Curve(int L, int k, const PYNodeValues& v, double qu,
     }
 }
 
+bool Vuggy_Limestone_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
+    const AnalysisModel& m = g_Model;
+    const double qu = fn_c(v.z);
+    if (m.ErrorStatus != 0) return false;
+    const double gamma = AverageUnitWeightAbove(v.z);
+    if (m.ErrorStatus != 0) return false;
+    if (qu <= 0.0) {
+        Raise_Strength_Not_Positive(L);
+        return false;
+    }
+    if (v.z > m.XLayerTop[L]) Warn_Vuggy_Limestone_Strength(qu);
+    const VuggyLimestoneCurve c = Vuggy_Limestone_Curve(v.b, qu, gamma, v.zg);
+    if (print) {
+        Print_Vuggy_Limestone_Curve(L, k, v, qu, c);
+        return true;
+    }
+    // the pile's own deflection: soil movement does not act on the rock
+    const double y_prime = std::fabs(Y_Node(k)) / v.ym;
+    out.Es = y_prime < k_PY_Tiny_Deflection ? c.Ei / v.ym
+                                             : v.pm * Vuggy_Limestone_P(c, y_prime) / (v.ym * y_prime);
+    return true;
+}
+
+// The rock takes no part in soil movement and keeps no layer integral.
+constexpr PYCriterion k_Vuggy_Limestone = {nullptr, 0, 0, false, false, nullptr,
+                                           Vuggy_Limestone_At_Node};
+
 }  // namespace
 
 VuggyLimestoneCurve Vuggy_Limestone_Curve(double b, double qu, double gamma, double zg) {
@@ -100,28 +127,4 @@ double Vuggy_Limestone_Table_Deflection(const VuggyLimestoneCurve& s, int j) {
     return s.ya + (j - 2) * s.delta;
 }
 
-void PY_VuggyLimestone(int L, bool print) {
-    AnalysisModel& m = g_Model;
-    for (int k = m.i_TopNodeInLayer[L]; k <= m.i_BottomNodeInLayer[L]; ++k) {
-        const PYNodeValues v = Gather_PY_Node(k, print);
-        if (m.ErrorStatus != 0) return;
-        const double qu = fn_c(v.z);
-        if (m.ErrorStatus != 0) return;
-        const double gamma = AverageUnitWeightAbove(v.z);
-        if (m.ErrorStatus != 0) return;
-        if (qu <= 0.0) {
-            Raise_Strength_Not_Positive(L);
-            return;
-        }
-        if (v.z > m.XLayerTop[L]) Warn_Vuggy_Limestone_Strength(qu);
-        const VuggyLimestoneCurve c = Vuggy_Limestone_Curve(v.b, qu, gamma, v.zg);
-        if (print) {
-            Print_Vuggy_Limestone_Curve(L, k, v, qu, c);
-            continue;
-        }
-        // the pile's own deflection: soil movement does not act on the rock
-        const double y_prime = std::fabs(Y_Node(k)) / v.ym;
-        m.Es_Node[k] = y_prime < k_PY_Tiny_Deflection ? c.Ei / v.ym
-                                                       : v.pm * Vuggy_Limestone_P(c, y_prime) / (v.ym * y_prime);
-    }
-}
+void PY_VuggyLimestone(int L, bool print) { Run_PY_Criterion(L, print, k_Vuggy_Limestone); }

@@ -246,3 +246,40 @@ TEST_F(PYFrameworkTest, CyclesTakenAsOneLeaveTheCountAsRead) {
         EXPECT_EQ(g_Model.NumCycles, row.read);
     }
 }
+
+// The store step of the node loop follows the criterion's rules: a criterion outside soil
+// movement leaves the node's load alone, and only a criterion that tests its modulus raises on
+// one that is not a number (the limiting modulus with its own error number).
+TEST_F(PYFrameworkTest, CriterionStoreStepFollowsTheCriterionsRules) {
+    struct Case { const char* name; bool movement; const char* words; bool limiting; double Es;
+                  double load; int status; };
+    const Case cases[] = {
+        {"in soil movement", true, nullptr, false, 50.0, 0.1 * 50.0 + 3.0, 0},
+        {"outside soil movement", false, nullptr, false, 50.0, -1.0, 0},
+        {"untested not-a-number", true, nullptr, false, std::nan(""), 0.0, 0},
+        {"tested secant", true, "Reese Sand", false, std::nan(""), -1.0, k_Status_Runtime_Base + 31},
+        {"tested limiting", true, "Reese Sand", true, std::nan(""), -1.0, k_Status_Runtime_Base + 32},
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.name);
+        Initialize_Model();
+        Capture_Run_Files();
+        AnalysisModel& m = g_Model;
+        m.NumSoilMovementPoints = 2;
+        m.SoilMovement_Node[4] = 0.1;
+        m.DistLoad_Node[4] = 3.0;
+        m.W_Node[4] = -1.0;
+        const PYCriterion c = {row.words, 32, 31, row.movement, false, nullptr, nullptr};
+        Store_Criterion_Modulus(4, PYNodeModulus{row.Es, row.limiting, 0.0}, c);
+        EXPECT_EQ(m.ErrorStatus, row.status);
+        if (std::isnan(row.Es)) {
+            EXPECT_TRUE(std::isnan(m.Es_Node[4]));
+            // an untested modulus that is not a number still moves the load with it
+            if (row.status == 0) EXPECT_TRUE(std::isnan(m.W_Node[4]));
+            else EXPECT_EQ(m.W_Node[4], row.load);
+        } else {
+            EXPECT_EQ(m.Es_Node[4], row.Es);
+            EXPECT_DOUBLE_EQ(m.W_Node[4], row.load);
+        }
+    }
+}
