@@ -138,11 +138,12 @@ void Run_PY_Criterion(int L, bool print, const PYCriterion& c) {
             v = Gather_PY_Node(k, print);
             if (m.ErrorStatus != 0) return;
         }
-        PYNodeModulus out{0.0, false, 0.0};
+        PYNodeModulus out{0.0, false, 0.0, 0.0};
         if (!c.at_node(L, k, v, print, out)) return;
         if (print) continue;
         // the integral of ultimate resistance, for the equivalent depth of the layers below
         if (c.layer_integral) Add_To_Layer_Integral(L, k, out.pu, pu_prev);
+        if (c.closed_above_head) Close_Layer_Integral_Above_Head(L, out.p_ends);
         Store_Criterion_Modulus(k, out, c);
         if (m.ErrorStatus != 0) return;
     }

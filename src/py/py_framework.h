@@ -101,6 +101,8 @@ struct PYNodeModulus {
     double Es;         // secant soil modulus of the node (lb/in2 | kPa)
     bool limiting;     // Es is the curve's limiting ("default") modulus, not its secant
     double pu;         // ultimate resistance at the node, for the layer integral (force/length)
+    double p_ends;     // resistances at the layer's top and bottom, for the closed form of a first
+                       // layer that rises above the pile head (force/length)
 };
 
 // A criterion as the node loop calls it: its rules as plain values and two functions of its
@@ -113,6 +115,7 @@ struct PYCriterion {
     int computed_nan_error;     // the same for a secant modulus
     bool soil_movement;         // the node's load carries the moving soil
     bool layer_integral;        // the layer keeps its integral of ultimate resistance, Fu_Layer
+    bool closed_above_head;     // a first layer above the pile head takes the closed form of p_ends
     // The layer's own checks and settings before its first node (null: none); false when one
     // raised.
     bool (*begin_layer)(int L, bool print);
