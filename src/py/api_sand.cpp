@@ -311,7 +311,8 @@ bool Api_Sand_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeMod
 }
 
 // API sand takes part in soil movement and keeps its integral of the resistance at 3 b / 80.
-constexpr PYCriterion k_Api_Sand = {nullptr, 0, 0, true, true, true, nullptr, Api_Sand_At_Node};
+constexpr PYCriterion k_Api_Sand = {
+    nullptr, 0, 0, true, k_PY_Trapezoid_Integral, true, nullptr, Api_Sand_At_Node};
 
 }  // namespace
 

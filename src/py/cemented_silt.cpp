@@ -432,8 +432,8 @@ bool Cemented_Silt_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNo
 }
 
 // Cemented silt takes part in soil movement and keeps its integral of ultimate resistance.
-constexpr PYCriterion k_Cemented_Silt = {nullptr, 0, 0, true, true, true, nullptr,
-                                         Cemented_Silt_At_Node};
+constexpr PYCriterion k_Cemented_Silt = {
+    nullptr, 0, 0, true, k_PY_Trapezoid_Integral, true, nullptr, Cemented_Silt_At_Node};
 
 }  // namespace
 

@@ -46,8 +46,8 @@ bool Elastic_Subgrade_At_Node(int L, int k, const PYNodeValues& v, bool print, P
     return true;
 }
 
-constexpr PYCriterion k_Elastic_Subgrade = {nullptr, 0, 0, true, false, false, nullptr,
-                                            Elastic_Subgrade_At_Node};
+constexpr PYCriterion k_Elastic_Subgrade = {
+    nullptr, 0, 0, true, k_PY_No_Integral, false, nullptr, Elastic_Subgrade_At_Node};
 
 }  // namespace
 

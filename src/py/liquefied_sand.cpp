@@ -113,8 +113,9 @@ bool Liquefied_Sand_At_Node(int L, int k, const PYNodeValues& v, bool print, PYN
 }
 
 // Liquefied sand takes part in soil movement and keeps the integral of its upper limit.
-constexpr PYCriterion k_Liquefied_Sand = {nullptr, 0, 0, true, true, false,
-                                          Begin_Liquefied_Sand_Layer, Liquefied_Sand_At_Node};
+constexpr PYCriterion k_Liquefied_Sand = {
+    nullptr, 0, 0, true, k_PY_Trapezoid_Integral, false,
+    Begin_Liquefied_Sand_Layer, Liquefied_Sand_At_Node};
 
 }  // namespace
 

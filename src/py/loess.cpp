@@ -94,8 +94,8 @@ bool Loess_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulu
 }
 
 // Loess takes no part in soil movement and keeps no layer integral.
-constexpr PYCriterion k_Loess = {nullptr, 0, 0, false, false, false, Begin_Loess_Layer,
-                                 Loess_At_Node};
+constexpr PYCriterion k_Loess = {
+    nullptr, 0, 0, false, k_PY_No_Integral, false, Begin_Loess_Layer, Loess_At_Node};
 
 }  // namespace
 

@@ -129,8 +129,8 @@ bool Piedmont_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeMod
 }
 
 // Piedmont residual soil takes no part in soil movement and keeps no layer integral.
-constexpr PYCriterion k_Piedmont = {nullptr, 0, 0, false, false, false, Begin_Piedmont_Layer,
-                                    Piedmont_At_Node};
+constexpr PYCriterion k_Piedmont = {
+    nullptr, 0, 0, false, k_PY_No_Integral, false, Begin_Piedmont_Layer, Piedmont_At_Node};
 
 }  // namespace
 

@@ -132,7 +132,7 @@ void Run_PY_Criterion(int L, bool print, const PYCriterion& c) {
     double pu_prev = 0.0;
     for (int k = m.i_TopNodeInLayer[L]; k <= m.i_BottomNodeInLayer[L]; ++k) {
         PYNodeValues v{};
-        if (c.layer_integral) {
+        if (c.layer_integral == k_PY_Trapezoid_Integral) {
             if (!Begin_PY_Node(L, k, print, v)) return;
         } else {
             v = Gather_PY_Node(k, print);
@@ -142,7 +142,11 @@ void Run_PY_Criterion(int L, bool print, const PYCriterion& c) {
         if (!c.at_node(L, k, v, print, out)) return;
         if (print) continue;
         // the integral of ultimate resistance, for the equivalent depth of the layers below
-        if (c.layer_integral) Add_To_Layer_Integral(L, k, out.pu, pu_prev);
+        if (c.layer_integral == k_PY_Trapezoid_Integral) Add_To_Layer_Integral(L, k, out.pu, pu_prev);
+        if (c.layer_integral == k_PY_Increment_Integral) {
+            if (k == m.i_TopNodeInLayer[L]) m.Fu_Layer[L] = 0.0;
+            m.Fu_Layer[L] += out.pu * m.IncrementLength;
+        }
         if (c.closed_above_head) Close_Layer_Integral_Above_Head(L, out.p_ends);
         Store_Criterion_Modulus(k, out, c);
         if (m.ErrorStatus != 0) return;

@@ -96,6 +96,13 @@ void Raise_PY_Input_Error(int number, std::initializer_list<const char*> lines, 
 
 // ---- The node loop of a layer --------------------------------------------------------------
 
+// How a criterion keeps its layer's integral of ultimate resistance, Fu_Layer, for the
+// equivalent depth of the layers below: not at all, by trapezoids between nodes and the last
+// node's value down to the layer bottom, or each node's value over one increment.
+constexpr int k_PY_No_Integral = 0;
+constexpr int k_PY_Trapezoid_Integral = 1;
+constexpr int k_PY_Increment_Integral = 2;
+
 // What a criterion returns for one node of its layer in normal mode.
 struct PYNodeModulus {
     double Es;         // secant soil modulus of the node (lb/in2 | kPa)
@@ -114,7 +121,7 @@ struct PYCriterion {
     int default_nan_error;      // Runtime Error No. of a limiting modulus that is not a number
     int computed_nan_error;     // the same for a secant modulus
     bool soil_movement;         // the node's load carries the moving soil
-    bool layer_integral;        // the layer keeps its integral of ultimate resistance, Fu_Layer
+    int layer_integral;         // k_PY_*_Integral: how the layer keeps Fu_Layer
     bool closed_above_head;     // a first layer above the pile head takes the closed form of p_ends
     // The layer's own checks and settings before its first node (null: none); false when one
     // raised.

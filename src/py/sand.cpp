@@ -358,8 +358,8 @@ bool Reese_Sand_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeM
 
 // Reese sand takes part in soil movement, keeps its integral of ultimate resistance and tests its
 // modulus: Runtime Error No. 32 for the initial slope, 31 for the secant.
-constexpr PYCriterion k_Reese_Sand = {"Reese Sand", 32, 31, true, true, true, nullptr,
-                                      Reese_Sand_At_Node};
+constexpr PYCriterion k_Reese_Sand = {
+    "Reese Sand", 32, 31, true, k_PY_Trapezoid_Integral, true, nullptr, Reese_Sand_At_Node};
 
 }  // namespace
 

@@ -97,8 +97,8 @@ bool Vuggy_Limestone_At_Node(int L, int k, const PYNodeValues& v, bool print, PY
 }
 
 // The rock takes no part in soil movement and keeps no layer integral.
-constexpr PYCriterion k_Vuggy_Limestone = {nullptr, 0, 0, false, false, false, nullptr,
-                                           Vuggy_Limestone_At_Node};
+constexpr PYCriterion k_Vuggy_Limestone = {
+    nullptr, 0, 0, false, k_PY_No_Integral, false, nullptr, Vuggy_Limestone_At_Node};
 
 }  // namespace
 

@@ -254,8 +254,8 @@ bool Weak_Rock_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeMo
 }
 
 // Weak rock takes part in soil movement and keeps no layer integral.
-constexpr PYCriterion k_Weak_Rock = {nullptr, 0, 0, true, false, false, Begin_Weak_Rock_Layer,
-                                     Weak_Rock_At_Node};
+constexpr PYCriterion k_Weak_Rock = {
+    nullptr, 0, 0, true, k_PY_No_Integral, false, Begin_Weak_Rock_Layer, Weak_Rock_At_Node};
 
 }  // namespace
 

@@ -269,7 +269,8 @@ TEST_F(PYFrameworkTest, CriterionStoreStepFollowsTheCriterionsRules) {
         m.SoilMovement_Node[4] = 0.1;
         m.DistLoad_Node[4] = 3.0;
         m.W_Node[4] = -1.0;
-        const PYCriterion c = {row.words, 32, 31, row.movement, false, false, nullptr, nullptr};
+        const PYCriterion c = {row.words, 32, 31, row.movement, k_PY_No_Integral, false,
+                               nullptr, nullptr};
         Store_Criterion_Modulus(4, PYNodeModulus{row.Es, row.limiting, 0.0, 0.0}, c);
         EXPECT_EQ(m.ErrorStatus, row.status);
         if (std::isnan(row.Es)) {
