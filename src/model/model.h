@@ -474,6 +474,17 @@ struct AnalysisModel {
     int b_NumCyclesRaised;                                // rd_NumCyclesInUse holds a raised count
     double rd_NumCyclesInUse;                             // cycles of loading the curves take once raised (cycles)
 
+    // ---- p-y curves: running values of the layer being walked, from node to node ----------
+    // Stiff clay with free water averages cohesion over the layer from its first node down.
+    double rd_AverageCohesionTop;         // soil depth of the layer's first node (in | m)
+    double rd_AverageCohesionDepth;       // soil depth of the previous node (in | m)
+    double rd_AverageCohesionPrevious;    // cohesion at the previous node (lb/in2 | kPa)
+    double rd_AverageCohesionIntegral;    // integral of cohesion down to the previous node (lb/in | kN/m)
+    // Soft clay builds its layer integral from the previous node's resistances (lb/in | kN/m).
+    double rd_PreviousNodePu;             // ultimate resistance, static curve
+    double rd_PreviousNodePc;             // plateau of the cyclic curve
+    double rd_PreviousNodePr;             // residual of the cyclic curve above the transition depth
+
     // ---- p-y curves: API sand values kept per node -------------------------------------
     // The angle functions and level-ground coefficients of a node's friction angle do not change
     // from iteration to iteration; they are computed once per node and angle.

@@ -113,17 +113,14 @@ void Close_Layer_Integral_Above_Head(int L, double p_sum) {
 double Secant_Modulus(const PYNodeValues& v, double p) { return v.pm * p / (v.ym * v.y_prime); }
 
 void Store_PY_Modulus(int k, double Es) {
-    g_Model.Es_Node[k] = Es;
-    Apply_Soil_Movement_Load(k);
+    const PYCriterion rules = {nullptr, 0, 0, true, k_PY_No_Integral, false, nullptr, nullptr};
+    Store_Criterion_Modulus(k, PYNodeModulus{Es, false, 0.0, 0.0}, rules);
 }
 
 void Store_PY_Modulus(int k, double Es, int nan_error, bool limiting, const char* criterion) {
-    g_Model.Es_Node[k] = Es;
-    if (std::isnan(Es)) {
-        Raise_Modulus_Not_A_Number(nan_error, limiting, criterion, k);
-        return;
-    }
-    Apply_Soil_Movement_Load(k);
+    const PYCriterion rules = {criterion, nan_error, nan_error, true, k_PY_No_Integral, false,
+                               nullptr, nullptr};
+    Store_Criterion_Modulus(k, PYNodeModulus{Es, limiting, 0.0, 0.0}, rules);
 }
 
 void Run_PY_Criterion(int L, bool print, const PYCriterion& c) {
@@ -132,7 +129,7 @@ void Run_PY_Criterion(int L, bool print, const PYCriterion& c) {
     double pu_prev = 0.0;
     for (int k = m.i_TopNodeInLayer[L]; k <= m.i_BottomNodeInLayer[L]; ++k) {
         PYNodeValues v{};
-        if (c.layer_integral == k_PY_Trapezoid_Integral) {
+        if (c.layer_integral == k_PY_Trapezoid_Integral || c.layer_integral == k_PY_Own_Integral) {
             if (!Begin_PY_Node(L, k, print, v)) return;
         } else {
             v = Gather_PY_Node(k, print);

@@ -1,11 +1,11 @@
 // The framework shared by the p-y criteria: p- and y-multipliers by depth, the sloping ground
-// factor of the clay criteria, the node loop of a layer that calls a criterion's law at each node
-// (Run_PY_Criterion), the common steps of the criteria that still walk their own nodes (the node's values,
-// the strain or its default, the layer integral of ultimate resistance, storing the secant
-// modulus with the soil-movement load, the message of a modulus that is not a number, framed
-// input errors), and the pieces of the printed p-y curve
-// blocks (title, label lines, table heading and rows). The plot records of a printed curve are
-// report/plot_file's. The criteria themselves are one file each; dispatch.cpp chooses among them.
+// factor of the clay criteria, the node loop of a layer (Run_PY_Criterion: the node's values,
+// the layer integral of ultimate resistance, the one store step of the secant modulus with the
+// soil-movement load and the not-a-number check, print mode), the strain or its default, framed
+// input errors, and the pieces of the printed p-y curve blocks (title, label lines, table
+// heading and rows). A criterion supplies its law at a node, its checks and its report block,
+// one file each; dispatch.cpp chooses among them. The plot records of a printed curve are
+// report/plot_file's.
 #pragma once
 
 #include <initializer_list>
@@ -80,9 +80,10 @@ void Close_Layer_Integral_Above_Head(int L, double p_sum);
 // y-multipliers: pm p / (ym y_prime).
 double Secant_Modulus(const PYNodeValues& v, double p);
 
-// Stores Es as node k's secant modulus and, with soil movement, the node's load.
+// Stores Es as node k's secant modulus and, with soil movement, the node's load: the store step
+// Store_Criterion_Modulus with the rules of a criterion in soil movement.
 void Store_PY_Modulus(int k, double Es);
-// The same for the criteria that test their modulus: one that is not a number raises Runtime
+// The same for a criterion that tests its modulus: one that is not a number raises Runtime
 // Error No. nan_error instead of the load (see Raise_Modulus_Not_A_Number).
 void Store_PY_Modulus(int k, double Es, int nan_error, bool limiting, const char* criterion);
 
@@ -98,10 +99,12 @@ void Raise_PY_Input_Error(int number, std::initializer_list<const char*> lines, 
 
 // How a criterion keeps its layer's integral of ultimate resistance, Fu_Layer, for the
 // equivalent depth of the layers below: not at all, by trapezoids between nodes and the last
-// node's value down to the layer bottom, or each node's value over one increment.
+// node's value down to the layer bottom, each node's value over one increment, or by the
+// criterion's own rule (the loop clears it at the layer's first node, the criterion adds to it).
 constexpr int k_PY_No_Integral = 0;
 constexpr int k_PY_Trapezoid_Integral = 1;
 constexpr int k_PY_Increment_Integral = 2;
+constexpr int k_PY_Own_Integral = 3;
 
 // What a criterion returns for one node of its layer in normal mode.
 struct PYNodeModulus {
