@@ -485,6 +485,12 @@ struct AnalysisModel {
     double rd_PreviousNodePc;             // plateau of the cyclic curve
     double rd_PreviousNodePr;             // residual of the cyclic curve above the transition depth
 
+    // ---- p-y curves printed at requested depths --------------------------------------------
+    // The requested depths XPYOutputDepth (sorted) by layer along the pile, as the pile's own
+    // nodes are by i_TopNodeInLayer; the curves are computed at them, the nodes stay as they are.
+    std::array<int, k_Max_Soil_Points + 1> i_TopPYDepthInLayer;     // first requested depth in layer L; 0: none
+    std::array<int, k_Max_Soil_Points + 1> i_BottomPYDepthInLayer;  // last requested depth in layer L; 0: none
+
     // ---- p-y curves: API sand values kept per node -------------------------------------
     // The angle functions and level-ground coefficients of a node's friction angle do not change
     // from iteration to iteration; they are computed once per node and angle.

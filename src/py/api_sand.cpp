@@ -144,7 +144,7 @@ void Print_Api_Sand_Table(int k, const PYNodeValues& v, const ApiSandNode& n) {
     const AnalysisModel& m = g_Model;
     WriteLine("");
     Write_PY_Table_Heading_After(13);
-    Record_Printed_PY_Curve(k_PY_Curve_API_Sand, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(k_PY_Curve_API_Sand, v.x, k_PY_Print_Points, k);
     const double kz = n.k * n.zu;
     double step = m.IUNITS == k_Units_SI ? k_SI_Surface_Step : k_US_Surface_Step;
     if (kz != 0.0) step = k_Pi_Over_16 * n.A * n.R.Pu / kz;
@@ -272,7 +272,7 @@ bool Api_Sand_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeMod
     n.k = Layer_Sand_K(L, v.z);
     n.default_k = n.k < 0.0;
     // a zero friction angle is tolerated at the layer's first node only
-    const bool first = k == m.i_TopNodeInLayer[L];
+    const bool first = k == Layer_First_Point(L, print);
     if (!first && phi < k_Sand_Zero_Angle) {
         Raise_Zero_Friction_Angle(L);
         return false;

@@ -260,7 +260,7 @@ void Print_Silt_Table(int k, const PYNodeValues& v, const CementedSiltCurve& c) 
     const int kind = m.IUNITS == k_Units_US ? k_PY_Curve_Cemented_Silt_In : k_PY_Curve_Cemented_Silt_M;
     WriteLine("");
     Write_PY_Table_Heading_After(13);
-    Record_Printed_PY_Curve(kind, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(kind, v.x, k_PY_Print_Points, k);
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
         const double y_prime = Cemented_Silt_Table_Deflection(c, j);
         const double y = v.ym * y_prime;
@@ -412,7 +412,7 @@ bool Cemented_Silt_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNo
     EquivalentTopInputs in = Sand_Top_Inputs(v.b, n.gamma, n.angles, Ka_slope, v.zg, cyclic);
     in.c = n.c;
     in.ca = n.c;
-    n.zu = Depth_For_Ultimate_Resistance(L, v.z, k == m.i_TopNodeInLayer[L], print, in);
+    n.zu = Depth_For_Ultimate_Resistance(L, v.z, k == Layer_First_Point(L, print), print, in);
     // resistance and curve
     const double Ps = Frictional_Resistance(n, v.b, v.zg, v.ys, Ka_slope);
     const double Puc = Cemented_Silt_Cohesive_Resistance(n.c, v.b, n.gamma, n.zu, v.ys, m.EffectiveSlope);

@@ -25,7 +25,7 @@ void Print_Elastic_Subgrade_Curve(int L, int k, const PYNodeValues& v, double ks
     Write_PY_Multipliers(v.pm, v.ym);
     WriteLine("");
     Write_PY_Table_Heading(9, 22, nullptr, "---------------   ---------------");
-    Record_Printed_PY_Curve(k_PY_Curve_Elastic_Subgrade, g_Model.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(k_PY_Curve_Elastic_Subgrade, v.x, k_PY_Print_Points, k);
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
         const double y_prime = (j - 1) * v.b / 8.0;
         const double y = v.ym * y_prime;

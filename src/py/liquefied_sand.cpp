@@ -78,7 +78,7 @@ void Print_Liquefied_Sand_Curve(int L, int k, const PYNodeValues& v, double bm, 
         WriteLine("6.0 meters recommended by Rollins, et al. (2005)");
     }
     Write_PY_Table_Heading_After(12);
-    Record_Printed_PY_Curve(k_PY_Curve_Liquefied_Sand, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(k_PY_Curve_Liquefied_Sand, v.x, k_PY_Print_Points, k);
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
         const double y_prime = Liquefied_Sand_Table_Deflection(curve, j, m.IUNITS);
         const double y = v.ym * y_prime;

@@ -60,7 +60,7 @@ void Print_Loess_Curve(int L, int k, const PYNodeValues& v, const LoessCurve& c)
     Write_PY_Value_Line("Number of Cycles of Loading", Cycles_Of_Loading(), 0, "cycles");
     Write_PY_Multipliers(v.pm, v.ym);
     Write_PY_Table_Heading(9, 22, nullptr, "---------------   ---------------");
-    Record_Printed_PY_Curve(k_PY_Curve_Loess, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(k_PY_Curve_Loess, v.x, k_PY_Print_Points, k);
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
         const double y_prime = k_Table_Ratios[j] * c.yr;
         const double y = v.ym * y_prime;

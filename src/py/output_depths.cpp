@@ -1,5 +1,6 @@
-// Printing of p-y curves at requested depths: the pile's nodes are replaced by the requested
-// depths for the duration, so that every criterion's print mode sees them as its layer's nodes.
+// Printing of p-y curves at requested depths: the requested depths are assigned to the layers
+// along the pile (i_TopPYDepthInLayer, i_BottomPYDepthInLayer), and every criterion's print mode
+// walks them as its layer's points; the pile's nodes, their layers and sections stay as they are.
 #include "py/output_depths.h"
 
 #include <initializer_list>
@@ -7,7 +8,6 @@
 #include "engine/errors.h"
 #include "engine/messages.h"
 #include "model/model.h"
-#include "pile/discretization.h"
 #include "py/dispatch.h"
 #include "report/fortran_format.h"
 #include "report/plot_file.h"
@@ -70,15 +70,34 @@ void Raise_Depth_Above_Ground(int j, double depth) {
     Write_Line7_Record(k_PY_Curve_None, depth, 0, 0);
 }
 
-// The pile's own nodes again, with their layer and section assignments.
-void Restore_Discretization() {
+// Ranges of the n sorted requested depths in each layer, by depth along the pile, as the pile's
+// nodes get theirs: a layer holds the depths from the first at or below its top (none when that
+// one lies below its bottom) to the one before the next layer's first; the layer that reaches the
+// deepest requested depth holds the rest.
+void Assign_Depths_To_Layers(int n) {
     AnalysisModel& m = g_Model;
-    m.IncrementLength = m.PileLength / m.NumIncrements;
-    m.NumNodes = m.NumIncrements + 1;
-    for (int k = 1; k < m.NumNodes; ++k) m.XNode[k] = (k - 1) * m.IncrementLength;
-    m.XNode[m.NumNodes] = m.PileLength;
-    AssignNodesToLayers(m.NumNodes);
-    AssignSectionsToNodes(m.NumNodes);
+    m.i_TopPYDepthInLayer.fill(0);
+    m.i_BottomPYDepthInLayer.fill(0);
+    const int layers = m.i_Number_of_Layers;
+    const auto& depth = m.XPYOutputDepth;
+    int last = layers + 1;   // the layer that holds the deepest depth; one past the last when none does
+    for (int L = 1; L <= layers; ++L) {
+        int a = 1;
+        while (a <= n && !(depth[a] >= m.XLayerTop[L])) ++a;
+        if (a > n || depth[a] > m.XLayerBottom[L]) continue;
+        m.i_TopPYDepthInLayer[L] = a;
+        if (n >= 1 && m.XLayerBottom[L] >= depth[n]) {
+            last = L;
+            break;
+        }
+    }
+    m.i_BottomPYDepthInLayer[last] = n;
+    for (int L = 1; L <= last - 1; ++L) {
+        if (m.i_TopPYDepthInLayer[L] == 0) continue;
+        int below = L + 1;
+        while (below <= layers && m.i_TopPYDepthInLayer[below] == 0) ++below;
+        m.i_BottomPYDepthInLayer[L] = below <= layers ? m.i_TopPYDepthInLayer[below] - 1 : -1;
+    }
 }
 
 }  // namespace
@@ -95,21 +114,18 @@ void PrintPYCurvesAtDepths() {
     if (n <= 0) return;
 
     for (int j = 1; j <= n; ++j) {
-        m.XNode[j] = m.XPYOutputDepth[j];
         if (m.XGroundSurface > m.XPYOutputDepth[j]) {
             Raise_Depth_Above_Ground(j, m.XPYOutputDepth[j]);
-            Restore_Discretization();
             return;
         }
     }
-    AssignNodesToLayersAlongPile(n);
+    Assign_Depths_To_Layers(n);
     for (int L = 1; L <= m.i_Number_of_Layers; ++L) {
-        if (m.i_TopNodeInLayer[L] == 0) continue;
+        if (m.i_TopPYDepthInLayer[L] == 0) continue;
         m.i_RockLayersAbove = m.b_BelowRockLayer[L] != 0 ? 1 : 0;
         UpdateLayerSoilModuli(L, true);
-        // A criterion error ends the run; the nodes are restored anyway, as nothing is lost by it.
-        if (m.ErrorStatus != 0) break;
+        // a criterion error ends the run
+        if (m.ErrorStatus != 0) return;
         for (int i = 0; i < 3; ++i) Write_Report_Line("");
     }
-    Restore_Discretization();
 }

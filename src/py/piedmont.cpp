@@ -88,7 +88,7 @@ void Print_Piedmont_Curve(int L, int k, const PYNodeValues& v, int test, double 
     Write_PY_Value_Line("Initial Modulus from Field Tests", Epy, 3, m.LabelStress);
     Write_PY_Multipliers(v.pm, v.ym);
     Write_PY_Table_Heading(9, 22, nullptr, "---------------   ---------------");
-    Record_Printed_PY_Curve(k_PY_Curve_Piedmont, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(k_PY_Curve_Piedmont, v.x, k_PY_Print_Points, k);
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
         const double y_prime = Piedmont_Table_Deflection(v.b, j);
         const double y = v.ym * y_prime;

@@ -87,7 +87,7 @@ void Take_At_Least_One_Cycle() {
 
 bool Begin_PY_Node(int L, int k, bool print, PYNodeValues& v) {
     AnalysisModel& m = g_Model;
-    if (!print && k == m.i_TopNodeInLayer[L]) m.Fu_Layer[L] = 0.0;
+    if (!print && k == Layer_First_Point(L, print)) m.Fu_Layer[L] = 0.0;
     v = Gather_PY_Node(k, print);
     return m.ErrorStatus == 0;
 }
@@ -127,7 +127,7 @@ void Run_PY_Criterion(int L, bool print, const PYCriterion& c) {
     AnalysisModel& m = g_Model;
     if (c.begin_layer != nullptr && !c.begin_layer(L, print)) return;
     double pu_prev = 0.0;
-    for (int k = m.i_TopNodeInLayer[L]; k <= m.i_BottomNodeInLayer[L]; ++k) {
+    for (int k = Layer_First_Point(L, print); k <= Layer_Last_Point(L, print); ++k) {
         PYNodeValues v{};
         if (c.layer_integral == k_PY_Trapezoid_Integral || c.layer_integral == k_PY_Own_Integral) {
             if (!Begin_PY_Node(L, k, print, v)) return;
@@ -141,7 +141,7 @@ void Run_PY_Criterion(int L, bool print, const PYCriterion& c) {
         // the integral of ultimate resistance, for the equivalent depth of the layers below
         if (c.layer_integral == k_PY_Trapezoid_Integral) Add_To_Layer_Integral(L, k, out.pu, pu_prev);
         if (c.layer_integral == k_PY_Increment_Integral) {
-            if (k == m.i_TopNodeInLayer[L]) m.Fu_Layer[L] = 0.0;
+            if (k == Layer_First_Point(L, print)) m.Fu_Layer[L] = 0.0;
             m.Fu_Layer[L] += out.pu * m.IncrementLength;
         }
         if (c.closed_above_head) Close_Layer_Integral_Above_Head(L, out.p_ends);

@@ -179,11 +179,10 @@ void Print_Sand_Notes(const ReeseSandCurve& c) {
 
 // Heading, the 17 points (those on the initial line marked "*") and the notes after them.
 void Print_Sand_Table(int k, const PYNodeValues& v, const ReeseSandNode& n) {
-    const AnalysisModel& m = g_Model;
     const ReeseSandCurve& c = n.curve;
     WriteLine("");
     Write_PY_Table_Heading(10, 26, nullptr, k_PY_Table_Dashes);
-    Record_Printed_PY_Curve(k_PY_Curve_Reese_Sand, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(k_PY_Curve_Reese_Sand, v.x, k_PY_Print_Points, k);
     const double yp = c.pu / c.kx;
     bool any_marked = false;
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
@@ -337,7 +336,7 @@ bool Reese_Sand_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeM
     }
     if (theta > k_Sand_Zero_Angle) Ka_slope = Sloping_Active_Coefficient(phi, theta);
     const EquivalentTopInputs in = Sand_Top_Inputs(v.b, n.gamma, n.angles, Ka_slope, v.zg, cyclic);
-    n.zu = Depth_For_Ultimate_Resistance(L, v.z, k == m.i_TopNodeInLayer[L], print, in);
+    n.zu = Depth_For_Ultimate_Resistance(L, v.z, k == Layer_First_Point(L, print), print, in);
     // resistance and curve
     Compute_Resistance(n, v.b, v.zg, v.ys, Ka_slope);
     n.curve = Reese_Sand_Curve(v.b, n.zu, n.k * n.zu, n.Ps, cyclic);

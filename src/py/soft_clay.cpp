@@ -85,11 +85,13 @@ constexpr SoftClayVariant k_Soft_Clay_J = {
 
 // ---- Messages --------------------------------------------------------------------------
 
-// Input Data Error No. 12 or 71: zero cohesion below the layer's first node. The message file
-// gives the node's depth along the pile, the report the soil depth and the pile's extent.
-void Raise_Zero_Cohesion(const SoftClayVariant& variant, int L, int k, double z, double c) {
+// Input Data Error No. 12 or 71: zero cohesion below the layer's first node (or requested
+// depth, in print mode). The message file gives the point's depth along the pile, the report the
+// soil depth and the pile's extent.
+void Raise_Zero_Cohesion(const SoftClayVariant& variant, int L, int k, bool print, double z,
+                         double c) {
     const AnalysisModel& m = g_Model;
-    const int top = m.i_TopNodeInLayer[L];
+    const int top = Layer_First_Point(L, print);
     const FortranRecord heading = Error_Heading(true, variant.zero_cohesion_error);
     const std::initializer_list<const char*> lines = {
         heading.text.data(), "",
@@ -106,7 +108,7 @@ void Raise_Zero_Cohesion(const SoftClayVariant& variant, int L, int k, double z,
                       Format_F(elevation, 10, 3).text.data(), Format_F(c, 10, 3).text.data());
     };
     char line[k_Message_Length];
-    where(m.XNode[k], line);
+    where(Point_Depth(k, print), line);
     Write_Message_Lines(lines);
     Write_Message_Line(line);
     Write_Report_Lines(lines);
@@ -116,7 +118,7 @@ void Raise_Zero_Cohesion(const SoftClayVariant& variant, int L, int k, double z,
                   Format_F(m.PileLength, 10, 3).text.data());
     Write_Report_Line(report);
     std::snprintf(line, sizeof line, ", ITOP = %s, IBOT = %s", Format_I(top, 0).text.data(),
-                  Format_I(m.i_BottomNodeInLayer[L], 0).text.data());
+                  Format_I(Layer_Last_Point(L, print), 0).text.data());
     Write_Report_Line(line);
     Raise_Input_Error(variant.zero_cohesion_error);
 }
@@ -166,7 +168,7 @@ void Print_Soft_Clay_Parameters(const SoftClayVariant& variant, int L, int k,
         Write_PY_Record(r);
         Write_PY_Value_Line(variant.with_J ? "Xr" : "X_r", curve.zr, 3, m.LabelLength);
     }
-    Record_Printed_PY_Curve(variant.curve_kind, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(variant.curve_kind, v.x, k_PY_Print_Points, k);
 }
 
 // Slope factor, resistances, heading and the 17 tabulated points.
@@ -216,7 +218,7 @@ void Add_Soft_Clay_To_Layer_Integral(int L, int k, const SoftClayCurve& curve) {
 bool Soft_Clay_At_Node(const SoftClayVariant& variant, int L, int k, const PYNodeValues& v,
                       bool print, PYNodeModulus& out) {
     const AnalysisModel& m = g_Model;
-    const int top = m.i_TopNodeInLayer[L];
+    const int top = Layer_First_Point(L, print);
     const bool cyclic = m.b_Cyclic != 0;
     // soil properties, stopping at the first lookup that raises
     bool on_interface = false;
@@ -239,7 +241,7 @@ bool Soft_Clay_At_Node(const SoftClayVariant& variant, int L, int k, const PYNod
     }
     // zero cohesion is tolerated at the layer's first node only
     if (k > top && c < k_PY_Zero_Cohesion) {
-        Raise_Zero_Cohesion(variant, L, k, v.z, c);
+        Raise_Zero_Cohesion(variant, L, k, print, v.z, c);
         return false;
     }
     const EquivalentTopInputs in = Clay_Top_Inputs(v.b, c, c, gamma, J, v.zg, cyclic);

@@ -141,7 +141,7 @@ void Print_Free_Water_Parameters(int L, int k, const PYNodeValues& v, double c, 
     if (s.cyclic) Write_PY_Value_Line("Number of Cycles of Loading", Cycles_Of_Loading(), 0, nullptr);
     WriteLine("");
     Write_PY_Table_Heading_After(13);
-    Record_Printed_PY_Curve(Free_Water_Curve_Kind(s), m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(Free_Water_Curve_Kind(s), v.x, k_PY_Print_Points, k);
 }
 
 void Print_Free_Water_Table(const PYNodeValues& v, const StiffClayFreeWaterCurve& s) {
@@ -245,7 +245,7 @@ namespace {
 bool Free_Water_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
     const AnalysisModel& m = g_Model;
     const bool cyclic = m.b_Cyclic != 0;
-    const bool first = k == m.i_TopNodeInLayer[L];
+    const bool first = k == Layer_First_Point(L, print);
     // cohesion; zero cohesion is tolerated at the layer's first node only
     bool on_interface = false;
     const double c = fn_c(v.z, on_interface);

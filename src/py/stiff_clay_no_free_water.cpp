@@ -147,7 +147,7 @@ void Print_No_Free_Water_Parameters(const NoFreeWaterVariant& variant, int L, in
     }
     WriteLine("");
     Write_PY_Table_Heading_After(12);
-    Record_Printed_PY_Curve(variant.curve_kind, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(variant.curve_kind, v.x, k_PY_Print_Points, k);
 }
 
 void Print_No_Free_Water_Table(const NoFreeWaterVariant& variant, const PYNodeValues& v,
@@ -172,7 +172,7 @@ bool No_Free_Water_At_Node(const NoFreeWaterVariant& variant, int L, int k, cons
                            bool print, PYNodeModulus& out) {
     const AnalysisModel& m = g_Model;
     const bool cyclic = m.b_Cyclic != 0;
-    const bool first = k == m.i_TopNodeInLayer[L];
+    const bool first = k == Layer_First_Point(L, print);
     // cohesion; zero cohesion is tolerated at the layer's first node only
     bool on_interface = false;
     const double c = fn_c(v.z, on_interface);

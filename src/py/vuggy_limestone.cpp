@@ -63,7 +63,7 @@ void Print_Vuggy_Limestone_Curve(int L, int k, const PYNodeValues& v, double qu,
     Write_PY_Value_Line("Uniaxial Compressive Strength", qu, 3, m.LabelStress);
     Write_PY_Multipliers(v.pm, v.ym);
     Write_PY_Table_Heading(9, 22, nullptr, "---------------   ---------------");
-    Record_Printed_PY_Curve(k_PY_Curve_Vuggy_Limestone, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(k_PY_Curve_Vuggy_Limestone, v.x, k_PY_Print_Points, k);
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
         const double y_prime = Vuggy_Limestone_Table_Deflection(c, j);
         const double y = v.ym * y_prime;

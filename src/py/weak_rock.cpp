@@ -185,7 +185,7 @@ void Print_Weak_Rock_Curve(int L, int k, const PYNodeValues& v, const WeakRockPr
     Write_E_Line("Y_A", c.yA, m.LabelLength);
     Write_PY_Multipliers(v.pm, v.ym);
     Write_PY_Table_Heading(9, 30, nullptr, k_PY_Table_Dashes);
-    Record_Printed_PY_Curve(k_PY_Curve_Weak_Rock, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(k_PY_Curve_Weak_Rock, v.x, k_PY_Print_Points, k);
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
         const double y_prime = Weak_Rock_Table_Deflection(c, j);
         const double y = v.ym * y_prime;
@@ -218,7 +218,7 @@ bool Weak_Rock_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeMo
     if (m.ErrorStatus != 0) return false;
     const double Eir = LayerKAtDepth(L, v.z);
     if (m.ErrorStatus != 0) return false;
-    if (k > m.i_TopNodeInLayer[L] && qur < k_Zero_Strength) {
+    if (k > Layer_First_Point(L, print) && qur < k_Zero_Strength) {
         Raise_Zero_Strength();
         return false;
     }

@@ -347,8 +347,8 @@ TEST_F(CementedSiltTest, PrintedBlock) {
     Set_Up_Silt(5.0, 5.0, 30.0, 100.0, 100.0);
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.XNode[1] = 48.0;
-    m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
+    m.XPYOutputDepth[1] = 48.0;
+    m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
     PY_CementedSilt(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);
     const auto report = Captured_Report_Lines();

@@ -291,8 +291,8 @@ TEST_F(StiffClayNoFreeWaterTest, PrintedStaticBlockWithoutKLineForLine) {
     Set_Up_Clay(k_Soil_StfClyAW);
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.XNode[1] = 5.0;   // one requested depth: Pct = 487 kN/m
-    m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
+    m.XPYOutputDepth[1] = 5.0;   // one requested depth: Pct = 487 kN/m
+    m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
     PY_StiffClayNoFreeWater(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);
     const std::vector<std::string> expected = {
@@ -369,8 +369,8 @@ TEST_F(StiffClayNoFreeWaterTest, PrintedBlocksDifferByCriterionAndLoading) {
         AnalysisModel& m = g_Model;
         m.b_Cyclic = row.cyclic;
         m.NumCycles = 100.0;
-        m.XNode[1] = 5.0;
-        m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
+        m.XPYOutputDepth[1] = 5.0;
+        m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
         UpdateLayerSoilModuli(1, true);
         ASSERT_EQ(m.ErrorStatus, 0);
         const auto report = Captured_Report_Lines();

@@ -368,8 +368,8 @@ TEST_F(WeakRockTest, PrintedBlockOfTheHandCalculation) {
     Set_Up_Rock();
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.XNode[1] = 24.0;
-    m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
+    m.XPYOutputDepth[1] = 24.0;
+    m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
     const double es_before = m.Es_Node[1];
     PY_WeakRock(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);
