@@ -305,8 +305,8 @@ double LayerKAtDepth(int L, double z) {
                             ""});
         return 0.0;
     }
-    return m.LayerKTop[L] + (z - m.XLayerTop[L]) * (m.LayerKBottom[L] - m.LayerKTop[L]) /
-                                (m.XLayerBottom[L] - m.XLayerTop[L]);
+    // Eir is read into the layer's k pair, both values as given
+    return fn_LayerK(L, z, m.LayerKBottom[L]);
 }
 
 double Depth_Into_Rock(int L, double z) {
