@@ -486,8 +486,11 @@ struct AnalysisModel {
     double rd_PreviousNodePr;             // residual of the cyclic curve above the transition depth
 
     // ---- p-y curves printed at requested depths --------------------------------------------
-    // The requested depths XPYOutputDepth (sorted) by layer along the pile, as the pile's own
-    // nodes are by i_TopNodeInLayer; the curves are computed at them, the nodes stay as they are.
+    // The requested depths XPYOutputDepth stay as read; the curves are computed at their sorted
+    // copy without repeats, by layer along the pile as the pile's own nodes are by
+    // i_TopNodeInLayer. The nodes stay as they are.
+    int i_NumPYCurveDepths;                                          // depths in rd_PYCurveDepth
+    std::array<double, k_Max_PY_Output_Depths + 1> rd_PYCurveDepth;  // ascending, no repeats (in | m)
     std::array<int, k_Max_Soil_Points + 1> i_TopPYDepthInLayer;     // first requested depth in layer L; 0: none
     std::array<int, k_Max_Soil_Points + 1> i_BottomPYDepthInLayer;  // last requested depth in layer L; 0: none
 

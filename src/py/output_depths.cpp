@@ -1,6 +1,7 @@
-// Printing of p-y curves at requested depths: the requested depths are assigned to the layers
-// along the pile (i_TopPYDepthInLayer, i_BottomPYDepthInLayer), and every criterion's print mode
-// walks them as its layer's points; the pile's nodes, their layers and sections stay as they are.
+// Printing of p-y curves at requested depths: the requested depths, sorted without repeats into
+// rd_PYCurveDepth, are assigned to the layers along the pile (i_TopPYDepthInLayer,
+// i_BottomPYDepthInLayer), and every criterion's print mode walks them as its layer's points; the
+// requested depths as read and the pile's nodes, their layers and sections stay as they are.
 #include "py/output_depths.h"
 
 #include <initializer_list>
@@ -14,28 +15,33 @@
 
 namespace {
 
-// Ascending order by exchange, then repeated depths dropped (exact equality).
+// The requested depths into rd_PYCurveDepth: ascending order by exchange, then repeated depths
+// dropped (exact equality). XPYOutputDepth keeps the depths as read.
 void Sort_And_Purge_Depths() {
     AnalysisModel& m = g_Model;
-    int n = m.NumPYOutputDepths;
+    const int n = m.NumPYOutputDepths;
+    auto& d = m.rd_PYCurveDepth;
+    d.fill(0.0);
+    for (int j = 1; j <= n; ++j) d[j] = m.XPYOutputDepth[j];
     for (int k = 1; k < n; ++k) {
         for (int l = k + 1; l <= n; ++l) {
-            if (m.XPYOutputDepth[k] > m.XPYOutputDepth[l]) {
-                const double t = m.XPYOutputDepth[k];
-                m.XPYOutputDepth[k] = m.XPYOutputDepth[l];
-                m.XPYOutputDepth[l] = t;
+            if (d[k] > d[l]) {
+                const double t = d[k];
+                d[k] = d[l];
+                d[l] = t;
             }
         }
     }
+    m.i_NumPYCurveDepths = n;
     if (n <= 1) return;
     int kept = 1;
     for (int j = 2; j <= n; ++j) {
         bool repeated = false;
-        for (int i = 1; i <= kept; ++i) repeated = repeated || m.XPYOutputDepth[i] == m.XPYOutputDepth[j];
-        if (!repeated) m.XPYOutputDepth[++kept] = m.XPYOutputDepth[j];
+        for (int i = 1; i <= kept; ++i) repeated = repeated || d[i] == d[j];
+        if (!repeated) d[++kept] = d[j];
     }
-    for (int j = kept + 1; j <= n; ++j) m.XPYOutputDepth[j] = 0.0;
-    m.NumPYOutputDepths = kept;
+    for (int j = kept + 1; j <= n; ++j) d[j] = 0.0;
+    m.i_NumPYCurveDepths = kept;
 }
 
 // A sentence with a depth in it: before, the depth (F9.3), a blank and the length label, after.
@@ -79,7 +85,7 @@ void Assign_Depths_To_Layers(int n) {
     m.i_TopPYDepthInLayer.fill(0);
     m.i_BottomPYDepthInLayer.fill(0);
     const int layers = m.i_Number_of_Layers;
-    const auto& depth = m.XPYOutputDepth;
+    const auto& depth = m.rd_PYCurveDepth;
     int last = layers + 1;   // the layer that holds the deepest depth; one past the last when none does
     for (int L = 1; L <= layers; ++L) {
         int a = 1;
@@ -105,7 +111,7 @@ void Assign_Depths_To_Layers(int n) {
 void PrintPYCurvesAtDepths() {
     AnalysisModel& m = g_Model;
     Sort_And_Purge_Depths();
-    const int n = m.NumPYOutputDepths;
+    const int n = m.i_NumPYCurveDepths;
     Write_Line6_Record(n);
     Write_Message_Line("Computing p-y curves for output at user-specified depths.");
     Write_Report_Line("--------------------------------------------------------------------------------");
@@ -114,8 +120,8 @@ void PrintPYCurvesAtDepths() {
     if (n <= 0) return;
 
     for (int j = 1; j <= n; ++j) {
-        if (m.XGroundSurface > m.XPYOutputDepth[j]) {
-            Raise_Depth_Above_Ground(j, m.XPYOutputDepth[j]);
+        if (m.XGroundSurface > m.rd_PYCurveDepth[j]) {
+            Raise_Depth_Above_Ground(j, m.rd_PYCurveDepth[j]);
             return;
         }
     }

@@ -19,7 +19,7 @@ int Layer_Last_Point(int L, bool print) {
 
 double Point_Depth(int k, bool print) {
     const AnalysisModel& m = g_Model;
-    return print ? m.XPYOutputDepth[k] : m.XNode[k];
+    return print ? m.rd_PYCurveDepth[k] : m.XNode[k];
 }
 
 PYNodeValues Gather_PY_Node(int k, bool print) {

@@ -14,7 +14,7 @@ struct PYNodeValues {
 };
 
 // The points a criterion walks in layer L: the pile's nodes in normal mode, the requested depths
-// of the printed curves in print mode. First and last index (the first is 0 where the layer
+// of the printed curves (rd_PYCurveDepth) in print mode. First and last index (the first is 0 where the layer
 // holds none), and the depth along the pile of point k.
 int Layer_First_Point(int L, bool print);
 int Layer_Last_Point(int L, bool print);

@@ -211,7 +211,7 @@ TEST_F(ApiSandTest, PrintedBlockEndsAtTanhPi) {
         Set_Up_Api_Sand(row.k_top);
         Capture_Run_Files();
         AnalysisModel& m = g_Model;
-        m.XPYOutputDepth[1] = row.depth;
+        m.rd_PYCurveDepth[1] = row.depth;
         m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
         PY_APISand(1, true);
         ASSERT_EQ(m.ErrorStatus, 0);

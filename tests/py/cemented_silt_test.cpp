@@ -347,7 +347,7 @@ TEST_F(CementedSiltTest, PrintedBlock) {
     Set_Up_Silt(5.0, 5.0, 30.0, 100.0, 100.0);
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.XPYOutputDepth[1] = 48.0;
+    m.rd_PYCurveDepth[1] = 48.0;
     m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
     PY_CementedSilt(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);

@@ -177,7 +177,7 @@ TEST_F(LiquefiedSandTest, PrintedBlockOfCappedCurveInLowerLayer) {
     Set_Up_Two_Layers();
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.XPYOutputDepth[1] = 7.0;   // one requested depth, in layer 2
+    m.rd_PYCurveDepth[1] = 7.0;   // one requested depth, in layer 2
     m.i_TopPYDepthInLayer[2] = m.i_BottomPYDepthInLayer[2] = 1;
     const double es_before = m.Es_Node[1];
     const double fu_before = m.Fu_Layer[2];
@@ -257,7 +257,7 @@ TEST_F(LiquefiedSandTest, PrintedBlockOfFirstLayerInUSCustomaryUnits) {
     Assign_Layers();
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.XPYOutputDepth[1] = 60.0;
+    m.rd_PYCurveDepth[1] = 60.0;
     m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
     PY_LiquefiedSand(1, true);
     const auto report = Captured_Report_Lines();

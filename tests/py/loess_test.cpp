@@ -148,7 +148,7 @@ TEST_F(LoessTest, PrintedBlock) {
     Set_Up_Loess(0.0);
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.XPYOutputDepth[1] = 12.0;
+    m.rd_PYCurveDepth[1] = 12.0;
     m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
     PY_Loess(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);

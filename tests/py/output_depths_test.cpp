@@ -42,11 +42,17 @@ TEST_F(OutputDepthsTest, DepthsAreSortedPurgedAndPrintedInOrder) {
     PrintPYCurvesAtDepths();
     const AnalysisModel& m = g_Model;
     ASSERT_EQ(m.ErrorStatus, 0);
-    ASSERT_EQ(m.NumPYOutputDepths, 3);
-    EXPECT_EQ(m.XPYOutputDepth[1], 2.0);
+    ASSERT_EQ(m.i_NumPYCurveDepths, 3);
+    EXPECT_EQ(m.rd_PYCurveDepth[1], 2.0);
+    EXPECT_EQ(m.rd_PYCurveDepth[2], 4.0);
+    EXPECT_EQ(m.rd_PYCurveDepth[3], 8.0);
+    EXPECT_EQ(m.rd_PYCurveDepth[4], 0.0);
+    // the depths as read stay as read (they were once sorted and purged in place)
+    ASSERT_EQ(m.NumPYOutputDepths, 4);
+    EXPECT_EQ(m.XPYOutputDepth[1], 8.0);
     EXPECT_EQ(m.XPYOutputDepth[2], 4.0);
-    EXPECT_EQ(m.XPYOutputDepth[3], 8.0);
-    EXPECT_EQ(m.XPYOutputDepth[4], 0.0);
+    EXPECT_EQ(m.XPYOutputDepth[3], 4.0);
+    EXPECT_EQ(m.XPYOutputDepth[4], 2.0);
     const auto plot = Captured_Plot_Lines();
     ASSERT_FALSE(plot.empty());
     EXPECT_EQ(plot[0], "    3" + std::string(75, ' ') + "Line 6 : number of output p-y curves");

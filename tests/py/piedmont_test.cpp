@@ -153,7 +153,7 @@ TEST_F(PiedmontTest, PrintedBlockLabelsTestValuesInTheUnitsTheyAreUsedIn) {
         Set_Up_Piedmont(row.units, row.test);
         Capture_Run_Files();
         AnalysisModel& m = g_Model;
-        m.XPYOutputDepth[1] = 6.0;
+        m.rd_PYCurveDepth[1] = 6.0;
         m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
         PY_Piedmont(1, true);
         ASSERT_EQ(m.ErrorStatus, 0);
@@ -175,7 +175,7 @@ TEST_F(PiedmontTest, PrintedBlockLabelsTestValuesInTheUnitsTheyAreUsedIn) {
     Initialize_Model();
     Set_Up_Piedmont(k_Units_General, 2);
     Capture_Run_Files();
-    g_Model.XPYOutputDepth[1] = 6.0;
+    g_Model.rd_PYCurveDepth[1] = 6.0;
     g_Model.i_TopPYDepthInLayer[1] = g_Model.i_BottomPYDepthInLayer[1] = 1;
     PY_Piedmont(1, true);
     const auto report = Captured_Report_Lines();

@@ -269,7 +269,7 @@ TEST_F(ReeseSandTest, PrintedBlockMarksPointsOnTheInitialLine) {
     Set_Up_Sand(k_Soil_Sand, 20000.0);
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.XPYOutputDepth[1] = 2.0;
+    m.rd_PYCurveDepth[1] = 2.0;
     m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
     PY_Sand(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);

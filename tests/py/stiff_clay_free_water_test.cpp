@@ -342,7 +342,7 @@ TEST_F(StiffClayFreeWaterTest, PrintedStaticBlockLineForLine) {
     Set_Up_Clay(50000.0, 150000.0);
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.XPYOutputDepth[1] = 10.0;   // one requested depth: c = 100 kPa, ca = 80 kPa from the surface
+    m.rd_PYCurveDepth[1] = 10.0;   // one requested depth: c = 100 kPa, ca = 80 kPa from the surface
     m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
     PY_StiffClayFreeWater(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);
@@ -397,7 +397,7 @@ TEST_F(StiffClayFreeWaterTest, PrintedCyclicBlockInUSUnits) {
     AnalysisModel& m = g_Model;
     m.b_Cyclic = -1;
     m.NumCycles = 100.0;
-    m.XPYOutputDepth[1] = 120.0;
+    m.rd_PYCurveDepth[1] = 120.0;
     m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
     PY_StiffClayFreeWater(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);

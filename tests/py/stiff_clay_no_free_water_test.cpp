@@ -291,7 +291,7 @@ TEST_F(StiffClayNoFreeWaterTest, PrintedStaticBlockWithoutKLineForLine) {
     Set_Up_Clay(k_Soil_StfClyAW);
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.XPYOutputDepth[1] = 5.0;   // one requested depth: Pct = 487 kN/m
+    m.rd_PYCurveDepth[1] = 5.0;   // one requested depth: Pct = 487 kN/m
     m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
     PY_StiffClayNoFreeWater(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);
@@ -369,7 +369,7 @@ TEST_F(StiffClayNoFreeWaterTest, PrintedBlocksDifferByCriterionAndLoading) {
         AnalysisModel& m = g_Model;
         m.b_Cyclic = row.cyclic;
         m.NumCycles = 100.0;
-        m.XPYOutputDepth[1] = 5.0;
+        m.rd_PYCurveDepth[1] = 5.0;
         m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
         UpdateLayerSoilModuli(1, true);
         ASSERT_EQ(m.ErrorStatus, 0);

@@ -153,7 +153,7 @@ TEST_F(VuggyLimestoneTest, PrintedBlock) {
     Set_Up_Sand_Over_Limestone();
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.XPYOutputDepth[1] = 4.0;
+    m.rd_PYCurveDepth[1] = 4.0;
     m.i_TopPYDepthInLayer[2] = m.i_BottomPYDepthInLayer[2] = 1;
     PY_VuggyLimestone(2, true);
     ASSERT_EQ(m.ErrorStatus, 0);

@@ -368,7 +368,7 @@ TEST_F(WeakRockTest, PrintedBlockOfTheHandCalculation) {
     Set_Up_Rock();
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.XPYOutputDepth[1] = 24.0;
+    m.rd_PYCurveDepth[1] = 24.0;
     m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
     const double es_before = m.Es_Node[1];
     PY_WeakRock(1, true);
