@@ -111,8 +111,8 @@ struct PYNodeModulus {
     double Es;         // secant soil modulus of the node (lb/in2 | kPa)
     bool limiting;     // Es is the curve's limiting ("default") modulus, not its secant
     double pu;         // ultimate resistance at the node, for the layer integral (force/length)
-    double p_ends;     // resistances at the layer's top and bottom, for the closed form of a first
-                       // layer that rises above the pile head (force/length)
+    double p_ends;     // sum of the resistances at the layer's top and bottom, for the closed
+                       // form of a first layer that rises above the pile head (force/length)
 };
 
 // A criterion as the node loop calls it: its rules as plain values and two functions of its
