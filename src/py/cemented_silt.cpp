@@ -261,13 +261,12 @@ void Print_Silt_Table(int k, const PYNodeValues& v, const CementedSiltCurve& c) 
     WriteLine("");
     Write_PY_Table_Heading_After(13);
     Record_Printed_PY_Curve(kind, v.x, k_PY_Print_Points, k);
+    PYCurveTable t{};
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        const double y_prime = Cemented_Silt_Table_Deflection(c, j);
-        const double y = v.ym * y_prime;
-        const double p = v.pm * Cemented_Silt_P(c, y_prime);
-        Write_PY_Table_Row(y, p, 3, 5);
-        Record_Printed_PY_Point(kind, y, p, j);
+        t.y_prime[j] = Cemented_Silt_Table_Deflection(c, j);
+        t.p[j] = Cemented_Silt_P(c, t.y_prime[j]);
     }
+    Write_PY_Curve_Table(kind, v, t, k_PY_Rows_Numbers);
 }
 
 }  // namespace

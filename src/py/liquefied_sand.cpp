@@ -79,13 +79,12 @@ void Print_Liquefied_Sand_Curve(int L, int k, const PYNodeValues& v, double bm, 
     }
     Write_PY_Table_Heading_After(12);
     Record_Printed_PY_Curve(k_PY_Curve_Liquefied_Sand, v.x, k_PY_Print_Points, k);
+    PYCurveTable t{};
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        const double y_prime = Liquefied_Sand_Table_Deflection(curve, j, m.IUNITS);
-        const double y = v.ym * y_prime;
-        const double p = v.pm * Liquefied_Sand_P(curve, y_prime);
-        Write_PY_Table_Row(y, p, 3, 5);
-        Record_Printed_PY_Point(k_PY_Curve_Liquefied_Sand, y, p, j);
+        t.y_prime[j] = Liquefied_Sand_Table_Deflection(curve, j, m.IUNITS);
+        t.p[j] = Liquefied_Sand_P(curve, t.y_prime[j]);
     }
+    Write_PY_Curve_Table(k_PY_Curve_Liquefied_Sand, v, t, k_PY_Rows_Numbers);
     WriteLine("");
 }
 

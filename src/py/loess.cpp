@@ -61,13 +61,12 @@ void Print_Loess_Curve(int L, int k, const PYNodeValues& v, const LoessCurve& c)
     Write_PY_Multipliers(v.pm, v.ym);
     Write_PY_Table_Heading(9, 22, nullptr, "---------------   ---------------");
     Record_Printed_PY_Curve(k_PY_Curve_Loess, v.x, k_PY_Print_Points, k);
+    PYCurveTable t{};
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        const double y_prime = k_Table_Ratios[j] * c.yr;
-        const double y = v.ym * y_prime;
-        const double p = v.pm * Loess_P(c, y_prime);
-        Write_PY_Table_Row(y, p, 3, 5);
-        Record_Printed_PY_Point(k_PY_Curve_Loess, y, p, j);
+        t.y_prime[j] = k_Table_Ratios[j] * c.yr;
+        t.p[j] = Loess_P(c, t.y_prime[j]);
     }
+    Write_PY_Curve_Table(k_PY_Curve_Loess, v, t, k_PY_Rows_Numbers);
 }
 
 // The layer's check: the criterion holds for at most ten cycles.

@@ -89,13 +89,12 @@ void Print_Piedmont_Curve(int L, int k, const PYNodeValues& v, int test, double 
     Write_PY_Multipliers(v.pm, v.ym);
     Write_PY_Table_Heading(9, 22, nullptr, "---------------   ---------------");
     Record_Printed_PY_Curve(k_PY_Curve_Piedmont, v.x, k_PY_Print_Points, k);
+    PYCurveTable t{};
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        const double y_prime = Piedmont_Table_Deflection(v.b, j);
-        const double y = v.ym * y_prime;
-        const double p = v.pm * Piedmont_P(Epy, v.b, y_prime);
-        Write_PY_Table_Row(y, p, 3, 5);
-        Record_Printed_PY_Point(k_PY_Curve_Piedmont, y, p, j);
+        t.y_prime[j] = Piedmont_Table_Deflection(v.b, j);
+        t.p[j] = Piedmont_P(Epy, v.b, t.y_prime[j]);
     }
+    Write_PY_Curve_Table(k_PY_Curve_Piedmont, v, t, k_PY_Rows_Numbers);
 }
 
 // The layer resists nothing without a modulus; the report's warning summary says why.

@@ -323,6 +323,21 @@ void Write_PY_Fixed_Row(double y, double p) {
     Write_PY_Record(r);
 }
 
+void Write_PY_Curve_Table(int kind, const PYNodeValues& v, const PYCurveTable& t, int rows) {
+    for (int j = 1; j <= k_PY_Print_Points; ++j) {
+        const double y = v.ym * t.y_prime[j];
+        const double p = v.pm * t.p[j];
+        if (rows == k_PY_Rows_Fixed) {
+            Write_PY_Fixed_Row(y, p);
+        } else if (rows == k_PY_Rows_Numbers_Wide) {
+            Write_PY_Table_Row(y, p, 0, 9);
+        } else {
+            Write_PY_Table_Row(y, p, 3, 5);
+        }
+        Record_Printed_PY_Point(kind, y, p, j);
+    }
+}
+
 void Record_Printed_PY_Curve(int kind, double depth, int points, int number) {
     AnalysisModel& m = g_Model;
     if (m.i_NumKeptPYCurves < k_Max_Kept_PY_Curves) {

@@ -8,6 +8,7 @@
 // report/plot_file's.
 #pragma once
 
+#include <array>
 #include <initializer_list>
 
 #include "py/py_node.h"
@@ -188,6 +189,23 @@ void Write_PY_Table_Heading_After(int gap);
 void Write_PY_Table_Row(double y, double p, int blanks_before, int blanks_between);
 // One tabulated point in fixed decimals: y (F15.4), p (F17.3).
 void Write_PY_Fixed_Row(double y, double p);
+
+// Row layouts of a printed table: numbers after 3 blanks with 5 between, numbers with 9
+// between, fixed decimals.
+constexpr int k_PY_Rows_Numbers = 0;
+constexpr int k_PY_Rows_Numbers_Wide = 1;
+constexpr int k_PY_Rows_Fixed = 2;
+
+// The tabulated points j = 1..17 of a printed curve as the criterion's law gives them: the
+// deflection y' on the curve and its resistance p(y'), both without multipliers.
+struct PYCurveTable {
+    std::array<double, k_PY_Print_Points + 1> y_prime;
+    std::array<double, k_PY_Print_Points + 1> p;
+};
+
+// Writes the points of table t of a curve of the given kind at node values v, y = ym y' and
+// p = pm p(y'), in the row layout rows (k_PY_Rows_*), and keeps each point (its "Line 8").
+void Write_PY_Curve_Table(int kind, const PYNodeValues& v, const PYCurveTable& t, int rows);
 
 // A p-y curve printed at requested depth number `number`, at `depth` along the pile, with its
 // kind (k_PY_Curve_* of report/plot_file) and number of points: kept for callers, then its

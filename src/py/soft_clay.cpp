@@ -180,17 +180,13 @@ void Print_Soft_Clay_Table(const SoftClayVariant& variant, const PYNodeValues& v
     if (Cycles_Of_Loading() >= 2.0) Write_PY_Force_Line("pu_cyclic", curve.pc, 3);
     WriteLine("");
     Write_PY_Table_Heading(6, 25, m.LabelForcePerLength, k_PY_Table_Dashes);
+    PYCurveTable t{};
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        const double y_prime = Soft_Clay_Table_Ratio(j, curve.cyclic) * curve.y50;
-        const double y = v.ym * y_prime;
-        const double p = v.pm * Soft_Clay_P(curve, y_prime);
-        if (variant.with_J) {
-            Write_PY_Table_Row(y, p, 3, 5);
-        } else {
-            Write_PY_Table_Row(y, p, 0, 9);
-        }
-        Record_Printed_PY_Point(variant.curve_kind, y, p, j);
+        t.y_prime[j] = Soft_Clay_Table_Ratio(j, curve.cyclic) * curve.y50;
+        t.p[j] = Soft_Clay_P(curve, t.y_prime[j]);
     }
+    Write_PY_Curve_Table(variant.curve_kind, v, t,
+                         variant.with_J ? k_PY_Rows_Numbers : k_PY_Rows_Numbers_Wide);
 }
 
 // ---- The criterion ---------------------------------------------------------------------

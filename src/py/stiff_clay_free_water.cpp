@@ -145,18 +145,14 @@ void Print_Free_Water_Parameters(int L, int k, const PYNodeValues& v, double c, 
 }
 
 void Print_Free_Water_Table(const PYNodeValues& v, const StiffClayFreeWaterCurve& s) {
+    PYCurveTable t{};
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        const double y_prime = Stiff_Clay_Free_Water_Table_Deflection(s, j);
-        const double y = v.ym * y_prime;
-        const double p = v.pm * Stiff_Clay_Free_Water_P(s, y_prime);
-        // The cyclic table has always been written with fixed decimals.
-        if (s.cyclic) {
-            Write_PY_Fixed_Row(y, p);
-        } else {
-            Write_PY_Table_Row(y, p, 3, 5);
-        }
-        Record_Printed_PY_Point(Free_Water_Curve_Kind(s), y, p, j);
+        t.y_prime[j] = Stiff_Clay_Free_Water_Table_Deflection(s, j);
+        t.p[j] = Stiff_Clay_Free_Water_P(s, t.y_prime[j]);
     }
+    // The cyclic table has always been written with fixed decimals.
+    Write_PY_Curve_Table(Free_Water_Curve_Kind(s), v, t,
+                         s.cyclic ? k_PY_Rows_Fixed : k_PY_Rows_Numbers);
 }
 
 // ---- The criterion ---------------------------------------------------------------------

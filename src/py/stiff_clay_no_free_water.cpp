@@ -152,13 +152,12 @@ void Print_No_Free_Water_Parameters(const NoFreeWaterVariant& variant, int L, in
 
 void Print_No_Free_Water_Table(const NoFreeWaterVariant& variant, const PYNodeValues& v,
                                const StiffClayNoFreeWaterCurve& s) {
+    PYCurveTable t{};
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        const double y_prime = Stiff_Clay_No_Free_Water_Table_Deflection(s, j);
-        const double y = v.ym * y_prime;
-        const double p = v.pm * Stiff_Clay_No_Free_Water_P(s, y_prime);
-        Write_PY_Table_Row(y, p, 3, 5);
-        Record_Printed_PY_Point(variant.curve_kind, y, p, j);
+        t.y_prime[j] = Stiff_Clay_No_Free_Water_Table_Deflection(s, j);
+        t.p[j] = Stiff_Clay_No_Free_Water_P(s, t.y_prime[j]);
     }
+    Write_PY_Curve_Table(variant.curve_kind, v, t, k_PY_Rows_Numbers);
 }
 
 // ---- The criterion ---------------------------------------------------------------------

@@ -64,13 +64,12 @@ void Print_Vuggy_Limestone_Curve(int L, int k, const PYNodeValues& v, double qu,
     Write_PY_Multipliers(v.pm, v.ym);
     Write_PY_Table_Heading(9, 22, nullptr, "---------------   ---------------");
     Record_Printed_PY_Curve(k_PY_Curve_Vuggy_Limestone, v.x, k_PY_Print_Points, k);
+    PYCurveTable t{};
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        const double y_prime = Vuggy_Limestone_Table_Deflection(c, j);
-        const double y = v.ym * y_prime;
-        const double p = v.pm * Vuggy_Limestone_P(c, y_prime);
-        Write_PY_Table_Row(y, p, 3, 5);
-        Record_Printed_PY_Point(k_PY_Curve_Vuggy_Limestone, y, p, j);
+        t.y_prime[j] = Vuggy_Limestone_Table_Deflection(c, j);
+        t.p[j] = Vuggy_Limestone_P(c, t.y_prime[j]);
     }
+    Write_PY_Curve_Table(k_PY_Curve_Vuggy_Limestone, v, t, k_PY_Rows_Numbers);
 }
 
 bool Vuggy_Limestone_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {

@@ -186,13 +186,12 @@ void Print_Weak_Rock_Curve(int L, int k, const PYNodeValues& v, const WeakRockPr
     Write_PY_Multipliers(v.pm, v.ym);
     Write_PY_Table_Heading(9, 30, nullptr, k_PY_Table_Dashes);
     Record_Printed_PY_Curve(k_PY_Curve_Weak_Rock, v.x, k_PY_Print_Points, k);
+    PYCurveTable t{};
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        const double y_prime = Weak_Rock_Table_Deflection(c, j);
-        const double y = v.ym * y_prime;
-        const double p = v.pm * Weak_Rock_P(c, y_prime);
-        Write_PY_Table_Row(y, p, 3, 5);
-        Record_Printed_PY_Point(k_PY_Curve_Weak_Rock, y, p, j);
+        t.y_prime[j] = Weak_Rock_Table_Deflection(c, j);
+        t.p[j] = Weak_Rock_P(c, t.y_prime[j]);
     }
+    Write_PY_Curve_Table(k_PY_Curve_Weak_Rock, v, t, k_PY_Rows_Numbers);
     WriteLine("");
 }
 
