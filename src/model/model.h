@@ -473,6 +473,32 @@ struct AnalysisModel {
     std::array<int, k_Max_Layers + 1> b_BelowRockLayer;   // layer processed below a rock-type layer
     int i_RockLayersAbove;                                // rock-type layers met so far in this pass
 
+    // ---- p-y curves: values the criteria derive from the input during the run ------------
+    // The number of cycles of loading as read stays NumCycles; a criterion that needs at least
+    // one cycle raises the count the curves take here, and every later curve of the run takes it.
+    int b_NumCyclesRaised;                                // rd_NumCyclesInUse holds a raised count
+    double rd_NumCyclesInUse;                             // cycles of loading the curves take once raised (cycles)
+
+    // ---- p-y curves: running values of the layer being walked, from node to node ----------
+    // Stiff clay with free water averages cohesion over the layer from its first node down.
+    double rd_AverageCohesionTop;         // soil depth of the layer's first node (in | m)
+    double rd_AverageCohesionDepth;       // soil depth of the previous node (in | m)
+    double rd_AverageCohesionPrevious;    // cohesion at the previous node (lb/in2 | kPa)
+    double rd_AverageCohesionIntegral;    // integral of cohesion down to the previous node (lb/in | kN/m)
+    // Soft clay builds its layer integral from the previous node's resistances (lb/in | kN/m).
+    double rd_PreviousNodePu;             // ultimate resistance, static curve
+    double rd_PreviousNodePc;             // plateau of the cyclic curve
+    double rd_PreviousNodePr;             // residual of the cyclic curve above the transition depth
+
+    // ---- p-y curves printed at requested depths --------------------------------------------
+    // The requested depths XPYOutputDepth stay as read; the curves are computed at their sorted
+    // copy without repeats, by layer along the pile as the pile's own nodes are by
+    // i_TopNodeInLayer. The nodes stay as they are.
+    int i_NumPYCurveDepths;                                          // depths in rd_PYCurveDepth
+    std::array<double, k_Max_PY_Output_Depths + 1> rd_PYCurveDepth;  // ascending, no repeats (in | m)
+    std::array<int, k_Max_Soil_Points + 1> i_TopPYDepthInLayer;     // first requested depth in layer L; 0: none
+    std::array<int, k_Max_Soil_Points + 1> i_BottomPYDepthInLayer;  // last requested depth in layer L; 0: none
+
     // ---- p-y curves: API sand values kept per node -------------------------------------
     // The angle functions and level-ground coefficients of a node's friction angle do not change
     // from iteration to iteration; they are computed once per node and angle.

@@ -323,3 +323,10 @@ double Layer_Column_At_Depth(int L, const SoilColumn& column, double z) {
     if (x[bottom] == x[top]) return column[top];
     return Interpolate_Linear(z, x[top], column[top], x[bottom], column[bottom]);
 }
+
+double fn_LayerK(int L, double z, double k_bottom) {
+    const AnalysisModel& m = g_Model;
+    const double k_top = m.LayerKTop[L];
+    if (k_bottom == k_top) return k_top;
+    return k_top + (k_bottom - k_top) * (z - m.XLayerTop[L]) / (m.XLayerBottom[L] - m.XLayerTop[L]);
+}

@@ -67,3 +67,9 @@ double KrmAtDepth(double z);
 // zero thickness gives its top value.
 double Layer_Column_At_Depth(int L, const std::array<double, k_Max_Soil_Points + 1>& column,
                              double z);
+
+// Subgrade modulus k of layer L at soil depth z: linear from the layer's top value LayerKTop to
+// k_bottom, the bottom value the criterion takes (LayerKBottom as read, or the top value where
+// its rule leaves a missing bottom value to the top's); the top value where the two are equal.
+// Reads only; the layer's values stay as read.
+double fn_LayerK(int L, double z, double k_bottom);

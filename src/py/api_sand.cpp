@@ -144,17 +144,16 @@ void Print_Api_Sand_Table(int k, const PYNodeValues& v, const ApiSandNode& n) {
     const AnalysisModel& m = g_Model;
     WriteLine("");
     Write_PY_Table_Heading_After(13);
-    Record_Printed_PY_Curve(k_PY_Curve_API_Sand, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(k_PY_Curve_API_Sand, v.x, k_PY_Print_Points, k);
     const double kz = n.k * n.zu;
     double step = m.IUNITS == k_Units_SI ? k_SI_Surface_Step : k_US_Surface_Step;
     if (kz != 0.0) step = k_Pi_Over_16 * n.A * n.R.Pu / kz;
+    PYCurveTable t{};
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        const double y_prime = (j - 1) * step;
-        const double y = v.ym * y_prime;
-        const double p = v.pm * Api_Sand_P(n.A, n.R.Pu, n.k, n.zu, y_prime);
-        Write_PY_Fixed_Row(y, p);
-        Record_Printed_PY_Point(k_PY_Curve_API_Sand, y, p, j);
+        t.y_prime[j] = (j - 1) * step;
+        t.p[j] = Api_Sand_P(n.A, n.R.Pu, n.k, n.zu, t.y_prime[j]);
     }
+    Write_PY_Curve_Table(k_PY_Curve_API_Sand, v, t, k_PY_Rows_Fixed);
     if (n.default_k) {
         WriteLine("");
         WriteLine("The above p-y curve was computed using the internal default value of k.");
@@ -255,59 +254,65 @@ double Kept_Default_K(int k, double phi_degrees, double gamma) {
 
 }  // namespace
 
-void PY_APISand(int L, bool print) {
-    AnalysisModel& m = g_Model;
-    const int top = m.i_TopNodeInLayer[L];
+namespace {
+
+bool Api_Sand_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
+    const AnalysisModel& m = g_Model;
     const bool cyclic = m.b_Cyclic != 0;
     const double theta = std::fabs(m.EffectiveSlope);
-    double p80_prev = 0.0;
-    for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
-        // node values and soil properties
-        PYNodeValues v{};
-        if (!Begin_PY_Node(L, k, print, v)) return;
-        ApiSandNode n{};
-        n.gamma = AverageUnitWeightAbove(v.z);
-        if (m.ErrorStatus != 0) return;
-        n.phi_degrees = FrictionAngleAtDepth(v.z);
-        if (m.ErrorStatus != 0) return;
-        const double phi = n.phi_degrees * k_PY_Pi / 180.0;
-        if (n.phi_degrees < k_Sand_Lowest_Angle || n.phi_degrees > k_Sand_Highest_Angle) RecordWarning(-303);
-        n.k = Layer_Sand_K(L, v.z);
-        n.default_k = n.k < 0.0;
-        // a zero friction angle is tolerated at the layer's first node only
-        if (k > top && phi < k_Sand_Zero_Angle) {
-            Raise_Zero_Friction_Angle(L);
-            return;
-        }
-        const SandAngles a = Kept_Angles(k, phi);
-        const EquivalentTopInputs in = Sand_Top_Inputs(v.b, n.gamma, a, a.Ka, v.zg, cyclic);
-        n.zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
-        // ultimate resistance: wedge at zu, flow below
-        if (theta > k_Sand_Zero_Angle) {
-            Sloping_Resistance(L, n, a, v.b, v.ys);
-            if (m.ErrorStatus != 0) return;
-        } else {
-            n.C = Kept_Level_Coefficients(k);
-            n.R = Api_Sand_Level_Resistance(n.C, n.gamma, n.zu, v.zg, v.b);
-        }
-        if (n.default_k) {
-            n.k = Kept_Default_K(k, n.phi_degrees, n.gamma);
-            if (m.ErrorStatus != 0) return;
-        }
-        // below rock the initial slope grows with the true depth
-        const double kx = n.k * (m.i_RockLayersAbove > 0 ? v.zg : n.zu);
-        n.A = Api_Sand_A(n.zu, v.b, cyclic);
-        if (print) {
-            Print_Api_Sand_Parameters(L, v, n);
-            Print_Api_Sand_Table(k, v, n);
-            continue;
-        }
-        // the integral of the resistance at 3 b / 80; above the pile head a triangle
-        const double p80 = Api_Sand_P(n.A, n.R.Pu, n.k, n.zu, 3.0 * v.b / 80.0);
-        Add_To_Layer_Integral(L, k, p80, p80_prev);
-        Close_Layer_Integral_Above_Head(L, p80);
-        Store_PY_Modulus(k, v.y_prime < k_PY_Tiny_Deflection
-                                ? kx
-                                : Secant_Modulus(v, Api_Sand_P(n.A, n.R.Pu, n.k, n.zu, v.y_prime)));
+    // soil properties
+    ApiSandNode n{};
+    n.gamma = AverageUnitWeightAbove(v.z);
+    if (m.ErrorStatus != 0) return false;
+    n.phi_degrees = FrictionAngleAtDepth(v.z);
+    if (m.ErrorStatus != 0) return false;
+    const double phi = n.phi_degrees * k_PY_Pi / 180.0;
+    if (n.phi_degrees < k_Sand_Lowest_Angle || n.phi_degrees > k_Sand_Highest_Angle) RecordWarning(-303);
+    n.k = Layer_Sand_K(L, v.z);
+    n.default_k = n.k < 0.0;
+    // a zero friction angle is tolerated at the layer's first node only
+    const bool first = k == Layer_First_Point(L, print);
+    if (!first && phi < k_Sand_Zero_Angle) {
+        Raise_Zero_Friction_Angle(L);
+        return false;
     }
+    const SandAngles a = Kept_Angles(k, phi);
+    const EquivalentTopInputs in = Sand_Top_Inputs(v.b, n.gamma, a, a.Ka, v.zg, cyclic);
+    n.zu = Depth_For_Ultimate_Resistance(L, v.z, first, print, in);
+    // ultimate resistance: wedge at zu, flow below
+    if (theta > k_Sand_Zero_Angle) {
+        Sloping_Resistance(L, n, a, v.b, v.ys);
+        if (m.ErrorStatus != 0) return false;
+    } else {
+        n.C = Kept_Level_Coefficients(k);
+        n.R = Api_Sand_Level_Resistance(n.C, n.gamma, n.zu, v.zg, v.b);
+    }
+    if (n.default_k) {
+        n.k = Kept_Default_K(k, n.phi_degrees, n.gamma);
+        if (m.ErrorStatus != 0) return false;
+    }
+    // below rock the initial slope grows with the true depth
+    const double kx = n.k * (m.i_RockLayersAbove > 0 ? v.zg : n.zu);
+    n.A = Api_Sand_A(n.zu, v.b, cyclic);
+    if (print) {
+        Print_Api_Sand_Parameters(L, v, n);
+        Print_Api_Sand_Table(k, v, n);
+        return true;
+    }
+    // the integral of the resistance at 3 b / 80; above the pile head a triangle
+    const double p80 = Api_Sand_P(n.A, n.R.Pu, n.k, n.zu, 3.0 * v.b / 80.0);
+    out.pu = p80;
+    out.p_ends = p80;
+    out.Es = v.y_prime < k_PY_Tiny_Deflection
+                 ? kx
+                 : Secant_Modulus(v, Api_Sand_P(n.A, n.R.Pu, n.k, n.zu, v.y_prime));
+    return true;
 }
+
+// API sand takes part in soil movement and keeps its integral of the resistance at 3 b / 80.
+constexpr PYCriterion k_Api_Sand = {
+    nullptr, 0, 0, true, k_PY_Trapezoid_Integral, true, nullptr, Api_Sand_At_Node};
+
+}  // namespace
+
+void PY_APISand(int L, bool print) { Run_PY_Criterion(L, print, k_Api_Sand); }

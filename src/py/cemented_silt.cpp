@@ -180,15 +180,14 @@ double Silt_Cohesion(int L, double z) {
 
 
 // k of layer L at soil depth z from its top and bottom values, or -1 when the layer's top value
-// is not positive (the default applies). A bottom value of 0 takes the top value for the rest
-// of the run; a layer of no thickness has its top value throughout.
+// is not positive (the default applies). A bottom value of 0 is the top value; a layer of no
+// thickness has its top value throughout.
 double Layer_Silt_K(int L, double z) {
-    AnalysisModel& m = g_Model;
+    const AnalysisModel& m = g_Model;
     if (m.LayerKTop[L] <= 0.0) return -1.0;
-    if (m.LayerKBottom[L] == 0.0) m.LayerKBottom[L] = m.LayerKTop[L];
-    const double thickness = m.XLayerBottom[L] - m.XLayerTop[L];
-    if (m.LayerKBottom[L] == m.LayerKTop[L] || thickness == 0.0) return m.LayerKTop[L];
-    return m.LayerKTop[L] + (m.LayerKBottom[L] - m.LayerKTop[L]) * (z - m.XLayerTop[L]) / thickness;
+    if (m.XLayerBottom[L] - m.XLayerTop[L] == 0.0) return m.LayerKTop[L];
+    const double k_bottom = m.LayerKBottom[L] == 0.0 ? m.LayerKTop[L] : m.LayerKBottom[L];
+    return fn_LayerK(L, z, k_bottom);
 }
 
 // ---- Resistance ------------------------------------------------------------------------
@@ -261,14 +260,13 @@ void Print_Silt_Table(int k, const PYNodeValues& v, const CementedSiltCurve& c) 
     const int kind = m.IUNITS == k_Units_US ? k_PY_Curve_Cemented_Silt_In : k_PY_Curve_Cemented_Silt_M;
     WriteLine("");
     Write_PY_Table_Heading_After(13);
-    Record_Printed_PY_Curve(kind, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(kind, v.x, k_PY_Print_Points, k);
+    PYCurveTable t{};
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        const double y_prime = Cemented_Silt_Table_Deflection(c, j);
-        const double y = v.ym * y_prime;
-        const double p = v.pm * Cemented_Silt_P(c, y_prime);
-        Write_PY_Table_Row(y, p, 3, 5);
-        Record_Printed_PY_Point(kind, y, p, j);
+        t.y_prime[j] = Cemented_Silt_Table_Deflection(c, j);
+        t.p[j] = Cemented_Silt_P(c, t.y_prime[j]);
     }
+    Write_PY_Curve_Table(kind, v, t, k_PY_Rows_Numbers);
 }
 
 }  // namespace
@@ -365,74 +363,77 @@ double Cemented_Silt_Table_Deflection(const CementedSiltCurve& c, int j) {
     return c.yu * (1.0 + k_Table_Step * (j - 14));
 }
 
-void PY_CementedSilt(int L, bool print) {
-    AnalysisModel& m = g_Model;
-    const int top = m.i_TopNodeInLayer[L];
+namespace {
+
+bool Cemented_Silt_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
+    const AnalysisModel& m = g_Model;
     const bool cyclic = m.b_Cyclic != 0;
     const double theta = std::fabs(m.EffectiveSlope);
-    double pu_prev = 0.0;
-    for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
-        // node values and soil properties
-        PYNodeValues v{};
-        if (!Begin_PY_Node(L, k, print, v)) return;
-        CementedSiltNode n{};
-        n.c = Silt_Cohesion(L, v.z);
-        if (m.ErrorStatus != 0) return;
-        if (n.c < k_PY_Zero_Cohesion && v.z > m.XLayerTop[L]) {
-            Raise_Zero_Cohesion(L, v.z, n.c);
-            return;
-        }
-        n.gamma = AverageUnitWeightAbove(v.z);
-        if (m.ErrorStatus != 0) return;
-        n.eps50 = Epsilon50_Or_Default(v.z, Cemented_Silt_Default_Eps50(n.c, m.IUNITS));
-        if (m.ErrorStatus != 0) return;
-        n.phi_degrees = FrictionAngleAtDepth(v.z);
-        if (m.ErrorStatus != 0) return;
-        const double phi = n.phi_degrees * k_PY_Pi / 180.0;
-        if (phi < k_Zero_Angle) {
-            Raise_Zero_Friction_Angle();
-            return;
-        }
-        n.k = Layer_Silt_K(L, v.z);
-        n.default_k = n.k < 0.0;
-        if (n.default_k) {
-            n.k = Cemented_Silt_Default_K(n.c, n.phi_degrees, n.gamma, cyclic, m.IUNITS);
-            if (n.k < 0.0) {
-                Raise_No_Default_K(L);
-                return;
-            }
-        }
-        if (theta > phi) {
-            Raise_Slope_Too_Steep(L);
-            return;
-        }
-        if (Slope_Radicand(phi, theta) < k_Zero_Angle && n.c <= 0.0) {
-            Raise_Slope_Of_Cohesionless_Silt(L);
-            return;
-        }
-        // earth pressure coefficients and the depth for ultimate resistance
-        n.angles = Sand_Angles(phi, k_K0);
-        const double Ka_slope = theta > k_Zero_Angle ? Sloping_Active_Coefficient(phi, theta) : n.angles.Ka;
-        EquivalentTopInputs in = Sand_Top_Inputs(v.b, n.gamma, n.angles, Ka_slope, v.zg, cyclic);
-        in.c = n.c;
-        in.ca = n.c;
-        n.zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
-        // resistance and curve
-        const double Ps = Frictional_Resistance(n, v.b, v.zg, v.ys, Ka_slope);
-        const double Puc = Cemented_Silt_Cohesive_Resistance(n.c, v.b, n.gamma, n.zu, v.ys, m.EffectiveSlope);
-        n.curve = Cemented_Silt_Curve(v.b, n.zu, n.k * n.zu, Ps, Puc, cyclic);
-        if (print) {
-            Print_Silt_Parameters(L, v, n);
-            Print_Silt_Table(k, v, n.curve);
-            continue;
-        }
-        // the integral of ultimate resistance; above the pile head a trapezoid from 3 c b
-        Add_To_Layer_Integral(L, k, n.curve.pu, pu_prev);
-        Close_Layer_Integral_Above_Head(L, 3.0 * n.c * v.b + n.curve.pu);
-        // secant modulus; at (almost) no deflection the initial slope, without multipliers
-        const double Es = v.y_prime < k_PY_Tiny_Deflection
-                              ? n.curve.kx
-                              : Secant_Modulus(v, Cemented_Silt_P(n.curve, v.y_prime));
-        Store_PY_Modulus(k, Es);
+    // soil properties
+    CementedSiltNode n{};
+    n.c = Silt_Cohesion(L, v.z);
+    if (m.ErrorStatus != 0) return false;
+    if (n.c < k_PY_Zero_Cohesion && v.z > m.XLayerTop[L]) {
+        Raise_Zero_Cohesion(L, v.z, n.c);
+        return false;
     }
+    n.gamma = AverageUnitWeightAbove(v.z);
+    if (m.ErrorStatus != 0) return false;
+    n.eps50 = Epsilon50_Or_Default(v.z, Cemented_Silt_Default_Eps50(n.c, m.IUNITS));
+    if (m.ErrorStatus != 0) return false;
+    n.phi_degrees = FrictionAngleAtDepth(v.z);
+    if (m.ErrorStatus != 0) return false;
+    const double phi = n.phi_degrees * k_PY_Pi / 180.0;
+    if (phi < k_Zero_Angle) {
+        Raise_Zero_Friction_Angle();
+        return false;
+    }
+    n.k = Layer_Silt_K(L, v.z);
+    n.default_k = n.k < 0.0;
+    if (n.default_k) {
+        n.k = Cemented_Silt_Default_K(n.c, n.phi_degrees, n.gamma, cyclic, m.IUNITS);
+        if (n.k < 0.0) {
+            Raise_No_Default_K(L);
+            return false;
+        }
+    }
+    if (theta > phi) {
+        Raise_Slope_Too_Steep(L);
+        return false;
+    }
+    if (Slope_Radicand(phi, theta) < k_Zero_Angle && n.c <= 0.0) {
+        Raise_Slope_Of_Cohesionless_Silt(L);
+        return false;
+    }
+    // earth pressure coefficients and the depth for ultimate resistance
+    n.angles = Sand_Angles(phi, k_K0);
+    const double Ka_slope = theta > k_Zero_Angle ? Sloping_Active_Coefficient(phi, theta) : n.angles.Ka;
+    EquivalentTopInputs in = Sand_Top_Inputs(v.b, n.gamma, n.angles, Ka_slope, v.zg, cyclic);
+    in.c = n.c;
+    in.ca = n.c;
+    n.zu = Depth_For_Ultimate_Resistance(L, v.z, k == Layer_First_Point(L, print), print, in);
+    // resistance and curve
+    const double Ps = Frictional_Resistance(n, v.b, v.zg, v.ys, Ka_slope);
+    const double Puc = Cemented_Silt_Cohesive_Resistance(n.c, v.b, n.gamma, n.zu, v.ys, m.EffectiveSlope);
+    n.curve = Cemented_Silt_Curve(v.b, n.zu, n.k * n.zu, Ps, Puc, cyclic);
+    if (print) {
+        Print_Silt_Parameters(L, v, n);
+        Print_Silt_Table(k, v, n.curve);
+        return true;
+    }
+    // the integral of ultimate resistance; above the pile head a trapezoid from 3 c b
+    out.pu = n.curve.pu;
+    out.p_ends = 3.0 * n.c * v.b + n.curve.pu;
+    // secant modulus; at (almost) no deflection the initial slope, without multipliers
+    out.Es = v.y_prime < k_PY_Tiny_Deflection ? n.curve.kx
+                                               : Secant_Modulus(v, Cemented_Silt_P(n.curve, v.y_prime));
+    return true;
 }
+
+// Cemented silt takes part in soil movement and keeps its integral of ultimate resistance.
+constexpr PYCriterion k_Cemented_Silt = {
+    nullptr, 0, 0, true, k_PY_Trapezoid_Integral, true, nullptr, Cemented_Silt_At_Node};
+
+}  // namespace
+
+void PY_CementedSilt(int L, bool print) { Run_PY_Criterion(L, print, k_Cemented_Silt); }

@@ -1,6 +1,7 @@
 // Every p-y criterion, one per soil type code; dispatch.cpp calls them by the layer's code.
-// Each sets Es_Node (and, with soil movement, W_Node) for the nodes of layer L in normal mode
-// (print false), or prints its curves at the requested depths in print mode (print true).
+// Each runs the framework's node loop (Run_PY_Criterion) with its own law and rules: the loop
+// sets Es_Node (and, with soil movement, W_Node) for the nodes of layer L in normal mode
+// (print false), or the criterion prints its curves at the requested depths (print true).
 #pragma once
 
 void PY_SoftClay(int L, bool print);

@@ -25,7 +25,7 @@ void Print_Elastic_Subgrade_Curve(int L, int k, const PYNodeValues& v, double ks
     Write_PY_Multipliers(v.pm, v.ym);
     WriteLine("");
     Write_PY_Table_Heading(9, 22, nullptr, "---------------   ---------------");
-    Record_Printed_PY_Curve(k_PY_Curve_Elastic_Subgrade, g_Model.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(k_PY_Curve_Elastic_Subgrade, v.x, k_PY_Print_Points, k);
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
         const double y_prime = (j - 1) * v.b / 8.0;
         const double y = v.ym * y_prime;
@@ -35,19 +35,20 @@ void Print_Elastic_Subgrade_Curve(int L, int k, const PYNodeValues& v, double ks
     }
 }
 
+bool Elastic_Subgrade_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
+    const double ks = Layer_Column_At_Depth(L, g_Model.ElasticSubgradeAtPoint, v.z);
+    if (print) {
+        Print_Elastic_Subgrade_Curve(L, k, v, ks);
+        return true;
+    }
+    // The secant of a straight line is its slope, whatever the deflection.
+    out.Es = v.pm * ks * v.b / v.ym;
+    return true;
+}
+
+constexpr PYCriterion k_Elastic_Subgrade = {
+    nullptr, 0, 0, true, k_PY_No_Integral, false, nullptr, Elastic_Subgrade_At_Node};
+
 }  // namespace
 
-void PY_ElasticSubgrade(int L, bool print) {
-    const AnalysisModel& m = g_Model;
-    for (int k = m.i_TopNodeInLayer[L]; k <= m.i_BottomNodeInLayer[L]; ++k) {
-        const PYNodeValues v = Gather_PY_Node(k, print);
-        if (m.ErrorStatus != 0) return;
-        const double ks = Layer_Column_At_Depth(L, m.ElasticSubgradeAtPoint, v.z);
-        if (print) {
-            Print_Elastic_Subgrade_Curve(L, k, v, ks);
-            continue;
-        }
-        // The secant of a straight line is its slope, whatever the deflection.
-        Store_PY_Modulus(k, v.pm * ks * v.b / v.ym);
-    }
-}
+void PY_ElasticSubgrade(int L, bool print) { Run_PY_Criterion(L, print, k_Elastic_Subgrade); }

@@ -78,16 +78,43 @@ void Print_Liquefied_Sand_Curve(int L, int k, const PYNodeValues& v, double bm, 
         WriteLine("6.0 meters recommended by Rollins, et al. (2005)");
     }
     Write_PY_Table_Heading_After(12);
-    Record_Printed_PY_Curve(k_PY_Curve_Liquefied_Sand, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(k_PY_Curve_Liquefied_Sand, v.x, k_PY_Print_Points, k);
+    PYCurveTable t{};
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        const double y_prime = Liquefied_Sand_Table_Deflection(curve, j, m.IUNITS);
-        const double y = v.ym * y_prime;
-        const double p = v.pm * Liquefied_Sand_P(curve, y_prime);
-        Write_PY_Table_Row(y, p, 3, 5);
-        Record_Printed_PY_Point(k_PY_Curve_Liquefied_Sand, y, p, j);
+        t.y_prime[j] = Liquefied_Sand_Table_Deflection(curve, j, m.IUNITS);
+        t.p[j] = Liquefied_Sand_P(curve, t.y_prime[j]);
     }
+    Write_PY_Curve_Table(k_PY_Curve_Liquefied_Sand, v, t, k_PY_Rows_Numbers);
     WriteLine("");
 }
+
+// The criterion is defined for at least one cycle; the raised count is kept for the run.
+bool Begin_Liquefied_Sand_Layer(int, bool) {
+    Take_Missing_Cycles_As_One();
+    return true;
+}
+
+bool Liquefied_Sand_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
+    const AnalysisModel& m = g_Model;
+    const double bm = m.IUNITS == k_Units_US ? v.b * k_Metres_Per_Inch : v.b;
+    const double gamma = AverageUnitWeightAbove(v.z);
+    if (m.ErrorStatus != 0) return false;
+    const double zn = Liquefied_Sand_Normalized_Depth(v.zg, gamma, L == 1, m.IUNITS);
+    const LiquefiedSandCurve curve = Liquefied_Sand_Curve(bm, zn, m.IUNITS);
+    if (print) {
+        Print_Liquefied_Sand_Curve(L, k, v, bm, gamma, zn, curve);
+        return true;
+    }
+    // the upper limit goes to the layer integral, for the equivalent depth of the layers below
+    out.pu = curve.pu;
+    out.Es = v.pm * Liquefied_Sand_Secant(curve, v.y_prime) / v.ym;
+    return true;
+}
+
+// Liquefied sand takes part in soil movement and keeps the integral of its upper limit.
+constexpr PYCriterion k_Liquefied_Sand = {
+    nullptr, 0, 0, true, k_PY_Trapezoid_Integral, false,
+    Begin_Liquefied_Sand_Layer, Liquefied_Sand_At_Node};
 
 }  // namespace
 
@@ -148,27 +175,4 @@ double Liquefied_Sand_Table_Deflection(const LiquefiedSandCurve& s, int j, int u
     return units == k_Units_US ? k_US_Table[j] : k_SI_Table[j];
 }
 
-void PY_LiquefiedSand(int L, bool print) {
-    AnalysisModel& m = g_Model;
-    // The criterion is defined for at least one cycle; the setting is kept for the run.
-    if (m.NumCycles <= 0.0) m.NumCycles = 1.0;
-    const int top = m.i_TopNodeInLayer[L];
-    const bool us = m.IUNITS == k_Units_US;
-    double pu_prev = 0.0;
-    for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
-        PYNodeValues v{};
-        if (!Begin_PY_Node(L, k, print, v)) return;
-        const double bm = us ? v.b * k_Metres_Per_Inch : v.b;
-        const double gamma = AverageUnitWeightAbove(v.z);
-        if (m.ErrorStatus != 0) return;
-        const double zn = Liquefied_Sand_Normalized_Depth(v.zg, gamma, L == 1, m.IUNITS);
-        const LiquefiedSandCurve curve = Liquefied_Sand_Curve(bm, zn, m.IUNITS);
-        if (print) {
-            Print_Liquefied_Sand_Curve(L, k, v, bm, gamma, zn, curve);
-            continue;
-        }
-        // the integral of the upper limit, for the equivalent depth of the layers below
-        Add_To_Layer_Integral(L, k, curve.pu, pu_prev);
-        Store_PY_Modulus(k, v.pm * Liquefied_Sand_Secant(curve, v.y_prime) / v.ym);
-    }
-}
+void PY_LiquefiedSand(int L, bool print) { Run_PY_Criterion(L, print, k_Liquefied_Sand); }

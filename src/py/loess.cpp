@@ -37,7 +37,7 @@ constexpr double k_Table_Ratios[k_PY_Print_Points + 1] = {
 void Raise_Too_Many_Cycles(int L) {
     FortranRecord problem = Text_With_Integer("PROBLEM: Soil layer ", L,
                                               " is a loess and the input value for the number of cycles of loading = ");
-    Append_F(problem, g_Model.NumCycles, 12, 1);
+    Append_F(problem, Cycles_Of_Loading(), 12, 1);
     const FortranRecord heading = Error_Heading(true, 70);
     Write_Report_Lines({"", "", heading.text.data(), "", problem.text.data(),
                         "This value is greater than 10. The soil model for loess is valid only for 1 to 10 cycles of loading. ",
@@ -56,19 +56,45 @@ void Print_Loess_Curve(int L, int k, const PYNodeValues& v, const LoessCurve& c)
     Write_PY_Value_Line("Initial Modulus, Ei", c.Ei, 3, m.LabelStress);
     Write_PY_Value_Line("p_u0", c.pu0, 3, m.LabelStress);
     Write_PY_Force_Line("p_u", c.pu, 3);
-    // the number of cycles as stored, even where the curve takes it as one
-    Write_PY_Value_Line("Number of Cycles of Loading", m.NumCycles, 0, "cycles");
+    // the count as the run takes it, even where the curve takes it as one
+    Write_PY_Value_Line("Number of Cycles of Loading", Cycles_Of_Loading(), 0, "cycles");
     Write_PY_Multipliers(v.pm, v.ym);
     Write_PY_Table_Heading(9, 22, nullptr, "---------------   ---------------");
-    Record_Printed_PY_Curve(k_PY_Curve_Loess, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(k_PY_Curve_Loess, v.x, k_PY_Print_Points, k);
+    PYCurveTable t{};
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        const double y_prime = k_Table_Ratios[j] * c.yr;
-        const double y = v.ym * y_prime;
-        const double p = v.pm * Loess_P(c, y_prime);
-        Write_PY_Table_Row(y, p, 3, 5);
-        Record_Printed_PY_Point(k_PY_Curve_Loess, y, p, j);
+        t.y_prime[j] = k_Table_Ratios[j] * c.yr;
+        t.p[j] = Loess_P(c, t.y_prime[j]);
     }
+    Write_PY_Curve_Table(k_PY_Curve_Loess, v, t, k_PY_Rows_Numbers);
 }
+
+// The layer's check: the criterion holds for at most ten cycles.
+bool Begin_Loess_Layer(int L, bool) {
+    if (std::fabs(Cycles_Of_Loading()) > k_Most_Cycles) {
+        Raise_Too_Many_Cycles(L);
+        return false;
+    }
+    return true;
+}
+
+bool Loess_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
+    const AnalysisModel& m = g_Model;
+    const double qc = Layer_Column_At_Depth(L, m.ConeTipResistanceAtPoint, v.z);
+    const LoessCurve c = Loess_Curve(v.b, qc * Loess_Head_Factor(v.x, v.b), Cycles_Of_Loading(),
+                                     Loess_Reference_Deflection(m.IUNITS));
+    if (print) {
+        Print_Loess_Curve(L, k, v, c);
+        return true;
+    }
+    // the secant of the hyperbola, Ei / D, which at no deflection is Ei itself
+    out.Es = v.pm * c.Ei / (v.ym * Loess_D(c, v.y_prime));
+    return true;
+}
+
+// Loess takes no part in soil movement and keeps no layer integral.
+constexpr PYCriterion k_Loess = {
+    nullptr, 0, 0, false, k_PY_No_Integral, false, Begin_Loess_Layer, Loess_At_Node};
 
 }  // namespace
 
@@ -104,23 +130,4 @@ double Loess_D(const LoessCurve& c, double y_prime) {
 
 double Loess_P(const LoessCurve& c, double y_prime) { return c.Ei * y_prime / Loess_D(c, y_prime); }
 
-void PY_Loess(int L, bool print) {
-    AnalysisModel& m = g_Model;
-    if (std::fabs(m.NumCycles) > k_Most_Cycles) {
-        Raise_Too_Many_Cycles(L);
-        return;
-    }
-    const double yr = Loess_Reference_Deflection(m.IUNITS);
-    for (int k = m.i_TopNodeInLayer[L]; k <= m.i_BottomNodeInLayer[L]; ++k) {
-        const PYNodeValues v = Gather_PY_Node(k, print);
-        if (m.ErrorStatus != 0) return;
-        const double qc = Layer_Column_At_Depth(L, m.ConeTipResistanceAtPoint, v.z);
-        const LoessCurve c = Loess_Curve(v.b, qc * Loess_Head_Factor(v.x, v.b), m.NumCycles, yr);
-        if (print) {
-            Print_Loess_Curve(L, k, v, c);
-            continue;
-        }
-        // the secant of the hyperbola, Ei / D, which at no deflection is Ei itself
-        m.Es_Node[k] = v.pm * c.Ei / (v.ym * Loess_D(c, v.y_prime));
-    }
-}
+void PY_Loess(int L, bool print) { Run_PY_Criterion(L, print, k_Loess); }

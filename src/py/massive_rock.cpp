@@ -9,6 +9,7 @@
 #include "pile/section_properties.h"
 #include "pile/soil_profile.h"
 #include "py/criteria.h"
+#include "py/py_node.h"
 #include "report/error_text.h"
 #include "report/fortran_format.h"
 
@@ -46,9 +47,9 @@ void Write_Massive_Rock_Stop(int L) {
 
 void PY_MassiveRock(int L, bool print) {
     const AnalysisModel& m = g_Model;
-    const int k = m.i_TopNodeInLayer[L];
-    if (k == 0 || m.i_BottomNodeInLayer[L] < k) return;
-    const double x = m.XNode[k];
+    const int k = Layer_First_Point(L, print);
+    if (k == 0 || Layer_Last_Point(L, print) < k) return;
+    const double x = Point_Depth(k, print);
     const double z = print ? x : m.ZNode[k];
     SectionPropertiesAtDepth(x);
     if (m.ErrorStatus != 0) return;

@@ -1,5 +1,7 @@
-// Printing of p-y curves at requested depths: the pile's nodes are replaced by the requested
-// depths for the duration, so that every criterion's print mode sees them as its layer's nodes.
+// Printing of p-y curves at requested depths: the requested depths, sorted without repeats into
+// rd_PYCurveDepth, are assigned to the layers along the pile (i_TopPYDepthInLayer,
+// i_BottomPYDepthInLayer), and every criterion's print mode walks them as its layer's points; the
+// requested depths as read and the pile's nodes, their layers and sections stay as they are.
 #include "py/output_depths.h"
 
 #include <initializer_list>
@@ -7,35 +9,39 @@
 #include "engine/errors.h"
 #include "engine/messages.h"
 #include "model/model.h"
-#include "pile/discretization.h"
 #include "py/dispatch.h"
 #include "report/fortran_format.h"
 #include "report/plot_file.h"
 
 namespace {
 
-// Ascending order by exchange, then repeated depths dropped (exact equality).
+// The requested depths into rd_PYCurveDepth: ascending order by exchange, then repeated depths
+// dropped (exact equality). XPYOutputDepth keeps the depths as read.
 void Sort_And_Purge_Depths() {
     AnalysisModel& m = g_Model;
-    int n = m.NumPYOutputDepths;
+    const int n = m.NumPYOutputDepths;
+    auto& d = m.rd_PYCurveDepth;
+    d.fill(0.0);
+    for (int j = 1; j <= n; ++j) d[j] = m.XPYOutputDepth[j];
     for (int k = 1; k < n; ++k) {
         for (int l = k + 1; l <= n; ++l) {
-            if (m.XPYOutputDepth[k] > m.XPYOutputDepth[l]) {
-                const double t = m.XPYOutputDepth[k];
-                m.XPYOutputDepth[k] = m.XPYOutputDepth[l];
-                m.XPYOutputDepth[l] = t;
+            if (d[k] > d[l]) {
+                const double t = d[k];
+                d[k] = d[l];
+                d[l] = t;
             }
         }
     }
+    m.i_NumPYCurveDepths = n;
     if (n <= 1) return;
     int kept = 1;
     for (int j = 2; j <= n; ++j) {
         bool repeated = false;
-        for (int i = 1; i <= kept; ++i) repeated = repeated || m.XPYOutputDepth[i] == m.XPYOutputDepth[j];
-        if (!repeated) m.XPYOutputDepth[++kept] = m.XPYOutputDepth[j];
+        for (int i = 1; i <= kept; ++i) repeated = repeated || d[i] == d[j];
+        if (!repeated) d[++kept] = d[j];
     }
-    for (int j = kept + 1; j <= n; ++j) m.XPYOutputDepth[j] = 0.0;
-    m.NumPYOutputDepths = kept;
+    for (int j = kept + 1; j <= n; ++j) d[j] = 0.0;
+    m.i_NumPYCurveDepths = kept;
 }
 
 // A sentence with a depth in it: before, the depth (F9.3), a blank and the length label, after.
@@ -70,15 +76,34 @@ void Raise_Depth_Above_Ground(int j, double depth) {
     Write_Line7_Record(k_PY_Curve_None, depth, 0, 0);
 }
 
-// The pile's own nodes again, with their layer and section assignments.
-void Restore_Discretization() {
+// Ranges of the n sorted requested depths in each layer, by depth along the pile, as the pile's
+// nodes get theirs: a layer holds the depths from the first at or below its top (none when that
+// one lies below its bottom) to the one before the next layer's first; the layer that reaches the
+// deepest requested depth holds the rest.
+void Assign_Depths_To_Layers(int n) {
     AnalysisModel& m = g_Model;
-    m.IncrementLength = m.PileLength / m.NumIncrements;
-    m.NumNodes = m.NumIncrements + 1;
-    for (int k = 1; k < m.NumNodes; ++k) m.XNode[k] = (k - 1) * m.IncrementLength;
-    m.XNode[m.NumNodes] = m.PileLength;
-    AssignNodesToLayers(m.NumNodes);
-    AssignSectionsToNodes(m.NumNodes);
+    m.i_TopPYDepthInLayer.fill(0);
+    m.i_BottomPYDepthInLayer.fill(0);
+    const int layers = m.i_Number_of_Layers;
+    const auto& depth = m.rd_PYCurveDepth;
+    int last = layers + 1;   // the layer that holds the deepest depth; one past the last when none does
+    for (int L = 1; L <= layers; ++L) {
+        int a = 1;
+        while (a <= n && !(depth[a] >= m.XLayerTop[L])) ++a;
+        if (a > n || depth[a] > m.XLayerBottom[L]) continue;
+        m.i_TopPYDepthInLayer[L] = a;
+        if (n >= 1 && m.XLayerBottom[L] >= depth[n]) {
+            last = L;
+            break;
+        }
+    }
+    m.i_BottomPYDepthInLayer[last] = n;
+    for (int L = 1; L <= last - 1; ++L) {
+        if (m.i_TopPYDepthInLayer[L] == 0) continue;
+        int below = L + 1;
+        while (below <= layers && m.i_TopPYDepthInLayer[below] == 0) ++below;
+        m.i_BottomPYDepthInLayer[L] = below <= layers ? m.i_TopPYDepthInLayer[below] - 1 : -1;
+    }
 }
 
 }  // namespace
@@ -86,7 +111,7 @@ void Restore_Discretization() {
 void PrintPYCurvesAtDepths() {
     AnalysisModel& m = g_Model;
     Sort_And_Purge_Depths();
-    const int n = m.NumPYOutputDepths;
+    const int n = m.i_NumPYCurveDepths;
     Write_Line6_Record(n);
     Write_Message_Line("Computing p-y curves for output at user-specified depths.");
     Write_Report_Line("--------------------------------------------------------------------------------");
@@ -95,21 +120,18 @@ void PrintPYCurvesAtDepths() {
     if (n <= 0) return;
 
     for (int j = 1; j <= n; ++j) {
-        m.XNode[j] = m.XPYOutputDepth[j];
-        if (m.XGroundSurface > m.XPYOutputDepth[j]) {
-            Raise_Depth_Above_Ground(j, m.XPYOutputDepth[j]);
-            Restore_Discretization();
+        if (m.XGroundSurface > m.rd_PYCurveDepth[j]) {
+            Raise_Depth_Above_Ground(j, m.rd_PYCurveDepth[j]);
             return;
         }
     }
-    AssignNodesToLayersAlongPile(n);
+    Assign_Depths_To_Layers(n);
     for (int L = 1; L <= m.i_Number_of_Layers; ++L) {
-        if (m.i_TopNodeInLayer[L] == 0) continue;
+        if (m.i_TopPYDepthInLayer[L] == 0) continue;
         m.i_RockLayersAbove = m.b_BelowRockLayer[L] != 0 ? 1 : 0;
         UpdateLayerSoilModuli(L, true);
-        // A criterion error ends the run; the nodes are restored anyway, as nothing is lost by it.
-        if (m.ErrorStatus != 0) break;
+        // a criterion error ends the run
+        if (m.ErrorStatus != 0) return;
         for (int i = 0; i < 3; ++i) Write_Report_Line("");
     }
-    Restore_Discretization();
 }

@@ -88,15 +88,48 @@ void Print_Piedmont_Curve(int L, int k, const PYNodeValues& v, int test, double 
     Write_PY_Value_Line("Initial Modulus from Field Tests", Epy, 3, m.LabelStress);
     Write_PY_Multipliers(v.pm, v.ym);
     Write_PY_Table_Heading(9, 22, nullptr, "---------------   ---------------");
-    Record_Printed_PY_Curve(k_PY_Curve_Piedmont, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(k_PY_Curve_Piedmont, v.x, k_PY_Print_Points, k);
+    PYCurveTable t{};
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        const double y_prime = Piedmont_Table_Deflection(v.b, j);
-        const double y = v.ym * y_prime;
-        const double p = v.pm * Piedmont_P(Epy, v.b, y_prime);
-        Write_PY_Table_Row(y, p, 3, 5);
-        Record_Printed_PY_Point(k_PY_Curve_Piedmont, y, p, j);
+        t.y_prime[j] = Piedmont_Table_Deflection(v.b, j);
+        t.p[j] = Piedmont_P(Epy, v.b, t.y_prime[j]);
     }
+    Write_PY_Curve_Table(k_PY_Curve_Piedmont, v, t, k_PY_Rows_Numbers);
 }
+
+// The layer resists nothing without a modulus; the report's warning summary says why.
+bool Begin_Piedmont_Layer(int L, bool print) {
+    const AnalysisModel& m = g_Model;
+    const int test = m.FieldTestTypeAtPoint[2 * L - 1];
+    if (!print && m.i_TopNodeInLayer[L] <= m.i_BottomNodeInLayer[L]) {
+        if (Test_Column(test) == nullptr) {
+            RecordWarning(-k_Warning_Piedmont_Test_Type);
+        } else if (Piedmont_Test_Factor(test, m.IUNITS) == 0.0) {
+            RecordWarning(-k_Warning_Piedmont_General_Units);
+        }
+    }
+    return true;
+}
+
+bool Piedmont_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
+    const AnalysisModel& m = g_Model;
+    const int test = m.FieldTestTypeAtPoint[2 * L - 1];
+    const SoilColumn* column = Test_Column(test);
+    const double value = column != nullptr ? Layer_Column_At_Depth(L, *column, v.z) : 0.0;
+    const double Epy = Piedmont_Test_Factor(test, m.IUNITS) * value;
+    if (print) {
+        Print_Piedmont_Curve(L, k, v, test, value, Epy);
+        return true;
+    }
+    // at (almost) no deflection the initial slope, without the p-multiplier
+    out.Es = v.y_prime < k_Tiny ? Epy * v.b / v.ym
+                                : v.pm * Piedmont_P(Epy, v.b, v.y_prime) / (v.ym * v.y_prime);
+    return true;
+}
+
+// Piedmont residual soil takes no part in soil movement and keeps no layer integral.
+constexpr PYCriterion k_Piedmont = {
+    nullptr, 0, 0, false, k_PY_No_Integral, false, Begin_Piedmont_Layer, Piedmont_At_Node};
 
 }  // namespace
 
@@ -127,30 +160,4 @@ double Piedmont_Table_Deflection(double b, int j) {
     return k_Beyond_YA * yA;
 }
 
-void PY_Piedmont(int L, bool print) {
-    AnalysisModel& m = g_Model;
-    const int test = m.FieldTestTypeAtPoint[2 * L - 1];
-    const double f = Piedmont_Test_Factor(test, m.IUNITS);
-    const SoilColumn* column = Test_Column(test);
-    // The layer resists nothing without a modulus; the report's warning summary says why.
-    if (!print && m.i_TopNodeInLayer[L] <= m.i_BottomNodeInLayer[L]) {
-        if (column == nullptr) {
-            RecordWarning(-k_Warning_Piedmont_Test_Type);
-        } else if (f == 0.0) {
-            RecordWarning(-k_Warning_Piedmont_General_Units);
-        }
-    }
-    for (int k = m.i_TopNodeInLayer[L]; k <= m.i_BottomNodeInLayer[L]; ++k) {
-        const PYNodeValues v = Gather_PY_Node(k, print);
-        if (m.ErrorStatus != 0) return;
-        const double value = column != nullptr ? Layer_Column_At_Depth(L, *column, v.z) : 0.0;
-        const double Epy = f * value;
-        if (print) {
-            Print_Piedmont_Curve(L, k, v, test, value, Epy);
-            continue;
-        }
-        // at (almost) no deflection the initial slope, without the p-multiplier
-        m.Es_Node[k] = v.y_prime < k_Tiny ? Epy * v.b / v.ym
-                                          : v.pm * Piedmont_P(Epy, v.b, v.y_prime) / (v.ym * v.y_prime);
-    }
-}
+void PY_Piedmont(int L, bool print) { Run_PY_Criterion(L, print, k_Piedmont); }

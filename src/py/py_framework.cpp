@@ -2,6 +2,7 @@
 // pieces.
 #include "py/py_framework.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/errors.h"
@@ -65,9 +66,28 @@ void Apply_Soil_Movement_Load(int k) {
     m.W_Node[k] = m.SoilMovement_Node[k] * m.Es_Node[k] + m.DistLoad_Node[k];
 }
 
+double Cycles_Of_Loading() {
+    const AnalysisModel& m = g_Model;
+    return m.b_NumCyclesRaised != 0 ? m.rd_NumCyclesInUse : m.NumCycles;
+}
+
+void Take_Missing_Cycles_As_One() {
+    AnalysisModel& m = g_Model;
+    if (Cycles_Of_Loading() <= 0.0) {
+        m.rd_NumCyclesInUse = 1.0;
+        m.b_NumCyclesRaised = -1;
+    }
+}
+
+void Take_At_Least_One_Cycle() {
+    AnalysisModel& m = g_Model;
+    m.rd_NumCyclesInUse = std::max(1.0, Cycles_Of_Loading());
+    m.b_NumCyclesRaised = -1;
+}
+
 bool Begin_PY_Node(int L, int k, bool print, PYNodeValues& v) {
     AnalysisModel& m = g_Model;
-    if (!print && k == m.i_TopNodeInLayer[L]) m.Fu_Layer[L] = 0.0;
+    if (!print && k == Layer_First_Point(L, print)) m.Fu_Layer[L] = 0.0;
     v = Gather_PY_Node(k, print);
     return m.ErrorStatus == 0;
 }
@@ -93,17 +113,51 @@ void Close_Layer_Integral_Above_Head(int L, double p_sum) {
 double Secant_Modulus(const PYNodeValues& v, double p) { return v.pm * p / (v.ym * v.y_prime); }
 
 void Store_PY_Modulus(int k, double Es) {
-    g_Model.Es_Node[k] = Es;
-    Apply_Soil_Movement_Load(k);
+    const PYCriterion rules = {nullptr, 0, 0, true, k_PY_No_Integral, false, nullptr, nullptr};
+    Store_Criterion_Modulus(k, PYNodeModulus{Es, false, 0.0, 0.0}, rules);
 }
 
 void Store_PY_Modulus(int k, double Es, int nan_error, bool limiting, const char* criterion) {
-    g_Model.Es_Node[k] = Es;
-    if (std::isnan(Es)) {
-        Raise_Modulus_Not_A_Number(nan_error, limiting, criterion, k);
+    const PYCriterion rules = {criterion, nan_error, nan_error, true, k_PY_No_Integral, false,
+                               nullptr, nullptr};
+    Store_Criterion_Modulus(k, PYNodeModulus{Es, limiting, 0.0, 0.0}, rules);
+}
+
+void Run_PY_Criterion(int L, bool print, const PYCriterion& c) {
+    AnalysisModel& m = g_Model;
+    if (c.begin_layer != nullptr && !c.begin_layer(L, print)) return;
+    double pu_prev = 0.0;
+    for (int k = Layer_First_Point(L, print); k <= Layer_Last_Point(L, print); ++k) {
+        PYNodeValues v{};
+        if (c.layer_integral == k_PY_Trapezoid_Integral || c.layer_integral == k_PY_Own_Integral) {
+            if (!Begin_PY_Node(L, k, print, v)) return;
+        } else {
+            v = Gather_PY_Node(k, print);
+            if (m.ErrorStatus != 0) return;
+        }
+        PYNodeModulus out{0.0, false, 0.0, 0.0};
+        if (!c.at_node(L, k, v, print, out)) return;
+        if (print) continue;
+        // the integral of ultimate resistance, for the equivalent depth of the layers below
+        if (c.layer_integral == k_PY_Trapezoid_Integral) Add_To_Layer_Integral(L, k, out.pu, pu_prev);
+        if (c.layer_integral == k_PY_Increment_Integral) {
+            if (k == Layer_First_Point(L, print)) m.Fu_Layer[L] = 0.0;
+            m.Fu_Layer[L] += out.pu * m.IncrementLength;
+        }
+        if (c.closed_above_head) Close_Layer_Integral_Above_Head(L, out.p_ends);
+        Store_Criterion_Modulus(k, out, c);
+        if (m.ErrorStatus != 0) return;
+    }
+}
+
+void Store_Criterion_Modulus(int k, const PYNodeModulus& out, const PYCriterion& c) {
+    g_Model.Es_Node[k] = out.Es;
+    if (c.words != nullptr && std::isnan(out.Es)) {
+        Raise_Modulus_Not_A_Number(out.limiting ? c.default_nan_error : c.computed_nan_error,
+                                   out.limiting, c.words, k);
         return;
     }
-    Apply_Soil_Movement_Load(k);
+    if (c.soil_movement) Apply_Soil_Movement_Load(k);
 }
 
 void Raise_Modulus_Not_A_Number(int number, bool limiting, const char* criterion, int k) {
@@ -267,6 +321,21 @@ void Write_PY_Fixed_Row(double y, double p) {
     Append_F(r, y, 15, 4);
     Append_F(r, p, 17, 3);
     Write_PY_Record(r);
+}
+
+void Write_PY_Curve_Table(int kind, const PYNodeValues& v, const PYCurveTable& t, int rows) {
+    for (int j = 1; j <= k_PY_Print_Points; ++j) {
+        const double y = v.ym * t.y_prime[j];
+        const double p = v.pm * t.p[j];
+        if (rows == k_PY_Rows_Fixed) {
+            Write_PY_Fixed_Row(y, p);
+        } else if (rows == k_PY_Rows_Numbers_Wide) {
+            Write_PY_Table_Row(y, p, 0, 9);
+        } else {
+            Write_PY_Table_Row(y, p, 3, 5);
+        }
+        Record_Printed_PY_Point(kind, y, p, j);
+    }
 }
 
 void Record_Printed_PY_Curve(int kind, double depth, int points, int number) {

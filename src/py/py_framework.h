@@ -1,12 +1,14 @@
 // The framework shared by the p-y criteria: p- and y-multipliers by depth, the sloping ground
-// factor of the clay criteria, the common steps of a criterion's node loop (the node's values,
-// the strain or its default, the layer integral of ultimate resistance, storing the secant
-// modulus with the soil-movement load, the message of a modulus that is not a number, framed
-// input errors), and the pieces of the printed p-y curve
-// blocks (title, label lines, table heading and rows). The plot records of a printed curve are
-// report/plot_file's. The criteria themselves are one file each; dispatch.cpp chooses among them.
+// factor of the clay criteria, the node loop of a layer (Run_PY_Criterion: the node's values,
+// the layer integral of ultimate resistance, the one store step of the secant modulus with the
+// soil-movement load and the not-a-number check, print mode), the strain or its default, framed
+// input errors, and the pieces of the printed p-y curve blocks (title, label lines, table
+// heading and rows). A criterion supplies its law at a node, its checks and its report block,
+// one file each; dispatch.cpp chooses among them. The plot records of a printed curve are
+// report/plot_file's.
 #pragma once
 
+#include <array>
 #include <initializer_list>
 
 #include "py/py_node.h"
@@ -45,6 +47,16 @@ double SlopingGroundFactor(double y, double theta);
 // soil exerts through the node's spring plus the distributed load at the node.
 void Apply_Soil_Movement_Load(int k);
 
+// The number of cycles of loading the curves take: NumCycles as read, or the count a criterion
+// that needs at least one cycle has raised it to earlier in the run (rd_NumCyclesInUse).
+double Cycles_Of_Loading();
+
+// The raises of the criteria that need at least one cycle; NumCycles itself is never written.
+// A count of 0 or less is taken as one cycle (weak rock, liquefied sand).
+void Take_Missing_Cycles_As_One();
+// Any count below one is taken as one cycle (stiff clay without free water).
+void Take_At_Least_One_Cycle();
+
 // ---- Steps of a criterion's node loop -----------------------------------------------------
 
 // The first step at node k of layer L: in normal mode, at the layer's first node, clears
@@ -69,9 +81,10 @@ void Close_Layer_Integral_Above_Head(int L, double p_sum);
 // y-multipliers: pm p / (ym y_prime).
 double Secant_Modulus(const PYNodeValues& v, double p);
 
-// Stores Es as node k's secant modulus and, with soil movement, the node's load.
+// Stores Es as node k's secant modulus and, with soil movement, the node's load: the store step
+// Store_Criterion_Modulus with the rules of a criterion in soil movement.
 void Store_PY_Modulus(int k, double Es);
-// The same for the criteria that test their modulus: one that is not a number raises Runtime
+// The same for a criterion that tests its modulus: one that is not a number raises Runtime
 // Error No. nan_error instead of the load (see Raise_Modulus_Not_A_Number).
 void Store_PY_Modulus(int k, double Es, int nan_error, bool limiting, const char* criterion);
 
@@ -82,6 +95,53 @@ void Raise_Modulus_Not_A_Number(int number, bool limiting, const char* criterion
 // Input Data Error No. number of a criterion: the framed heading and lines to the runtime
 // message file and, with to_report, then to the report; then the raise.
 void Raise_PY_Input_Error(int number, std::initializer_list<const char*> lines, bool to_report);
+
+// ---- The node loop of a layer --------------------------------------------------------------
+
+// How a criterion keeps its layer's integral of ultimate resistance, Fu_Layer, for the
+// equivalent depth of the layers below: not at all, by trapezoids between nodes and the last
+// node's value down to the layer bottom, each node's value over one increment, or by the
+// criterion's own rule (the loop clears it at the layer's first node, the criterion adds to it).
+constexpr int k_PY_No_Integral = 0;
+constexpr int k_PY_Trapezoid_Integral = 1;
+constexpr int k_PY_Increment_Integral = 2;
+constexpr int k_PY_Own_Integral = 3;
+
+// What a criterion returns for one node of its layer in normal mode.
+struct PYNodeModulus {
+    double Es;         // secant soil modulus of the node (lb/in2 | kPa)
+    bool limiting;     // Es is the curve's limiting ("default") modulus, not its secant
+    double pu;         // ultimate resistance at the node, for the layer integral (force/length)
+    double p_ends;     // sum of the resistances at the layer's top and bottom, for the closed
+                       // form of a first layer that rises above the pile head (force/length)
+};
+
+// A criterion as the node loop calls it: its rules as plain values and two functions of its
+// own. The loop walks the layer's nodes, gathers each node's values, calls at_node, adds pu to
+// the layer integral, stores the modulus and stops at the first raise; in print mode at_node
+// writes the node's report block instead and nothing is stored.
+struct PYCriterion {
+    const char* words;          // the criterion in the not-a-number messages; null: Es is not tested
+    int default_nan_error;      // Runtime Error No. of a limiting modulus that is not a number
+    int computed_nan_error;     // the same for a secant modulus
+    bool soil_movement;         // the node's load carries the moving soil
+    int layer_integral;         // k_PY_*_Integral: how the layer keeps Fu_Layer
+    bool closed_above_head;     // a first layer above the pile head takes the closed form of p_ends
+    // The layer's own checks and settings before its first node (null: none); false when one
+    // raised.
+    bool (*begin_layer)(int L, bool print);
+    // The curve at node k of layer L with the node's values v: its report block in print mode,
+    // else its modulus in out. False when a lookup or a check raised.
+    bool (*at_node)(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out);
+};
+
+// Sets the moduli of layer L by criterion c, or prints its curves (print true).
+void Run_PY_Criterion(int L, bool print, const PYCriterion& c);
+
+// The store step of the node loop: out.Es as node k's secant modulus; by the criterion's rules
+// a modulus that is not a number raises its Runtime Error, and with soil movement the node's
+// load carries the moving soil.
+void Store_Criterion_Modulus(int k, const PYNodeModulus& out, const PYCriterion& c);
 
 // ---- Printed p-y curve blocks -------------------------------------------------------------
 
@@ -129,6 +189,23 @@ void Write_PY_Table_Heading_After(int gap);
 void Write_PY_Table_Row(double y, double p, int blanks_before, int blanks_between);
 // One tabulated point in fixed decimals: y (F15.4), p (F17.3).
 void Write_PY_Fixed_Row(double y, double p);
+
+// Row layouts of a printed table: numbers after 3 blanks with 5 between, numbers with 9
+// between, fixed decimals.
+constexpr int k_PY_Rows_Numbers = 0;
+constexpr int k_PY_Rows_Numbers_Wide = 1;
+constexpr int k_PY_Rows_Fixed = 2;
+
+// The tabulated points j = 1..17 of a printed curve as the criterion's law gives them: the
+// deflection y' on the curve and its resistance p(y'), both without multipliers.
+struct PYCurveTable {
+    std::array<double, k_PY_Print_Points + 1> y_prime;
+    std::array<double, k_PY_Print_Points + 1> p;
+};
+
+// Writes the points of table t of a curve of the given kind at node values v, y = ym y' and
+// p = pm p(y'), in the row layout rows (k_PY_Rows_*), and keeps each point (its "Line 8").
+void Write_PY_Curve_Table(int kind, const PYNodeValues& v, const PYCurveTable& t, int rows);
 
 // A p-y curve printed at requested depth number `number`, at `depth` along the pile, with its
 // kind (k_PY_Curve_* of report/plot_file) and number of points: kept for callers, then its

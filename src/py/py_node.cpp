@@ -7,11 +7,27 @@
 #include "pile/section_properties.h"
 #include "py/py_framework.h"
 
+int Layer_First_Point(int L, bool print) {
+    const AnalysisModel& m = g_Model;
+    return print ? m.i_TopPYDepthInLayer[L] : m.i_TopNodeInLayer[L];
+}
+
+int Layer_Last_Point(int L, bool print) {
+    const AnalysisModel& m = g_Model;
+    return print ? m.i_BottomPYDepthInLayer[L] : m.i_BottomNodeInLayer[L];
+}
+
+double Point_Depth(int k, bool print) {
+    const AnalysisModel& m = g_Model;
+    return print ? m.rd_PYCurveDepth[k] : m.XNode[k];
+}
+
 PYNodeValues Gather_PY_Node(int k, bool print) {
     const AnalysisModel& m = g_Model;
     PYNodeValues v{};
-    v.x = m.XNode[k];
-    v.z = print ? m.XNode[k] : m.ZNode[k];
+    v.x = Point_Depth(k, print);
+    // a requested depth is taken as a vertical soil depth too
+    v.z = print ? v.x : m.ZNode[k];
     v.zg = v.z - m.XGroundSurface;
     v.b = SectionPropertiesAtDepth(v.x).D;
     v.pm = PMultiplierAtDepth(v.x);
@@ -21,8 +37,8 @@ PYNodeValues Gather_PY_Node(int k, bool print) {
         v.y_prime = std::fabs(Y_Node(k) - m.SoilMovement_Node[k]) / v.ym;
         v.ys = Y_Node(k);
     } else {
-        // Print mode runs right after the first load case converged and replaces only XNode by
-        // the requested depths: Y_Node and ZNode still hold that case's pile nodes.
+        // Print mode runs right after the first load case converged: Y_Node and ZNode hold that
+        // case's pile nodes.
         v.ys = Deflection_At_Vertical_Depth(v.z);
     }
     return v;

@@ -13,11 +13,18 @@ struct PYNodeValues {
     double ys;        // signed pile deflection, for the side on which sloping ground lies
 };
 
+// The points a criterion walks in layer L: the pile's nodes in normal mode, the requested depths
+// of the printed curves (rd_PYCurveDepth) in print mode. First and last index (the first is 0 where the layer
+// holds none), and the depth along the pile of point k.
+int Layer_First_Point(int L, bool print);
+int Layer_Last_Point(int L, bool print);
+double Point_Depth(int k, bool print);
+
 // Signed deflection of the pile at vertical depth z, linear between the two nodes whose ZNode
 // values bracket z (nodes 1 and 2 above node 2). Reads Y_Node and ZNode of the pile's own nodes.
 double Deflection_At_Vertical_Depth(double z);
 
-// Gathers the values of node k of the current pass. In print mode (print true) node k is the
+// Gathers the values of node k of the current pass. In print mode (print true) point k is the
 // k-th requested depth, y_prime is not set (the criterion tabulates its own deflections) and ys
 // is the deflection of the first load case interpolated at that depth.
 PYNodeValues Gather_PY_Node(int k, bool print);

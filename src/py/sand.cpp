@@ -179,11 +179,10 @@ void Print_Sand_Notes(const ReeseSandCurve& c) {
 
 // Heading, the 17 points (those on the initial line marked "*") and the notes after them.
 void Print_Sand_Table(int k, const PYNodeValues& v, const ReeseSandNode& n) {
-    const AnalysisModel& m = g_Model;
     const ReeseSandCurve& c = n.curve;
     WriteLine("");
     Write_PY_Table_Heading(10, 26, nullptr, k_PY_Table_Dashes);
-    Record_Printed_PY_Curve(k_PY_Curve_Reese_Sand, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(k_PY_Curve_Reese_Sand, v.x, k_PY_Print_Points, k);
     const double yp = c.pu / c.kx;
     bool any_marked = false;
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
@@ -303,61 +302,64 @@ double Reese_Sand_Table_Deflection(const ReeseSandCurve& c, double b, int j) {
     return yp * (1.0 + step);
 }
 
-void PY_Sand(int L, bool print) {
-    AnalysisModel& m = g_Model;
-    const int top = m.i_TopNodeInLayer[L];
+namespace {
+
+bool Reese_Sand_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
+    const AnalysisModel& m = g_Model;
     const bool cyclic = m.b_Cyclic != 0;
     const double theta = std::fabs(m.EffectiveSlope);
-    double pu_prev = 0.0;
-    for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
-        // node values and soil properties
-        PYNodeValues v{};
-        if (!Begin_PY_Node(L, k, print, v)) return;
-        ReeseSandNode n{};
-        n.gamma = AverageUnitWeightAbove(v.z);
-        if (m.ErrorStatus != 0) return;
-        n.phi_degrees = FrictionAngleAtDepth(v.z);
-        if (m.ErrorStatus != 0) return;
-        const double phi = n.phi_degrees * k_PY_Pi / 180.0;
-        Warn_Friction_Angle(n.phi_degrees);
-        n.k = Layer_Sand_K(L, v.z);
-        n.default_k = n.k < 0.0;
-        if (phi < k_Sand_Zero_Angle) {
-            Raise_Zero_Friction_Angle();
-            return;
-        }
-        if (n.default_k) {
-            n.k = DefaultSandK(n.phi_degrees, n.gamma);
-            if (m.ErrorStatus != 0) return;
-        }
-        // active coefficient on the slope; in a deeper layer a slope steeper than the friction
-        // angle goes on and ends as a modulus that is not a number
-        n.angles = Sand_Angles(phi, k_K0);
-        double Ka_slope = n.angles.Ka;
-        if (L == 1 && Slope_Radicand(phi, theta) < k_Sand_Zero_Radicand) {
-            Raise_Slope_Too_Steep(L);
-            return;
-        }
-        if (theta > k_Sand_Zero_Angle) Ka_slope = Sloping_Active_Coefficient(phi, theta);
-        const EquivalentTopInputs in = Sand_Top_Inputs(v.b, n.gamma, n.angles, Ka_slope, v.zg, cyclic);
-        n.zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
-        // resistance and curve
-        Compute_Resistance(n, v.b, v.zg, v.ys, Ka_slope);
-        n.curve = Reese_Sand_Curve(v.b, n.zu, n.k * n.zu, n.Ps, cyclic);
-        if (print) {
-            Print_Sand_Parameters(L, v, n);
-            Print_Sand_Notes(n.curve);
-            Print_Sand_Table(k, v, n);
-            continue;
-        }
-        // the integral of ultimate resistance; above the pile head a triangle
-        Add_To_Layer_Integral(L, k, n.curve.pu, pu_prev);
-        Close_Layer_Integral_Above_Head(L, n.curve.pu);
-        // secant modulus; at (almost) no deflection the initial slope, without multipliers
-        const bool limiting = v.y_prime < k_PY_Tiny_Deflection;
-        const double Es =
-            limiting ? n.curve.kx : Secant_Modulus(v, Reese_Sand_P(n.curve, v.y_prime, nullptr));
-        Store_PY_Modulus(k, Es, limiting ? 32 : 31, limiting, "Reese Sand");
-        if (m.ErrorStatus != 0) return;
+    // soil properties
+    ReeseSandNode n{};
+    n.gamma = AverageUnitWeightAbove(v.z);
+    if (m.ErrorStatus != 0) return false;
+    n.phi_degrees = FrictionAngleAtDepth(v.z);
+    if (m.ErrorStatus != 0) return false;
+    const double phi = n.phi_degrees * k_PY_Pi / 180.0;
+    Warn_Friction_Angle(n.phi_degrees);
+    n.k = Layer_Sand_K(L, v.z);
+    n.default_k = n.k < 0.0;
+    if (phi < k_Sand_Zero_Angle) {
+        Raise_Zero_Friction_Angle();
+        return false;
     }
+    if (n.default_k) {
+        n.k = DefaultSandK(n.phi_degrees, n.gamma);
+        if (m.ErrorStatus != 0) return false;
+    }
+    // active coefficient on the slope; in a deeper layer a slope steeper than the friction
+    // angle goes on and ends as a modulus that is not a number
+    n.angles = Sand_Angles(phi, k_K0);
+    double Ka_slope = n.angles.Ka;
+    if (L == 1 && Slope_Radicand(phi, theta) < k_Sand_Zero_Radicand) {
+        Raise_Slope_Too_Steep(L);
+        return false;
+    }
+    if (theta > k_Sand_Zero_Angle) Ka_slope = Sloping_Active_Coefficient(phi, theta);
+    const EquivalentTopInputs in = Sand_Top_Inputs(v.b, n.gamma, n.angles, Ka_slope, v.zg, cyclic);
+    n.zu = Depth_For_Ultimate_Resistance(L, v.z, k == Layer_First_Point(L, print), print, in);
+    // resistance and curve
+    Compute_Resistance(n, v.b, v.zg, v.ys, Ka_slope);
+    n.curve = Reese_Sand_Curve(v.b, n.zu, n.k * n.zu, n.Ps, cyclic);
+    if (print) {
+        Print_Sand_Parameters(L, v, n);
+        Print_Sand_Notes(n.curve);
+        Print_Sand_Table(k, v, n);
+        return true;
+    }
+    // the integral of ultimate resistance; above the pile head a triangle
+    out.pu = n.curve.pu;
+    out.p_ends = n.curve.pu;
+    // secant modulus; at (almost) no deflection the initial slope, without multipliers
+    out.limiting = v.y_prime < k_PY_Tiny_Deflection;
+    out.Es = out.limiting ? n.curve.kx : Secant_Modulus(v, Reese_Sand_P(n.curve, v.y_prime, nullptr));
+    return true;
 }
+
+// Reese sand takes part in soil movement, keeps its integral of ultimate resistance and tests its
+// modulus: Runtime Error No. 32 for the initial slope, 31 for the secant.
+constexpr PYCriterion k_Reese_Sand = {
+    "Reese Sand", 32, 31, true, k_PY_Trapezoid_Integral, true, nullptr, Reese_Sand_At_Node};
+
+}  // namespace
+
+void PY_Sand(int L, bool print) { Run_PY_Criterion(L, print, k_Reese_Sand); }

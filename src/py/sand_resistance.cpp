@@ -9,6 +9,7 @@
 #include "engine/messages.h"
 #include "model/model.h"
 #include "model/units.h"
+#include "pile/soil_profile.h"
 
 namespace {
 
@@ -131,13 +132,8 @@ double DefaultSandK(double phi_degrees, double gamma) {
 }
 
 double Layer_Sand_K(int L, double z) {
-    AnalysisModel& m = g_Model;
-    if (m.LayerKTop[L] <= 0.0) {
-        m.LayerKTop[L] = 0.0;
-        m.LayerKBottom[L] = 0.0;
-        return -1.0;
-    }
-    if (m.LayerKBottom[L] == m.LayerKTop[L]) return m.LayerKTop[L];
-    return m.LayerKTop[L] + (m.LayerKBottom[L] - m.LayerKTop[L]) * (z - m.XLayerTop[L]) /
-                                (m.XLayerBottom[L] - m.XLayerTop[L]);
+    const AnalysisModel& m = g_Model;
+    if (m.LayerKTop[L] <= 0.0) return -1.0;
+    // A sand layer's bottom value is taken as read, zero included.
+    return fn_LayerK(L, z, m.LayerKBottom[L]);
 }

@@ -62,7 +62,6 @@ double Default_Sand_K_For_Units(double phi_degrees, double gamma, int units);
 // is raised and 0 returned.
 double DefaultSandK(double phi_degrees, double gamma);
 
-// The subgrade modulus of layer L at depth z from its top and bottom values, or -1 when the
-// layer's top value is not positive: then both values are set to 0 so that the default
-// applies to the whole layer for the rest of the run.
+// The subgrade modulus of layer L at depth z from its top and bottom values as read (fn_LayerK),
+// or -1 when the layer's top value is not positive: the default then applies to the whole layer.
 double Layer_Sand_K(int L, double z);

@@ -85,11 +85,13 @@ constexpr SoftClayVariant k_Soft_Clay_J = {
 
 // ---- Messages --------------------------------------------------------------------------
 
-// Input Data Error No. 12 or 71: zero cohesion below the layer's first node. The message file
-// gives the node's depth along the pile, the report the soil depth and the pile's extent.
-void Raise_Zero_Cohesion(const SoftClayVariant& variant, int L, int k, double z, double c) {
+// Input Data Error No. 12 or 71: zero cohesion below the layer's first node (or requested
+// depth, in print mode). The message file gives the point's depth along the pile, the report the
+// soil depth and the pile's extent.
+void Raise_Zero_Cohesion(const SoftClayVariant& variant, int L, int k, bool print, double z,
+                         double c) {
     const AnalysisModel& m = g_Model;
-    const int top = m.i_TopNodeInLayer[L];
+    const int top = Layer_First_Point(L, print);
     const FortranRecord heading = Error_Heading(true, variant.zero_cohesion_error);
     const std::initializer_list<const char*> lines = {
         heading.text.data(), "",
@@ -106,7 +108,7 @@ void Raise_Zero_Cohesion(const SoftClayVariant& variant, int L, int k, double z,
                       Format_F(elevation, 10, 3).text.data(), Format_F(c, 10, 3).text.data());
     };
     char line[k_Message_Length];
-    where(m.XNode[k], line);
+    where(Point_Depth(k, print), line);
     Write_Message_Lines(lines);
     Write_Message_Line(line);
     Write_Report_Lines(lines);
@@ -116,7 +118,7 @@ void Raise_Zero_Cohesion(const SoftClayVariant& variant, int L, int k, double z,
                   Format_F(m.PileLength, 10, 3).text.data());
     Write_Report_Line(report);
     std::snprintf(line, sizeof line, ", ITOP = %s, IBOT = %s", Format_I(top, 0).text.data(),
-                  Format_I(m.i_BottomNodeInLayer[L], 0).text.data());
+                  Format_I(Layer_Last_Point(L, print), 0).text.data());
     Write_Report_Line(line);
     Raise_Input_Error(variant.zero_cohesion_error);
 }
@@ -138,7 +140,7 @@ void Print_Soft_Clay_Parameters(const SoftClayVariant& variant, int L, int k,
                                 double eps50, double zu, const SoftClayCurve& curve) {
     const AnalysisModel& m = g_Model;
     const bool us = m.IUNITS == k_Units_US;
-    const bool cycles = m.NumCycles >= 2.0;
+    const bool cycles = Cycles_Of_Loading() >= 2.0;
     Write_PY_Title(cycles ? variant.cyclic_title : variant.static_title, nullptr);
     Write_PY_Layer_And_Depths(L, v.z, 12);
     Write_PY_Slope_Lines("Pile Batter");
@@ -161,12 +163,12 @@ void Print_Soft_Clay_Parameters(const SoftClayVariant& variant, int L, int k,
     if (cycles) {
         FortranRecord r;
         Start_PY_Label_Line(r, "Number of cycles of loading");
-        Append_F(r, m.NumCycles, 12, 0);
+        Append_F(r, Cycles_Of_Loading(), 12, 0);
         if (!variant.with_J) Append_Text(r, " cycles");
         Write_PY_Record(r);
         Write_PY_Value_Line(variant.with_J ? "Xr" : "X_r", curve.zr, 3, m.LabelLength);
     }
-    Record_Printed_PY_Curve(variant.curve_kind, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(variant.curve_kind, v.x, k_PY_Print_Points, k);
 }
 
 // Slope factor, resistances, heading and the 17 tabulated points.
@@ -175,103 +177,105 @@ void Print_Soft_Clay_Table(const SoftClayVariant& variant, const PYNodeValues& v
     const AnalysisModel& m = g_Model;
     Write_PY_Value_Line("Sloping Ground Factor", F, 3, nullptr);
     Write_PY_Force_Line("pu_static", curve.pu, 3);
-    if (m.NumCycles >= 2.0) Write_PY_Force_Line("pu_cyclic", curve.pc, 3);
+    if (Cycles_Of_Loading() >= 2.0) Write_PY_Force_Line("pu_cyclic", curve.pc, 3);
     WriteLine("");
     Write_PY_Table_Heading(6, 25, m.LabelForcePerLength, k_PY_Table_Dashes);
+    PYCurveTable t{};
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        const double y_prime = Soft_Clay_Table_Ratio(j, curve.cyclic) * curve.y50;
-        const double y = v.ym * y_prime;
-        const double p = v.pm * Soft_Clay_P(curve, y_prime);
-        if (variant.with_J) {
-            Write_PY_Table_Row(y, p, 3, 5);
-        } else {
-            Write_PY_Table_Row(y, p, 0, 9);
-        }
-        Record_Printed_PY_Point(variant.curve_kind, y, p, j);
+        t.y_prime[j] = Soft_Clay_Table_Ratio(j, curve.cyclic) * curve.y50;
+        t.p[j] = Soft_Clay_P(curve, t.y_prime[j]);
     }
+    Write_PY_Curve_Table(variant.curve_kind, v, t,
+                         variant.with_J ? k_PY_Rows_Numbers : k_PY_Rows_Numbers_Wide);
 }
 
 // ---- The criterion ---------------------------------------------------------------------
 
-// Values of the previous node of the same call, for the layer integral.
-struct PreviousNode {
-    double pu;
-    double pc;
-    double pr;
-};
-
-// Adds node k's share to Fu_Layer(L): trapezoids between nodes (under cyclic loading of the
-// plateau and, above the transition depth, of the residual too), the last node's resistance over
-// one increment, and for a first layer that rises above the pile head the closed form.
-void Add_Soft_Clay_To_Layer_Integral(int L, int k, double c, double b, const SoftClayCurve& curve,
-                                     const PreviousNode& prev) {
+// Adds node k's share to Fu_Layer(L): trapezoids between nodes from the previous node's values
+// rd_PreviousNode* (under cyclic loading of the plateau and, above the transition depth, of the
+// residual too), the last node's resistance over one increment; then keeps node k's values.
+void Add_Soft_Clay_To_Layer_Integral(int L, int k, const SoftClayCurve& curve) {
     AnalysisModel& m = g_Model;
     const double h = m.IncrementLength;
     if (k > m.i_TopNodeInLayer[L]) {
         if (curve.cyclic) {
-            m.Fu_Layer[L] += (prev.pc + curve.pc) * h / 2.0;
-            if (!curve.flow) m.Fu_Layer[L] += (prev.pr + curve.pr) * h / 2.0;
+            m.Fu_Layer[L] += (m.rd_PreviousNodePc + curve.pc) * h / 2.0;
+            if (!curve.flow) m.Fu_Layer[L] += (m.rd_PreviousNodePr + curve.pr) * h / 2.0;
         } else {
-            m.Fu_Layer[L] += (prev.pu + curve.pu) * h / 2.0;
+            m.Fu_Layer[L] += (m.rd_PreviousNodePu + curve.pu) * h / 2.0;
         }
     }
     if (k == m.i_BottomNodeInLayer[L]) m.Fu_Layer[L] += curve.pu * h;
-    Close_Layer_Integral_Above_Head(L, 3.0 * c * b + curve.pu);
+    m.rd_PreviousNodePu = curve.pu;
+    m.rd_PreviousNodePc = curve.pc;
+    m.rd_PreviousNodePr = curve.pr;
 }
 
-void Soft_Clay_Layer(int L, bool print, const SoftClayVariant& variant) {
-    AnalysisModel& m = g_Model;
-    const int top = m.i_TopNodeInLayer[L];
+bool Soft_Clay_At_Node(const SoftClayVariant& variant, int L, int k, const PYNodeValues& v,
+                      bool print, PYNodeModulus& out) {
+    const AnalysisModel& m = g_Model;
+    const int top = Layer_First_Point(L, print);
     const bool cyclic = m.b_Cyclic != 0;
-    PreviousNode prev{0.0, 0.0, 0.0};
-    for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
-        // node values and soil properties, stopping at the first lookup that raises
-        PYNodeValues v{};
-        if (!Begin_PY_Node(L, k, print, v)) return;
-        bool on_interface = false;
-        const double c = fn_c(v.z, on_interface);
-        if (m.ErrorStatus != 0) return;
-        const double gamma = AverageUnitWeightAbove(v.z);
-        if (m.ErrorStatus != 0) return;
-        double J = 0.5;
-        if (variant.with_J) {
-            J = JAtDepth(v.z);
-            if (m.ErrorStatus != 0) return;
-        }
-        Warn_High_Cohesion(c, on_interface);
-        // strain, with the default by cohesion where the data give none
-        const double eps50 = Epsilon50_Or_Default(v.z, Default_Soft_Clay_Epsilon50(c, m.IUNITS));
-        if (m.ErrorStatus != 0) return;
-        if (eps50 <= 0.0) {
-            Set_Error_Status(k_Status_Runtime_Base + variant.no_default_error);
-            return;
-        }
-        // zero cohesion is tolerated at the layer's first node only
-        if (k > top && c < k_PY_Zero_Cohesion) {
-            Raise_Zero_Cohesion(variant, L, k, v.z, c);
-            return;
-        }
-        const EquivalentTopInputs in = Clay_Top_Inputs(v.b, c, c, gamma, J, v.zg, cyclic);
-        const double zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
-        // the sloping-ground factor is reported even where the ground is level
-        const double F = SlopingGroundFactor(v.ys, m.EffectiveSlope);
-        const bool sloping = std::fabs(m.EffectiveSlope) > k_PY_Flat_Slope;
-        const SoftClayCurve curve = Soft_Clay_Curve(v.b, c, gamma, J, eps50, zu, F, sloping, cyclic);
-        if (print) {
-            Print_Soft_Clay_Parameters(variant, L, k, v, c, gamma, J, eps50, zu, curve);
-            Print_Soft_Clay_Table(variant, v, F, curve);
-            continue;
-        }
-        Add_Soft_Clay_To_Layer_Integral(L, k, c, v.b, curve, prev);
-        prev = PreviousNode{curve.pu, curve.pc, curve.pr};
-        // secant modulus; the limiting modulus carries no multipliers
-        const bool limiting = Soft_Clay_Uses_Limiting_Modulus(curve, v.y_prime);
-        const double Es = limiting ? curve.Esl : Secant_Modulus(v, Soft_Clay_P(curve, v.y_prime));
-        Store_PY_Modulus(k, Es, limiting ? variant.default_nan_error : variant.computed_nan_error,
-                         limiting, variant.criterion_words);
-        if (m.ErrorStatus != 0) return;
+    // soil properties, stopping at the first lookup that raises
+    bool on_interface = false;
+    const double c = fn_c(v.z, on_interface);
+    if (m.ErrorStatus != 0) return false;
+    const double gamma = AverageUnitWeightAbove(v.z);
+    if (m.ErrorStatus != 0) return false;
+    double J = 0.5;
+    if (variant.with_J) {
+        J = JAtDepth(v.z);
+        if (m.ErrorStatus != 0) return false;
     }
+    Warn_High_Cohesion(c, on_interface);
+    // strain, with the default by cohesion where the data give none
+    const double eps50 = Epsilon50_Or_Default(v.z, Default_Soft_Clay_Epsilon50(c, m.IUNITS));
+    if (m.ErrorStatus != 0) return false;
+    if (eps50 <= 0.0) {
+        Set_Error_Status(k_Status_Runtime_Base + variant.no_default_error);
+        return false;
+    }
+    // zero cohesion is tolerated at the layer's first node only
+    if (k > top && c < k_PY_Zero_Cohesion) {
+        Raise_Zero_Cohesion(variant, L, k, print, v.z, c);
+        return false;
+    }
+    const EquivalentTopInputs in = Clay_Top_Inputs(v.b, c, c, gamma, J, v.zg, cyclic);
+    const double zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
+    // the sloping-ground factor is reported even where the ground is level
+    const double F = SlopingGroundFactor(v.ys, m.EffectiveSlope);
+    const bool sloping = std::fabs(m.EffectiveSlope) > k_PY_Flat_Slope;
+    const SoftClayCurve curve = Soft_Clay_Curve(v.b, c, gamma, J, eps50, zu, F, sloping, cyclic);
+    if (print) {
+        Print_Soft_Clay_Parameters(variant, L, k, v, c, gamma, J, eps50, zu, curve);
+        Print_Soft_Clay_Table(variant, v, F, curve);
+        return true;
+    }
+    // the criterion's own layer integral; above the pile head the closed form from 3 c b
+    Add_Soft_Clay_To_Layer_Integral(L, k, curve);
+    out.p_ends = 3.0 * c * v.b + curve.pu;
+    // secant modulus; the limiting modulus carries no multipliers
+    out.limiting = Soft_Clay_Uses_Limiting_Modulus(curve, v.y_prime);
+    out.Es = out.limiting ? curve.Esl : Secant_Modulus(v, Soft_Clay_P(curve, v.y_prime));
+    return true;
 }
+
+bool Soft_Clay_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
+    return Soft_Clay_At_Node(k_Soft_Clay, L, k, v, print, out);
+}
+
+bool Soft_Clay_J_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
+    return Soft_Clay_At_Node(k_Soft_Clay_J, L, k, v, print, out);
+}
+
+// Both criteria take part in soil movement, keep their own layer integral and test their
+// modulus.
+constexpr PYCriterion k_Soft_Clay_Criterion = {
+    k_Soft_Clay.criterion_words, k_Soft_Clay.default_nan_error, k_Soft_Clay.computed_nan_error,
+    true, k_PY_Own_Integral, true, nullptr, Soft_Clay_Node};
+constexpr PYCriterion k_Soft_Clay_J_Criterion = {
+    k_Soft_Clay_J.criterion_words, k_Soft_Clay_J.default_nan_error,
+    k_Soft_Clay_J.computed_nan_error, true, k_PY_Own_Integral, true, nullptr, Soft_Clay_J_Node};
 
 }  // namespace
 
@@ -327,6 +331,6 @@ double Soft_Clay_Table_Ratio(int j, bool cyclic) {
     return cyclic ? k_Cyclic_Ratios[j] : k_Static_Ratios[j];
 }
 
-void PY_SoftClay(int L, bool print) { Soft_Clay_Layer(L, print, k_Soft_Clay); }
+void PY_SoftClay(int L, bool print) { Run_PY_Criterion(L, print, k_Soft_Clay_Criterion); }
 
-void PY_SoftClayJ(int L, bool print) { Soft_Clay_Layer(L, print, k_Soft_Clay_J); }
+void PY_SoftClayJ(int L, bool print) { Run_PY_Criterion(L, print, k_Soft_Clay_J_Criterion); }

@@ -6,6 +6,7 @@
 #include "engine/errors.h"
 #include "model/model.h"
 #include "model/units.h"
+#include "pile/soil_profile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -96,11 +97,10 @@ void Warn_Stiff_Clay_Cohesion(double c, bool on_interface, const int (&warnings)
 }
 
 double Stiff_Clay_Layer_K(int L, double z, double default_k, bool negative_is_missing) {
-    AnalysisModel& m = g_Model;
-    if (m.LayerKBottom[L] <= 0.0) m.LayerKBottom[L] = m.LayerKTop[L];
+    const AnalysisModel& m = g_Model;
     const bool missing = negative_is_missing ? m.LayerKTop[L] <= 0.0 : m.LayerKTop[L] == 0.0;
     if (missing) return default_k;
-    if (m.LayerKBottom[L] == m.LayerKTop[L]) return m.LayerKTop[L];
-    return m.LayerKTop[L] + (m.LayerKBottom[L] - m.LayerKTop[L]) * (z - m.XLayerTop[L]) /
-                               (m.XLayerBottom[L] - m.XLayerTop[L]);
+    // a bottom value of 0 or less is the top value
+    const double k_bottom = m.LayerKBottom[L] <= 0.0 ? m.LayerKTop[L] : m.LayerKBottom[L];
+    return fn_LayerK(L, z, k_bottom);
 }

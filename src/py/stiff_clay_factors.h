@@ -39,7 +39,7 @@ void Warn_Stiff_Clay_Cohesion(double c, bool on_interface, const int (&warnings)
                               const double (&si_limits)[2]);
 
 // k at soil depth z of layer L: linear between the layer's top and bottom values (a missing
-// bottom value, 0 or less, is made equal to the top one, in the model), or default_k where the
+// bottom value, 0 or less, is taken as the top one; the model keeps both as read), or default_k where the
 // layer has no top value. Stiff clay with free water takes a top value of 0 or less as missing
 // (negative_is_missing), "StfClyAK" only a top value of exactly 0, as each always has.
 double Stiff_Clay_Layer_K(int L, double z, double default_k, bool negative_is_missing);

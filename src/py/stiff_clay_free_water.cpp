@@ -69,23 +69,22 @@ void Raise_Zero_Cohesion() {
 
 // ---- Layer values ----------------------------------------------------------------------
 
-// Running average of cohesion over the layer, from its first node (or requested depth) down.
-struct AverageCohesion {
-    double z_first;
-    double z_prev;
-    double c_prev;
-    double integral;
-};
-
-double Update_Average_Cohesion(AverageCohesion& a, bool first, double z, double c) {
+// Running average of cohesion over the layer, from its first node (or requested depth) down to
+// soil depth z with cohesion c there; the running values are the model's rd_AverageCohesion*.
+double Update_Average_Cohesion(bool first, double z, double c) {
+    AnalysisModel& m = g_Model;
     if (first) {
-        a = AverageCohesion{z, z, c, 0.0};
+        m.rd_AverageCohesionTop = z;
+        m.rd_AverageCohesionDepth = z;
+        m.rd_AverageCohesionPrevious = c;
+        m.rd_AverageCohesionIntegral = 0.0;
         return c;
     }
-    a.integral += (z - a.z_prev) * (a.c_prev + c) / 2.0;
-    a.z_prev = z;
-    a.c_prev = c;
-    return a.integral / (z - a.z_first);
+    m.rd_AverageCohesionIntegral +=
+        (z - m.rd_AverageCohesionDepth) * (m.rd_AverageCohesionPrevious + c) / 2.0;
+    m.rd_AverageCohesionDepth = z;
+    m.rd_AverageCohesionPrevious = c;
+    return m.rd_AverageCohesionIntegral / (z - m.rd_AverageCohesionTop);
 }
 
 // ---- Printed block ---------------------------------------------------------------------
@@ -139,25 +138,21 @@ void Print_Free_Water_Parameters(int L, int k, const PYNodeValues& v, double c, 
     Write_PY_Value_Line("pu", s.pu, 3, m.LabelForcePerLength);
     Write_PY_Value_Line("p-multiplier", v.pm, 5, nullptr);
     Write_PY_Value_Line("y-multiplier", v.ym, 5, nullptr);
-    if (s.cyclic) Write_PY_Value_Line("Number of Cycles of Loading", m.NumCycles, 0, nullptr);
+    if (s.cyclic) Write_PY_Value_Line("Number of Cycles of Loading", Cycles_Of_Loading(), 0, nullptr);
     WriteLine("");
     Write_PY_Table_Heading_After(13);
-    Record_Printed_PY_Curve(Free_Water_Curve_Kind(s), m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(Free_Water_Curve_Kind(s), v.x, k_PY_Print_Points, k);
 }
 
 void Print_Free_Water_Table(const PYNodeValues& v, const StiffClayFreeWaterCurve& s) {
+    PYCurveTable t{};
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        const double y_prime = Stiff_Clay_Free_Water_Table_Deflection(s, j);
-        const double y = v.ym * y_prime;
-        const double p = v.pm * Stiff_Clay_Free_Water_P(s, y_prime);
-        // The cyclic table has always been written with fixed decimals.
-        if (s.cyclic) {
-            Write_PY_Fixed_Row(y, p);
-        } else {
-            Write_PY_Table_Row(y, p, 3, 5);
-        }
-        Record_Printed_PY_Point(Free_Water_Curve_Kind(s), y, p, j);
+        t.y_prime[j] = Stiff_Clay_Free_Water_Table_Deflection(s, j);
+        t.p[j] = Stiff_Clay_Free_Water_P(s, t.y_prime[j]);
     }
+    // The cyclic table has always been written with fixed decimals.
+    Write_PY_Curve_Table(Free_Water_Curve_Kind(s), v, t,
+                         s.cyclic ? k_PY_Rows_Fixed : k_PY_Rows_Numbers);
 }
 
 // ---- The criterion ---------------------------------------------------------------------
@@ -241,58 +236,62 @@ double Stiff_Clay_Free_Water_Table_Deflection(const StiffClayFreeWaterCurve& s, 
     return y;
 }
 
-void PY_StiffClayFreeWater(int L, bool print) {
-    AnalysisModel& m = g_Model;
-    const int top = m.i_TopNodeInLayer[L];
+namespace {
+
+bool Free_Water_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
+    const AnalysisModel& m = g_Model;
     const bool cyclic = m.b_Cyclic != 0;
-    AverageCohesion average{};
-    double pu_prev = 0.0;
-    for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
-        // node values and cohesion; zero cohesion is tolerated at the layer's first node only
-        PYNodeValues v{};
-        if (!Begin_PY_Node(L, k, print, v)) return;
-        bool on_interface = false;
-        const double c = fn_c(v.z, on_interface);
-        if (m.ErrorStatus != 0) return;
-        if (k > top && c < k_PY_Zero_Cohesion) {
-            Raise_Zero_Cohesion();
-            return;
-        }
-        Warn_Stiff_Clay_Cohesion(c, on_interface, k_Cohesion_Warnings, k_SI_Cohesion_Limits);
-        const double gamma = AverageUnitWeightAbove(v.z);
-        if (m.ErrorStatus != 0) return;
-        // Average cohesion over the layer; the first layer takes the average from the ground
-        // surface, looked up at the depth along the pile as this criterion always has.
-        double ca = Update_Average_Cohesion(average, k == top, v.z, c);
-        if (L == 1) {
-            ca = AverageShearStrengthAbove(v.x);
-            if (m.ErrorStatus != 0) return;
-        }
-        const double K =
-            Stiff_Clay_Layer_K(L, v.z, Default_Stiff_Clay_Free_Water_K(c, m.IUNITS, cyclic), true);
-        // strain, with the default by cohesion where the data give none
-        const double eps50 = Epsilon50_Or_Default(v.z, Default_Stiff_Clay_Free_Water_Epsilon50(c, m.IUNITS));
-        if (m.ErrorStatus != 0) return;
-        const EquivalentTopInputs in = Clay_Top_Inputs(v.b, c, ca, gamma, 0.0, v.zg, cyclic);
-        const double zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
-        const bool sloping = std::fabs(m.EffectiveSlope) > k_PY_Flat_Slope;
-        const double F = Stiff_Clay_Slope_Factor(v.ys, m.EffectiveSlope, k_Cos_Quarter_Pi);
-        const StiffClayFreeWaterCurve s =
-            Stiff_Clay_Free_Water_Curve(v.b, c, ca, gamma, K, eps50, zu, F, sloping, cyclic);
-        if (print) {
-            Print_Free_Water_Parameters(L, k, v, c, ca, gamma, K, eps50, zu, s);
-            Print_Free_Water_Table(v, s);
-            continue;
-        }
-        // the integral of residual resistance; above the pile head a closed form
-        Add_To_Layer_Integral(L, k, s.pu, pu_prev);
-        Close_Layer_Integral_Above_Head(L, 2.0 * ca * v.b + s.pc);
-        // secant modulus; at (nearly) zero deflection the initial slope, without multipliers
-        const double Es = v.y_prime < k_PY_Tiny_Deflection
-                              ? s.kx
-                              : Secant_Modulus(v, Stiff_Clay_Free_Water_P(s, v.y_prime));
-        // A modulus that is not a number is reported under static loading and the run goes on.
-        if (!cyclic && std::isnan(Es)) Write_Message_Line("Error in stiff clay with water at line 502");
-        Store_PY_Modulus(k, Es);
+    const bool first = k == Layer_First_Point(L, print);
+    // cohesion; zero cohesion is tolerated at the layer's first node only
+    bool on_interface = false;
+    const double c = fn_c(v.z, on_interface);
+    if (m.ErrorStatus != 0) return false;
+    if (!first && c < k_PY_Zero_Cohesion) {
+        Raise_Zero_Cohesion();
+        return false;
     }
+    Warn_Stiff_Clay_Cohesion(c, on_interface, k_Cohesion_Warnings, k_SI_Cohesion_Limits);
+    const double gamma = AverageUnitWeightAbove(v.z);
+    if (m.ErrorStatus != 0) return false;
+    // Average cohesion over the layer; the first layer takes the average from the ground
+    // surface, looked up at the depth along the pile as this criterion always has.
+    double ca = Update_Average_Cohesion(first, v.z, c);
+    if (L == 1) {
+        ca = AverageShearStrengthAbove(v.x);
+        if (m.ErrorStatus != 0) return false;
+    }
+    const double K =
+        Stiff_Clay_Layer_K(L, v.z, Default_Stiff_Clay_Free_Water_K(c, m.IUNITS, cyclic), true);
+    // strain, with the default by cohesion where the data give none
+    const double eps50 = Epsilon50_Or_Default(v.z, Default_Stiff_Clay_Free_Water_Epsilon50(c, m.IUNITS));
+    if (m.ErrorStatus != 0) return false;
+    const EquivalentTopInputs in = Clay_Top_Inputs(v.b, c, ca, gamma, 0.0, v.zg, cyclic);
+    const double zu = Depth_For_Ultimate_Resistance(L, v.z, first, print, in);
+    const bool sloping = std::fabs(m.EffectiveSlope) > k_PY_Flat_Slope;
+    const double F = Stiff_Clay_Slope_Factor(v.ys, m.EffectiveSlope, k_Cos_Quarter_Pi);
+    const StiffClayFreeWaterCurve s =
+        Stiff_Clay_Free_Water_Curve(v.b, c, ca, gamma, K, eps50, zu, F, sloping, cyclic);
+    if (print) {
+        Print_Free_Water_Parameters(L, k, v, c, ca, gamma, K, eps50, zu, s);
+        Print_Free_Water_Table(v, s);
+        return true;
+    }
+    // the integral of residual resistance; above the pile head a closed form
+    out.pu = s.pu;
+    out.p_ends = 2.0 * ca * v.b + s.pc;
+    // secant modulus; at (nearly) zero deflection the initial slope, without multipliers
+    out.Es = v.y_prime < k_PY_Tiny_Deflection ? s.kx
+                                               : Secant_Modulus(v, Stiff_Clay_Free_Water_P(s, v.y_prime));
+    // A modulus that is not a number is reported under static loading and the run goes on.
+    if (!cyclic && std::isnan(out.Es)) Write_Message_Line("Error in stiff clay with water at line 502");
+    return true;
 }
+
+// Stiff clay with free water takes part in soil movement and keeps its integral of residual
+// resistance.
+constexpr PYCriterion k_Free_Water = {
+    nullptr, 0, 0, true, k_PY_Trapezoid_Integral, true, nullptr, Free_Water_At_Node};
+
+}  // namespace
+
+void PY_StiffClayFreeWater(int L, bool print) { Run_PY_Criterion(L, print, k_Free_Water); }

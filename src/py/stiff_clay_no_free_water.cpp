@@ -147,79 +147,95 @@ void Print_No_Free_Water_Parameters(const NoFreeWaterVariant& variant, int L, in
     }
     WriteLine("");
     Write_PY_Table_Heading_After(12);
-    Record_Printed_PY_Curve(variant.curve_kind, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(variant.curve_kind, v.x, k_PY_Print_Points, k);
 }
 
 void Print_No_Free_Water_Table(const NoFreeWaterVariant& variant, const PYNodeValues& v,
                                const StiffClayNoFreeWaterCurve& s) {
+    PYCurveTable t{};
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        const double y_prime = Stiff_Clay_No_Free_Water_Table_Deflection(s, j);
-        const double y = v.ym * y_prime;
-        const double p = v.pm * Stiff_Clay_No_Free_Water_P(s, y_prime);
-        Write_PY_Table_Row(y, p, 3, 5);
-        Record_Printed_PY_Point(variant.curve_kind, y, p, j);
+        t.y_prime[j] = Stiff_Clay_No_Free_Water_Table_Deflection(s, j);
+        t.p[j] = Stiff_Clay_No_Free_Water_P(s, t.y_prime[j]);
     }
+    Write_PY_Curve_Table(variant.curve_kind, v, t, k_PY_Rows_Numbers);
 }
 
 // ---- The criterion ---------------------------------------------------------------------
 
-void No_Free_Water_Layer(int L, bool print, const NoFreeWaterVariant& variant) {
-    AnalysisModel& m = g_Model;
-    m.NumCycles = std::max(1.0, m.NumCycles);   // the stored setting is raised, for every later use
-    const int top = m.i_TopNodeInLayer[L];
-    const bool cyclic = m.b_Cyclic != 0;
-    double pu_prev = 0.0;
-    for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
-        // node values and cohesion; zero cohesion is tolerated at the layer's first node only
-        PYNodeValues v{};
-        if (!Begin_PY_Node(L, k, print, v)) return;
-        bool on_interface = false;
-        const double c = fn_c(v.z, on_interface);
-        if (m.ErrorStatus != 0) return;
-        if (k > top && c < k_PY_Zero_Cohesion) {
-            Raise_Zero_Cohesion();
-            return;
-        }
-        Warn_Stiff_Clay_Cohesion(c, on_interface, variant.warnings, k_SI_Cohesion_Limits);
-        const double cg = AverageShearStrengthAbove(v.z);
-        if (m.ErrorStatus != 0) return;
-        const double gamma = AverageUnitWeightAbove(v.z);
-        if (m.ErrorStatus != 0) return;
-        // strain, with the default by cohesion where the data give none
-        const double eps50 =
-            Epsilon50_Or_Default(v.z, Default_Stiff_Clay_No_Free_Water_Epsilon50(c, m.IUNITS));
-        if (m.ErrorStatus != 0) return;
-        // The equivalent depth is computed at the layer's first node only, where the running
-        // average of cohesion over the layer is the cohesion itself.
-        const EquivalentTopInputs in = Clay_Top_Inputs(v.b, c, c, gamma, 0.0, v.zg, cyclic);
-        const double zu = Depth_For_Ultimate_Resistance(L, v.z, k == top, print, in);
-        const double K =
-            variant.with_k
-                ? Stiff_Clay_Layer_K(L, v.z, Default_Stiff_Clay_No_Free_Water_K(c, m.IUNITS, cyclic), false)
-                : 0.0;
-        const bool sloping = std::fabs(m.EffectiveSlope) > k_PY_Flat_Slope;
-        const double F = Stiff_Clay_Slope_Factor(v.ys, m.EffectiveSlope, k_Cos_Quarter_Pi);
-        const StiffClayNoFreeWaterCurve s = Stiff_Clay_No_Free_Water_Curve(
-            v.b, c, gamma, eps50, zu, K * zu, F, sloping, variant.with_k, cyclic, m.NumCycles);
-        if (print) {
-            Print_No_Free_Water_Parameters(variant, L, k, v, c, gamma, K, eps50, zu, s);
-            Print_No_Free_Water_Table(variant, v, s);
-            continue;
-        }
-        // the integral of ultimate resistance; above the pile head a closed form with the average
-        // cohesion from the ground surface
-        Add_To_Layer_Integral(L, k, s.pu, pu_prev);
-        Close_Layer_Integral_Above_Head(L, 3.0 * cg * v.b + s.pu);
-        // secant modulus, below a small deflection the criterion's limiting modulus
-        if (variant.with_k && v.y_prime < k_PY_Tiny_Deflection) {
-            Store_PY_Modulus(k, s.kx);   // the initial slope, without multipliers
-        } else if (!variant.with_k && v.y_prime < k_Limit_Ratio * v.b) {
-            Store_PY_Modulus(k, Stiff_Clay_No_Free_Water_Limiting_Modulus(s, v.b, v.pm, v.ym));
-        } else {
-            Store_PY_Modulus(k, Secant_Modulus(v, Stiff_Clay_No_Free_Water_P(s, v.y_prime)));
-        }
-    }
+bool Begin_No_Free_Water_Layer(int, bool) {
+    Take_At_Least_One_Cycle();   // the raised count is kept, for every later curve of the run
+    return true;
 }
+
+bool No_Free_Water_At_Node(const NoFreeWaterVariant& variant, int L, int k, const PYNodeValues& v,
+                           bool print, PYNodeModulus& out) {
+    const AnalysisModel& m = g_Model;
+    const bool cyclic = m.b_Cyclic != 0;
+    const bool first = k == Layer_First_Point(L, print);
+    // cohesion; zero cohesion is tolerated at the layer's first node only
+    bool on_interface = false;
+    const double c = fn_c(v.z, on_interface);
+    if (m.ErrorStatus != 0) return false;
+    if (!first && c < k_PY_Zero_Cohesion) {
+        Raise_Zero_Cohesion();
+        return false;
+    }
+    Warn_Stiff_Clay_Cohesion(c, on_interface, variant.warnings, k_SI_Cohesion_Limits);
+    const double cg = AverageShearStrengthAbove(v.z);
+    if (m.ErrorStatus != 0) return false;
+    const double gamma = AverageUnitWeightAbove(v.z);
+    if (m.ErrorStatus != 0) return false;
+    // strain, with the default by cohesion where the data give none
+    const double eps50 =
+        Epsilon50_Or_Default(v.z, Default_Stiff_Clay_No_Free_Water_Epsilon50(c, m.IUNITS));
+    if (m.ErrorStatus != 0) return false;
+    // The equivalent depth is computed at the layer's first node only, where the running
+    // average of cohesion over the layer is the cohesion itself.
+    const EquivalentTopInputs in = Clay_Top_Inputs(v.b, c, c, gamma, 0.0, v.zg, cyclic);
+    const double zu = Depth_For_Ultimate_Resistance(L, v.z, first, print, in);
+    const double K =
+        variant.with_k
+            ? Stiff_Clay_Layer_K(L, v.z, Default_Stiff_Clay_No_Free_Water_K(c, m.IUNITS, cyclic), false)
+            : 0.0;
+    const bool sloping = std::fabs(m.EffectiveSlope) > k_PY_Flat_Slope;
+    const double F = Stiff_Clay_Slope_Factor(v.ys, m.EffectiveSlope, k_Cos_Quarter_Pi);
+    const StiffClayNoFreeWaterCurve s = Stiff_Clay_No_Free_Water_Curve(
+        v.b, c, gamma, eps50, zu, K * zu, F, sloping, variant.with_k, cyclic, Cycles_Of_Loading());
+    if (print) {
+        Print_No_Free_Water_Parameters(variant, L, k, v, c, gamma, K, eps50, zu, s);
+        Print_No_Free_Water_Table(variant, v, s);
+        return true;
+    }
+    // the integral of ultimate resistance; above the pile head a closed form with the average
+    // cohesion from the ground surface
+    out.pu = s.pu;
+    out.p_ends = 3.0 * cg * v.b + s.pu;
+    // secant modulus, below a small deflection the criterion's limiting modulus
+    if (variant.with_k && v.y_prime < k_PY_Tiny_Deflection) {
+        out.Es = s.kx;   // the initial slope, without multipliers
+    } else if (!variant.with_k && v.y_prime < k_Limit_Ratio * v.b) {
+        out.Es = Stiff_Clay_No_Free_Water_Limiting_Modulus(s, v.b, v.pm, v.ym);
+    } else {
+        out.Es = Secant_Modulus(v, Stiff_Clay_No_Free_Water_P(s, v.y_prime));
+    }
+    return true;
+}
+
+bool Without_K_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
+    return No_Free_Water_At_Node(k_Without_K, L, k, v, print, out);
+}
+
+bool With_K_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
+    return No_Free_Water_At_Node(k_With_K, L, k, v, print, out);
+}
+
+// Both criteria take part in soil movement and keep their integral of ultimate resistance.
+constexpr PYCriterion k_No_Free_Water = {
+    nullptr, 0, 0, true, k_PY_Trapezoid_Integral, true, Begin_No_Free_Water_Layer,
+    Without_K_At_Node};
+constexpr PYCriterion k_No_Free_Water_K = {
+    nullptr, 0, 0, true, k_PY_Trapezoid_Integral, true, Begin_No_Free_Water_Layer,
+    With_K_At_Node};
 
 }  // namespace
 
@@ -277,6 +293,6 @@ double Stiff_Clay_No_Free_Water_Table_Deflection(const StiffClayNoFreeWaterCurve
     return k_Table_Fractions[j] * 16.0 * s.y50;
 }
 
-void PY_StiffClayNoFreeWater(int L, bool print) { No_Free_Water_Layer(L, print, k_Without_K); }
+void PY_StiffClayNoFreeWater(int L, bool print) { Run_PY_Criterion(L, print, k_No_Free_Water); }
 
-void PY_StiffClayNoFreeWaterK(int L, bool print) { No_Free_Water_Layer(L, print, k_With_K); }
+void PY_StiffClayNoFreeWaterK(int L, bool print) { Run_PY_Criterion(L, print, k_No_Free_Water_K); }

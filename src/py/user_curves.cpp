@@ -124,25 +124,26 @@ void Print_User_Curve(int L, int k, const PYNodeValues& v) {
     }
 }
 
+bool User_Curve_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
+    if (print) {
+        Print_User_Curve(L, k, v);
+        return true;
+    }
+    double p = 0.0;
+    double kl = 0.0;
+    Interpolated_Curve(L, v.x, v.y_prime, p, kl);
+    // the last value of the curves goes to the layer integral, over one increment per node
+    out.pu = Last_Value_At_Depth(L, v.x);
+    // At vanishing deflection the secant becomes the first segment's slope, taken without
+    // multipliers.
+    out.Es = v.y_prime < k_PY_Tiny_Deflection ? kl : Secant_Modulus(v, p);
+    return true;
+}
+
+// User curves take part in soil movement and keep the integral of their last values.
+constexpr PYCriterion k_User_Curves = {
+    nullptr, 0, 0, true, k_PY_Increment_Integral, false, nullptr, User_Curve_At_Node};
+
 }  // namespace
 
-void PY_UserCurves(int L, bool print) {
-    AnalysisModel& m = g_Model;
-    const int top = m.i_TopNodeInLayer[L];
-    for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
-        const PYNodeValues v = Gather_PY_Node(k, print);
-        if (m.ErrorStatus != 0) return;
-        if (print) {
-            Print_User_Curve(L, k, v);
-            continue;
-        }
-        if (k == top) m.Fu_Layer[L] = 0.0;
-        double p = 0.0;
-        double kl = 0.0;
-        Interpolated_Curve(L, v.x, v.y_prime, p, kl);
-        m.Fu_Layer[L] += Last_Value_At_Depth(L, v.x) * m.IncrementLength;
-        // At vanishing deflection the secant becomes the first segment's slope, taken without
-        // multipliers.
-        Store_PY_Modulus(k, v.y_prime < k_PY_Tiny_Deflection ? kl : Secant_Modulus(v, p));
-    }
-}
+void PY_UserCurves(int L, bool print) { Run_PY_Criterion(L, print, k_User_Curves); }

@@ -63,15 +63,41 @@ void Print_Vuggy_Limestone_Curve(int L, int k, const PYNodeValues& v, double qu,
     Write_PY_Value_Line("Uniaxial Compressive Strength", qu, 3, m.LabelStress);
     Write_PY_Multipliers(v.pm, v.ym);
     Write_PY_Table_Heading(9, 22, nullptr, "---------------   ---------------");
-    Record_Printed_PY_Curve(k_PY_Curve_Vuggy_Limestone, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(k_PY_Curve_Vuggy_Limestone, v.x, k_PY_Print_Points, k);
+    PYCurveTable t{};
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        const double y_prime = Vuggy_Limestone_Table_Deflection(c, j);
-        const double y = v.ym * y_prime;
-        const double p = v.pm * Vuggy_Limestone_P(c, y_prime);
-        Write_PY_Table_Row(y, p, 3, 5);
-        Record_Printed_PY_Point(k_PY_Curve_Vuggy_Limestone, y, p, j);
+        t.y_prime[j] = Vuggy_Limestone_Table_Deflection(c, j);
+        t.p[j] = Vuggy_Limestone_P(c, t.y_prime[j]);
     }
+    Write_PY_Curve_Table(k_PY_Curve_Vuggy_Limestone, v, t, k_PY_Rows_Numbers);
 }
+
+bool Vuggy_Limestone_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
+    const AnalysisModel& m = g_Model;
+    const double qu = fn_c(v.z);
+    if (m.ErrorStatus != 0) return false;
+    const double gamma = AverageUnitWeightAbove(v.z);
+    if (m.ErrorStatus != 0) return false;
+    if (qu <= 0.0) {
+        Raise_Strength_Not_Positive(L);
+        return false;
+    }
+    if (v.z > m.XLayerTop[L]) Warn_Vuggy_Limestone_Strength(qu);
+    const VuggyLimestoneCurve c = Vuggy_Limestone_Curve(v.b, qu, gamma, v.zg);
+    if (print) {
+        Print_Vuggy_Limestone_Curve(L, k, v, qu, c);
+        return true;
+    }
+    // the pile's own deflection: soil movement does not act on the rock
+    const double y_prime = std::fabs(Y_Node(k)) / v.ym;
+    out.Es = y_prime < k_PY_Tiny_Deflection ? c.Ei / v.ym
+                                             : v.pm * Vuggy_Limestone_P(c, y_prime) / (v.ym * y_prime);
+    return true;
+}
+
+// The rock takes no part in soil movement and keeps no layer integral.
+constexpr PYCriterion k_Vuggy_Limestone = {
+    nullptr, 0, 0, false, k_PY_No_Integral, false, nullptr, Vuggy_Limestone_At_Node};
 
 }  // namespace
 
@@ -100,28 +126,4 @@ double Vuggy_Limestone_Table_Deflection(const VuggyLimestoneCurve& s, int j) {
     return s.ya + (j - 2) * s.delta;
 }
 
-void PY_VuggyLimestone(int L, bool print) {
-    AnalysisModel& m = g_Model;
-    for (int k = m.i_TopNodeInLayer[L]; k <= m.i_BottomNodeInLayer[L]; ++k) {
-        const PYNodeValues v = Gather_PY_Node(k, print);
-        if (m.ErrorStatus != 0) return;
-        const double qu = fn_c(v.z);
-        if (m.ErrorStatus != 0) return;
-        const double gamma = AverageUnitWeightAbove(v.z);
-        if (m.ErrorStatus != 0) return;
-        if (qu <= 0.0) {
-            Raise_Strength_Not_Positive(L);
-            return;
-        }
-        if (v.z > m.XLayerTop[L]) Warn_Vuggy_Limestone_Strength(qu);
-        const VuggyLimestoneCurve c = Vuggy_Limestone_Curve(v.b, qu, gamma, v.zg);
-        if (print) {
-            Print_Vuggy_Limestone_Curve(L, k, v, qu, c);
-            continue;
-        }
-        // the pile's own deflection: soil movement does not act on the rock
-        const double y_prime = std::fabs(Y_Node(k)) / v.ym;
-        m.Es_Node[k] = y_prime < k_PY_Tiny_Deflection ? c.Ei / v.ym
-                                                       : v.pm * Vuggy_Limestone_P(c, y_prime) / (v.ym * y_prime);
-    }
-}
+void PY_VuggyLimestone(int L, bool print) { Run_PY_Criterion(L, print, k_Vuggy_Limestone); }

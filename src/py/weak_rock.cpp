@@ -185,16 +185,76 @@ void Print_Weak_Rock_Curve(int L, int k, const PYNodeValues& v, const WeakRockPr
     Write_E_Line("Y_A", c.yA, m.LabelLength);
     Write_PY_Multipliers(v.pm, v.ym);
     Write_PY_Table_Heading(9, 30, nullptr, k_PY_Table_Dashes);
-    Record_Printed_PY_Curve(k_PY_Curve_Weak_Rock, m.XNode[k], k_PY_Print_Points, k);
+    Record_Printed_PY_Curve(k_PY_Curve_Weak_Rock, v.x, k_PY_Print_Points, k);
+    PYCurveTable t{};
     for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        const double y_prime = Weak_Rock_Table_Deflection(c, j);
-        const double y = v.ym * y_prime;
-        const double p = v.pm * Weak_Rock_P(c, y_prime);
-        Write_PY_Table_Row(y, p, 3, 5);
-        Record_Printed_PY_Point(k_PY_Curve_Weak_Rock, y, p, j);
+        t.y_prime[j] = Weak_Rock_Table_Deflection(c, j);
+        t.p[j] = Weak_Rock_P(c, t.y_prime[j]);
     }
+    Write_PY_Curve_Table(k_PY_Curve_Weak_Rock, v, t, k_PY_Rows_Numbers);
     WriteLine("");
 }
+
+// The criterion is defined for at least one cycle; the raised count is kept for the run.
+bool Begin_Weak_Rock_Layer(int, bool) {
+    Take_Missing_Cycles_As_One();
+    return true;
+}
+
+bool Weak_Rock_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
+    const AnalysisModel& m = g_Model;
+    bool on_interface = false;
+    const double qur = fn_c(v.z, on_interface);
+    if (m.ErrorStatus != 0) return false;
+    if (!Check_Weak_Rock_Strength(L, qur, on_interface)) return false;
+    // On an interface zero is tolerated at the layer's first node (no resistance there),
+    // but a negative value can only come from a negative strength in the data.
+    if (qur < 0.0) {
+        Raise_Strength_Not_Positive(L);
+        return false;
+    }
+    const double rqd = RQDAtDepth(v.z);
+    if (m.ErrorStatus != 0) return false;
+    const double Eir = LayerKAtDepth(L, v.z);
+    if (m.ErrorStatus != 0) return false;
+    if (k > Layer_First_Point(L, print) && qur < k_Zero_Strength) {
+        Raise_Zero_Strength();
+        return false;
+    }
+    if (Eir <= 0.0) {
+        Raise_Modulus_Not_Positive(L);
+        return false;
+    }
+    const double gamma = AverageUnitWeightAbove(v.z);
+    if (m.ErrorStatus != 0) return false;
+    const double krm = KrmAtDepth(v.z);
+    if (krm <= 0.0) {
+        Raise_Krm_Not_Positive(L);
+        return false;
+    }
+    if (krm < k_Krm_Low) RecordWarning(-316);
+    if (krm > k_Krm_High) RecordWarning(-317);
+    const double xr = Depth_Into_Rock(L, v.z);
+    if (krm * v.b <= 0.0) {
+        Raise_Yrm_Not_Positive(L);
+        return false;
+    }
+    const WeakRockCurve c = Weak_Rock_Curve(v.b, qur, rqd, Eir, krm, xr);
+    if (print) {
+        Print_Weak_Rock_Curve(L, k, v, {qur, gamma, xr, rqd, Eir, krm}, c);
+        return true;
+    }
+    // On the initial line (and at no deflection at all, which a curve without resistance
+    // would make 0/0) the initial modulus, without the multipliers.
+    const bool on_line = v.y_prime < c.yA && c.Kir * v.y_prime <= c.pu;
+    out.Es = on_line || v.y_prime < k_PY_Tiny_Deflection ? c.Kir
+                                                          : Secant_Modulus(v, Weak_Rock_P(c, v.y_prime));
+    return true;
+}
+
+// Weak rock takes part in soil movement and keeps no layer integral.
+constexpr PYCriterion k_Weak_Rock = {
+    nullptr, 0, 0, true, k_PY_No_Integral, false, Begin_Weak_Rock_Layer, Weak_Rock_At_Node};
 
 }  // namespace
 
@@ -244,8 +304,8 @@ double LayerKAtDepth(int L, double z) {
                             ""});
         return 0.0;
     }
-    return m.LayerKTop[L] + (z - m.XLayerTop[L]) * (m.LayerKBottom[L] - m.LayerKTop[L]) /
-                                (m.XLayerBottom[L] - m.XLayerTop[L]);
+    // Eir is read into the layer's k pair, both values as given
+    return fn_LayerK(L, z, m.LayerKBottom[L]);
 }
 
 double Depth_Into_Rock(int L, double z) {
@@ -259,61 +319,4 @@ double Depth_Into_Rock(int L, double z) {
     return xr;
 }
 
-void PY_WeakRock(int L, bool print) {
-    AnalysisModel& m = g_Model;
-    // The criterion is defined for at least one cycle; the setting is kept for the run.
-    if (m.NumCycles <= 0.0) m.NumCycles = 1.0;
-    const int top = m.i_TopNodeInLayer[L];
-    for (int k = top; k <= m.i_BottomNodeInLayer[L]; ++k) {
-        const PYNodeValues v = Gather_PY_Node(k, print);
-        if (m.ErrorStatus != 0) return;
-        bool on_interface = false;
-        const double qur = fn_c(v.z, on_interface);
-        if (m.ErrorStatus != 0) return;
-        if (!Check_Weak_Rock_Strength(L, qur, on_interface)) return;
-        // On an interface zero is tolerated at the layer's first node (no resistance there),
-        // but a negative value can only come from a negative strength in the data.
-        if (qur < 0.0) {
-            Raise_Strength_Not_Positive(L);
-            return;
-        }
-        const double rqd = RQDAtDepth(v.z);
-        if (m.ErrorStatus != 0) return;
-        const double Eir = LayerKAtDepth(L, v.z);
-        if (m.ErrorStatus != 0) return;
-        if (k > top && qur < k_Zero_Strength) {
-            Raise_Zero_Strength();
-            return;
-        }
-        if (Eir <= 0.0) {
-            Raise_Modulus_Not_Positive(L);
-            return;
-        }
-        const double gamma = AverageUnitWeightAbove(v.z);
-        if (m.ErrorStatus != 0) return;
-        const double krm = KrmAtDepth(v.z);
-        if (krm <= 0.0) {
-            Raise_Krm_Not_Positive(L);
-            return;
-        }
-        if (krm < k_Krm_Low) RecordWarning(-316);
-        if (krm > k_Krm_High) RecordWarning(-317);
-        const double xr = Depth_Into_Rock(L, v.z);
-        if (krm * v.b <= 0.0) {
-            Raise_Yrm_Not_Positive(L);
-            return;
-        }
-        const WeakRockCurve c = Weak_Rock_Curve(v.b, qur, rqd, Eir, krm, xr);
-        if (print) {
-            Print_Weak_Rock_Curve(L, k, v, {qur, gamma, xr, rqd, Eir, krm}, c);
-            continue;
-        }
-        // On the initial line (and at no deflection at all, which a curve without resistance
-        // would make 0/0) the initial modulus, without the multipliers.
-        const bool on_line = v.y_prime < c.yA && c.Kir * v.y_prime <= c.pu;
-        const double Es = on_line || v.y_prime < k_PY_Tiny_Deflection
-                              ? c.Kir
-                              : Secant_Modulus(v, Weak_Rock_P(c, v.y_prime));
-        Store_PY_Modulus(k, Es);
-    }
-}
+void PY_WeakRock(int L, bool print) { Run_PY_Criterion(L, print, k_Weak_Rock); }

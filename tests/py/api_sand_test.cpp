@@ -211,8 +211,8 @@ TEST_F(ApiSandTest, PrintedBlockEndsAtTanhPi) {
         Set_Up_Api_Sand(row.k_top);
         Capture_Run_Files();
         AnalysisModel& m = g_Model;
-        m.XNode[1] = row.depth;
-        m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
+        m.rd_PYCurveDepth[1] = row.depth;
+        m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
         PY_APISand(1, true);
         ASSERT_EQ(m.ErrorStatus, 0);
         const auto report = Captured_Report_Lines();

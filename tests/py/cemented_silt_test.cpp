@@ -212,13 +212,14 @@ TEST_F(CementedSiltTest, ModulusFromTheHandCurve) {
     // slope k zu = 2400, without multipliers
     EXPECT_NEAR(m.Es_Node[5], k_P_03 / 0.3, k_Hand_Tol * k_P_03 / 0.3);
     EXPECT_EQ(m.Es_Node[3], 2400.0);
-    // A bottom k of 0 is the top value for the rest of the run.
+    // A bottom k of 0 is the top value; the model keeps it as read (the criterion once wrote
+    // the top value over it).
     Initialize_Model();
     Set_Up_Silt(5.0, 5.0, 30.0, 100.0, 0.0);
     for (int k = 1; k <= 21; ++k) Y_Node(k) = 0.3;
     PY_CementedSilt(1, false);
     ASSERT_EQ(g_Model.ErrorStatus, 0);
-    EXPECT_EQ(g_Model.LayerKBottom[1], 100.0);
+    EXPECT_EQ(g_Model.LayerKBottom[1], 0.0);
     EXPECT_NEAR(g_Model.Es_Node[5], k_P_03 / 0.3, k_Hand_Tol * k_P_03 / 0.3);
 }
 
@@ -346,8 +347,8 @@ TEST_F(CementedSiltTest, PrintedBlock) {
     Set_Up_Silt(5.0, 5.0, 30.0, 100.0, 100.0);
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.XNode[1] = 48.0;
-    m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
+    m.rd_PYCurveDepth[1] = 48.0;
+    m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
     PY_CementedSilt(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);
     const auto report = Captured_Report_Lines();

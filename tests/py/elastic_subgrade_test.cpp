@@ -74,8 +74,8 @@ TEST_F(ElasticSubgradeTest, PrintedCurveIsAStraightLineToTwoDiameters) {
     Set_Up_Layer();
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.XNode[1] = m.ZNode[1] = 5.0;   // one requested depth
-    m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
+    m.rd_PYCurveDepth[1] = m.ZNode[1] = 5.0;   // one requested depth
+    m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
     const double es_before = m.Es_Node[1];
     PY_ElasticSubgrade(1, true);
     EXPECT_EQ(m.Es_Node[1], es_before);

@@ -148,8 +148,8 @@ TEST_F(LoessTest, PrintedBlock) {
     Set_Up_Loess(0.0);
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.XNode[1] = 12.0;
-    m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
+    m.rd_PYCurveDepth[1] = 12.0;
+    m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
     PY_Loess(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);
     const auto report = Captured_Report_Lines();

@@ -1,9 +1,11 @@
-// p-y curves at requested depths: sorting, purging, the depth check and the restored nodes.
+// p-y curves at requested depths: sorting, purging, the depth check, the depths' layers and the
+// pile's nodes left as discretized.
 #include <gtest/gtest.h>
 
 #include "model/model.h"
 #include "model/soil_types.h"
 #include "model/units.h"
+#include "pile/discretization.h"
 #include "py/output_depths.h"
 #include "support/model_fixture.h"
 
@@ -28,6 +30,7 @@ protected:
         m.ElasticSubgradeAtPoint[1] = m.ElasticSubgradeAtPoint[2] = 5000.0;
         m.NumNodes = 11;
         for (int k = 1; k <= 11; ++k) m.XNode[k] = m.ZNode[k] = k - 1.0;
+        AssignNodesToLayers(m.NumNodes);
         m.NumPYOutputDepths = 0;
         for (double d : depths) m.XPYOutputDepth[++m.NumPYOutputDepths] = d;
         Capture_Run_Files();
@@ -39,22 +42,84 @@ TEST_F(OutputDepthsTest, DepthsAreSortedPurgedAndPrintedInOrder) {
     PrintPYCurvesAtDepths();
     const AnalysisModel& m = g_Model;
     ASSERT_EQ(m.ErrorStatus, 0);
-    ASSERT_EQ(m.NumPYOutputDepths, 3);
-    EXPECT_EQ(m.XPYOutputDepth[1], 2.0);
+    ASSERT_EQ(m.i_NumPYCurveDepths, 3);
+    EXPECT_EQ(m.rd_PYCurveDepth[1], 2.0);
+    EXPECT_EQ(m.rd_PYCurveDepth[2], 4.0);
+    EXPECT_EQ(m.rd_PYCurveDepth[3], 8.0);
+    EXPECT_EQ(m.rd_PYCurveDepth[4], 0.0);
+    // the depths as read stay as read (they were once sorted and purged in place)
+    ASSERT_EQ(m.NumPYOutputDepths, 4);
+    EXPECT_EQ(m.XPYOutputDepth[1], 8.0);
     EXPECT_EQ(m.XPYOutputDepth[2], 4.0);
-    EXPECT_EQ(m.XPYOutputDepth[3], 8.0);
-    EXPECT_EQ(m.XPYOutputDepth[4], 0.0);
+    EXPECT_EQ(m.XPYOutputDepth[3], 4.0);
+    EXPECT_EQ(m.XPYOutputDepth[4], 2.0);
     const auto plot = Captured_Plot_Lines();
     ASSERT_FALSE(plot.empty());
     EXPECT_EQ(plot[0], "    3" + std::string(75, ' ') + "Line 6 : number of output p-y curves");
     int curves = 0;
     for (const std::string& l : Captured_Report_Lines()) curves += l == "p-y Curve for Elastic Subgrade";
     EXPECT_EQ(curves, 3);
-    // The pile's own nodes are back, with the layer's node range over them.
+    // The curves were computed at the three depths of the layer; the pile's own nodes stay,
+    // with the layer's node range over them.
+    EXPECT_EQ(m.i_TopPYDepthInLayer[1], 1);
+    EXPECT_EQ(m.i_BottomPYDepthInLayer[1], 3);
     EXPECT_EQ(m.XNode[3], 2.0);
     EXPECT_EQ(m.XNode[11], 10.0);
     EXPECT_EQ(m.i_TopNodeInLayer[1], 2);
     EXPECT_EQ(m.i_BottomNodeInLayer[1], 11);
+}
+
+// The printed curves are computed at the requested depths themselves: the pile's nodes, their
+// layer ranges and the increment stay exactly as discretized, whatever the discretization (the
+// nodes were once overwritten by the depths and rebuilt as a uniform grid afterwards).
+TEST_F(OutputDepthsTest, PrintedCurvesLeaveThePilesNodesAsDiscretized) {
+    Set_Up_Pile({8.0, 2.0, 4.5});
+    AnalysisModel& m = g_Model;
+    for (int k = 1; k <= 11; ++k) m.XNode[k] = m.ZNode[k] = 10.0 * (k - 1) * (k - 1) / 100.0;
+    AssignNodesToLayers(m.NumNodes);
+    m.IncrementLength = 0.75;
+    const auto nodes = m.XNode;
+    const auto tops = m.i_TopNodeInLayer;
+    const auto bottoms = m.i_BottomNodeInLayer;
+    PrintPYCurvesAtDepths();
+    ASSERT_EQ(m.ErrorStatus, 0);
+    EXPECT_EQ(m.XNode, nodes);
+    EXPECT_EQ(m.i_TopNodeInLayer, tops);
+    EXPECT_EQ(m.i_BottomNodeInLayer, bottoms);
+    EXPECT_EQ(m.NumNodes, 11);
+    EXPECT_EQ(m.IncrementLength, 0.75);
+    int curves = 0;
+    for (const std::string& l : Captured_Report_Lines()) curves += l == "p-y Curve for Elastic Subgrade";
+    EXPECT_EQ(curves, 3);
+}
+
+// A requested depth on a layer interface belongs to the layer below, as a node does; a layer
+// without a requested depth prints nothing.
+TEST_F(OutputDepthsTest, RequestedDepthsTakeTheLayersTheirNodesWouldTake) {
+    Set_Up_Pile({2.0, 4.0, 9.0});
+    AnalysisModel& m = g_Model;
+    m.i_Number_of_Layers = 3;
+    m.XLayerBottom[1] = m.XSoilPoint[2] = 4.0;
+    m.i_SoilLayer_py_Type[2] = m.i_SoilLayer_py_Type[3] = k_Soil_ElastSG;
+    m.XLayerTop[2] = 4.0;
+    m.XLayerBottom[2] = 6.0;
+    m.XLayerTop[3] = 6.0;
+    m.XLayerBottom[3] = 10.0;
+    for (int p = 3; p <= 6; ++p) {
+        m.XSoilPoint[p] = p % 2 == 1 ? m.XLayerTop[(p + 1) / 2] : m.XLayerBottom[p / 2];
+        m.ElasticSubgradeAtPoint[p] = 5000.0;
+    }
+    AssignNodesToLayers(m.NumNodes);
+    PrintPYCurvesAtDepths();
+    ASSERT_EQ(m.ErrorStatus, 0);
+    EXPECT_EQ(m.i_TopPYDepthInLayer[1], 1);
+    EXPECT_EQ(m.i_BottomPYDepthInLayer[1], 1);
+    EXPECT_EQ(m.i_TopPYDepthInLayer[2], 2);
+    EXPECT_EQ(m.i_BottomPYDepthInLayer[2], 2);
+    EXPECT_EQ(m.i_TopPYDepthInLayer[3], 3);
+    EXPECT_EQ(m.i_BottomPYDepthInLayer[3], 3);
+    // the same ranges as the pile's nodes at those depths would get
+    EXPECT_EQ(m.i_TopNodeInLayer[2], 5);   // the node at 4 m
 }
 
 TEST_F(OutputDepthsTest, NoDepthsWritesOnlyTheFraming) {
@@ -85,5 +150,5 @@ TEST_F(OutputDepthsTest, DepthAboveGroundIsInputError23AndAtGroundIsAccepted) {
     EXPECT_EQ(std::vector<std::string>(report.begin() + 3, report.end()), expected);
     EXPECT_EQ(Captured_Plot_Lines().back(),
               "  0.5000000E+00    0" + std::string(60, ' ') + "Line 7:  p-y curve depth, no. p-y points");
-    EXPECT_EQ(g_Model.XNode[2], 1.0);   // nodes restored
+    EXPECT_EQ(g_Model.XNode[2], 1.0);   // the pile's nodes untouched
 }

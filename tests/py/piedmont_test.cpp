@@ -153,8 +153,8 @@ TEST_F(PiedmontTest, PrintedBlockLabelsTestValuesInTheUnitsTheyAreUsedIn) {
         Set_Up_Piedmont(row.units, row.test);
         Capture_Run_Files();
         AnalysisModel& m = g_Model;
-        m.XNode[1] = 6.0;
-        m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
+        m.rd_PYCurveDepth[1] = 6.0;
+        m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
         PY_Piedmont(1, true);
         ASSERT_EQ(m.ErrorStatus, 0);
         const auto report = Captured_Report_Lines();
@@ -175,8 +175,8 @@ TEST_F(PiedmontTest, PrintedBlockLabelsTestValuesInTheUnitsTheyAreUsedIn) {
     Initialize_Model();
     Set_Up_Piedmont(k_Units_General, 2);
     Capture_Run_Files();
-    g_Model.XNode[1] = 6.0;
-    g_Model.i_TopNodeInLayer[1] = g_Model.i_BottomNodeInLayer[1] = 1;
+    g_Model.rd_PYCurveDepth[1] = 6.0;
+    g_Model.i_TopPYDepthInLayer[1] = g_Model.i_BottomPYDepthInLayer[1] = 1;
     PY_Piedmont(1, true);
     const auto report = Captured_Report_Lines();
     EXPECT_EQ(report[8], line("Type of Field Test", "Cone Penetration Test"));

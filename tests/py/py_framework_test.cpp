@@ -219,3 +219,68 @@ TEST_F(PYFrameworkTest, CriterionInputErrorFramesItsLines) {
         EXPECT_EQ(has_frame, to_report);
     }
 }
+
+TEST_F(PYFrameworkTest, CyclesTakenAsOneLeaveTheCountAsRead) {
+    // The raises of the criteria in the order of the layers, and the count every later curve of
+    // the run takes; the count as read is never written.
+    enum Raise { None, Missing, Below_One };
+    struct Case { const char* name; double read; Raise first; Raise second; double taken; };
+    const Case cases[] = {
+        {"no criterion raises", 0.0, None, None, 0.0},
+        {"zero taken as one", 0.0, Missing, None, 1.0},
+        {"a half is no missing count", 0.5, Missing, None, 0.5},
+        {"a half taken as one", 0.5, Below_One, None, 1.0},
+        {"a half, weak rock above stiff clay", 0.5, Missing, Below_One, 1.0},
+        {"a negative count, stiff clay above weak rock", -3.0, Below_One, Missing, 1.0},
+        {"many cycles stay", 100.0, Below_One, Missing, 100.0},
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.name);
+        Initialize_Model();
+        g_Model.NumCycles = row.read;
+        for (const Raise raise : {row.first, row.second}) {
+            if (raise == Missing) Take_Missing_Cycles_As_One();
+            if (raise == Below_One) Take_At_Least_One_Cycle();
+        }
+        EXPECT_EQ(Cycles_Of_Loading(), row.taken);
+        EXPECT_EQ(g_Model.NumCycles, row.read);
+    }
+}
+
+// The store step of the node loop follows the criterion's rules: a criterion outside soil
+// movement leaves the node's load alone, and only a criterion that tests its modulus raises on
+// one that is not a number (the limiting modulus with its own error number).
+TEST_F(PYFrameworkTest, CriterionStoreStepFollowsTheCriterionsRules) {
+    struct Case { const char* name; bool movement; const char* words; bool limiting; double Es;
+                  double load; int status; };
+    const Case cases[] = {
+        {"in soil movement", true, nullptr, false, 50.0, 0.1 * 50.0 + 3.0, 0},
+        {"outside soil movement", false, nullptr, false, 50.0, -1.0, 0},
+        {"untested not-a-number", true, nullptr, false, std::nan(""), 0.0, 0},
+        {"tested secant", true, "Reese Sand", false, std::nan(""), -1.0, k_Status_Runtime_Base + 31},
+        {"tested limiting", true, "Reese Sand", true, std::nan(""), -1.0, k_Status_Runtime_Base + 32},
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.name);
+        Initialize_Model();
+        Capture_Run_Files();
+        AnalysisModel& m = g_Model;
+        m.NumSoilMovementPoints = 2;
+        m.SoilMovement_Node[4] = 0.1;
+        m.DistLoad_Node[4] = 3.0;
+        m.W_Node[4] = -1.0;
+        const PYCriterion c = {row.words, 32, 31, row.movement, k_PY_No_Integral, false,
+                               nullptr, nullptr};
+        Store_Criterion_Modulus(4, PYNodeModulus{row.Es, row.limiting, 0.0, 0.0}, c);
+        EXPECT_EQ(m.ErrorStatus, row.status);
+        if (std::isnan(row.Es)) {
+            EXPECT_TRUE(std::isnan(m.Es_Node[4]));
+            // an untested modulus that is not a number still moves the load with it
+            if (row.status == 0) EXPECT_TRUE(std::isnan(m.W_Node[4]));
+            else EXPECT_EQ(m.W_Node[4], row.load);
+        } else {
+            EXPECT_EQ(m.Es_Node[4], row.Es);
+            EXPECT_DOUBLE_EQ(m.W_Node[4], row.load);
+        }
+    }
+}

@@ -284,8 +284,8 @@ TEST_F(SoftClayTest, PrintedBlockTitleFollowsCyclesAndTableFollowsLoading) {
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
     m.NumCycles = 10.0;
-    m.XNode[1] = 10.0;   // one requested depth, c = 30 kPa, flow regime
-    m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
+    m.rd_PYCurveDepth[1] = 10.0;   // one requested depth, c = 30 kPa, flow regime
+    m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
     PY_SoftClay(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);
     const auto report = Captured_Report_Lines();
@@ -331,8 +331,8 @@ TEST_F(SoftClayTest, PrintedBlockWithJGivesUSValuesOnceInFeetPsfAndPcf) {
     AnalysisModel& m = g_Model;
     m.b_Cyclic = -1;
     m.NumCycles = 100.0;
-    m.XNode[1] = 120.0;
-    m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
+    m.rd_PYCurveDepth[1] = 120.0;
+    m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
     PY_SoftClayJ(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);
     const auto report = Captured_Report_Lines();
@@ -362,7 +362,7 @@ TEST_F(SoftClayTest, PrintedBlockWithJGivesUSValuesOnceInFeetPsfAndPcf) {
 
 TEST_F(SoftClayTest, PrintedSlopeFactorFollowsTheFirstCaseDeflectionAtTheDepth) {
     // Ground sloping at 10 degrees; the first load case left the pile deflected one way or the
-    // other at 7.5 m (between nodes 2 and 3). In print mode only XNode holds the requested depth.
+    // other at 7.5 m (between nodes 2 and 3). In print mode rd_PYCurveDepth holds the requested depth.
     struct Case { const char* name; double y2; double y3; const char* factor; };
     const Case cases[] = {
         // toward falling ground: 1 / (1 + tan 10) = 0.850
@@ -381,8 +381,8 @@ TEST_F(SoftClayTest, PrintedSlopeFactorFollowsTheFirstCaseDeflectionAtTheDepth) 
         m.GroundSlope = m.EffectiveSlope = 10.0 * 3.141592653589793 / 180.0;
         Y_Node(2) = row.y2;
         Y_Node(3) = row.y3;
-        m.XNode[1] = 7.5;
-        m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
+        m.rd_PYCurveDepth[1] = 7.5;
+        m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
         PY_SoftClay(1, true);
         ASSERT_EQ(m.ErrorStatus, 0);
         const auto report = Captured_Report_Lines();

@@ -243,11 +243,13 @@ TEST_F(StiffClayFreeWaterTest, MissingKTakesTheDefaultOfTheCohesionClassAndLoadi
         ASSERT_EQ(g_Model.ErrorStatus, 0);
         EXPECT_NEAR(g_Model.Es_Node[3], row.k * 10.0, 1e-6);
     }
-    // A bottom value of zero is replaced by the top value, in the model.
+    // A bottom value of zero is taken as the top value; the model keeps it as read (the
+    // criterion once wrote the top value over it).
     Initialize_Model();
     Set_Up_Clay(80000.0, 0.0);
     PY_StiffClayFreeWater(1, false);
-    EXPECT_EQ(g_Model.LayerKBottom[1], 80000.0);
+    EXPECT_EQ(g_Model.LayerKTop[1], 80000.0);
+    EXPECT_EQ(g_Model.LayerKBottom[1], 0.0);
     EXPECT_NEAR(g_Model.Es_Node[3], 800000.0, 1e-6);
 }
 
@@ -340,8 +342,8 @@ TEST_F(StiffClayFreeWaterTest, PrintedStaticBlockLineForLine) {
     Set_Up_Clay(50000.0, 150000.0);
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.XNode[1] = 10.0;   // one requested depth: c = 100 kPa, ca = 80 kPa from the surface
-    m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
+    m.rd_PYCurveDepth[1] = 10.0;   // one requested depth: c = 100 kPa, ca = 80 kPa from the surface
+    m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
     PY_StiffClayFreeWater(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);
     const std::vector<std::string> expected = {
@@ -395,8 +397,8 @@ TEST_F(StiffClayFreeWaterTest, PrintedCyclicBlockInUSUnits) {
     AnalysisModel& m = g_Model;
     m.b_Cyclic = -1;
     m.NumCycles = 100.0;
-    m.XNode[1] = 120.0;
-    m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
+    m.rd_PYCurveDepth[1] = 120.0;
+    m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
     PY_StiffClayFreeWater(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);
     const auto report = Captured_Report_Lines();

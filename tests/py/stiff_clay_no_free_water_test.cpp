@@ -11,6 +11,7 @@
 #include "model/soil_types.h"
 #include "model/units.h"
 #include "py/criteria.h"
+#include "py/py_framework.h"
 #include "py/dispatch.h"
 #include "py/layered_pile.h"
 #include "py/stiff_clay_no_free_water.h"
@@ -194,14 +195,15 @@ TEST_F(StiffClayNoFreeWaterTest, ModuliOfBothCriteriaAtRestAndDeflected) {
     }
 }
 
-TEST_F(StiffClayNoFreeWaterTest, CyclesBelowOneAreRaisedToOneInTheModel) {
+TEST_F(StiffClayNoFreeWaterTest, CyclesBelowOneAreTakenAsOneAndTheCountAsReadStays) {
     Set_Up_Clay(k_Soil_StfClyAW);
     g_Model.b_Cyclic = -1;
     g_Model.NumCycles = 0.0;
     Y_Node(2) = 4.0 * 0.0075;
     PY_StiffClayNoFreeWater(1, false);
     ASSERT_EQ(g_Model.ErrorStatus, 0);
-    EXPECT_EQ(g_Model.NumCycles, 1.0);
+    EXPECT_EQ(g_Model.NumCycles, 0.0);
+    EXPECT_EQ(Cycles_Of_Loading(), 1.0);
     // with one cycle the cyclic curve is the static one: 0.5 pu 4^0.25 at 4 y50
     EXPECT_NEAR(g_Model.Es_Node[2], 0.5 * 487.0 * std::sqrt(2.0) / 0.03, 1e-9 * 1e4);
 }
@@ -289,8 +291,8 @@ TEST_F(StiffClayNoFreeWaterTest, PrintedStaticBlockWithoutKLineForLine) {
     Set_Up_Clay(k_Soil_StfClyAW);
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.XNode[1] = 5.0;   // one requested depth: Pct = 487 kN/m
-    m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
+    m.rd_PYCurveDepth[1] = 5.0;   // one requested depth: Pct = 487 kN/m
+    m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
     PY_StiffClayNoFreeWater(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);
     const std::vector<std::string> expected = {
@@ -367,8 +369,8 @@ TEST_F(StiffClayNoFreeWaterTest, PrintedBlocksDifferByCriterionAndLoading) {
         AnalysisModel& m = g_Model;
         m.b_Cyclic = row.cyclic;
         m.NumCycles = 100.0;
-        m.XNode[1] = 5.0;
-        m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
+        m.rd_PYCurveDepth[1] = 5.0;
+        m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
         UpdateLayerSoilModuli(1, true);
         ASSERT_EQ(m.ErrorStatus, 0);
         const auto report = Captured_Report_Lines();

@@ -176,8 +176,8 @@ TEST_F(UserCurvesTest, PrintedBlockLineForLine) {
     Set_Multipliers(0.5, 2.0);
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.XNode[1] = m.ZNode[1] = 5.0;   // one requested depth, halfway between the curves
-    m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
+    m.rd_PYCurveDepth[1] = m.ZNode[1] = 5.0;   // one requested depth, halfway between the curves
+    m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
     m.XGroundSurface = -1.5;
     m.Es_Node[1] = 123.0;
     m.Fu_Layer[1] = 7.0;

@@ -153,8 +153,8 @@ TEST_F(VuggyLimestoneTest, PrintedBlock) {
     Set_Up_Sand_Over_Limestone();
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.XNode[1] = 4.0;
-    m.i_TopNodeInLayer[2] = m.i_BottomNodeInLayer[2] = 1;
+    m.rd_PYCurveDepth[1] = 4.0;
+    m.i_TopPYDepthInLayer[2] = m.i_BottomPYDepthInLayer[2] = 1;
     PY_VuggyLimestone(2, true);
     ASSERT_EQ(m.ErrorStatus, 0);
     const auto label = [](const char* text) {

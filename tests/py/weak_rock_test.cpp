@@ -13,6 +13,7 @@
 #include "model/soil_types.h"
 #include "model/units.h"
 #include "py/criteria.h"
+#include "py/py_framework.h"
 #include "py/layered_pile.h"
 #include "py/weak_rock.h"
 #include "support/model_fixture.h"
@@ -155,7 +156,9 @@ TEST_F(WeakRockTest, ModuliOnTheLineAndOnTheCurve) {
     Y_Node(5) = 0.05;      // z = 48 in, xr = 2b; y' = 0.025 on the quarter-power curve
     PY_WeakRock(1, false);
     ASSERT_EQ(m.ErrorStatus, 0);
-    EXPECT_EQ(m.NumCycles, 1.0);   // static loading entered as 0 cycles
+    // static loading entered as 0 cycles: the curves take one, the count as read stays
+    EXPECT_EQ(m.NumCycles, 0.0);
+    EXPECT_EQ(Cycles_Of_Loading(), 1.0);
     // On the initial line the modulus is Kir itself, without the multipliers.
     EXPECT_NEAR_REL(m.Es_Node[3], 7.0e7 / 3.0, 1e-9);
     EXPECT_EQ(m.Es_Node[9], 5.0e7);
@@ -365,8 +368,8 @@ TEST_F(WeakRockTest, PrintedBlockOfTheHandCalculation) {
     Set_Up_Rock();
     Capture_Run_Files();
     AnalysisModel& m = g_Model;
-    m.XNode[1] = 24.0;
-    m.i_TopNodeInLayer[1] = m.i_BottomNodeInLayer[1] = 1;
+    m.rd_PYCurveDepth[1] = 24.0;
+    m.i_TopPYDepthInLayer[1] = m.i_BottomPYDepthInLayer[1] = 1;
     const double es_before = m.Es_Node[1];
     PY_WeakRock(1, true);
     ASSERT_EQ(m.ErrorStatus, 0);
