@@ -45,6 +45,23 @@ void Raise_Check(int number, int blank_lines, const char* const (&body)[N]) {
 void Check_Pile_Diameters() {
     const AnalysisModel& m = g_Model;
     for (int i = 1; i <= m.NumSectionPoints && i <= k_Max_Section_Points; ++i) {
+        if (m.SectionPointD[i] < 0.0) {
+            // The established text speaks of zero values: a negative one is named as read.
+            const int s = (i + 1) / 2;
+            FortranRecord problem = Text_With_Integer("Problem:  Pile section ", s, " has a negative pile diameter or width of ");
+            const FieldText value = Format_Number(m.SectionPointD[i], 15);
+            const char* digits = value.text.data();
+            while (*digits == ' ') ++digits;
+            Append_Text(problem, digits);
+            Append_Text(problem, " ");
+            Append_Trimmed(problem, m.LabelLength);
+            Append_Text(problem, ".");
+            const char* const body[] = {"", problem.text.data(), "",
+                "Solution:  Pile diameters and widths must be greater than zero.  Correct the ",
+                "pile property data in your input data.", ""};
+            Raise_Check(27, 1, body);
+            return;
+        }
         if (m.SectionPointD[i] <= 0.0) {
             const char* const body[] = {"",
                 "Problem:  Zero values for one of the following values were ",

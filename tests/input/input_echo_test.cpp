@@ -295,6 +295,11 @@ TEST_F(InputEchoTest, ConsistencyChecksEndTheEchoWithTheirInputErrors) {
         {"zero pile diameter: No. 27",
          opts + "SECTIONS\n1\n1\n11\n10.0\n2\n29000000.0\n0.0\n12.0\n113.1\n113.1\n1017.9\n1017.9\n" + ok_layers,
          127, "**** Input Data Error No. 27 ****", "entered for one or more values of pile diameter."},
+        // A negative width used to get the same text, which speaks of zero values only.
+        {"negative pile width: No. 27 that says negative",
+         opts + "SECTIONS\n1\n1\n11\n10.0\n2\n29000000.0\n-12.0\n12.0\n113.1\n113.1\n1017.9\n1017.9\n" + ok_layers,
+         127, "**** Input Data Error No. 27 ****",
+         "Problem:  Pile section 1 has a negative pile diameter or width of -12.00000000 in."},
         {"no pile sections: No. 17 with the count 0", opts + ok_layers, 117,
          "**** Input Data Error No. 17 ****",
          "The number of points to define the pile properties is 2 to 40, not the input value of          0"},
