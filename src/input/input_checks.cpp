@@ -40,6 +40,55 @@ void Raise_Check(int number, int blank_lines, const char* const (&body)[N]) {
     Raise_Input_Error(number);
 }
 
+// The dimensions of an elastic section's shape that the property table does not check as pile
+// widths (No. 27): depths, walls, flanges, web and an embedded pole's widths. Each must be
+// greater than zero; a dimension of zero or less is refused as No. 85 with its name and value.
+bool Check_Elastic_Shape_Dimensions(int s) {
+    const AnalysisModel& m = g_Model;
+    struct Dimension {
+        const char* what;
+        double value;
+    };
+    Dimension dims[4] = {};
+    int n = 0;
+    switch (m.i_ElasticShape[s]) {
+        case 1:   // rectangle
+            dims[n++] = {"depth at its top", m.TopDepth[s]};
+            dims[n++] = {"depth at its bottom", m.BottomDepth[s]};
+            break;
+        case 3:   // pipe
+            dims[n++] = {"wall thickness at its top", m.TopWallThickness[s]};
+            dims[n++] = {"wall thickness at its bottom", m.BottomWallThickness[s]};
+            break;
+        case 4:   // H-section, strong or weak axis
+        case 5:
+            dims[n++] = {"flange width", m.FlangeWidth[s]};
+            dims[n++] = {"depth", m.TopDepth[s]};
+            dims[n++] = {"flange thickness", m.FlangeThickness[s]};
+            dims[n++] = {"web thickness", m.WebThickness[s]};
+            break;
+        case 6:   // pole embedded in a drilled hole
+            dims[n++] = {"pole width at its top", m.TopWidth[s]};
+            dims[n++] = {"pole width at its bottom", m.BottomWidth[s]};
+            break;
+        default:
+            break;
+    }
+    for (int i = 0; i < n; ++i) {
+        if (dims[i].value > 0.0) continue;
+        FortranRecord problem = Text_With_Integer("Problem:  Pile section ", s, " has a ");
+        Append_Text(problem, dims[i].what);
+        Append_Text(problem, " of ");
+        Append_Text(problem, Format_Number(dims[i].value, 12).text.data());
+        Append_Text(problem, ".");
+        const char* const body[] = {"", problem.text.data(),
+                                    "Solution: Give the elastic section dimensions greater than zero.", ""};
+        Raise_Check(85, 1, body);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void Check_Pile_Diameters() {
@@ -111,6 +160,7 @@ void Check_Section_Values() {
             Raise_Check(85, 1, body);
             return;
         }
+        if (!Check_Elastic_Shape_Dimensions(s)) return;
     }
 }
 

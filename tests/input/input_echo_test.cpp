@@ -317,6 +317,16 @@ TEST_F(InputEchoTest, ConsistencyChecksEndTheEchoWithTheirInputErrors) {
         {"elastic section with E = 0: No. 85",
          opts + "SECTIONS\n1\n1\n11\n10.0\n2\n0.0\n12.0\n12.0\n113.1\n113.1\n1017.9\n1017.9\n" + ok_layers,
          185, "**** Input Data Error No. 85 ****", "Problem:  Pile section 1 has a modulus of elasticity of       0.0000."},
+        // A negative depth of an elastic rectangle, or wall of an elastic pipe, was echoed as read.
+        {"elastic rectangle of negative depth at its top: No. 85",
+         opts + "SECTIONS\n1\n1\n11\n10.0\n1\n29000000.0\n12.0\n12.0\n-12.0\n12.0\n144.0\n144.0\n1728.0\n1728.0\n" +
+             ok_layers,
+         185, "**** Input Data Error No. 85 ****", "Problem:  Pile section 1 has a depth at its top of    -12.00000."},
+        {"elastic pipe of zero wall at its bottom: No. 85",
+         opts + "SECTIONS\n1\n1\n11\n10.0\n3\n29000000.0\n12.0\n12.0\n0.5\n0.0\n18.06\n18.06\n301.7\n301.7\n" +
+             ok_layers,
+         185, "**** Input Data Error No. 85 ****",
+         "Problem:  Pile section 1 has a wall thickness at its bottom of       0.0000."},
         {"elastic section without a bottom inertia: No. 85",
          opts + "SECTIONS\n1\n1\n11\n10.0\n2\n29000000.0\n12.0\n12.0\n113.1\n113.1\n1017.9\n0.0\n" + ok_layers,
          185, "**** Input Data Error No. 85 ****",
