@@ -19,6 +19,7 @@
 #include "py/dispatch.h"
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
+#include "section/section_checks.h"
 
 namespace {
 
@@ -147,6 +148,25 @@ void Check_Section_Values() {
                       {"moment of inertia at its bottom", m.BottomInertia[s]},
                       {"area at its top", m.TopArea[s]},
                       {"area at its bottom", m.BottomArea[s]}};
+        // Beyond any real pile: E above a thousand times steel's, A and I of a section a thousand
+        // times wider than the widest real pile (general units have no bounds).
+        const bool bounded = m.IUNITS == k_Units_US || m.IUNITS == k_Units_SI;
+        const double L = m.IUNITS == k_Units_US ? k_Max_Real_Length_US : k_Max_Real_Length_SI;
+        const double bounds[] = {m.IUNITS == k_Units_US ? k_Max_Real_Stress_US : k_Max_Real_Stress_SI,
+                                 L * L * L * L, L * L * L * L, L * L, L * L};
+        for (int i = 0; bounded && i < 5; ++i) {
+            if (values[i].value <= bounds[i]) continue;
+            FortranRecord problem = Text_With_Integer("Problem:  Pile section ", s, " has a ");
+            Append_Text(problem, values[i].what);
+            Append_Text(problem, " of ");
+            Append_Text(problem, Format_Number(values[i].value, 12).text.data());
+            Append_Text(problem, ", beyond any real pile.");
+            const char* const body[] = {"", problem.text.data(),
+                                        "Solution: Check the value and its unit: no real pile comes within a factor of a "
+                                        "thousand of it.", ""};
+            Raise_Check(85, 1, body);
+            return;
+        }
         for (const auto& v : values) {
             if (v.value > 0.0) continue;
             FortranRecord problem = Text_With_Integer("Problem:  Pile section ", s, " has a ");

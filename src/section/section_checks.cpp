@@ -499,6 +499,73 @@ bool Check_Tension_Steel(int s) {
     return false;
 }
 
+// Refuses value (of what, in unit) when it lies beyond bound: "a value of at most <bound> <unit>".
+bool Within(int number, int s, const char* what, double value, double bound, const char* unit) {
+    if (value <= bound) return true;
+    FortranRecord need;
+    Start_Record(need);
+    Append_Text(need, "a value no larger than ");
+    Append_Quoted_Number(need, bound);
+    Append_Text(need, " ");
+    Append_Trimmed(need, unit);
+    Append_Text(need, ", beyond which no real pile lies");
+    Refuse(number, s, what, value, unit, need.text.data());
+    return false;
+}
+
+// Dimensions, strengths and moduli beyond any real pile (No. 81 and 82), and a prestressing
+// force beyond what the strongest material could carry over the whole section (No. 91).
+bool Check_Real_Pile_Bounds(int s) {
+    const AnalysisModel& m = g_Model;
+    if (m.IUNITS != k_Units_US && m.IUNITS != k_Units_SI) return true;
+    const bool us = m.IUNITS == k_Units_US;
+    const double L = us ? k_Max_Real_Length_US : k_Max_Real_Length_SI;
+    const double F = us ? k_Max_Real_Stress_US : k_Max_Real_Stress_SI;
+    const char* len = m.LabelLength;
+    const char* stress = m.LabelStress;
+    const int type = m.SectionType[s];
+    const struct {
+        const char* what;
+        double value;
+        bool used;
+    } lengths[] = {
+        {"a diameter or depth", m.SectionDiameter[s], true},
+        {"a width", m.SectionWidth[s], type == k_Section_Rectangular},
+        {"a casing outside diameter", m.rd_CasingDiameter[s], type == k_Section_Micropile},
+        {"a maximum coarse aggregate size", m.AggregateSize[s], type != k_Section_Pipe && type != k_Section_Micropile},
+        {"a concrete cover", m.CoverThickness[s], type != k_Section_Pipe && type != k_Section_Micropile},
+        {"a rebar cage offset", m.CageOffset[s], type != k_Section_Pipe && type != k_Section_Micropile},
+    };
+    for (const auto& l : lengths) {
+        if (l.used && !Within(k_Error_Section_Dimension, s, l.what, l.value, L, len)) return false;
+    }
+    const bool cased = type == k_Section_Cased || type == k_Section_Cased_Core || type == k_Section_Micropile;
+    const struct {
+        const char* what;
+        double value;
+        bool used;
+    } stresses[] = {
+        {"a concrete compressive strength", m.ConcreteStrength[s], type != k_Section_Pipe},
+        {"a bar yield stress", m.RebarYieldStress[s], !Is_Prestressed_Type(type) && m.NumBars[s] > 0},
+        {"a bar modulus of elasticity", m.ReinforcementModulus[s], !Is_Prestressed_Type(type) && m.NumBars[s] > 0},
+        {"a casing yield stress", m.CasingYieldStress[s], cased && m.CasingThickness[s] > 0.0},
+        {"a casing modulus of elasticity", m.CasingModulus[s], cased && m.CasingThickness[s] > 0.0},
+        {"a core yield stress", m.CoreYieldStress[s], type == k_Section_Cased_Core && m.CoreThickness[s] > 0.0},
+        {"a core modulus of elasticity", m.CoreModulus[s], type == k_Section_Cased_Core && m.CoreThickness[s] > 0.0},
+        {"a pipe yield stress", m.PipeYieldStress[s], type == k_Section_Pipe},
+        {"a pipe modulus of elasticity", m.PipeModulus[s], type == k_Section_Pipe},
+    };
+    for (const auto& f : stresses) {
+        if (f.used && !Within(k_Error_Material_Value, s, f.what, f.value, F, stress)) return false;
+    }
+    if (Is_Prestressed_Type(type) && m.NumBars[s] > 0 &&
+        !Within(k_Error_Prestress_Value, s, "an initial prestressing force", m.InitialPrestressForce[s],
+                F * Outline_Area(s), m.LabelForce)) {
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void Check_Section_Data(int s) {
@@ -506,6 +573,7 @@ void Check_Section_Data(int s) {
     const int type = g_Model.SectionType[s];
     if (!Check_Dimensions(s)) return;
     if (!Check_Materials(s)) return;
+    if (!Check_Real_Pile_Bounds(s)) return;
     if (type == k_Section_Pipe) return;
     if (!Check_Concrete_And_Cover(s)) return;
     if (Is_Prestressed_Type(type) && g_Model.NumBars[s] > 0) {

@@ -198,6 +198,50 @@ TEST_F(SectionChecks, NonsenseBarAndConcreteValuesAreRefusedWithTheirValue) {
     }
 }
 
+// Values a thousand times beyond any real pile (1e30 typed where 30 was meant) are refused: the
+// analysis of them ended normally with absurd finite moments and stiffness. The bounds are
+// 4e5 in and 2.9e10 psi (a thousand times 400 in and steel's 29e6 psi); the bound itself passes.
+TEST_F(SectionChecks, ValuesBeyondAnyRealPileAreRefused) {
+    const BadSection cases[] = {
+        {"diameter of 1e30", [](AnalysisModel& m) { m.SectionDiameter[2] = 1e30; }, 81,
+         "Problem:  Section 2 has a diameter or depth of"},
+        {"aggregate size of 1e30", [](AnalysisModel& m) { m.AggregateSize[2] = 1e30; }, 81,
+         "Problem:  Section 2 has a maximum coarse aggregate size of"},
+        {"concrete strength of 1e30", [](AnalysisModel& m) { m.ConcreteStrength[2] = 1e30; }, 82,
+         "Problem:  Section 2 has a concrete compressive strength of"},
+        {"bar yield stress of 1e30", [](AnalysisModel& m) { m.RebarYieldStress[2] = 1e30; }, 82,
+         "Problem:  Section 2 has a bar yield stress of"},
+        {"bar modulus just beyond the bound", [](AnalysisModel& m) { m.ReinforcementModulus[2] = 2.9e10 * 1.000001; }, 82,
+         "Problem:  Section 2 has a bar modulus of elasticity of"},
+        {"pipe modulus of 1e30",
+         [](AnalysisModel& m) { m.SectionType[2] = 4; m.PipeThickness[2] = 0.5; m.PipeYieldStress[2] = 36000.0;
+                                m.PipeModulus[2] = 1e30; }, 82, "Problem:  Section 2 has a pipe modulus of elasticity of"},
+        {"prestressing force of 1e30",
+         [](AnalysisModel& m) { m.SectionType[2] = 5; m.NumBars[2] = 1; m.BarX[1][2] = 0.0; m.BarY[1][2] = 10.0;
+                                m.i_StrandType[2] = 1; m.InitialPrestressForce[2] = 1e30; }, 91,
+         "Problem:  Section 2 has an initial prestressing force of"},
+    };
+    for (const BadSection& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        c.change(g_Model);
+        Setup_Section_Values(2);
+        Check_Section_Data(2);
+        EXPECT_EQ(g_Model.ErrorStatus, 100 + c.error);
+        const auto report = Captured_Report_Lines();
+        ASSERT_GE(report.size(), 6u);
+        EXPECT_EQ(report[2], "***** Input Data Error No. " + std::to_string(c.error) + " *****");
+        EXPECT_EQ(report[4].rfind(c.problem_start, 0), 0u) << report[4];
+        EXPECT_NE(report[5].find("beyond which no real pile lies."), std::string::npos) << report[5];
+        TearDown();
+    }
+    SetUp();
+    g_Model.ReinforcementModulus[2] = 2.9e10;   // at the bound
+    Setup_Section_Values(2);
+    Check_Section_Data(2);
+    EXPECT_EQ(g_Model.ErrorStatus, 0);
+}
+
 // The values next to each refusal that are sound pass: zero cover and offset, a cased shaft
 // whose casing alone carries tension, prestress with no loss and with all of it lost.
 TEST_F(SectionChecks, SoundBarAndConcreteValuesPass) {
