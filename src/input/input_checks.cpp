@@ -75,15 +75,20 @@ bool Check_Elastic_Shape_Dimensions(int s) {
         default:
             break;
     }
+    const bool bounded = m.IUNITS == k_Units_US || m.IUNITS == k_Units_SI;
+    const double L = m.IUNITS == k_Units_US ? k_Max_Real_Length_US : k_Max_Real_Length_SI;
     for (int i = 0; i < n; ++i) {
-        if (dims[i].value > 0.0) continue;
+        if (dims[i].value > 0.0 && (!bounded || dims[i].value <= L)) continue;
         FortranRecord problem = Text_With_Integer("Problem:  Pile section ", s, " has a ");
         Append_Text(problem, dims[i].what);
         Append_Text(problem, " of ");
         Append_Text(problem, Format_Number(dims[i].value, 12).text.data());
-        Append_Text(problem, ".");
+        Append_Text(problem, dims[i].value > 0.0 ? ", beyond any real pile." : ".");
         const char* const body[] = {"", problem.text.data(),
-                                    "Solution: Give the elastic section dimensions greater than zero.", ""};
+                                    dims[i].value > 0.0
+                                        ? "Solution: Check the value and its unit: no real pile comes within a factor of a thousand of it."
+                                        : "Solution: Give the elastic section dimensions greater than zero.",
+                                    ""};
         Raise_Check(85, 1, body);
         return false;
     }
@@ -109,6 +114,24 @@ void Check_Pile_Diameters() {
             const char* const body[] = {"", problem.text.data(), "",
                 "Solution:  Pile diameters and widths must be greater than zero.  Correct the ",
                 "pile property data in your input data.", ""};
+            Raise_Check(27, 1, body);
+            return;
+        }
+        const bool bounded = m.IUNITS == k_Units_US || m.IUNITS == k_Units_SI;
+        const double L = m.IUNITS == k_Units_US ? k_Max_Real_Length_US : k_Max_Real_Length_SI;
+        if (bounded && m.SectionPointD[i] > L) {
+            const int s = (i + 1) / 2;
+            FortranRecord problem = Text_With_Integer("Problem:  Pile section ", s, " has a pile diameter or width of ");
+            const FieldText value = Format_Number(m.SectionPointD[i], 15);
+            const char* digits = value.text.data();
+            while (*digits == ' ') ++digits;
+            Append_Text(problem, digits);
+            Append_Text(problem, " ");
+            Append_Trimmed(problem, m.LabelLength);
+            Append_Text(problem, ", beyond any real pile.");
+            const char* const body[] = {"", problem.text.data(), "",
+                "Solution:  Check the value and its unit: no real pile comes within a factor of a ",
+                "thousand of it.  Correct the pile property data in your input data.", ""};
             Raise_Check(27, 1, body);
             return;
         }
