@@ -477,19 +477,28 @@ bool Check_Bar_Sizes(int s) {
     return true;
 }
 
-// A reinforced concrete section whose concrete has no steel at all to carry tension: no bar,
-// no casing, no core pipe. Its curve would end at the cracking moment, which the analysis
+// A reinforced concrete section (or a micropile) whose concrete has no steel at all to carry
+// tension: no bar, no casing, no core pipe. Its curve would end at the cracking moment, which the analysis
 // cannot carry past (it stops with a convergence or deflection error that names no input).
 bool Check_Tension_Steel(int s) {
     const AnalysisModel& m = g_Model;
     const int type = m.SectionType[s];
     if (type != k_Section_Rectangular && type != k_Section_Shaft && type != k_Section_Cased &&
-        type != k_Section_Cased_Core) {
+        type != k_Section_Cased_Core && type != k_Section_Micropile) {
         return true;
     }
     if (m.NumBars[s] > 0) return true;
-    if ((type == k_Section_Cased || type == k_Section_Cased_Core) && m.CasingThickness[s] > 0.0) return true;
+    const bool cased = type == k_Section_Cased || type == k_Section_Cased_Core || type == k_Section_Micropile;
+    if (cased && m.CasingThickness[s] > 0.0) return true;
     if (type == k_Section_Cased_Core && m.CoreThickness[s] > 0.0) return true;
+    if (type == k_Section_Micropile) {
+        FortranRecord problem = Text_With_Integer("Problem:  Section ", s,
+                                                  " is a micropile without reinforcement: it has no central bar and no casing.");
+        FortranRecord solution = Text_With_Integer("Solution: Give section ", s,
+                                                   " a central bar or a casing (a bar diameter or casing wall greater than zero); plain grout is not analysed.");
+        Raise_Section_Input_Error(k_Error_No_Tension_Steel, problem.text.data(), solution.text.data());
+        return false;
+    }
     FortranRecord problem = Text_With_Integer("Problem:  Section ", s,
                                               " is a concrete section without reinforcement: it has no bars");
     Append_Text(problem, type == k_Section_Rectangular || type == k_Section_Shaft ? "." : " and no steel casing.");

@@ -98,6 +98,8 @@ TEST(SectionValuesEndToEnd, NonsenseSectionValuesEndWithTheirNumberedInputError)
          "Problem:  Pile section 1 has a pile diameter or width of"},
         {"elastic rectangle depth of 1e30", every, 175, 175, "1e30", 85,
          "Problem:  Pile section 9 has a depth at its top of"},
+        {"micropile without casing or bar", Example("micropile-group-member.lp"), 33, 36, "0.0\n552000.0\n2.0E+8\n0.0", 79,
+         "Problem:  Section 1 is a micropile without reinforcement: it has no central bar and no casing."},
         {"user M-EI moment below zero", families, 134, 134, "-2.0E+7", 86,
          "negative moment M at point 2 of the axial thrust"},
         {"user M-EI table starting at a negative moment", families, 140, 140, "-1.5", 86,

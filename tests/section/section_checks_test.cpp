@@ -326,6 +326,9 @@ TEST_F(SectionChecks, BadMicropilesAreRefusedWithTheirNumber) {
         {"zero bar modulus",
          [](AnalysisModel& m) { Use_Micropile(m); m.ReinforcementModulus[2] = 0.0; },
          82, "Problem:  Section 2 has a bar modulus of elasticity of 0.0000000 psi."},
+        {"neither bar nor casing",
+         [](AnalysisModel& m) { Use_Micropile(m); m.CasingThickness[2] = 0.0; m.NumBars[2] = 0; m.BarDiameter[1][2] = 0.0; },
+         79, "Problem:  Section 2 is a micropile without reinforcement: it has no central bar and no casing."},
         {"grout strength typed in ksi",
          [](AnalysisModel& m) { Use_Micropile(m); m.ConcreteStrength[2] = 5.0; },
          83, "Problem:  Section 2 has a grout compressive strength of 5.00000000 psi, too low for the "
