@@ -271,7 +271,6 @@ bool Check_Bars(int s) {
     return true;
 }
 
-
 // Area inside the section's outline, voids, casing and bars not taken off: the most the bars
 // of the section could ever occupy.
 double Outline_Area(int s) {
