@@ -19,6 +19,7 @@
 #include "py/dispatch.h"
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
+#include "section/section_checks.h"
 
 namespace {
 
@@ -40,11 +41,100 @@ void Raise_Check(int number, int blank_lines, const char* const (&body)[N]) {
     Raise_Input_Error(number);
 }
 
+// The dimensions of an elastic section's shape that the property table does not check as pile
+// widths (No. 27): depths, walls, flanges, web and an embedded pole's widths. Each must be
+// greater than zero; a dimension of zero or less is refused as No. 85 with its name and value.
+bool Check_Elastic_Shape_Dimensions(int s) {
+    const AnalysisModel& m = g_Model;
+    struct Dimension {
+        const char* what;
+        double value;
+    };
+    Dimension dims[4] = {};
+    int n = 0;
+    switch (m.i_ElasticShape[s]) {
+        case 1:   // rectangle
+            dims[n++] = {"depth at its top", m.TopDepth[s]};
+            dims[n++] = {"depth at its bottom", m.BottomDepth[s]};
+            break;
+        case 3:   // pipe
+            dims[n++] = {"wall thickness at its top", m.TopWallThickness[s]};
+            dims[n++] = {"wall thickness at its bottom", m.BottomWallThickness[s]};
+            break;
+        case 4:   // H-section, strong or weak axis
+        case 5:
+            dims[n++] = {"flange width", m.FlangeWidth[s]};
+            dims[n++] = {"depth", m.TopDepth[s]};
+            dims[n++] = {"flange thickness", m.FlangeThickness[s]};
+            dims[n++] = {"web thickness", m.WebThickness[s]};
+            break;
+        case 6:   // pole embedded in a drilled hole
+            dims[n++] = {"pole width at its top", m.TopWidth[s]};
+            dims[n++] = {"pole width at its bottom", m.BottomWidth[s]};
+            break;
+        default:
+            break;
+    }
+    const bool bounded = m.IUNITS == k_Units_US || m.IUNITS == k_Units_SI;
+    const double L = m.IUNITS == k_Units_US ? k_Max_Real_Length_US : k_Max_Real_Length_SI;
+    for (int i = 0; i < n; ++i) {
+        if (dims[i].value > 0.0 && (!bounded || dims[i].value <= L)) continue;
+        FortranRecord problem = Text_With_Integer("Problem:  Pile section ", s, " has a ");
+        Append_Text(problem, dims[i].what);
+        Append_Text(problem, " of ");
+        Append_Text(problem, Format_Number(dims[i].value, 12).text.data());
+        Append_Text(problem, dims[i].value > 0.0 ? ", beyond any real pile." : ".");
+        const char* const body[] = {"", problem.text.data(),
+                                    dims[i].value > 0.0
+                                        ? "Solution: Check the value and its unit: no real pile comes within a factor of a thousand of it."
+                                        : "Solution: Give the elastic section dimensions greater than zero.",
+                                    ""};
+        Raise_Check(85, 1, body);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void Check_Pile_Diameters() {
     const AnalysisModel& m = g_Model;
     for (int i = 1; i <= m.NumSectionPoints && i <= k_Max_Section_Points; ++i) {
+        if (m.SectionPointD[i] < 0.0) {
+            // The established text speaks of zero values: a negative one is named as read.
+            const int s = (i + 1) / 2;
+            FortranRecord problem = Text_With_Integer("Problem:  Pile section ", s, " has a negative pile diameter or width of ");
+            const FieldText value = Format_Number(m.SectionPointD[i], 15);
+            const char* digits = value.text.data();
+            while (*digits == ' ') ++digits;
+            Append_Text(problem, digits);
+            Append_Text(problem, " ");
+            Append_Trimmed(problem, m.LabelLength);
+            Append_Text(problem, ".");
+            const char* const body[] = {"", problem.text.data(), "",
+                "Solution:  Pile diameters and widths must be greater than zero.  Correct the ",
+                "pile property data in your input data.", ""};
+            Raise_Check(27, 1, body);
+            return;
+        }
+        const bool bounded = m.IUNITS == k_Units_US || m.IUNITS == k_Units_SI;
+        const double L = m.IUNITS == k_Units_US ? k_Max_Real_Length_US : k_Max_Real_Length_SI;
+        if (bounded && m.SectionPointD[i] > L) {
+            const int s = (i + 1) / 2;
+            FortranRecord problem = Text_With_Integer("Problem:  Pile section ", s, " has a pile diameter or width of ");
+            const FieldText value = Format_Number(m.SectionPointD[i], 15);
+            const char* digits = value.text.data();
+            while (*digits == ' ') ++digits;
+            Append_Text(problem, digits);
+            Append_Text(problem, " ");
+            Append_Trimmed(problem, m.LabelLength);
+            Append_Text(problem, ", beyond any real pile.");
+            const char* const body[] = {"", problem.text.data(), "",
+                "Solution:  Check the value and its unit: no real pile comes within a factor of a ",
+                "thousand of it.  Correct the pile property data in your input data.", ""};
+            Raise_Check(27, 1, body);
+            return;
+        }
         if (m.SectionPointD[i] <= 0.0) {
             const char* const body[] = {"",
                 "Problem:  Zero values for one of the following values were ",
@@ -81,6 +171,25 @@ void Check_Section_Values() {
                       {"moment of inertia at its bottom", m.BottomInertia[s]},
                       {"area at its top", m.TopArea[s]},
                       {"area at its bottom", m.BottomArea[s]}};
+        // Beyond any real pile: E above a thousand times steel's, A and I of a section a thousand
+        // times wider than the widest real pile (general units have no bounds).
+        const bool bounded = m.IUNITS == k_Units_US || m.IUNITS == k_Units_SI;
+        const double L = m.IUNITS == k_Units_US ? k_Max_Real_Length_US : k_Max_Real_Length_SI;
+        const double bounds[] = {m.IUNITS == k_Units_US ? k_Max_Real_Stress_US : k_Max_Real_Stress_SI,
+                                 L * L * L * L, L * L * L * L, L * L, L * L};
+        for (int i = 0; bounded && i < 5; ++i) {
+            if (values[i].value <= bounds[i]) continue;
+            FortranRecord problem = Text_With_Integer("Problem:  Pile section ", s, " has a ");
+            Append_Text(problem, values[i].what);
+            Append_Text(problem, " of ");
+            Append_Text(problem, Format_Number(values[i].value, 12).text.data());
+            Append_Text(problem, ", beyond any real pile.");
+            const char* const body[] = {"", problem.text.data(),
+                                        "Solution: Check the value and its unit: no real pile comes within a factor of a "
+                                        "thousand of it.", ""};
+            Raise_Check(85, 1, body);
+            return;
+        }
         for (const auto& v : values) {
             if (v.value > 0.0) continue;
             FortranRecord problem = Text_With_Integer("Problem:  Pile section ", s, " has a ");
@@ -94,6 +203,7 @@ void Check_Section_Values() {
             Raise_Check(85, 1, body);
             return;
         }
+        if (!Check_Elastic_Shape_Dimensions(s)) return;
     }
 }
 

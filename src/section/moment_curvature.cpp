@@ -18,6 +18,7 @@
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
 #include "section/materials.h"
+#include "section/section_checks.h"
 #include "section/section_geometry.h"
 
 namespace {
@@ -36,6 +37,7 @@ constexpr int k_Max_Newton_Steps = 1000;
 constexpr double k_Force_Tolerance = 1e-9;
 constexpr int k_Error_No_Neutral_Axis = 16;    // Runtime Error No. 16
 constexpr int k_Error_No_Stiffness = 40;       // Runtime Error No. 40
+constexpr int k_Analysis_EI_Only = 2;          // i_Analysis_Type of a bending-stiffness-only run
 
 bool Is_Pipe() { return g_Model.i_SectionModel == k_Model_Pipe; }
 
@@ -287,11 +289,27 @@ void Compute_Curve(int a, double dphi) {
     Set_Nominal_Capacity(a);
 }
 
-// A curve whose first bending stiffness is not positive cannot serve the lateral solution.
-void Raise_Non_Positive_Stiffness(int s, int a) {
+// A curve with a bending stiffness that is not positive (or not a number) at point k cannot
+// serve the lateral solution, which divides by it. A first point of zero or less keeps its
+// established text; any other point is named with its curve's thrust.
+void Raise_Non_Positive_Stiffness(int s, int a, int k) {
+    const AnalysisModel& m = g_Model;
     FortranRecord problem = Text_With_Integer("Problem:  The first bending stiffness of section ", s, " at axial thrust no. ");
-    Append_I(problem, a, 0);
-    Append_Text(problem, " is zero or negative.");
+    if (k == 1 && m.rd_EI[a][k] <= 0.0) {
+        Append_I(problem, a, 0);
+        Append_Text(problem, " is zero or negative.");
+    } else {
+        problem = Text_With_Integer("Problem:  The bending stiffness of section ", s, " at point ");
+        Append_I(problem, k, 0);
+        Append_Text(problem, " of the curve of axial thrust no. ");
+        Append_I(problem, a, 0);
+        Append_Text(problem, " (");
+        Append_Quoted_Number(problem, m.rd_Thrust[a]);
+        Append_Text(problem, " ");
+        Append_Trimmed(problem, m.c_LabelForce);
+        Append_Text(problem, ") is ");
+        Append_Text(problem, m.rd_EI[a][k] <= 0.0 ? "zero or negative." : "not a number.");
+    }
     const FortranRecord heading = Error_Heading(false, k_Error_No_Stiffness);
     const char* lines[] = {
         "", heading.text.data(), "", problem.text.data(),
@@ -435,12 +453,14 @@ void ComputeThrustCurve(int a, CurveSeries& series) {
 void Finish_Curve_Series(int s, const CurveSeries& series) {
     AnalysisModel& m = g_Model;
     if (series.negative_moment) RecordWarning(-306);
-    // The lateral solution divides by the bending stiffness; a first point without stiffness
-    // would make the pile weightless in bending.
-    for (int a = 1; a <= m.i_NumThrusts; ++a) {
-        if (m.i_Analysis_Type == 3 && m.rd_EI[a][1] <= 0.0) {
+    // The lateral solution (of a conventional or an LRFD run) divides by the bending stiffness
+    // at every point of the tables; a point without positive stiffness would make the pile
+    // weightless in bending there. A bending-stiffness-only run keeps its curves and warning.
+    for (int a = 1; a <= m.i_NumThrusts && m.i_Analysis_Type != k_Analysis_EI_Only; ++a) {
+        for (int k = 1; k <= m.i_NumCurvPoints[a]; ++k) {
+            if (m.rd_EI[a][k] > 0.0) continue;
             RecordWarning(-306);
-            Raise_Non_Positive_Stiffness(s, a);
+            Raise_Non_Positive_Stiffness(s, a, k);
             return;
         }
     }

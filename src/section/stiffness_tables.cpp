@@ -184,8 +184,52 @@ void Refine_Points(const PointTable& in, PointTable& out) {
     for (int k = 1; k <= out.n; ++k) out.phi[k] = out.M[k] / out.EI[k];
 }
 
+// "Problem:  Section s: <what> at point p of the axial thrust T = <value>." for a point of a
+// user table that cannot be on a moment-curvature curve.
+void Refuse_Point(int s, int b, int p, const char* what, double value, const char* solution) {
+    FortranRecord problem = Text_With_Integer("Problem:  Section ", s, ": ");
+    Append_Text(problem, what);
+    Append_I(problem, p, 0);
+    Append_Text(problem, " of the axial thrust ");
+    Append_Quoted_Number(problem, g_Model.MEIThrust[b][s]);
+    Append_Text(problem, " = ");
+    Append_Quoted_Number(problem, value);
+    Append_Text(problem, ".");
+    Raise_Section_Input_Error(k_Error_Stiffness_Table, problem.text.data(), solution);
+}
+
+// Refuses the points of user thrust b of section s that make no curve: a negative moment, a
+// moment no larger than the point's before, or a curvature M / EI no larger than the point's
+// before (the curve would turn back; the lookups need curvature rising along the table).
+void Check_User_Moments(int s, int b) {
+    const AnalysisModel& m = g_Model;
+    const char* solution =
+        "Solution: Give the moments of the user-defined M-EI table from zero or more, increasing from point to point, with the curvature M / EI increasing too.";
+    double M_before = 0.0;
+    double phi_before = 0.0;
+    for (int p = 1; p <= m.i_NumMEIPoints[b][s]; ++p) {
+        const double M = m.MEIMoment[p][b][s];
+        if (!(M >= 0.0)) {
+            Refuse_Point(s, b, p, "negative moment M at point ", M, solution);
+            return;
+        }
+        if (p > 1 && !(M > M_before)) {
+            Refuse_Point(s, b, p, "moment M not larger than the one before at point ", M, solution);
+            return;
+        }
+        const double phi = M / m.MEIStiffness[p][b][s];
+        if (p > 1 && !(phi > phi_before)) {
+            Refuse_Point(s, b, p, "curvature M / EI not larger than the one before at point ", phi, solution);
+            return;
+        }
+        M_before = M;
+        phi_before = phi;
+    }
+}
+
 // Refuses a section whose user tables cannot make a curve: no thrust, a thrust without points,
-// or a bending stiffness that is not positive (the curvature is M / EI).
+// a bending stiffness that is not positive (the curvature is M / EI), or moments that are
+// negative or do not rise from point to point with their curvature.
 void Check_User_Tables(int s) {
     const AnalysisModel& m = g_Model;
     const char* solution = "Solution: Give every axial thrust of the section at least one point with a positive bending stiffness.";
@@ -204,6 +248,8 @@ void Check_User_Tables(int s) {
                 return;
             }
         }
+        Check_User_Moments(s, b);
+        if (m.ErrorStatus > 0) return;
     }
 }
 

@@ -295,6 +295,11 @@ TEST_F(InputEchoTest, ConsistencyChecksEndTheEchoWithTheirInputErrors) {
         {"zero pile diameter: No. 27",
          opts + "SECTIONS\n1\n1\n11\n10.0\n2\n29000000.0\n0.0\n12.0\n113.1\n113.1\n1017.9\n1017.9\n" + ok_layers,
          127, "**** Input Data Error No. 27 ****", "entered for one or more values of pile diameter."},
+        // A negative width used to get the same text, which speaks of zero values only.
+        {"negative pile width: No. 27 that says negative",
+         opts + "SECTIONS\n1\n1\n11\n10.0\n2\n29000000.0\n-12.0\n12.0\n113.1\n113.1\n1017.9\n1017.9\n" + ok_layers,
+         127, "**** Input Data Error No. 27 ****",
+         "Problem:  Pile section 1 has a negative pile diameter or width of -12.00000000 in."},
         {"no pile sections: No. 17 with the count 0", opts + ok_layers, 117,
          "**** Input Data Error No. 17 ****",
          "The number of points to define the pile properties is 2 to 40, not the input value of          0"},
@@ -312,6 +317,16 @@ TEST_F(InputEchoTest, ConsistencyChecksEndTheEchoWithTheirInputErrors) {
         {"elastic section with E = 0: No. 85",
          opts + "SECTIONS\n1\n1\n11\n10.0\n2\n0.0\n12.0\n12.0\n113.1\n113.1\n1017.9\n1017.9\n" + ok_layers,
          185, "**** Input Data Error No. 85 ****", "Problem:  Pile section 1 has a modulus of elasticity of       0.0000."},
+        // A negative depth of an elastic rectangle, or wall of an elastic pipe, was echoed as read.
+        {"elastic rectangle of negative depth at its top: No. 85",
+         opts + "SECTIONS\n1\n1\n11\n10.0\n1\n29000000.0\n12.0\n12.0\n-12.0\n12.0\n144.0\n144.0\n1728.0\n1728.0\n" +
+             ok_layers,
+         185, "**** Input Data Error No. 85 ****", "Problem:  Pile section 1 has a depth at its top of    -12.00000."},
+        {"elastic pipe of zero wall at its bottom: No. 85",
+         opts + "SECTIONS\n1\n1\n11\n10.0\n3\n29000000.0\n12.0\n12.0\n0.5\n0.0\n18.06\n18.06\n301.7\n301.7\n" +
+             ok_layers,
+         185, "**** Input Data Error No. 85 ****",
+         "Problem:  Pile section 1 has a wall thickness at its bottom of       0.0000."},
         {"elastic section without a bottom inertia: No. 85",
          opts + "SECTIONS\n1\n1\n11\n10.0\n2\n29000000.0\n12.0\n12.0\n113.1\n113.1\n1017.9\n0.0\n" + ok_layers,
          185, "**** Input Data Error No. 85 ****",

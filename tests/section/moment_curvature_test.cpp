@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "model/model.h"
 #include "model/units.h"
@@ -463,6 +464,59 @@ TEST_F(MomentCurvature, EccentricSteelWithoutFirstStiffnessEndsTheRunWithRuntime
     Analyze({500.0});
     EXPECT_EQ(m.ErrorStatus, 0);
     EXPECT_GT(m.WarningLog[306], 0);
+}
+
+// The lateral solution divides by the stiffness at every point of the tables, not only the
+// first: a point of zero, negative or not-a-number stiffness anywhere in a curve ends a
+// conventional run with Runtime Error No. 40 naming the section, the point and the thrust,
+// and nothing is handed over. A bending-stiffness-only run keeps the curve.
+TEST_F(MomentCurvature, AnyPointWithoutStiffnessEndsTheRunWithRuntimeError40) {
+    struct Case { const char* name; int point; double EI; const char* text; };
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const Case cases[] = {
+        {"zero at the third point", 3, 0.0, "Problem:  The bending stiffness of section 1 at point 3 of the curve of axial "
+                                            "thrust no. 2 (250.00000000 kips) is zero or negative."},
+        {"negative at the last point", 4, -2.0, "at point 4 of the curve of axial thrust no. 2 (250.00000000 kips) is zero or negative."},
+        {"not a number at the first point", 1, nan, "Problem:  The bending stiffness of section 1 at point 1 of the curve of "
+                                                    "axial thrust no. 2 (250.00000000 kips) is not a number."},
+    };
+    for (const Case& c : cases) {
+        for (int type : {3, 2}) {
+            SCOPED_TRACE(c.name);
+            SCOPED_TRACE(type);
+            SetUp();
+            AnalysisModel& m = g_Model;
+            m.i_Analysis_Type = type;
+            std::snprintf(m.c_LabelForce, sizeof m.c_LabelForce, "kips");
+            m.i_NumThrusts = 2;
+            m.rd_Thrust[1] = 0.0;
+            m.rd_Thrust[2] = 250.0;
+            for (int a = 1; a <= 2; ++a) {
+                m.i_NumCurvPoints[a] = 4;
+                for (int k = 1; k <= 4; ++k) {
+                    m.rd_Curvature[a][k] = 1e-5 * k;
+                    m.rd_EI[a][k] = 1.0e6 / k;
+                    m.rd_Moment[a][k] = m.rd_EI[a][k] * m.rd_Curvature[a][k];
+                }
+            }
+            m.rd_EI[2][c.point] = c.EI;
+            Finish_Curve_Series(1, CurveSeries{});
+            if (type == 2) {
+                EXPECT_EQ(m.ErrorStatus, 0);
+                EXPECT_EQ(m.i_TablePoints[1][2], 4);
+                TearDown();
+                continue;
+            }
+            EXPECT_EQ(m.ErrorStatus, 240);
+            EXPECT_GT(m.WarningLog[306], 0);
+            EXPECT_EQ(m.i_TablePoints[1][1], 0);
+            const auto report = Captured_Report_Lines();
+            const int head = Find_Line(report, "**** Runtime Error No. 40 ****");
+            ASSERT_GE(head, 0);
+            EXPECT_NE(report[head + 2].find(c.text), std::string::npos) << report[head + 2];
+            TearDown();
+        }
+    }
 }
 
 }  // namespace

@@ -413,4 +413,48 @@ TEST_F(StiffnessTables, UserTablesThatCannotMakeACurveAreRefused) {
     }
 }
 
+// Moments that are negative, that do not rise from point to point, or whose curvature M / EI
+// turns back cannot make a curve: before these checks a table starting at a negative moment put
+// NaN and negative stiffness into the tables and the run ended normally. Each is refused as
+// input error 86 naming the section, the point and the thrust; a rising table passes.
+TEST_F(StiffnessTables, UserTablesWithNegativeOrFallingMomentsAreRefused) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<double, double>> points;
+        const char* text;   // in the problem line, "" for a table that passes
+    };
+    const Case cases[] = {
+        {"starts at a negative moment", {{-100.0, 1.0e6}, {200.0, 8.0e5}}, "negative moment M at point 1 of the axial thrust"},
+        {"a negative moment later", {{0.0, 1.0e6}, {100.0, 8.0e5}, {-50.0, 5.0e5}}, "negative moment M at point 3"},
+        {"moments fall", {{0.0, 1.0e6}, {200.0, 8.0e5}, {150.0, 5.0e5}}, "moment M not larger than the one before at point 3"},
+        {"moments repeat", {{100.0, 1.0e6}, {100.0, 8.0e5}}, "moment M not larger than the one before at point 2"},
+        // M rises but EI rises faster: 100 / 1e3 = 0.1, then 150 / 3e3 = 0.05
+        {"curvature turns back", {{100.0, 1.0e3}, {150.0, 3.0e3}}, "curvature M / EI not larger than the one before at point 2"},
+        {"a rising table", {{0.0, 1.0e6}, {100.0, 8.0e5}, {200.0, 5.0e5}}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        g_Model.i_NumTableThrusts = 1;
+        Set_User_Points(1, 250.0, c.points);
+        FillUserEITables(k_S);
+        if (c.text[0] == '\0') {
+            EXPECT_EQ(g_Model.ErrorStatus, 0);
+            EXPECT_GT(g_Model.i_TablePoints[k_S][1], 0);
+            continue;
+        }
+        EXPECT_EQ(g_Model.ErrorStatus, 186);
+        EXPECT_EQ(g_Model.i_TablePoints[k_S][1], 0);
+        EXPECT_TRUE(Captured_Plot_Lines().empty());
+        const std::vector<std::string> report = Captured_Report_Lines();
+        const int head = Find_Line(report, "***** Input Data Error No. 86 *****");
+        ASSERT_NE(head, -1);
+        const std::string& problem = report[head + 2];
+        EXPECT_EQ(problem.rfind("Problem:  Section 2: ", 0), 0u) << problem;
+        EXPECT_NE(problem.find(c.text), std::string::npos) << problem;
+        EXPECT_NE(problem.find("of the axial thrust 250."), std::string::npos) << problem;
+        EXPECT_EQ(report[head + 3].rfind("Solution: Give the moments of the user-defined M-EI table", 0), 0u);
+    }
+}
+
 }  // namespace
