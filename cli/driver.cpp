@@ -300,6 +300,15 @@ int Run_Check(const DriverRequest& request) {
         where += ":" + std::to_string(errors[0]["line"].get<int>());
     }
     std::printf("%s: %s\n", where.c_str(), doc["outcome"]["text"].get<std::string>().c_str());
+    // the further errors the check found where it could go on (the other pile sections' data)
+    for (std::size_t e = 1; e < errors.size(); ++e) {
+        const nlohmann::json& further = errors[e];
+        std::string at = request.input;
+        if (further["line"].is_number_integer()) at += ":" + std::to_string(further["line"].get<int>());
+        const std::string text = further["text"].empty() ? std::string() : further["text"][0].get<std::string>();
+        std::printf("%s: also %s error No. %d. %s\n", at.c_str(), further["kind"].get<std::string>().c_str(),
+                    further["number"].get<int>(), text.c_str());
+    }
     for (const nlohmann::json& w : doc["warnings"]) {
         std::string text;
         for (const nlohmann::json& line : w["text"]) {

@@ -88,6 +88,34 @@ void Raise_Write_Failure() {
     m.ErrorStatus = k_Status_Runtime_Base + 8;
 }
 
+void Set_Aside_Check_Error(const char* explanation) {
+    AnalysisModel& m = g_Model;
+    if (m.ErrorStatus == 0) return;
+    if (m.i_SetAsideStatus == 0) {
+        m.i_SetAsideStatus = m.ErrorStatus;
+        m.i_SetAsideInputLine = m.i_ErrorInputLine;
+        m.i_SetAsideTextLines = m.i_ErrorTextLines;
+        for (int i = 1; i <= m.i_ErrorTextLines; ++i) m.SetAsideText[i] = m.ErrorText[i];
+    } else if (m.i_NumFurtherErrors < k_Max_Further_Errors) {
+        const int n = ++m.i_NumFurtherErrors;
+        m.i_FurtherErrorStatus[n] = m.ErrorStatus;
+        m.i_FurtherErrorLine[n] = m.i_ErrorInputLine;
+        std::snprintf(m.FurtherErrorText[n].data(), m.FurtherErrorText[n].size(), "%s", explanation);
+    }
+    m.ErrorStatus = 0;
+    Reset_Error_Text();
+}
+
+void Restore_First_Check_Error() {
+    AnalysisModel& m = g_Model;
+    if (m.i_SetAsideStatus == 0) return;
+    m.ErrorStatus = m.i_SetAsideStatus;
+    m.i_ErrorInputLine = m.i_SetAsideInputLine;
+    m.i_ErrorTextLines = m.i_SetAsideTextLines;
+    for (int i = 1; i <= m.i_SetAsideTextLines; ++i) m.ErrorText[i] = m.SetAsideText[i];
+    m.b_ErrorTextClosed = -1;
+}
+
 void RecordWarning(int code) {
     const int k = std::abs(code);
     if (k < 1 || k > k_Max_Warning_Number) return;   // no such warning number exists

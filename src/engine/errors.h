@@ -42,6 +42,13 @@ void Note_Write_Failure(const char* file_name, int error_number);
 // that error are themselves incomplete, and a caller must not take them for a run's results.
 void Raise_Write_Failure();
 
+// For a check of the input that goes on after an error (the other pile sections' data): sets the
+// error aside (the first whole, a further one as its status, line and explanation) and clears
+// the status and the kept text so that the next check can raise its own. Restore_First_Check_Error
+// makes the first error the run's again at the end.
+void Set_Aside_Check_Error(const char* explanation);
+void Restore_First_Check_Error();
+
 // Records one report of the warning with this (negative) code; a count stops at 4000.
 void RecordWarning(int code);
 

@@ -196,11 +196,13 @@ void Append_Joined(std::string& out, const std::string& line) {
     if (!out.empty() && out.back() != ' ') out += ' ';
 }
 
+}  // namespace
+
 // The explanation of the ending error for its one-line outcome: the problem lines of its message
 // (from "Problem:" to the empty line or "Solution:" that ends them, without the word "Problem:")
 // and its solution lines, joined; for a message without a problem line, its first line after the
 // heading. Empty when the error has no kept text.
-std::string Explanation() {
+std::string Error_Explanation() {
     const AnalysisModel& m = g_Model;
     std::vector<std::string> lines;
     for (int i = 1; i <= m.i_ErrorTextLines; ++i) {
@@ -231,6 +233,8 @@ std::string Explanation() {
     return text;
 }
 
+namespace {
+
 void Write_Error(JsonText& j) {
     const AnalysisModel& m = g_Model;
     const int status = m.ErrorStatus;
@@ -254,6 +258,22 @@ void Write_Error(JsonText& j) {
             const std::string t = Shown_Line(m.ErrorText[i].data());
             if (!t.empty()) j.String(t.c_str());
         }
+        j.Close(']');
+        j.Close('}');
+    }
+    // the further errors a check of the input found, each with its explanation
+    for (int e = 1; e <= m.i_NumFurtherErrors && e <= k_Max_Further_Errors; ++e) {
+        const int further = m.i_FurtherErrorStatus[e];
+        j.Separate();
+        j.Open('{');
+        j.Member_Text("kind", Input_Error(further) ? "input" : Runtime_Error(further) ? "runtime" : "engine status");
+        j.Member_Int("number", Input_Error(further) || Runtime_Error(further) ? further % 100 : further);
+        j.Key("line");
+        if (m.i_FurtherErrorLine[e] > 0) j.Integer(m.i_FurtherErrorLine[e]);
+        else j.Null();
+        j.Key("text");
+        j.Open('[');
+        j.String(m.FurtherErrorText[e].data());
         j.Close(']');
         j.Close('}');
     }
@@ -825,8 +845,10 @@ std::string Outcome_Text() {
     }
     std::string outcome = text;
     if (result > 0) {
-        const std::string why = Explanation();
+        const std::string why = Error_Explanation();
         if (!why.empty()) outcome += " " + why;
+        const int further = g_Model.i_NumFurtherErrors;
+        if (further > 0) outcome += " (and " + std::to_string(further) + " more error" + (further == 1 ? "" : "s") + ")";
     }
     return outcome;
 }

@@ -14,6 +14,9 @@ constexpr int k_Results_Format_Version = 2;
 // out the "nodes" of every case, for callers that take the node columns as numbers.
 std::string Results_Document(bool without_nodes = false);
 
+// The explanation of the error the model keeps: its problem and solution lines, joined.
+std::string Error_Explanation();
+
 // The one-line outcome of the run the model holds: how it ended and, for an error, the error's
 // first explanation ("Problem: ...").
 std::string Outcome_Text();

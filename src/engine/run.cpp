@@ -10,6 +10,7 @@
 #include "engine/errors.h"
 #include "engine/messages.h"
 #include "engine/report_header.h"
+#include "engine/results_document.h"
 #include "engine/run_files.h"
 #include "input/input_echo.h"
 #include "input/line_reader.h"
@@ -266,13 +267,15 @@ void Check_Opened() {
         DiscretizePile();
         if (Failed()) return;
     }
+    // each section's data is checked on its own: an error in one leaves the others to check
     for (int s = 1; s <= g_Model.NumSections; ++s) {
         Check_Section_Before_Analysis(s);
         if (Failed()) {
             Locate_Section_Error(s);
-            return;
+            Set_Aside_Check_Error(Error_Explanation().c_str());
         }
     }
+    Restore_First_Check_Error();
 }
 
 void Check_Sequence(const char* path) {

@@ -41,6 +41,8 @@ constexpr int k_Num_Soil_Types = 20;            // soil type code table
 constexpr int k_Max_Kept_PY_Curves = k_Max_PY_Output_Depths;  // p-y curves kept for callers
 constexpr int k_Max_Kept_PY_Points = 30;        // points of one kept p-y curve
 constexpr int k_Max_Error_Text_Lines = 60;      // lines of the kept text of the ending error
+constexpr int k_Max_Further_Errors = 20;        // errors a check of the input lists beside the first
+constexpr int k_Further_Error_Length = 1024;    // characters of the explanation of each
 
 constexpr int k_Name_Length = 256;              // file names, title lines, input text fields
 

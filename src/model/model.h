@@ -667,6 +667,17 @@ struct AnalysisModel {
     std::array<NameText, k_Max_Error_Text_Lines + 1> ErrorText;
     NameText ErrorTextOpenLine;                       // the report's open line while a frame is kept
     int i_ErrorTextOpenLength;
+    // A check of the input goes on after an error where the later checks do not depend on it
+    // (the data of the other pile sections): the first error is set aside whole while they run,
+    // and each further one is listed by its status, input line and explanation.
+    int i_SetAsideStatus;                             // the first error's status; 0: none set aside
+    int i_SetAsideInputLine;
+    int i_SetAsideTextLines;
+    std::array<NameText, k_Max_Error_Text_Lines + 1> SetAsideText;
+    int i_NumFurtherErrors;
+    std::array<int, k_Max_Further_Errors + 1> i_FurtherErrorStatus;
+    std::array<int, k_Max_Further_Errors + 1> i_FurtherErrorLine;
+    std::array<std::array<char, k_Further_Error_Length>, k_Max_Further_Errors + 1> FurtherErrorText;
 };
 
 extern AnalysisModel g_Model;

@@ -60,6 +60,15 @@ void Open_Error_Text() {
     m.b_ErrorTextOpen = -1;
 }
 
+void Reset_Error_Text() {
+    AnalysisModel& m = g_Model;
+    m.b_ErrorTextClosed = 0;
+    m.b_ErrorTextOpen = 0;
+    m.i_ErrorTextLines = 0;
+    m.i_ErrorTextOpenLength = 0;
+    m.i_ErrorInputLine = 0;
+}
+
 void Reopen_Error_Text() {
     AnalysisModel& m = g_Model;
     m.b_ErrorTextClosed = 0;

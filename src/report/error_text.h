@@ -16,6 +16,9 @@ void Open_Error_Text();
 // replaces an earlier one (an output that could not be written).
 void Reopen_Error_Text();
 
+// Forgets the kept text as at the start of a run (nothing kept, nothing open or closed).
+void Reset_Error_Text();
+
 // A whole line written to the report or the runtime message file.
 void Keep_Written_Line(const char* text, std::size_t length);
 

@@ -135,3 +135,31 @@ TEST(InputCheck, RefusesAsTheRunWouldAtTheInputLineAndWritesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(InputCheck, ListsTheErrorOfEverySectionWhereItCanGoOn) {
+    // both shafts of the bridge pier with f'c given in ksi: each section's data is checked on its
+    // own, so the check names both, each at the line of its section's number
+    std::string text = Example("pier4-drilled-shaft.lp");
+    for (int i = 0; i < 2; ++i) text = Changed(text, "\n4000.0\n0.75\n", "\n4.0\n0.75\n");
+    TempDir dir;
+    const json doc = Check(dir, text);
+    EXPECT_FALSE(doc.at("accepted").get<bool>());
+    const json& errors = doc.at("errors");
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_EQ(errors[0].at("number"), 83);
+    EXPECT_EQ(errors[0].at("line"), 27);
+    EXPECT_EQ(errors[1].at("number"), 83);
+    EXPECT_EQ(errors[1].at("line"), 48);
+    EXPECT_NE(errors[1].at("text").at(0).get<std::string>().find("Section 2 has a concrete compressive strength of 4.0"),
+              std::string::npos);
+    const std::string outcome = doc.at("outcome").at("text");
+    EXPECT_NE(outcome.find("Section 1"), std::string::npos);
+    EXPECT_NE(outcome.find("(and 1 more error)"), std::string::npos);
+    // a run stops at the first, as it always has
+    EngineRun run;
+    EXPECT_EQ(run.Run(text), 183);
+}
+
+}  // namespace
