@@ -5,7 +5,8 @@
 // whose input no longer ends with its error fails, so the table follows the engine.
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <cctype>
+#include <cstring>
 #include <sstream>
 #include <string>
 
@@ -57,18 +58,46 @@ const ErrorCase k_Cases[] = {
     {228, "pier4-drilled-shaft.lp", 94, "1e30"},
 };
 
+bool Word_Character(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_' || c == '.'; }
+
+// The first number of a line standing on its own (a sign, digits with an optional point, an
+// optional exponent, not part of a word): its position and length, or false.
+bool First_Number(const std::string& line, std::size_t& at, std::size_t& length) {
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (i > 0 && Word_Character(line[i - 1])) continue;
+        std::size_t j = i;
+        if (line[j] == '+' || line[j] == '-') ++j;
+        const std::size_t digits = j;
+        while (j < line.size() && std::isdigit(static_cast<unsigned char>(line[j])) != 0) ++j;
+        if (j == digits) continue;
+        if (j < line.size() && line[j] == '.') {
+            ++j;
+            while (j < line.size() && std::isdigit(static_cast<unsigned char>(line[j])) != 0) ++j;
+        }
+        if (j < line.size() && std::strchr("eEdD", line[j]) != nullptr) {
+            std::size_t k = j + 1;
+            if (k < line.size() && (line[k] == '+' || line[k] == '-')) ++k;
+            const std::size_t exponent = k;
+            while (k < line.size() && std::isdigit(static_cast<unsigned char>(line[k])) != 0) ++k;
+            if (k > exponent) j = k;
+        }
+        if (j < line.size() && Word_Character(line[j])) continue;
+        at = i;
+        length = j - i;
+        return true;
+    }
+    return false;
+}
+
 // The example with the first number of the given line replaced.
 std::string Changed_Example(const ErrorCase& c) {
     std::istringstream in(Read_File(std::string(ORVANE_EXAMPLES_DIR) + "/" + c.example));
-    static const std::regex number(R"((^|[^\w.])([-+]?\d+(\.\d*)?([eEdD][-+]?\d+)?)(?![\w.]))");
     std::string text;
     std::string line;
     for (int i = 1; std::getline(in, line); ++i) {
-        std::smatch m;
-        if (i == c.line && std::regex_search(line, m, number)) {
-            line = line.substr(0, static_cast<std::size_t>(m.position(2))) + c.value +
-                   line.substr(static_cast<std::size_t>(m.position(2) + m.length(2)));
-        }
+        std::size_t at = 0;
+        std::size_t length = 0;
+        if (i == c.line && First_Number(line, at, length)) line = line.substr(0, at) + c.value + line.substr(at + length);
         text += line + "\n";
     }
     return text;
