@@ -97,42 +97,46 @@ bool Check_Elastic_Shape_Dimensions(int s) {
 
 }  // namespace
 
+namespace {
+
+// Input Data Error No. 27 for a pile diameter or width of point i of the section property table
+// that is named as read: "Problem:  Pile section s has a <what> of <value> <unit><after>", then
+// the two solution lines.
+void Raise_Diameter_Error(int i, const char* what, const char* after, const char* solution1,
+                          const char* solution2) {
+    const AnalysisModel& m = g_Model;
+    FortranRecord problem = Text_With_Integer("Problem:  Pile section ", (i + 1) / 2, " has a ");
+    Append_Text(problem, what);
+    Append_Text(problem, " of ");
+    const FieldText value = Format_Number(m.SectionPointD[i], 15);
+    const char* digits = value.text.data();
+    while (*digits == ' ') ++digits;
+    Append_Text(problem, digits);
+    Append_Text(problem, " ");
+    Append_Trimmed(problem, m.LabelLength);
+    Append_Text(problem, after);
+    const char* const body[] = {"", problem.text.data(), "", solution1, solution2, ""};
+    Raise_Check(27, 1, body);
+}
+
+}  // namespace
+
 void Check_Pile_Diameters() {
     const AnalysisModel& m = g_Model;
     for (int i = 1; i <= m.NumSectionPoints && i <= k_Max_Section_Points; ++i) {
         if (m.SectionPointD[i] < 0.0) {
             // The established text speaks of zero values: a negative one is named as read.
-            const int s = (i + 1) / 2;
-            FortranRecord problem = Text_With_Integer("Problem:  Pile section ", s, " has a negative pile diameter or width of ");
-            const FieldText value = Format_Number(m.SectionPointD[i], 15);
-            const char* digits = value.text.data();
-            while (*digits == ' ') ++digits;
-            Append_Text(problem, digits);
-            Append_Text(problem, " ");
-            Append_Trimmed(problem, m.LabelLength);
-            Append_Text(problem, ".");
-            const char* const body[] = {"", problem.text.data(), "",
-                "Solution:  Pile diameters and widths must be greater than zero.  Correct the ",
-                "pile property data in your input data.", ""};
-            Raise_Check(27, 1, body);
+            Raise_Diameter_Error(i, "negative pile diameter or width", ".",
+                                 "Solution:  Pile diameters and widths must be greater than zero.  Correct the ",
+                                 "pile property data in your input data.");
             return;
         }
         const bool bounded = m.IUNITS == k_Units_US || m.IUNITS == k_Units_SI;
         const double L = m.IUNITS == k_Units_US ? k_Max_Real_Length_US : k_Max_Real_Length_SI;
         if (bounded && m.SectionPointD[i] > L) {
-            const int s = (i + 1) / 2;
-            FortranRecord problem = Text_With_Integer("Problem:  Pile section ", s, " has a pile diameter or width of ");
-            const FieldText value = Format_Number(m.SectionPointD[i], 15);
-            const char* digits = value.text.data();
-            while (*digits == ' ') ++digits;
-            Append_Text(problem, digits);
-            Append_Text(problem, " ");
-            Append_Trimmed(problem, m.LabelLength);
-            Append_Text(problem, ", beyond any real pile.");
-            const char* const body[] = {"", problem.text.data(), "",
-                "Solution:  Check the value and its unit: no real pile comes within a factor of a ",
-                "thousand of it.  Correct the pile property data in your input data.", ""};
-            Raise_Check(27, 1, body);
+            Raise_Diameter_Error(i, "pile diameter or width", ", beyond any real pile.",
+                                 "Solution:  Check the value and its unit: no real pile comes within a factor of a ",
+                                 "thousand of it.  Correct the pile property data in your input data.");
             return;
         }
         if (m.SectionPointD[i] <= 0.0) {
