@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "model/model.h"
 #include "model/units.h"
@@ -15,8 +16,34 @@
 
 namespace {
 
+struct BadSection {
+    const char* name;
+    std::function<void(AnalysisModel&)> change;
+    int error;
+    const char* problem_start;
+};
+
 class SectionChecks : public ModelTest {
 protected:
+    // From a fresh model changed by c, the checks of section 2 end with c's error: its heading and
+    // its problem line. Returns the report's lines, for each test's check of the solution line.
+    std::vector<std::string> Expect_Refused(const BadSection& c) {
+        SetUp();
+        c.change(g_Model);
+        Setup_Section_Values(2);
+        Check_Section_Data(2);
+        EXPECT_EQ(g_Model.ErrorStatus, 100 + c.error);
+        std::vector<std::string> report = Captured_Report_Lines();
+        TearDown();
+        if (report.size() < 6) {
+            ADD_FAILURE() << "the report holds " << report.size() << " lines, not the error's frame";
+            report.resize(6);
+        }
+        EXPECT_EQ(report[2], "***** Input Data Error No. " + std::to_string(c.error) + " *****");
+        EXPECT_EQ(report[4].rfind(c.problem_start, 0), 0u) << report[4];
+        return report;
+    }
+
     void SetUp() override {
         ModelTest::SetUp();
         Capture_Run_Files();
@@ -27,13 +54,6 @@ protected:
         m.NumSections = 2;
         Use_Reinforced_Shaft(2);
     }
-};
-
-struct BadSection {
-    const char* name;
-    std::function<void(AnalysisModel&)> change;
-    int error;
-    const char* problem_start;
 };
 
 TEST_F(SectionChecks, UncomputableSectionsAreRefusedWithTheirValue) {
@@ -87,18 +107,8 @@ TEST_F(SectionChecks, UncomputableSectionsAreRefusedWithTheirValue) {
     };
     for (const BadSection& c : cases) {
         SCOPED_TRACE(c.name);
-        SetUp();
-        c.change(g_Model);
-        Setup_Section_Values(2);
-        Check_Section_Data(2);
-        EXPECT_EQ(g_Model.ErrorStatus, 100 + c.error);
-        const auto report = Captured_Report_Lines();
-        const std::string heading = "***** Input Data Error No. " + std::to_string(c.error) + " *****";
-        ASSERT_GE(report.size(), 6u);
-        EXPECT_EQ(report[2], heading);
-        EXPECT_EQ(report[4].rfind(c.problem_start, 0), 0u) << report[4];
+        const std::vector<std::string> report = Expect_Refused(c);
         EXPECT_EQ(report[5].rfind("Solution: ", 0), 0u) << report[5];
-        TearDown();
     }
 }
 
@@ -181,20 +191,10 @@ TEST_F(SectionChecks, NonsenseBarAndConcreteValuesAreRefusedWithTheirValue) {
     };
     for (const BadSection& c : cases) {
         SCOPED_TRACE(c.name);
-        SetUp();
-        c.change(g_Model);
-        Setup_Section_Values(2);
-        Check_Section_Data(2);
-        EXPECT_EQ(g_Model.ErrorStatus, 100 + c.error);
-        const auto report = Captured_Report_Lines();
-        const std::string heading = "***** Input Data Error No. " + std::to_string(c.error) + " *****";
-        ASSERT_GE(report.size(), 6u);
-        EXPECT_EQ(report[2], heading);
-        EXPECT_EQ(report[4].rfind(c.problem_start, 0), 0u) << report[4];
+        const std::vector<std::string> report = Expect_Refused(c);
         EXPECT_EQ(report[5].rfind("Solution: Give section 2", 0) == 0 ||
                   report[5].rfind("Solution: Check the bar areas of section 2", 0) == 0 ||
                   report[5].rfind("Solution: Give the strands of section 2", 0) == 0, true) << report[5];
-        TearDown();
     }
 }
 
@@ -223,17 +223,8 @@ TEST_F(SectionChecks, ValuesBeyondAnyRealPileAreRefused) {
     };
     for (const BadSection& c : cases) {
         SCOPED_TRACE(c.name);
-        SetUp();
-        c.change(g_Model);
-        Setup_Section_Values(2);
-        Check_Section_Data(2);
-        EXPECT_EQ(g_Model.ErrorStatus, 100 + c.error);
-        const auto report = Captured_Report_Lines();
-        ASSERT_GE(report.size(), 6u);
-        EXPECT_EQ(report[2], "***** Input Data Error No. " + std::to_string(c.error) + " *****");
-        EXPECT_EQ(report[4].rfind(c.problem_start, 0), 0u) << report[4];
+        const std::vector<std::string> report = Expect_Refused(c);
         EXPECT_NE(report[5].find("beyond which no real pile lies."), std::string::npos) << report[5];
-        TearDown();
     }
     SetUp();
     g_Model.ReinforcementModulus[2] = 2.9e10;   // at the bound
@@ -336,18 +327,8 @@ TEST_F(SectionChecks, BadMicropilesAreRefusedWithTheirNumber) {
     };
     for (const BadSection& c : cases) {
         SCOPED_TRACE(c.name);
-        SetUp();
-        c.change(g_Model);
-        Setup_Section_Values(2);
-        Check_Section_Data(2);
-        EXPECT_EQ(g_Model.ErrorStatus, 100 + c.error);
-        const auto report = Captured_Report_Lines();
-        const std::string heading = "***** Input Data Error No. " + std::to_string(c.error) + " *****";
-        ASSERT_GE(report.size(), 6u);
-        EXPECT_EQ(report[2], heading);
-        EXPECT_EQ(report[4].rfind(c.problem_start, 0), 0u) << report[4];
+        const std::vector<std::string> report = Expect_Refused(c);
         EXPECT_EQ(report[5].rfind("Solution: ", 0), 0u) << report[5];
-        TearDown();
     }
 }
 
