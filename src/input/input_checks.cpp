@@ -108,10 +108,7 @@ void Raise_Diameter_Error(int i, const char* what, const char* after, const char
     FortranRecord problem = Text_With_Integer("Problem:  Pile section ", (i + 1) / 2, " has a ");
     Append_Text(problem, what);
     Append_Text(problem, " of ");
-    const FieldText value = Format_Number(m.SectionPointD[i], 15);
-    const char* digits = value.text.data();
-    while (*digits == ' ') ++digits;
-    Append_Text(problem, digits);
+    Append_Field_In_Sentence(problem, Format_Number(m.SectionPointD[i], 15));
     Append_Text(problem, " ");
     Append_Trimmed(problem, m.LabelLength);
     Append_Text(problem, after);

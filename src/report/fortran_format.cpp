@@ -288,6 +288,12 @@ void Append_Text(FortranRecord& record, const char* text) {
     put_characters(record, text, static_cast<int>(std::strlen(text)));
 }
 
+void Append_Field_In_Sentence(FortranRecord& record, const FieldText& field) {
+    const char* digits = field.text.data();
+    while (*digits == ' ') ++digits;
+    Append_Text(record, digits);
+}
+
 void Append_Trimmed(FortranRecord& record, const char* text) {
     if (text == nullptr) return;
     int n = static_cast<int>(std::strlen(text));

@@ -56,6 +56,8 @@ void Append_E(FortranRecord& record, double x, int w, int d);
 void Append_Text(FortranRecord& record, const char* text);
 // The text without its trailing blanks, as unit labels are written inside report lines.
 void Append_Trimmed(FortranRecord& record, const char* text);
+// A rendered field without its leading blanks, as a number is written inside a sentence.
+void Append_Field_In_Sentence(FortranRecord& record, const FieldText& field);
 void Append_X(FortranRecord& record, int n);          // nX: skip n columns
 void Tab_To(FortranRecord& record, int column);       // Tn: next character at 1-based column n
 

@@ -250,19 +250,11 @@ void Write_Output_Summary(int lc, int iterations, int zero_points) {
 // A depth along the pile as the report's tables show it: feet in US customary runs.
 double Shown_Depth(double x) { return US_Units() ? x / 12.0 : x; }
 
-// x in F20.d without its leading blanks, for a value inside a sentence.
-void Append_In_Sentence(FortranRecord& line, double x, int d) {
-    const FieldText field = Format_F(x, 20, d);
-    const char* digits = field.text.data();
-    while (*digits == ' ') ++digits;
-    Append_Text(line, digits);
-}
-
 void Append_Depth_Range(FortranRecord& line, double top, double bottom) {
     Append_Text(line, "             from a depth of ");
-    Append_In_Sentence(line, Shown_Depth(top), 3);
+    Append_Field_In_Sentence(line, Format_F(Shown_Depth(top), 20, 3));
     Append_Text(line, " to ");
-    Append_In_Sentence(line, Shown_Depth(bottom), 3);
+    Append_Field_In_Sentence(line, Format_F(Shown_Depth(bottom), 20, 3));
     Append_Text(line, US_Units() ? " ft" : " m");
 }
 
@@ -280,7 +272,7 @@ void Write_Structural_Warnings(int lc) {
         Start_Record(line);
         Append_Depth_Range(line, m.rd_CaseOverCapacityTop[lc], m.rd_CaseOverCapacityBottom[lc]);
         Append_Text(line, ": largest moment / nominal capacity = ");
-        Append_In_Sentence(line, m.rd_CaseMomentRatio[lc], 3);
+        Append_Field_In_Sentence(line, Format_F(m.rd_CaseMomentRatio[lc], 20, 3));
         Append_Text(line, ".");
         WriteLine(line.text.data());
     }

@@ -15,10 +15,7 @@
 #include "section/stiffness_tables.h"
 
 void Append_Quoted_Number(FortranRecord& record, double x) {
-    const FieldText number = Format_Number(x, 15);
-    const char* digits = number.text.data();
-    while (*digits == ' ') ++digits;
-    Append_Text(record, digits);
+    Append_Field_In_Sentence(record, Format_Number(x, 15));
 }
 
 void Raise_Section_Input_Error(int number, const char* problem, const char* solution) {
