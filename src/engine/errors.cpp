@@ -74,6 +74,15 @@ void Note_Write_Failure(const char* file_name, int error_number) {
     std::snprintf(m.WriteFailedName.data(), m.WriteFailedName.size(), "%s", file_name);
 }
 
+void Close_Output_File(std::FILE* file, const char* name) {
+    if (file == nullptr) return;
+    errno = 0;
+    const bool written = std::fflush(file) == 0 && std::ferror(file) == 0;
+    const int write_error = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !closed) Note_Write_Failure(name, written ? errno : write_error);
+}
+
 void Raise_Write_Failure() {
     AnalysisModel& m = g_Model;
     char problem[2 * k_Name_Length];

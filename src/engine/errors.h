@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 
 #include "engine/orvane.h"
 #include "report/fortran_format.h"
@@ -36,6 +37,10 @@ void Set_Error_Status(int status);
 // be created or written completely: the first such file and the system's reason (errno). The run
 // goes on; it ends with Runtime Error No. 8 once its files are closed.
 void Note_Write_Failure(const char* file_name, int error_number);
+
+// Closes an output file the run wrote; a failure of its buffered data or of the closing is
+// noted as a write failure of `name`. A null file is left alone.
+void Close_Output_File(std::FILE* file, const char* name);
 
 // Runtime Error No. 8 for the noted write failure, its message to the runtime message file or
 // standard error. The status replaces any error raised before: the outputs that would tell of

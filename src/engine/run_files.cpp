@@ -193,23 +193,10 @@ void Close_Run_Files() {
     if (m.InputFile != nullptr) std::fclose(m.InputFile);
     m.InputFile = nullptr;
     // an output whose buffered data or closing failed (a full device) is incomplete
-    struct Output {
-        std::FILE** file;
-        const NameText* name;
-    };
-    const Output outputs[] = {{&m.ReportFile, &m.ReportFileName},
-                              {&m.PlotFile, &m.PlotFileName},
-                              {&m.MessageFile, &m.MessageFileName}};
-    for (const Output& o : outputs) {
-        std::FILE* f = *o.file;
-        *o.file = nullptr;
-        if (f == nullptr) continue;
-        errno = 0;
-        const bool flushed = std::fflush(f) == 0 && std::ferror(f) == 0;
-        const int flush_error = errno;
-        const bool closed = std::fclose(f) == 0;
-        if (!flushed || !closed) Note_Write_Failure(o.name->data(), flushed ? errno : flush_error);
-    }
+    Close_Output_File(m.ReportFile, m.ReportFileName.data());
+    Close_Output_File(m.PlotFile, m.PlotFileName.data());
+    Close_Output_File(m.MessageFile, m.MessageFileName.data());
+    m.ReportFile = m.PlotFile = m.MessageFile = nullptr;
 }
 
 long long Input_File_Size() {

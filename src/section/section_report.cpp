@@ -483,13 +483,7 @@ void Write_Curve_Records(int s) {
                 Write_Record(file, row);
             }
         }
-        if (file == nullptr) continue;
-        errno = 0;
-        const bool written = std::ferror(file) == 0 && std::fflush(file) == 0;
-        const int write_error = errno;
-        if (std::fclose(file) != 0 || !written) {
-            Note_Write_Failure(m.MvsEIFileNames[(s - 1) * m.i_NumThrusts + a].data(), written ? errno : write_error);
-        }
+        if (file != nullptr) Close_Output_File(file, m.MvsEIFileNames[(s - 1) * m.i_NumThrusts + a].data());
     }
 }
 
