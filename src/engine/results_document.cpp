@@ -235,25 +235,28 @@ std::string Error_Explanation() {
 
 namespace {
 
+// The members of one error before its text: kind, number (N of Input Data or Runtime Error No. N,
+// else the status) and input line; the caller writes the text and closes the object.
+void Open_Error(JsonText& j, int status, int line) {
+    const bool input = Input_Error(status);
+    const bool runtime = Runtime_Error(status);
+    j.Separate();
+    j.Open('{');
+    j.Member_Text("kind", input ? "input" : runtime ? "runtime" : "engine status");
+    j.Member_Int("number", input || runtime ? status % 100 : status);
+    j.Key("line");
+    if (line > 0) j.Integer(line);
+    else j.Null();
+    j.Key("text");
+    j.Open('[');
+}
+
 void Write_Error(JsonText& j) {
     const AnalysisModel& m = g_Model;
-    const int status = m.ErrorStatus;
     j.Key("errors");
     j.Open('[');
-    if (status != 0) {
-        j.Separate();
-        j.Open('{');
-        const bool input = Input_Error(status);
-        const bool runtime = Runtime_Error(status);
-        j.Member_Text("kind", input ? "input" : runtime ? "runtime" : "engine status");
-        j.Key("number");
-        if (input || runtime) j.Integer(status % 100);
-        else j.Integer(status);
-        j.Key("line");
-        if (m.i_ErrorInputLine > 0) j.Integer(m.i_ErrorInputLine);
-        else j.Null();
-        j.Key("text");
-        j.Open('[');
+    if (m.ErrorStatus != 0) {
+        Open_Error(j, m.ErrorStatus, m.i_ErrorInputLine);
         for (int i = 1; i <= m.i_ErrorTextLines; ++i) {
             const std::string t = Shown_Line(m.ErrorText[i].data());
             if (!t.empty()) j.String(t.c_str());
@@ -263,16 +266,7 @@ void Write_Error(JsonText& j) {
     }
     // the further errors a check of the input found, each with its explanation
     for (int e = 1; e <= m.i_NumFurtherErrors && e <= k_Max_Further_Errors; ++e) {
-        const int further = m.i_FurtherErrorStatus[e];
-        j.Separate();
-        j.Open('{');
-        j.Member_Text("kind", Input_Error(further) ? "input" : Runtime_Error(further) ? "runtime" : "engine status");
-        j.Member_Int("number", Input_Error(further) || Runtime_Error(further) ? further % 100 : further);
-        j.Key("line");
-        if (m.i_FurtherErrorLine[e] > 0) j.Integer(m.i_FurtherErrorLine[e]);
-        else j.Null();
-        j.Key("text");
-        j.Open('[');
+        Open_Error(j, m.i_FurtherErrorStatus[e], m.i_FurtherErrorLine[e]);
         j.String(m.FurtherErrorText[e].data());
         j.Close(']');
         j.Close('}');
