@@ -93,6 +93,7 @@ void Read_Group_Effect_Factors() {
         Read_Data_Line({Int_Item(running), Real_Item(m.XPYModifier[j]), Real_Item(m.PMultiplier[j]),
                         Real_Item(m.YMultiplier[j])});
         if (m.ErrorStatus != 0) return;
+        m.i_PYModifierInputLine[j] = m.i_InputLineNumber;
     }
 }
 
@@ -112,6 +113,7 @@ void Read_Tip_Shear() {
         int running = 0;
         Read_Data_Line({Int_Item(running), Real_Item(m.YTipShear[j]), Real_Item(m.VTipShear[j])});
         if (m.ErrorStatus != 0) return;
+        m.i_TipShearInputLine[j] = m.i_InputLineNumber;
     }
 }
 
@@ -144,6 +146,7 @@ void Read_PY_Output_Depths() {
         int running = 0;
         Read_Data_Line({Int_Item(running), Real_Item(m.XPYOutputDepth[j])});
         if (m.ErrorStatus != 0) return;
+        m.i_PYOutputDepthInputLine[j] = m.i_InputLineNumber;
     }
 }
 

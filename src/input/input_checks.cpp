@@ -28,10 +28,16 @@ constexpr double k_Max_Cycles = 5000.0;
 constexpr int k_Min_Section_Points = 2;
 constexpr int k_Analysis_EI_Only = 2;
 
+// These checks run after the reading: an error they find is told at the input line that holds
+// the item it names (0: no such line was read).
+void Locate_At(int input_line) {
+    if (g_Model.i_ErrorInputLine == 0) g_Model.i_ErrorInputLine = input_line;
+}
+
 // Blank lines, the framed heading of Input Data Error No. number and the body lines, to the
-// runtime message file and then the same to the report; then the raise.
+// runtime message file and then the same to the report; then the raise, told at input_line.
 template <std::size_t N>
-void Raise_Check(int number, int blank_lines, const char* const (&body)[N]) {
+void Raise_Check(int number, int input_line, int blank_lines, const char* const (&body)[N]) {
     const FortranRecord heading = Error_Heading(true, number);
     for (void (*write)(const char*) : {Write_Message_Line, Write_Report_Line}) {
         for (int i = 0; i < blank_lines; ++i) write("");
@@ -39,7 +45,11 @@ void Raise_Check(int number, int blank_lines, const char* const (&body)[N]) {
         for (const char* l : body) write(l);
     }
     Raise_Input_Error(number);
+    Locate_At(input_line);
 }
+
+int Section_Line(int s) { return s >= 1 && s <= k_Max_Sections ? g_Model.i_SectionInputLine[s] : 0; }
+int Layer_Line(int L) { return L >= 1 && L <= k_Max_Layers ? g_Model.i_LayerInputLine[L] : 0; }
 
 // The dimensions of an elastic section's shape that the property table does not check as pile
 // widths (No. 27): depths, walls, flanges, web and an embedded pole's widths. Each must be
@@ -89,7 +99,7 @@ bool Check_Elastic_Shape_Dimensions(int s) {
                                         ? "Solution: Check the value and its unit: no real pile comes within a factor of a thousand of it."
                                         : "Solution: Give the elastic section dimensions greater than zero.",
                                     ""};
-        Raise_Check(85, 1, body);
+        Raise_Check(85, Section_Line(s), 1, body);
         return false;
     }
     return true;
@@ -113,7 +123,7 @@ void Raise_Diameter_Error(int i, const char* what, const char* after, const char
     Append_Trimmed(problem, m.LabelLength);
     Append_Text(problem, after);
     const char* const body[] = {"", problem.text.data(), "", solution1, solution2, ""};
-    Raise_Check(27, 1, body);
+    Raise_Check(27, Section_Line((i + 1) / 2), 1, body);
 }
 
 }  // namespace
@@ -142,7 +152,7 @@ void Check_Pile_Diameters() {
                 "entered for one or more values of pile diameter.", "",
                 "Solution:  NONE of these values may be zero.  Correct the ",
                 "pile property data in your input data.", ""};
-            Raise_Check(27, 1, body);
+            Raise_Check(27, Section_Line((i + 1) / 2), 1, body);
             return;
         }
     }
@@ -159,7 +169,7 @@ void Check_Section_Values() {
             Append_Text(problem, ".");
             const char* const body[] = {"", problem.text.data(),
                                         "Solution: Give every pile section a length greater than zero.", ""};
-            Raise_Check(84, 1, body);
+            Raise_Check(84, Section_Line(s), 1, body);
             return;
         }
         const int type = m.SectionType[s];
@@ -188,7 +198,7 @@ void Check_Section_Values() {
             const char* const body[] = {"", problem.text.data(),
                                         "Solution: Check the value and its unit: no real pile comes within a factor of a "
                                         "thousand of it.", ""};
-            Raise_Check(85, 1, body);
+            Raise_Check(85, Section_Line(s), 1, body);
             return;
         }
         for (const auto& v : values) {
@@ -201,7 +211,7 @@ void Check_Section_Values() {
             const char* const body[] = {"", problem.text.data(),
                                         "Solution: Give the elastic section a modulus of elasticity, moments of "
                                         "inertia and areas greater than zero.", ""};
-            Raise_Check(85, 1, body);
+            Raise_Check(85, Section_Line(s), 1, body);
             return;
         }
         if (!Check_Elastic_Shape_Dimensions(s)) return;
@@ -222,7 +232,7 @@ void Check_Load_Cycles() {
         "are outside the valid range of 2 to 5,000.", "",
         "Solution:  Either correct the number of cycles of loading to be within 2 to 5,000",
         "or specify static loading.", count.text.data()};
-    Raise_Check(28, 2, body);
+    Raise_Check(28, m.i_LoadingTypeInputLine, 2, body);
 }
 
 void Check_Tip_Shear_Curve() {
@@ -249,7 +259,7 @@ void Check_Tip_Shear_Curve() {
     const char* const body[] = {"", problem.text.data(), "",
         "Solution:  Check that the first point is (0,0) and that the x-values sucessively "
         "increase in deflection and magnitude."};
-    Raise_Check(50, 0, body);
+    Raise_Check(50, m.i_TipShearInputLine[bad], 0, body);
 }
 
 void Check_PY_Output_Depths() {
@@ -274,14 +284,14 @@ void Check_PY_Output_Depths() {
                 "Problem:  Printing of a p-y curve was specified below the pile tip.", "",
                 "Solution:  Specify printing depths only for depths above the pile tip.", "",
                 point.text.data()};
-            Raise_Check(30, 0, body);
+            Raise_Check(30, m.i_PYOutputDepthInputLine[j], 0, body);
             return;
         } else {
             const char* const body[] = {"",
                 "Problem:  A depth above the ground surface was specified for the printing",
                 "of a p-y curve.", "",
                 "Solution:  Specify a depth between the ground surface and pile tip.", ""};
-            Raise_Check(29, 0, body);
+            Raise_Check(29, m.i_PYOutputDepthInputLine[j], 0, body);
             return;
         }
     }
@@ -297,7 +307,7 @@ void Check_Section_Point_Count() {
     Append_I(count, n, 10);
     const char* const body[] = {"",
                                  count.text.data(), ""};
-    Raise_Check(17, 2, body);
+    Raise_Check(17, 0, 2, body);
 }
 
 void Check_Soil_Profile() {
@@ -316,7 +326,7 @@ void Check_Soil_Profile() {
         const char* const body[] = {"", problem.text.data(),
                                     "Solution: Give the effective unit weight of the soil, which is zero or more "
                                     "(the submerged weight below the water table).", ""};
-        Raise_Check(87, 1, body);
+        Raise_Check(87, Layer_Line((k + 1) / 2), 1, body);
         return;
     }
 
@@ -327,7 +337,7 @@ void Check_Soil_Profile() {
         FortranRecord tip = Text_With_E("         This depth is higher than the tip of the pile at ", m.PileLength, 12, 4, ".");
         const char* const body[] = {"", depth.text.data(), tip.text.data(),
             "Solution: Increase the depth of the soil profile or shorten the pile length."};
-        Raise_Check(18, 0, body);
+        Raise_Check(18, Layer_Line(m.i_Number_of_Layers), 0, body);
         return;
     }
 
@@ -339,7 +349,7 @@ void Check_Soil_Profile() {
             "The depth of the first point of the data for effective unit", at.text.data(),
             ground.text.data(), "The first point for the effective unit weight should be located",
             "at the same elevation as the ground surface."};
-        Raise_Check(19, 0, body);
+        Raise_Check(19, Layer_Line(1), 0, body);
         return;
     }
     if (u != m.XGroundSurface) {
@@ -350,7 +360,7 @@ void Check_Soil_Profile() {
             "Solution: Correct the input data so that the first depth of ",
             "          the soil profile data is be located at the same elevation as the ground "
             "surface."};
-        Raise_Check(20, 0, body);
+        Raise_Check(20, Layer_Line(1), 0, body);
         return;
     }
 
@@ -364,7 +374,7 @@ void Check_Soil_Profile() {
             "Solution:  Correct the input data so that the first depth for ",
             "          the p-multiplier data is the same as the elevation as the ",
             "          ground surface."};
-        Raise_Check(21, 0, body);
+        Raise_Check(21, m.i_PYModifierInputLine[1], 0, body);
     }
 }
 
@@ -385,6 +395,7 @@ void Check_User_PY_Curves() {
                           top ? "top" : "bottom", L);
             Raise_Input_Error_95(problem,
                                  "Solution: Give at least two points, the first at y = 0, with y increasing.");
+            Locate_At(Layer_Line(L));
             return;
         }
     }
@@ -405,7 +416,7 @@ void Raise_Negative_Soil_Value(int number, int L, const char* what, double value
     }
     Append_Text(problem, ".");
     const char* const body[] = {"", problem.text.data(), solution, ""};
-    Raise_Check(number, 1, body);
+    Raise_Check(number, Layer_Line(L), 1, body);
 }
 
 // Whether the top or the bottom value of a layer is negative; value is the first negative one.
@@ -487,7 +498,7 @@ void Check_Soil_Criteria() {
             "Solution: Describe the layer with a soil type that has p-y curves, for example with",
             "          user-input p-y curves.",
             ""};
-        Raise_Check(78, 1, body);
+        Raise_Check(78, Layer_Line(L), 1, body);
         return;
     }
 }

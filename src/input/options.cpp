@@ -183,6 +183,7 @@ void Read_Loading_Type() {
     Read_Fixed_Real_Field(line, 15, 6, "the number of cycles", cycles);
     if (g_Model.ErrorStatus != 0) return;
     g_Model.NumCycles = cycles;
+    g_Model.i_LoadingTypeInputLine = g_Model.i_InputLineNumber;
 }
 
 void Read_Iteration_Limit() {

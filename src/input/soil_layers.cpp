@@ -111,6 +111,7 @@ void Read_Layer(int L) {
     Read_Data_Line({Int_Item(m.i_SoilLayer_py_Type[L]), Real_Item(m.XLayerTop[L]),
                     Real_Item(m.XLayerBottom[L])});
     if (m.ErrorStatus != 0) return;
+    m.i_LayerInputLine[L] = m.i_InputLineNumber;
     const int type = m.i_SoilLayer_py_Type[L];
     if (type < 1 || type > k_Num_Soil_Types) {
         Raise_Code_Out_Of_Range({"Soil layer", "soil layer", "soil type number", "valid range of 1 to 20",

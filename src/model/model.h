@@ -78,6 +78,13 @@ struct AnalysisModel {
     std::array<char, k_Output_Buffer_Bytes> ReportBuffer;  // the report file's block buffer while open
     std::array<char, k_Output_Buffer_Bytes> PlotBuffer;    // the plot file's block buffer while open
     int i_InputLineNumber;                            // lines of the input data file read so far
+    // Input lines of the items the consistency checks after the reading name, so that an error
+    // found there is told at the line that holds the item (0: not read)
+    std::array<int, k_Max_Layers + 1> i_LayerInputLine;             // a soil layer's layer line
+    std::array<int, k_Max_PY_Modifier_Points + 1> i_PYModifierInputLine;  // a p-y modifier row
+    std::array<int, k_Max_Tip_Shear_Points + 1> i_TipShearInputLine;      // a tip shear point
+    std::array<int, k_Max_PY_Output_Depths + 1> i_PYOutputDepthInputLine; // a printed p-y depth
+    int i_LoadingTypeInputLine;                       // the loading type line with the cycles
     int b_TextInput;                                  // -1: the input is a text in memory, the outputs go nowhere
     long long i_InputTextLength;                      // bytes of that text
     int b_WriteFailed;                                // an output file could not be written completely
