@@ -9,6 +9,7 @@
 #include "section/capacities.h"
 #include "section/moment_curvature.h"
 #include "section/section_geometry.h"
+#include "section/section_setup.h"
 #include "section/section_lines.h"
 
 namespace {

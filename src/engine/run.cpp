@@ -29,7 +29,7 @@
 #include "section/section_geometry.h"
 #include "section/section_report.h"
 #include "solver/head_stiffness.h"
-#include "solver/iteration.h"
+#include "solver/load_cases.h"
 
 namespace {
 

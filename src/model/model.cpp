@@ -145,7 +145,10 @@ void Initialize_Model() {
     // after that the previous call's values are there, wherever that call stopped.
     if (g_Model.b_ModelInUse != 0) Clear_Used_Model();
     g_Model.b_ModelInUse = -1;
-    Set_Soil_Type_Codes();
+    for (int i = 1; i <= k_Num_Soil_Types; ++i) {
+        std::strncpy(g_Model.SoilTypeCode[i].data(), Soil_Type_Code_Text(i), k_Name_Length);
+        std::strncpy(g_Model.SoilTypeName[i].data(), Soil_Type_Name_Text(i), k_Name_Length);
+    }
     // No equivalent depth has been computed for any layer yet.
     for (int L = 1; L <= k_Max_Layers; ++L) g_Model.XEquivalentTop[L] = k_No_Equivalent_Top;
 }

@@ -17,3 +17,26 @@ constexpr int k_Section_Elastic = 11;           // elastic pile
 constexpr int k_Section_Elastic_Plastic = 12;   // elastic pile with a plastic moment capacity
 constexpr int k_Section_User_EI = 13;           // pile with user-defined nonlinear EI
 constexpr int k_Section_Micropile = 14;         // micropile
+
+// Section models: the numbers the material laws and the report test.
+constexpr int k_Model_None = 0;                // elastic, elastic-plastic, user EI
+constexpr int k_Model_Rectangle = 1;
+constexpr int k_Model_Rectangle_Core = 2;
+constexpr int k_Model_Round = 3;
+constexpr int k_Model_Round_Core = 5;
+constexpr int k_Model_Cased = 6;
+constexpr int k_Model_Cased_Core = 7;
+constexpr int k_Model_Pipe = 9;
+constexpr int k_Model_Polygon = 10;
+constexpr int k_Model_Polygon_Voids = 11;
+// A grouted hole with a steel casing inside it and a central bar. Its own model, not the cased
+// core with no outer casing: that model would give the grout inside the casing the core's
+// concrete law and take the bar out of the grout outside the casing, where it is not.
+constexpr int k_Model_Micropile = 12;
+
+// The section model of pile section s from its input type (chamfer-free squares fall back to
+// the rectangle models); k_Model_None for the types without slicing.
+int Section_Model_Of(int s);
+
+// True for the prestressed input types (circular, square and octagonal, solid and hollow).
+bool Is_Prestressed_Type(int type);

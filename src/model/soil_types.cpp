@@ -1,9 +1,7 @@
 // Soil type code table of the initial state.
 #include "model/soil_types.h"
 
-#include <cstring>
-
-#include "model/model.h"
+#include "model/capacities.h"
 
 namespace {
 
@@ -38,9 +36,10 @@ constexpr SoilTypeEntry k_Soil_Types[k_Num_Soil_Types + 1] = {
 
 }  // namespace
 
-void Set_Soil_Type_Codes() {
-    for (int i = 1; i <= k_Num_Soil_Types; ++i) {
-        std::strncpy(g_Model.SoilTypeCode[i].data(), k_Soil_Types[i].code, k_Name_Length);
-        std::strncpy(g_Model.SoilTypeName[i].data(), k_Soil_Types[i].name, k_Name_Length);
-    }
+const char* Soil_Type_Code_Text(int type) {
+    return type >= 1 && type <= k_Num_Soil_Types ? k_Soil_Types[type].code : "";
+}
+
+const char* Soil_Type_Name_Text(int type) {
+    return type >= 1 && type <= k_Num_Soil_Types ? k_Soil_Types[type].name : "";
 }

@@ -21,4 +21,15 @@ constexpr int k_Soil_MassRock = 16;
 constexpr int k_Soil_FrzSoil = 17;
 
 // Fills SoilTypeCode and SoilTypeName of the model (part of the initial state).
-void Set_Soil_Type_Codes();
+// Soil class of a layer at an interface, from its soil type.
+constexpr int k_Soil_Class_Other = 0;
+constexpr int k_Soil_Class_Cohesive = 1;
+constexpr int k_Soil_Class_Cohesionless = 2;
+constexpr int k_Soil_Class_Rock = 3;
+constexpr int k_Soil_Class_Cemented_Silt = 4;
+constexpr int k_Soil_Class_Elastic_Subgrade = 5;
+
+// The code of a soil type as the report prints it (ten characters) and its long name; "" for a
+// number outside 1 to k_Num_Soil_Types.
+const char* Soil_Type_Code_Text(int type);
+const char* Soil_Type_Name_Text(int type);

@@ -8,14 +8,8 @@
 #include <array>
 
 #include "model/capacities.h"
+#include "model/soil_types.h"
 
-// Soil class of a layer at an interface, from its soil type.
-constexpr int k_Soil_Class_Other = 0;
-constexpr int k_Soil_Class_Cohesive = 1;
-constexpr int k_Soil_Class_Cohesionless = 2;
-constexpr int k_Soil_Class_Rock = 3;
-constexpr int k_Soil_Class_Cemented_Silt = 4;
-constexpr int k_Soil_Class_Elastic_Subgrade = 5;
 
 // Soil class of layer L. A "User p-y" layer is cohesive where the strength value of the table
 // point in question is positive and cohesionless elsewhere.

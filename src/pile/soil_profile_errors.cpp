@@ -11,7 +11,7 @@
 #include "engine/product.h"
 #include "engine/messages.h"
 #include "model/model.h"
-#include "pile/soil_profile.h"
+#include "model/soil_types.h"
 #include "report/fortran_format.h"
 #include "report/list_directed.h"
 

@@ -22,30 +22,6 @@ constexpr int k_Equals_Column = 56;                       // "= " of every label
 
 }  // namespace
 
-double Multiplier_From_Table(double x, int n, const double* depths, const double* values) {
-    // A single row spans no depth interval (it is also what "UsePYModifiers YES" leaves when
-    // no table follows, with zero values): the curves keep their own resistance.
-    if (n <= 1 || x < depths[1] || x > depths[n]) return 1.0;
-    int i = 2;
-    while (i < n && x > depths[i]) ++i;
-    if (x == depths[n]) return values[i];
-    if (x == depths[i]) return (i < n && depths[i + 1] == depths[i]) ? values[i + 1] : values[i];
-    const double t = (x - depths[i - 1]) / (depths[i] - depths[i - 1]);
-    return values[i - 1] + t * (values[i] - values[i - 1]);
-}
-
-double PMultiplierAtDepth(double x) {
-    const AnalysisModel& m = g_Model;
-    return Multiplier_From_Table(x, m.NumPYModifierPoints, m.XPYModifier.data(),
-                                 m.PMultiplier.data());
-}
-
-double YMultiplierAtDepth(double x) {
-    const AnalysisModel& m = g_Model;
-    return Multiplier_From_Table(x, m.NumPYModifierPoints, m.XPYModifier.data(),
-                                 m.YMultiplier.data());
-}
-
 double SlopingGroundFactor(double y, double theta) {
     const double a = std::fabs(theta);
     const double falling = 1.0 / (1.0 + std::tan(a));

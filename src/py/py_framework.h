@@ -29,14 +29,6 @@ constexpr double k_PY_Tiny_Deflection = 1e-14;
 // ultimate resistance is then a closed form over the whole layer.
 constexpr double k_PY_Above_Head = -9.999999747378752e-06;   // -1e-5 (s)
 
-// Multiplier at depth x along the pile from a table of rows (depth, value), depths
-// non-decreasing: 1 outside the table or with fewer than two rows; at a step (two rows at one
-// depth) the deeper row applies; linear in between.
-double Multiplier_From_Table(double x, int n, const double* depths, const double* values);
-
-// p- and y-multipliers of the p-y modifier table at depth x along the pile.
-double PMultiplierAtDepth(double x);
-double YMultiplierAtDepth(double x);
 
 // Factor on the shallow ultimate resistance of clay for the signed deflection y on ground
 // sloping at theta (radians, EffectiveSlope): below 1 when the pile pushes toward falling

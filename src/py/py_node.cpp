@@ -5,7 +5,6 @@
 
 #include "model/model.h"
 #include "pile/section_properties.h"
-#include "py/py_framework.h"
 
 int Layer_First_Point(int L, bool print) {
     const AnalysisModel& m = g_Model;
@@ -53,4 +52,28 @@ double Deflection_At_Vertical_Depth(double z) {
     const double dz = m.ZNode[i] - m.ZNode[i - 1];
     if (dz == 0.0) return Y_Node(i);
     return Y_Node(i - 1) + (z - m.ZNode[i - 1]) * (Y_Node(i) - Y_Node(i - 1)) / dz;
+}
+
+double Multiplier_From_Table(double x, int n, const double* depths, const double* values) {
+    // A single row spans no depth interval (it is also what "UsePYModifiers YES" leaves when
+    // no table follows, with zero values): the curves keep their own resistance.
+    if (n <= 1 || x < depths[1] || x > depths[n]) return 1.0;
+    int i = 2;
+    while (i < n && x > depths[i]) ++i;
+    if (x == depths[n]) return values[i];
+    if (x == depths[i]) return (i < n && depths[i + 1] == depths[i]) ? values[i + 1] : values[i];
+    const double t = (x - depths[i - 1]) / (depths[i] - depths[i - 1]);
+    return values[i - 1] + t * (values[i] - values[i - 1]);
+}
+
+double PMultiplierAtDepth(double x) {
+    const AnalysisModel& m = g_Model;
+    return Multiplier_From_Table(x, m.NumPYModifierPoints, m.XPYModifier.data(),
+                                 m.PMultiplier.data());
+}
+
+double YMultiplierAtDepth(double x) {
+    const AnalysisModel& m = g_Model;
+    return Multiplier_From_Table(x, m.NumPYModifierPoints, m.XPYModifier.data(),
+                                 m.YMultiplier.data());
 }

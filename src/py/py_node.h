@@ -24,6 +24,15 @@ double Point_Depth(int k, bool print);
 // values bracket z (nodes 1 and 2 above node 2). Reads Y_Node and ZNode of the pile's own nodes.
 double Deflection_At_Vertical_Depth(double z);
 
+// Multiplier at depth x along the pile from a table of rows (depth, value), depths
+// non-decreasing: 1 outside the table or with fewer than two rows; at a step (two rows at one
+// depth) the deeper row applies; linear in between.
+double Multiplier_From_Table(double x, int n, const double* depths, const double* values);
+
+// p- and y-multipliers of the p-y modifier table at depth x along the pile.
+double PMultiplierAtDepth(double x);
+double YMultiplierAtDepth(double x);
+
 // Gathers the values of node k of the current pass. In print mode (print true) point k is the
 // k-th requested depth, y_prime is not set (the criterion tabulates its own deflections) and ys
 // is the deflection of the first load case interpolated at that depth.

@@ -11,7 +11,7 @@
 
 #include "model/model.h"
 #include "model/units.h"
-#include "section/section_geometry.h"
+#include "model/section_types.h"
 
 namespace {
 

@@ -10,8 +10,6 @@
 #include "model/model.h"
 #include "model/section_types.h"
 #include "report/number_writer.h"
-#include "section/materials.h"
-#include "section/prestress.h"
 
 namespace {
 
@@ -170,30 +168,6 @@ void Clear_Slices() {
 }
 
 }  // namespace
-
-int Section_Model_Of(int s) {
-    const int type = g_Model.SectionType[s];
-    const bool chamfered = g_Model.ChamferWidth[s] != 0.0;
-    switch (type) {
-        case k_Section_Rectangular: return k_Model_Rectangle;
-        case k_Section_Shaft: return k_Model_Round;
-        case k_Section_Cased: return k_Model_Cased;
-        case k_Section_Cased_Core: return k_Model_Cased_Core;
-        case k_Section_Pipe: return k_Model_Pipe;
-        case k_Section_Circular_Solid: return k_Model_Round;
-        case k_Section_Circular_Hollow: return k_Model_Round_Core;
-        case k_Section_Square_Solid: return chamfered ? k_Model_Polygon : k_Model_Rectangle;
-        case k_Section_Square_Hollow: return chamfered ? k_Model_Polygon_Voids : k_Model_Rectangle_Core;
-        case k_Section_Octagonal_Solid: return k_Model_Polygon;
-        case k_Section_Octagonal_Hollow: return k_Model_Polygon_Voids;
-        case k_Section_Micropile: return k_Model_Micropile;
-        default: return k_Model_None;
-    }
-}
-
-bool Is_Prestressed_Type(int type) {
-    return type >= k_Section_Circular_Solid && type <= k_Section_Octagonal_Hollow;
-}
 
 double Bar_Y(int s, int j) {
     const int type = g_Model.SectionType[s];
@@ -355,12 +329,11 @@ void Calculate_Core_Slice_Areas() {
     }
 }
 
-void Setup_Section_Values(int s) {
+void Set_Section_Outline(int s) {
     AnalysisModel& m = g_Model;
     m.i_CurrentSection = s;
     m.i_SectionModel = Section_Model_Of(s);
     Set_Outline(s);
-    Set_Material_Constants(s);
 }
 
 void Slice_Section(int s) {
@@ -409,10 +382,4 @@ void Slice_Section(int s) {
             m.i_LastRebarSlice = i;
         }
     }
-}
-
-void Initialize_EI_Vars(int s) {
-    Setup_Section_Values(s);
-    Slice_Section(s);
-    if (Is_Prestressed_Type(g_Model.SectionType[s])) Calculate_Strains_Due_To_Prestressing(s);
 }

@@ -27,6 +27,7 @@
 #include "section/section_blocks.h"
 #include "section/section_checks.h"
 #include "section/section_geometry.h"
+#include "section/section_setup.h"
 #include "section/section_lines.h"
 #include "section/stiffness_tables.h"
 

@@ -14,7 +14,7 @@
 #include "model/units.h"
 #include "report/fortran_format.h"
 #include "report/number_writer.h"
-#include "section/section_checks.h"
+#include "section/section_errors.h"
 #include "report/plot_file.h"
 
 namespace {

@@ -18,6 +18,7 @@
 #include "section/capacities.h"
 #include "section/materials.h"
 #include "section/section_geometry.h"
+#include "section/section_setup.h"
 #include "section/section_lines.h"
 #include "section/section_report.h"
 #include "support/model_fixture.h"

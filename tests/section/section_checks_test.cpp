@@ -11,6 +11,7 @@
 #include "model/model.h"
 #include "model/units.h"
 #include "section/section_geometry.h"
+#include "section/section_setup.h"
 #include "support/model_fixture.h"
 #include "section/reinforced_shaft.h"
 

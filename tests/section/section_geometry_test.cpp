@@ -2,6 +2,7 @@
 // areas add up to the gross area, first moments vanish for symmetric sections, second moments
 // approach I as the midpoint rule says they must, and bars keep their areas.
 #include "section/section_geometry.h"
+#include "section/section_setup.h"
 
 #include <gtest/gtest.h>
 
