@@ -263,17 +263,12 @@ void Check_Tip_Shear_Curve() {
 }
 
 void Check_PY_Output_Depths() {
-    AnalysisModel& m = g_Model;
+    const AnalysisModel& m = g_Model;
     if (m.b_PrintPYCurves == 0) return;
-    const int input_count = m.NumPYOutputDepths;
-    m.NumPYOutputDepths = 0;
-    m.b_PrintPYCurves = 0;
-    for (int j = 1; j <= input_count && j <= k_Max_PY_Output_Depths; ++j) {
+    for (int j = 1; j <= m.NumPYOutputDepths && j <= k_Max_PY_Output_Depths; ++j) {
         const double d = m.XPYOutputDepth[j];
         if (m.XGroundSurface <= d && 0.0 <= d && d <= m.PileLength) {
-            // valid depths close up in input order
-            m.XPYOutputDepth[++m.NumPYOutputDepths] = d;
-            m.b_PrintPYCurves = -1;
+            continue;
         } else if (d > m.PileLength) {
             FortranRecord point = Text_With_Integer("Input Point ", j, " at ");
             Append_F(point, d, 7, 2);

@@ -20,8 +20,7 @@ void Check_Load_Cycles();
 // deflections do not increase.
 void Check_Tip_Shear_Curve();
 
-// Rebuilds the list of p-y output depths from the input depths that lie between the ground
-// surface and the pile tip, in input order; the request stays on only when a depth was kept.
+// Every requested p-y output depth must lie between the ground surface and the pile tip:
 // Input Data Error No. 30 for a depth below the tip, No. 29 for one above the ground surface.
 void Check_PY_Output_Depths();
 

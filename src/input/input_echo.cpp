@@ -22,8 +22,6 @@
 namespace {
 
 // Replacements of a negative convergence tolerance, single-precision values widened.
-constexpr double k_Default_Tolerance_in = 9.999999974752427e-07;    // 1e-6 (s) inches
-constexpr double k_Default_Tolerance_m = 2.5400000325248584e-08;    // 2.54e-8 (s) meters
 constexpr double k_Degrees_Per_Radian = 57.29577951308232;          // 180 / pi
 
 bool Failed() { return g_Model.ErrorStatus != 0; }
@@ -50,15 +48,13 @@ bool Any_Length_Study() {
 }
 
 void Write_Solution_Control() {
-    AnalysisModel& m = g_Model;
+    const AnalysisModel& m = g_Model;
     WriteLine("");
     WriteLine("Solution Control Parameters:");
     Write_Count_Line("- Number of pile increments", m.NumIncrements);
     Write_Count_Line("- Maximum number of iterations allowed", m.MaxIterations);
     const bool si = m.IUNITS == k_Units_SI;
-    if (m.ConvergenceTolerance < 0.0) {
-        // only general units let a negative tolerance through the options reader
-        m.ConvergenceTolerance = si ? k_Default_Tolerance_m : k_Default_Tolerance_in;
+    if (m.b_ToleranceReset != 0) {
         FortranRecord reset = Text_With_E("(Specified convergence tolerance of 0 reset by program to", m.ConvergenceTolerance, 12, 4);
         Append_Text(reset, si ? " meters)" : " inches)");
         WriteLine(reset.text.data());
@@ -229,12 +225,12 @@ void Write_Tip_Shear() {
     Check_Tip_Shear_Curve();
 }
 
-// The requested p-y output depths are checked and rebuilt first; the block shows the kept ones.
+// The requested p-y output depths are checked first; a request without depths shows no block.
 void Write_PY_Output_Depths() {
     Check_PY_Output_Depths();
     if (Failed()) return;
     const AnalysisModel& m = g_Model;
-    if (m.b_PrintPYCurves == 0) return;
+    if (!PY_Curves_Requested()) return;
     Write_Echo_Heading("Specified Depths for Output of p-y Curves", 19);
     WriteLine(Text_With_Count("Lateral load-transfer (p-y) curves are computed and output at ",
                               m.NumPYOutputDepths, " depths.").text.data());

@@ -203,6 +203,10 @@ void Read_Iteration_Limit() {
     Raise_Input_Error(95);
 }
 
+// The tolerance that replaces a negative one, where no limit refuses it.
+constexpr double k_Default_Tolerance_in = 9.999999974752427e-07;    // 1e-6 (s) inches
+constexpr double k_Default_Tolerance_m = 2.5400000325248584e-08;    // 2.54e-8 (s) meters
+
 // Tolerance limits by unit system; general units have none.
 void Check_Tolerance() {
     const double tol = g_Model.ConvergenceTolerance;
@@ -310,6 +314,11 @@ void Read_Solution_Control() {
     if (m.ErrorStatus != 0) return;
     Check_Tolerance();
     if (m.ErrorStatus != 0) return;
+    if (m.ConvergenceTolerance < 0.0) {
+        // only general units let a negative tolerance through the check: the default replaces it
+        m.ConvergenceTolerance = m.IUNITS == k_Units_SI ? k_Default_Tolerance_m : k_Default_Tolerance_in;
+        m.b_ToleranceReset = -1;
+    }
     Read_Data_Line({Word_Item(label, k_Label_Width), Int_Item(m.NumIncrements)});
     if (m.ErrorStatus != 0) return;
     Check_Increments();

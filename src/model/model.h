@@ -104,6 +104,8 @@ struct AnalysisModel {
     int MaxIterations;                                // iteration limit, 30 to 1000
     double MaxAllowableDeflection;                    // excess deflection limit (in | m)
     double ConvergenceTolerance;                      // deflection tolerance (in | m)
+    int b_ToleranceReset;                             // -1: a negative tolerance (general units) was
+                                                      // replaced by the default when it was read
     int NumIncrements;                                // pile increments, 40 to 500
     int b_PrintSummaryOnly;                           // report only summary tables
     int PrintIncrement;                               // nodal spacing of printed output points
@@ -693,6 +695,9 @@ extern AnalysisModel g_Model;
 // below the tip).
 constexpr int k_Y_Node_Offset = 2;
 inline double& Y_Node(int k) { return g_Model.Y_Node_Store[k + k_Y_Node_Offset]; }
+
+// Whether p-y curves are printed at requested depths: asked for, with at least one depth.
+inline bool PY_Curves_Requested() { return g_Model.b_PrintPYCurves != 0 && g_Model.NumPYOutputDepths > 0; }
 
 // Number of cases the run analyses: the LRFD combinations in an LRFD run, otherwise the
 // pile-head load cases.

@@ -17,8 +17,7 @@ void RunLoadCases() {
     AnalysisModel& m = g_Model;
     m.rd_InputPileLength = m.PileLength;
     // The request for curves at output depths is served once, after the first case converged.
-    const int print_py = m.b_PrintPYCurves;
-    m.b_PrintPYCurves = 0;
+    const bool print_py = PY_Curves_Requested();
     const int cases = Analysed_Case_Count();
     for (int lc = 1; lc <= cases; ++lc) {
         const int iterations = SolveLoadCase(lc);
@@ -35,14 +34,12 @@ void RunLoadCases() {
             Write_Message_Line(line.text.data());
         }
         if (lc == 1 && m.ErrorStatus == 0) {
-            m.b_PrintPYCurves = print_py;
-            if (print_py != 0) {
+            if (print_py) {
                 PrintPYCurvesAtDepths();
                 if (m.ErrorStatus != 0) return;
             } else {
                 Write_Line6_Record(0);   // no curves requested
             }
-            m.b_PrintPYCurves = 0;
         }
         Clear_Section_Maxima(lc);
         Complete_Case_Results(lc);
