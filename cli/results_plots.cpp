@@ -408,7 +408,7 @@ Figure Length_Study_Figure(const RunResults& r) {
         if (critical) {
             RefLine l;
             l.value = Shown(r, Quantity::PileLength, *critical);
-            l.legend = "Critical length of " + Case_Key(c) + ": " + Value(r, Quantity::PileLength, *critical);
+            l.legend = "Critical length of load case " + std::to_string(c.number) + ": " + Value(r, Quantity::PileLength, *critical);
             l.css_class = "critical-length";
             l.colour = Series_Colour(n);
             l.dash = "6 3";

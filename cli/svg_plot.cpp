@@ -510,7 +510,7 @@ std::string Svg_Figure(const Figure& f) {
             const double gx = px(tx.value(k));
             body += "<line x1=\"" + Num(gx) + "\" y1=\"" + Num(top) + "\" x2=\"" + Num(gx) + "\" y2=\"" + Num(top + h) +
                     "\" stroke=\"#dddddd\"/>\n";
-            body += Text_Element(gx, top + h + 16, Tick_Label(tx.value(k), tx.step, sx), k_Font, "middle", "x-tick");
+            body += Text_Element(gx, top + h + 18, Tick_Label(tx.value(k), tx.step, sx), k_Font, "middle", "x-tick");
         }
         for (int k = 0; k < ty.count; ++k) {
             const double gy = py(ty.value(k));

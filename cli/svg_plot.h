@@ -37,8 +37,9 @@ int Tick_Scale(const Ticks& t);
 // digits the step needs, and never "-0".
 std::string Tick_Label(double v, double step, int scale);
 
-// A number for a legend or a table: about four significant digits, thousands grouped ("1,234",
-// "56.7", "0.0123"), never "-0".
+// A number for a legend or a table: whole numbers in full with thousands grouped ("1,234,567"),
+// fractions to four significant digits without trailing zeros ("56.7", "0.01235"), very large or
+// small magnitudes in exponent form, never "-0".
 std::string Readable_Number(double v);
 
 std::string Xml_Escape(const std::string& text);
