@@ -195,7 +195,8 @@ std::string Svg_Title(const std::string& svg) {
     return svg.substr(from, svg.find("</title>", from) - from);   // already escaped
 }
 
-std::string Figures_Part(const RunResults& r, const FigureOptions& options) {
+std::string Figures_Part(const RunResults& r, FigureOptions options) {
+    options.for_print = true;
     const std::vector<FigureFile> figures = Results_Figures(r, options);
     if (figures.empty()) return std::string();
     std::string h = "<section class=\"part\" id=\"figures\">\n<h2>Figures</h2>\n";

@@ -154,8 +154,14 @@ int Max_Moment_Node(const LoadCaseResult& c) {
     return best;
 }
 
-Figure Response_Figure(const RunResults& r) {
+Figure Response_Figure(const RunResults& r, const FigureOptions& options) {
     Figure f;
+    if (options.for_print) {
+        // a portrait page is about 180 mm wide: four panels of 175 pixels and the soil column
+        // print at about two thirds of their size, their text still 6 points or more
+        f.panel_width = 175.0;
+        f.panel_height = 560.0;
+    }
     f.title = "Pile response";
     f.subtitle = Problem_Title(r);
     f.depth_axis = true;
@@ -246,6 +252,17 @@ Figure Py_Figure(const RunResults& r, const FigureOptions& options) {
     return f;
 }
 
+// The moment at which a concrete section cracks, read from its table: the moment of the last point
+// before the bending stiffness first falls by a third or more from one point to the next (the
+// table steps from the uncracked to the cracked stiffness there). None where it never does.
+std::optional<double> Cracking_Moment(const MomentCurvatureTable& t) {
+    for (std::size_t k = 1; k < t.bending_stiffness.size() && k < t.moment.size(); ++k) {
+        const double before = t.bending_stiffness[k - 1], after = t.bending_stiffness[k];
+        if (before > 0.0 && after < before * (2.0 / 3.0) && t.moment[k - 1] > 0.0) return t.moment[k - 1];
+    }
+    return std::nullopt;
+}
+
 Figure Section_Figure(const RunResults& r, int section) {
     Figure f;
     f.title = "Moment-curvature and bending stiffness, section " + std::to_string(section);
@@ -313,6 +330,19 @@ Figure Section_Figure(const RunResults& r, int section) {
             l.css_class = "capacity";
             l.colour = Series_Colour(n);
             l.dash = "6 3";
+            ei.lines.push_back(l);
+            l.vertical = false;
+            mc.lines.push_back(l);
+        }
+        const std::optional<double> cracking = t.kind == "nonlinear" ? Cracking_Moment(t) : std::nullopt;
+        if (cracking) {
+            RefLine l;
+            l.value = *cracking * fm;
+            l.legend = "Cracking moment at P = " + Value(r, Quantity::AxialThrust, t.axial_thrust) + ": " +
+                       Value(r, Quantity::Moment, *cracking) + " (where EI first drops by a third)";
+            l.css_class = "cracking";
+            l.colour = Series_Colour(n);
+            l.dash = "2 3";
             ei.lines.push_back(l);
             l.vertical = false;
             mc.lines.push_back(l);
@@ -513,7 +543,7 @@ std::vector<FigureFile> Results_Figures(const RunResults& r, const FigureOptions
         any_nodes = any_nodes || !c.nodes.depth.empty();
         any_study = any_study || !c.length_study.empty();
     }
-    if (any_nodes) files.push_back({"-response.svg", Svg_Figure(Response_Figure(r))});
+    if (any_nodes) files.push_back({"-response.svg", Svg_Figure(Response_Figure(r, options))});
     if (!r.py_curves.empty()) files.push_back({"-py-curves.svg", Svg_Figure(Py_Figure(r, options))});
     std::vector<int> sections;
     for (const MomentCurvatureTable& t : r.moment_curvature) {

@@ -21,6 +21,7 @@ struct FigureFile {
 
 struct FigureOptions {
     bool py_common_scale = false;   // every p-y panel on the scales of the largest curve, for comparison
+    bool for_print = false;         // narrower, taller response panels that fit a portrait page's width
 };
 
 // The figures the run's results allow, each with its file-name suffix.
