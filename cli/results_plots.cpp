@@ -20,6 +20,9 @@ constexpr double k_Elastic_Moment_Reach = 2.0;
 // fibre of the section's diameter is strained 0.5 percent, beyond the working range of any pile.
 constexpr double k_Elastic_Fibre_Strain = 0.005;
 
+// The warning the engine gives when the pile-head stiffness series was computed under soil movement.
+constexpr int k_Stiffness_Soil_Movement_Warning = 412;
+
 const char* const k_Capacity_Dashes[] = {"6 3", "2 2", "10 3 2 3"};
 
 // The first title line names the problem; the others describe it in the HTML report.
@@ -486,6 +489,15 @@ Figure Stiffness_Figure(const RunResults& r) {
         }
         p.series.push_back(s);
         f.panels.push_back(p);
+    }
+    // the engine's doubt about the series (soil movement) stands under the figure
+    for (const RunMessage& w : r.warnings) {
+        if (w.number != k_Stiffness_Soil_Movement_Warning) continue;
+        std::string text;
+        for (const std::string& line : w.text) {
+            if (line.rfind("*", 0) != 0) text += (text.empty() ? "" : " ") + line;
+        }
+        f.notes.push_back("Warning " + std::to_string(w.number) + ": " + text);
     }
     return f;
 }

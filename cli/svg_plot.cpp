@@ -674,7 +674,11 @@ std::string Svg_Figure(const Figure& f) {
         body += "</g>\n";
     }
 
-    std::vector<std::string> notes = f.notes;
+    // a note said for each of several series is said once
+    std::vector<std::string> notes;
+    for (const std::string& n : f.notes) {
+        if (std::find(notes.begin(), notes.end(), n) == notes.end()) notes.push_back(n);
+    }
     if (!dropped_labels.empty()) {
         std::string joined = "Points without room for their label: ";
         for (std::size_t k = 0; k < dropped_labels.size(); ++k) joined += (k ? "; " : "") + dropped_labels[k];
