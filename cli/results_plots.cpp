@@ -255,13 +255,22 @@ Figure Py_Figure(const RunResults& r, const FigureOptions& options) {
     return f;
 }
 
-// The moment at which a concrete section cracks, read from its table: the moment of the last point
-// before the bending stiffness first falls by a third or more from one point to the next (the
-// table steps from the uncracked to the cracked stiffness there). None where it never does.
+// The moment at which a concrete section cracks, read from its table: the first step where the
+// bending stiffness falls by more than 3 percent of its initial value while the moment stays
+// within 1 percent of the table's largest, below 60 percent of that largest (the table steps from
+// the uncracked to the cracked stiffness at one moment there; yielding near the capacity, where
+// the curve also flattens, is not cracking). None where the table shows no such step (steel).
 std::optional<double> Cracking_Moment(const MomentCurvatureTable& t) {
-    for (std::size_t k = 1; k < t.bending_stiffness.size() && k < t.moment.size(); ++k) {
-        const double before = t.bending_stiffness[k - 1], after = t.bending_stiffness[k];
-        if (before > 0.0 && after < before * (2.0 / 3.0) && t.moment[k - 1] > 0.0) return t.moment[k - 1];
+    const std::size_t n = std::min(t.bending_stiffness.size(), t.moment.size());
+    if (n < 2 || !(t.bending_stiffness.front() > 0.0)) return std::nullopt;
+    double largest = 0.0;
+    for (std::size_t k = 0; k < n; ++k) largest = std::max(largest, std::fabs(t.moment[k]));
+    const double ei0 = t.bending_stiffness.front();
+    for (std::size_t k = 1; k < n; ++k) {
+        const bool drop = (t.bending_stiffness[k - 1] - t.bending_stiffness[k]) / ei0 > 0.03;
+        const bool same_moment = std::fabs(t.moment[k] - t.moment[k - 1]) < 0.01 * largest;
+        const bool below = t.moment[k - 1] > 0.0 && t.moment[k - 1] < 0.6 * largest;
+        if (drop && same_moment && below) return t.moment[k - 1];
     }
     return std::nullopt;
 }
@@ -342,7 +351,7 @@ Figure Section_Figure(const RunResults& r, int section) {
             RefLine l;
             l.value = *cracking * fm;
             l.legend = "Cracking moment at P = " + Value(r, Quantity::AxialThrust, t.axial_thrust) + ": " +
-                       Value(r, Quantity::Moment, *cracking) + " (where EI first drops by a third)";
+                       Value(r, Quantity::Moment, *cracking) + " (where EI first drops at one moment)";
             l.css_class = "cracking";
             l.colour = Series_Colour(n);
             l.dash = "2 3";

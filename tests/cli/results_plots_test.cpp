@@ -48,7 +48,7 @@ std::string Panel_Text(const std::string& svg, int n) {
 }
 
 // A US customary run of one case with two sections: section 1 reinforced concrete (nominal
-// capacity 2,000,000 in-lb), section 2 elastic; two soil layers; three printed p-y curves; one
+// capacity 2,000,000 in-lb, cracking at 500,000 in-lb), section 2 elastic; two soil layers; three printed p-y curves; one
 // warning. Depths in inches, moments in in-lb, forces in lb.
 const char* const k_Us_Document = R"({
  "format": "orvane-results", "format_version": 2, "input": "shaft.lp",
@@ -84,7 +84,8 @@ const char* const k_Us_Document = R"({
                 {"number": 3, "depth": 300, "soil": "API sand", "y": [0, 1], "p": [0, 900]}],
   "moment_curvature": [
     {"section": 1, "thrust_index": 1, "kind": "nonlinear", "axial_thrust": 0, "nominal_moment_capacity": 2000000,
-     "moment": [0, 1000000, 2000000], "bending_stiffness": [2e10, 1.5e10, 1e10], "curvature": [0, 0.0001, 0.0002]},
+     "moment": [0, 500000, 505000, 1000000, 2000000], "bending_stiffness": [2e10, 2e10, 1.2e10, 1.1e10, 1e10],
+     "curvature": [0, 0.000025, 0.000042, 0.00009, 0.0002]},
     {"section": 2, "thrust_index": 1, "kind": "elastic", "axial_thrust": 0, "nominal_moment_capacity": null,
      "moment": [1e9, 2e9, 3e9], "bending_stiffness": [1e10, 1e10, 1e10], "curvature": [0.1, 0.2, 0.3]}],
   "section_capacities": [], "lrfd_performance": null, "stiffness_matrix": null}
@@ -119,6 +120,11 @@ TEST(ResultsFigures, CapacityLinesOnlyForSectionsWithACapacity) {
     // one line per panel of the concrete section's figure, none in the elastic one's
     EXPECT_EQ(Count(concrete->svg, "class=\"capacity\""), 2);
     EXPECT_EQ(Count(elastic->svg, "class=\"capacity\""), 0);
+    // the concrete table steps from 2e10 to 1.2e10 lb-in2 at 500,000 in-lb: it cracks at 500 in-kip;
+    // the elastic section never cracks
+    EXPECT_EQ(Count(concrete->svg, "class=\"cracking\""), 2);
+    EXPECT_NE(concrete->svg.find("Cracking moment at P = 0 kips: 500 in-kip"), std::string::npos);
+    EXPECT_EQ(Count(elastic->svg, "class=\"cracking\""), 0);
 }
 
 TEST(ResultsFigures, ValuesAreShownInTheReportsUnits) {
