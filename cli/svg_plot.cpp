@@ -503,6 +503,11 @@ std::string Svg_Figure(const Figure& f) {
                 if (y1 <= y0) continue;
                 body += "<rect class=\"layer\" x=\"" + Num(x0) + "\" y=\"" + Num(y0) + "\" width=\"" + Num(w) +
                         "\" height=\"" + Num(y1 - y0) + "\" fill=\"" + b.fill + "\" fill-opacity=\"0.55\"/>\n";
+                // layers of one soil family share a shade: a thin line marks each boundary
+                if (y0 > top + 0.5) {
+                    body += "<line class=\"layer-boundary\" x1=\"" + Num(x0) + "\" y1=\"" + Num(y0) + "\" x2=\"" +
+                            Num(x0 + w) + "\" y2=\"" + Num(y0) + "\" stroke=\"#a0a0a0\" stroke-width=\"0.8\"/>\n";
+                }
             }
         }
         // grid and ticks
