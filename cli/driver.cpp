@@ -26,6 +26,7 @@
 #include <nlohmann/json.hpp>
 
 #include "engine/orvane.h"
+#include "html_report.h"
 #include "results_data.h"
 #include "results_plots.h"
 
@@ -42,7 +43,8 @@ constexpr int k_Max_Sections = 20;      // pile sections a problem can hold (one
 // The suffixes of every figure a run can have, so that none of an earlier run of the same stem is
 // left beside the new ones.
 std::vector<std::string> All_Figure_Suffixes() {
-    std::vector<std::string> s = {"-response.svg", "-py-curves.svg", "-head-load-deflection.svg"};
+    std::vector<std::string> s = {"-response.svg", "-py-curves.svg", "-head-load-deflection.svg",
+                                  "-length-study.svg", "-stiffness.svg"};
     for (int k = 1; k <= k_Max_Sections; ++k) s.push_back("-section-" + std::to_string(k) + ".svg");
     return s;
 }
@@ -50,10 +52,13 @@ std::vector<std::string> All_Figure_Suffixes() {
 // Moment-curvature file k of the run whose files are named by `names`.
 std::string Mc_File(const OutputNames& names, int k) { return names.mc_prefix + std::to_string(k) + ".txt"; }
 
+// The printable HTML report beside the text report.
+std::string Html_File(const OutputNames& names) { return names.stem + "-report.html"; }
+
 // Every file a run can write, in the order they are put in place: the engine's report, plot and
-// message files, the JSON results file, the figures, the moment-curvature files.
+// message files, the JSON results file, the HTML report, the figures, the moment-curvature files.
 std::vector<std::string> Run_Files(const OutputNames& names) {
-    std::vector<std::string> files = {names.report, names.plot, names.messages, names.results};
+    std::vector<std::string> files = {names.report, names.plot, names.messages, names.results, Html_File(names)};
     for (const std::string& suffix : All_Figure_Suffixes()) files.push_back(names.stem + suffix);
     for (int k = 1; k <= k_MvsEI_Names; ++k) files.push_back(Mc_File(names, k));
     return files;
@@ -151,7 +156,8 @@ std::string Move_Outputs_Into_Place(const OutputNames& from, const OutputNames& 
     for (const std::string& name : stale) {
         if (in_place.count(name) != 0) fs::remove(name, ec);
     }
-    // what this run wrote (the JSON file and the figures only when asked for) goes into place
+    // what this run wrote (the JSON file, the HTML report and the figures only when asked for)
+    // goes into place
     const std::set<std::string> written = Files_In(fs::path(from.report).parent_path());
     const std::vector<std::string> sources = Run_Files(from);
     const std::vector<std::string> targets = Run_Files(to);
@@ -176,16 +182,19 @@ struct EngineText {
     std::string str() const { return text != nullptr ? std::string(text) : std::string(); }
 };
 
-// Writes the JSON results file and the figures asked for beside the engine's files in the private
+// Writes the JSON results file, the HTML report and the figures asked for beside the engine's files in the private
 // directory, from the engine's results document of the run just ended. Returns an empty text, or
 // what went wrong.
 std::string Write_Results_Files(const DriverRequest& request, const OutputNames& at) {
     const EngineText document(orvane_results_json());
     if (document.text == nullptr) return "the engine handed out no results document";
     std::vector<std::pair<std::string, std::string>> files;
+    FigureOptions options;
+    options.py_common_scale = request.py_common_scale;
     if (request.json) files.emplace_back(at.results, document.str());
+    if (request.html) files.emplace_back(Html_File(at), Html_Report(document.str(), options));
     if (request.plots) {
-        for (const FigureFile& f : Results_Figures(Run_Results_From_Document(document.text))) {
+        for (const FigureFile& f : Results_Figures(Run_Results_From_Document(document.text), options)) {
             files.emplace_back(at.stem + f.suffix, f.svg);
         }
     }
@@ -353,6 +362,7 @@ int Run_Driver(const DriverRequest& request) {
     // Outputs that exist but cannot be replaced are told now, before the engine runs.
     std::vector<std::string> replaced = {out.report, out.plot, out.messages};
     if (request.json) replaced.push_back(out.results);
+    if (request.html) replaced.push_back(Html_File(out));
     for (const std::string& name : replaced) {
         if (fs::exists(name, ec) && access(name.c_str(), W_OK) != 0) {
             return Driver_Error("cannot write " + name + ": " + std::strerror(errno));
@@ -416,7 +426,7 @@ int Run_Driver(const DriverRequest& request) {
         Remove_Work_Dir(work);
         return Driver_Error(outcome);
     }
-    if ((request.json || request.plots) && result != k_Status_File_Error) {
+    if ((request.json || request.plots || request.html) && result != k_Status_File_Error) {
         const std::string written = Write_Results_Files(request, private_out);
         if (!written.empty()) {
             Remove_Work_Dir(work);

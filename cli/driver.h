@@ -16,6 +16,8 @@ struct DriverRequest {
     std::string out_dir;   // where the outputs go; empty: next to the input
     bool json = false;     // also write STEM-results.json
     bool plots = false;    // also write the SVG figures STEM-*.svg
+    bool html = false;     // also write the printable report STEM-report.html
+    bool py_common_scale = false;   // the p-y figure's panels on one common scale
     bool check = false;    // only check the input (--check): compute nothing, write no file
 };
 

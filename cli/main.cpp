@@ -1,4 +1,4 @@
-// orvane PROBLEM [--out-dir DIR] [--json] [--plots]: runs one analysis of an input data file;
+// orvane PROBLEM [--out-dir DIR] [--json] [--plots] [--html]: runs one analysis of an input data file;
 // orvane --check PROBLEM [--json]: checks it without computing.
 #include <cstdio>
 #include <cstring>
@@ -9,11 +9,11 @@
 namespace {
 
 constexpr const char* k_Usage =
-    "usage: orvane PROBLEM [--out-dir DIR] [--json] [--plots]\n"
+    "usage: orvane PROBLEM [--out-dir DIR] [--json] [--plots] [--html] [--py-common-scale]\n"
     "       orvane --check PROBLEM [--json]   (orvane --help explains)";
 
 constexpr const char* k_Help =
-    "usage: orvane PROBLEM [--out-dir DIR] [--json] [--plots]\n"
+    "usage: orvane PROBLEM [--out-dir DIR] [--json] [--plots] [--html] [--py-common-scale]\n"
     "       orvane --check PROBLEM [--json]\n"
     "\n"
     "Analyses the single pile or drilled shaft under lateral load described by the input\n"
@@ -33,11 +33,20 @@ constexpr const char* k_Help =
     "With --json, also:\n"
     "  STEM-results.json   the results as JSON: title, units, every load case's node table,\n"
     "                      summaries, p-y curves, moment-curvature tables, errors, warnings\n"
-    "With --plots, also SVG figures (a run ended before any result has none):\n"
-    "  STEM-response.svg   deflection, moment, shear and soil reaction against depth\n"
-    "  STEM-py-curves.svg  the p-y curves printed at the requested depths\n"
+    "With --plots, also SVG figures in the report's units (a run ended before any result\n"
+    "has none):\n"
+    "  STEM-response.svg   deflection, moment, shear and soil reaction against depth, with\n"
+    "                      the soil layers, the ground line and the moment capacities\n"
+    "  STEM-py-curves.svg  the p-y curves printed at the requested depths, one panel each\n"
+    "                      (--py-common-scale: all panels on one scale, for comparison)\n"
     "  STEM-section-K.svg  moment-curvature and bending stiffness of pile section K\n"
-    "  STEM-head-load-deflection.svg  pile-head shear against deflection over the cases\n"
+    "  STEM-head-load-deflection.svg  pile-head shear against deflection per head condition\n"
+    "  STEM-length-study.svg  pile-head deflection against pile length, critical length\n"
+    "  STEM-stiffness.svg  pile-head stiffnesses K22 and K33 against pile-head deflection\n"
+    "With --html, also:\n"
+    "  STEM-report.html    one self-contained printable report: the problem, the summary\n"
+    "                      tables, every figure and every warning (print it to PDF from a\n"
+    "                      browser, A4 or Letter)\n"
     "Existing files of these names are replaced.\n"
     "\n"
     "orvane prints one line saying how the run ended and where the report is.\n"
@@ -73,6 +82,10 @@ int main(int argc, char** argv) {
             request.check = true;
         } else if (std::strcmp(arg, "--plots") == 0) {
             request.plots = true;
+        } else if (std::strcmp(arg, "--html") == 0) {
+            request.html = true;
+        } else if (std::strcmp(arg, "--py-common-scale") == 0) {
+            request.py_common_scale = true;
         } else if (std::strcmp(arg, "--out-dir") == 0) {
             if (i + 1 >= argc || !request.out_dir.empty()) {
                 std::fprintf(stderr, "orvane: --out-dir needs one directory\n%s\n", k_Usage);
@@ -93,7 +106,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "orvane: no input data file given\n%s\n", k_Usage);
         return k_Exit_Usage;
     }
-    if (request.check && (request.plots || !request.out_dir.empty())) {
+    if (request.check && (request.plots || request.html || request.py_common_scale || !request.out_dir.empty())) {
         std::fprintf(stderr, "orvane: --check writes no file; it takes only --json\n%s\n", k_Usage);
         return k_Exit_Usage;
     }

@@ -7,7 +7,9 @@
 #                                   into a virtual environment without a download (setuptools, venv)
 #   scripts/install-deps.sh test    also GoogleTest and GoogleMock for the test suite, the JSON
 #                                   Schema validator and the SVG renderer the results tests use,
-#                                   and the Python package's needs with pytest for its tests
+#                                   Chromium, the PDF tools and the DejaVu fonts with which they
+#                                   print the HTML report, and the Python package's needs with
+#                                   pytest for its tests
 #   scripts/install-deps.sh ci      also clang with its sanitizer and fuzzer runtimes, and Google
 #                                   Benchmark, for everything .ci/run and bench/ use
 set -euo pipefail
@@ -18,8 +20,10 @@ python_packages=(python3-pandas python3-tqdm python3-matplotlib python3-dask pyt
 case "$level" in
   build) ;;
   python) packages+=("${python_packages[@]}") ;;
-  test) packages+=(libgtest-dev libgmock-dev python3-jsonschema librsvg2-bin "${python_packages[@]}" python3-pytest) ;;
-  ci) packages+=(libgtest-dev libgmock-dev python3-jsonschema librsvg2-bin "${python_packages[@]}" python3-pytest libbenchmark-dev clang libclang-rt-14-dev) ;;
+  test) packages+=(libgtest-dev libgmock-dev python3-jsonschema librsvg2-bin chromium poppler-utils fonts-dejavu-core
+                  "${python_packages[@]}" python3-pytest) ;;
+  ci) packages+=(libgtest-dev libgmock-dev python3-jsonschema librsvg2-bin chromium poppler-utils fonts-dejavu-core
+                 "${python_packages[@]}" python3-pytest libbenchmark-dev clang libclang-rt-14-dev) ;;
   *) echo "usage: scripts/install-deps.sh [build|python|test|ci]" >&2; exit 2 ;;
 esac
 missing=()

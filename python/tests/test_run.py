@@ -98,6 +98,19 @@ def test_plot_draws_every_load_case(soft_clay_run):
     assert axes[0].yaxis_inverted()
 
 
+def test_plot_takes_the_colours_of_the_command_figures(soft_clay_run):
+    # the palette of cli/svg_plot.cpp, read from its source, in its order
+    import os
+    import re
+    source = open(os.path.join(os.path.dirname(__file__), "..", "..", "cli", "svg_plot.cpp")).read()
+    table = re.search(r"k_Colours\[\] = \{(.*?)\};", source, re.S).group(1)
+    assert tuple(re.findall(r'"(#[0-9a-f]{6})"', table)) == orvane.plotting.PALETTE
+    fig = orvane.plot(soft_clay_run)
+    colours = [matplotlib.colors.to_hex(l.get_color()) for l in fig.axes[0].get_lines()
+               if l.get_label().startswith("Load case")]
+    assert colours == list(orvane.plotting.PALETTE[:4])
+
+
 def test_results_file_of_another_format_version_is_refused(soft_clay_run):
     import copy
     data = copy.deepcopy(soft_clay_run.data)

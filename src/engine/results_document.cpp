@@ -770,6 +770,83 @@ void Write_Results(JsonText& j, bool without_nodes) {
     j.Close('}');
 }
 
+// The input's depths are known once converted: US customary runs read them in feet.
+bool Depths_Known() { return g_Model.IUNITS != 0 && (!US() || g_Model.b_USCustomaryConverted != 0); }
+
+const char* Section_Type_Name(int type) {
+    switch (type) {
+        case k_Section_Rectangular: return "rectangular concrete pile";
+        case k_Section_Shaft: return "drilled shaft";
+        case k_Section_Cased: return "drilled shaft with permanent casing";
+        case k_Section_Cased_Core: return "drilled shaft with casing and core";
+        case k_Section_Pipe: return "steel pipe";
+        case k_Section_Circular_Solid: return "circular solid prestressed pile";
+        case k_Section_Circular_Hollow: return "circular hollow prestressed pile";
+        case k_Section_Square_Solid: return "square solid prestressed pile";
+        case k_Section_Square_Hollow: return "square hollow prestressed pile";
+        case k_Section_Octagonal_Solid: return "octagonal solid prestressed pile";
+        case k_Section_Octagonal_Hollow: return "octagonal hollow prestressed pile";
+        case k_Section_Elastic: return "elastic";
+        case k_Section_Elastic_Plastic: return "elastic-plastic";
+        case k_Section_User_EI: return "input M-EI";
+        case k_Section_Micropile: return "micropile";
+        default: return "";
+    }
+}
+
+// The soil layers as read: number, soil type code and long name, top and bottom depth below the
+// pile head; null before the input's depths are known.
+void Write_Soil_Layers(JsonText& j) {
+    const AnalysisModel& m = g_Model;
+    j.Key("soil_layers");
+    if (!Depths_Known()) {
+        j.Null();
+        return;
+    }
+    j.Open('[');
+    for (int L = 1; L <= m.i_Number_of_Layers && L <= k_Max_Layers; ++L) {
+        const int type = m.i_SoilLayer_py_Type[L];
+        const bool known = type >= 1 && type <= k_Num_Soil_Types;
+        j.Separate();
+        j.Open('{');
+        j.Member_Int("layer", L);
+        j.Member_Int("soil_type", type);
+        j.Member_Text("soil", known ? m.SoilTypeName[type].data() : "");
+        j.Member("top", m.XLayerTop[L]);
+        j.Member("bottom", m.XLayerBottom[L]);
+        j.Close('}');
+    }
+    j.Close(']');
+}
+
+// The pile sections as read: number, section type and its name, top and bottom depth below the
+// pile head, and the diameter (or width) the p-y curves take; null before the depths are known.
+void Write_Pile_Sections(JsonText& j) {
+    const AnalysisModel& m = g_Model;
+    j.Key("pile_sections");
+    if (!Depths_Known()) {
+        j.Null();
+        return;
+    }
+    j.Open('[');
+    for (int s = 1; s <= m.NumSections && s <= k_Max_Sections; ++s) {
+        j.Separate();
+        j.Open('{');
+        j.Member_Int("section", s);
+        j.Member_Int("section_type", m.SectionType[s]);
+        j.Member_Text("kind", Section_Type_Name(m.SectionType[s]));
+        j.Member("top", m.XSectionTop[s]);
+        j.Member("bottom", m.XSectionBottom[s]);
+        // elastic sections give their outside dimension in the section property table only
+        const int top_point = 2 * s - 1;
+        const double d = m.SectionDiameter[s] > 0.0 || top_point > k_Max_Section_Points ? m.SectionDiameter[s]
+                                                                                        : m.SectionPointD[top_point];
+        j.Member("diameter", d);
+        j.Close('}');
+    }
+    j.Close(']');
+}
+
 const char* Analysis_Type_Name() {
     switch (g_Model.i_Analysis_Type) {
         case 2: return "bending stiffness only";
@@ -870,8 +947,10 @@ std::string Results_Document(bool without_nodes) {
     Write_Units(j);
     // the ground surface is read in feet in US customary runs: known in inches once converted
     j.Key("ground_surface_depth");
-    if (m.IUNITS != 0 && (!US() || m.b_USCustomaryConverted != 0)) j.Number(m.XGroundSurface);
+    if (Depths_Known()) j.Number(m.XGroundSurface);
     else j.Null();
+    Write_Soil_Layers(j);
+    Write_Pile_Sections(j);
     Write_Error(j);
     Write_Warnings(j);
     Write_Results(j, without_nodes);

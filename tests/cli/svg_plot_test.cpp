@@ -103,8 +103,8 @@ TEST(SvgFigure, DepthGrowsDownwardEachSeriesIsDrawnAndTheLegendNamesEach) {
         p.title = name;
         p.x_title = std::string(name) + " (m)";
         p.y_title = "Depth below pile head (m)";
-        p.series.push_back({"Load case 1", {0.0, 1.0, 2.0}, {0.0, 5.0, 10.0}, false, {}});
-        p.series.push_back({"Load case 2", {0.0, -1.0, 3.0}, {0.0, 5.0, 10.0}, false, {}});
+        p.series.push_back({"Load case 1", {0.0, 1.0, 2.0}, {0.0, 5.0, 10.0}, false, {}, true, {}});
+        p.series.push_back({"Load case 2", {0.0, -1.0, 3.0}, {0.0, 5.0, 10.0}, false, {}, true, {}});
         f.panels.push_back(p);
     }
     const std::string svg = Svg_Figure(f);
@@ -139,7 +139,7 @@ TEST(SvgFigure, TickLabelsOfANarrowPanelDoNotOverlap) {
     Panel p;
     p.x_title = "Moment (in-lb)";
     p.y_title = "EI";
-    p.series.push_back({"a", {-3.3, 123456.789}, {0.0, 1.0}, false, {}});
+    p.series.push_back({"a", {-3.3, 123456.789}, {0.0, 1.0}, false, {}, true, {}});
     f.panels.push_back(p);
     const std::string svg = Svg_Figure(f);
     const std::vector<std::string> xs = Attribute_Values(svg, "<text class=\"x-tick\"", "x");
@@ -150,4 +150,78 @@ TEST(SvgFigure, TickLabelsOfANarrowPanelDoNotOverlap) {
         const double needed = 7.0 * (labels[i].size() + labels[i - 1].size()) / 2.0;
         EXPECT_GT(room, needed) << labels[i - 1] << " and " << labels[i];
     }
+}
+
+namespace {
+
+struct TextBox {
+    std::string text;
+    double x0, y0, x1, y1;
+};
+
+// The boxes of the texts of class `cls`, estimated as the writer and the figure checks do: 7/12 of
+// the font size per character, rising 0.8 and descending 0.25 of it from the baseline.
+std::vector<TextBox> Boxes_Of_Class(const std::string& svg, const std::string& cls, double font) {
+    std::vector<TextBox> boxes;
+    const std::vector<std::string> xs = Attribute_Values(svg, "<text class=\"" + cls + "\"", "x");
+    const std::vector<std::string> ys = Attribute_Values(svg, "<text class=\"" + cls + "\"", "y");
+    const std::vector<std::string> texts = Texts_Of_Class(svg, cls);
+    for (std::size_t i = 0; i < texts.size() && i < xs.size() && i < ys.size(); ++i) {
+        const double x = std::atof(xs[i].c_str()), y = std::atof(ys[i].c_str());
+        boxes.push_back({texts[i], x, y - 0.8 * font, x + texts[i].size() * font * 7.0 / 12.0, y + 0.25 * font});
+    }
+    return boxes;
+}
+
+}  // namespace
+
+TEST(SvgFigure, PointLabelsOfCrowdedPointsNeitherOverlapNorLeaveTheFrame) {
+    // Eight points closer together than a label is wide, on a line through them: each label takes
+    // a free place, or is listed under the figure.
+    Figure f;
+    f.panel_width = 300.0;
+    f.panel_height = 200.0;
+    Panel p;
+    p.x_title = "Deflection (in)";
+    p.y_title = "Shear (kips)";
+    Series s;
+    s.name = "Free head";
+    s.markers = true;
+    for (int k = 0; k < 8; ++k) {
+        s.x.push_back(1.0 + 0.01 * k);
+        s.y.push_back(10.0 + 0.05 * k);
+        s.point_labels.push_back("case " + std::to_string(k + 1));
+    }
+    s.x.push_back(0.0);   // and one at the frame's corner
+    s.y.push_back(0.0);
+    s.point_labels.push_back("corner");
+    p.series.push_back(s);
+    f.panels.push_back(p);
+    const std::string svg = Svg_Figure(f);
+    const std::vector<TextBox> labels = Boxes_Of_Class(svg, "point-label", 11.0);
+    const int listed = static_cast<int>(svg.find("Points without room for their label") != std::string::npos);
+    ASSERT_GE(labels.size(), 3u);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        for (std::size_t j = i + 1; j < labels.size(); ++j) {
+            const bool overlap = labels[i].x0 < labels[j].x1 && labels[j].x0 < labels[i].x1 &&
+                                 labels[i].y0 < labels[j].y1 && labels[j].y0 < labels[i].y1;
+            EXPECT_FALSE(overlap) << labels[i].text << " and " << labels[j].text;
+        }
+    }
+    // every label is drawn or listed
+    if (labels.size() < 9u) {
+        EXPECT_EQ(listed, 1);
+    }
+    const double frame_x0 = std::atof(Attribute_Values(svg, "<rect x=\"", "x")[1].c_str());
+    for (const TextBox& b : labels) EXPECT_GE(b.x0, frame_x0) << b.text;
+}
+
+TEST(ReadableNumber, WholeDigitsGroupedFractionsToFourDigitsNoTrailingZeros) {
+    struct Case { double value; const char* text; };
+    const Case cases[] = {
+        {250.0, "250"},           {1200.0, "1,200"},      {-1234567.0, "-1,234,567"},
+        {0.0123456, "0.01235"},   {50.0, "50"},           {929.7, "929.7"},
+        {-0.0, "0"},              {-0.00001, "-1.000e-05"}, {2.5e12, "2.500e+12"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Readable_Number(c.value), c.text) << c.value;
 }

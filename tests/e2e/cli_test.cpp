@@ -391,6 +391,36 @@ TEST(Cli, JsonAndPlotsLandBesideTheEngineFilesWithTheOutcomeUnchanged) {
     EXPECT_EQ(j["results"]["load_cases"][3]["head_conditions"]["shear"], 250.0);
 }
 
+TEST(Cli, HtmlReportIsWrittenOnlyWhenAskedAndAlsoForARunEndedByAnError) {
+    TempDir dir;
+    const std::string example = ORVANE_EXAMPLES_DIR "/pipe-pile-soft-clay.lp";
+    const CommandResult plain = Run_Cli(dir.path(), "'" + example + "' --out-dir plain --plots");
+    EXPECT_EQ(plain.exit_code, 0);
+    EXPECT_FALSE(File_Exists(dir.file("plain/pipe-pile-soft-clay-report.html")));
+
+    const CommandResult r = Run_Cli(dir.path(), "'" + example + "' --out-dir . --html");
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_TRUE(Svg_Files(dir.path()).empty());   // the figures are inside the report, not beside it
+    const std::string html = Read_File(dir.file("pipe-pile-soft-clay-report.html"));
+    EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
+    EXPECT_NE(html.find("The analysis ended normally."), std::string::npos);
+    EXPECT_NE(html.find("<svg"), std::string::npos);
+    // the engine's files are the same with or without it
+    EXPECT_EQ(Read_File(dir.file("pipe-pile-soft-clay-plot.txt")), Read_File(dir.file("plain/pipe-pile-soft-clay-plot.txt")));
+
+    // an input error: the report says so and shows the error's text, with no figure
+    Write_File(dir.file("bad.lp"), "ORVANE6\nNOT A KEYWORD\n");
+    const CommandResult bad = Run_Cli(dir.path(), "bad.lp --html");
+    EXPECT_EQ(bad.exit_code, 1);
+    const std::string bad_html = Read_File(dir.file("bad-report.html"));
+    EXPECT_NE(bad_html.find("input error No. 99"), std::string::npos);
+    EXPECT_NE(bad_html.find("NOT A KEYWORD"), std::string::npos);
+    EXPECT_EQ(bad_html.find("<svg"), std::string::npos);
+
+    // --check writes nothing, so it takes no --html
+    EXPECT_EQ(Run_Cli(dir.path(), "--check bad.lp --html").exit_code, 2);
+}
+
 // The explanation of an unrecognized second line of an input data file.
 constexpr const char* k_Unrecognized_Line_2 =
     "Line 2 of the input data file is not what the reader expects here. Solution: Check its spelling "
