@@ -25,7 +25,9 @@ const state = {
     runs: 0,            // runs finished
     check_serial: 0,
     last_check: null,
+    last_check_text: null,  // the problem text the shown check is of
     last_run: null,
+    last_run_text: null,    // the problem text the shown results are of
     urls: [],
     timers: {},
 };
@@ -49,6 +51,7 @@ async function Check() {
     const doc = await state.engine.check(written.text, `${state.stem}.lp`);
     if (serial !== state.check_serial) return doc;    // a newer edit is being checked
     state.last_check = doc;
+    state.last_check_text = written.text;
     const box = $("check");
     const error = (doc.errors || [])[0];
     if (doc.accepted) {
@@ -81,6 +84,7 @@ async function Run() {
     }
     const total_ms = performance.now() - started;
     state.last_run = run;
+    state.last_run_text = written.text;
     for (const url of state.urls) URL.revokeObjectURL(url);
     state.urls = [];
     const doc = run.document;

@@ -1,0 +1,238 @@
+"""The web app in a real browser (headless Chromium) against the orvane command as the oracle: an
+example opened and run from the address shows the command's summary, node table, warnings and
+figures; a changed pile diameter gives the command's results of the changed problem; a bad value
+shows the engine's error number and text beside its field; every example saved from the page's
+forms gives the command's results of the original; a new run cancels the one in progress.
+Screenshots of the main views go to $ORVANE_WEB_SCREENSHOTS (or a temporary folder)."""
+import json
+import os
+import pathlib
+import tempfile
+import time
+
+import pytest
+
+from conftest import EXAMPLES
+
+# The page shows six significant digits: a printed value is within half a unit of its sixth digit.
+k_Printed_Relative = 5e-6
+
+k_Summary_Keys = ("load_case", "head_shear", "head_deflection", "max_moment", "max_shear", "head_rotation",
+                  "moment_capacity_ratio")
+
+k_Wait_s = 90
+
+
+class Page:
+    """The app in the browser, with the waits its work needs (the engine runs in workers)."""
+
+    def __init__(self, driver, url):
+        self.driver = driver
+        self.url = url
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def wait_for(self, script, what):
+        deadline = time.monotonic() + k_Wait_s
+        while time.monotonic() < deadline:
+            if self.js(script):
+                return
+            time.sleep(0.05)
+        raise AssertionError(f"the page did not {what}: status {self.js('return document.getElementById(\"status\").textContent')}")
+
+    def open(self, example, run=False):
+        self.driver.get(f"{self.url}?example={example}" + ("&run=1" if run else ""))
+        self.wait_for("return window.orvane && window.orvane.state.last_check_text !== null", "check the example")
+        if run:
+            self.settle_run()
+
+    def text(self):
+        return self.js("return window.orvane.text()")
+
+    def settle_check(self):
+        self.wait_for("return window.orvane.state.last_check_text === window.orvane.text()", "check the edited problem")
+
+    def settle_run(self):
+        self.wait_for("return window.orvane.state.last_run_text === window.orvane.text()", "run the problem")
+
+    def field(self, path):
+        return self.driver.find_element("css selector", f'[data-path="{path}"]')
+
+    def type_into(self, path, value):
+        from selenium.webdriver.common.keys import Keys
+        element = self.field(path)
+        element.send_keys(Keys.CONTROL, "a")
+        element.send_keys(value)
+
+    def error_beside(self, path):
+        return self.driver.find_element("css selector", f'[data-field="{path}"] .error').text
+
+    def summary(self):
+        rows = []
+        for tr in self.driver.find_elements("css selector", "#summary tr[data-case]"):
+            row = {}
+            for td in tr.find_elements("css selector", "td[data-key]"):
+                text = td.text.strip()
+                row[td.get_attribute("data-key")] = float(text) if text else None
+            rows.append(row)
+        return rows
+
+    def figures(self):
+        return self.driver.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            const images = [...document.querySelectorAll("img[data-figure]")];
+            Promise.all(images.map((img) => fetch(img.src).then((r) => r.text()).then((svg) => [img.dataset.figure, svg])))
+                .then((pairs) => done(Object.fromEntries(pairs)));
+        """)
+
+
+@pytest.fixture
+def page(browser, app_url):
+    return Page(browser, app_url)
+
+
+def assert_printed(shown, expected, what):
+    if expected is None:
+        assert shown is None, what
+        return
+    assert shown == pytest.approx(expected, rel=k_Printed_Relative, abs=1e-300), what
+
+
+def assert_summary(shown, expected):
+    assert len(shown) == len(expected) > 0
+    for row_shown, row in zip(shown, expected):
+        for key in k_Summary_Keys:
+            assert_printed(row_shown[key], row[key], f"case {row['load_case']} {key}")
+
+
+def without_input_name(doc):
+    return {k: v for k, v in doc.items() if k != "input"}
+
+
+def examples():
+    return sorted(p.stem for p in EXAMPLES.glob("*.lp"))
+
+
+def test_example_run_from_the_address_shows_the_commands_results(page, command):
+    page.open("pipe-pile-soft-clay", run=True)
+    expected = command.results(EXAMPLES / "pipe-pile-soft-clay.lp")
+    assert_summary(page.summary(), expected["results"]["summary"])
+    assert page.js("return document.getElementById('outcome').textContent") == expected["outcome"]["text"]
+    # the node table of a chosen case, every node
+    page.driver.find_element("css selector", "#tabs [data-tab=nodes-view]").click()
+    page.js("const s = document.getElementById('node-case'); s.value = '3'; s.onchange();")
+    case = next(c for c in expected["results"]["load_cases"] if c["number"] == 3)
+    cells = page.js("return [...document.querySelectorAll('#nodes tr')].slice(1)"
+                    ".map((tr) => [...tr.children].map((td) => td.textContent))")
+    assert len(cells) == len(case["nodes"]["depth"])
+    for k in (0, len(cells) // 2, len(cells) - 1):
+        assert_printed(float(cells[k][0]), case["nodes"]["depth"][k], f"depth at node {k}")
+        assert_printed(float(cells[k][1]), case["nodes"]["deflection"][k], f"deflection at node {k}")
+        assert_printed(float(cells[k][3]), case["nodes"]["moment"][k], f"moment at node {k}")
+
+
+@pytest.mark.parametrize("example", ["pipe-pile-soft-clay", "section-families-ei-only", "harbour-pipe-pile-lrfd"])
+def test_figures_are_the_commands_figures(page, command, example):
+    page.open(example, run=True)
+    expected = command.plots(EXAMPLES / f"{example}.lp")
+    assert expected, "the command drew no figure"
+    assert page.figures() == expected
+
+
+@pytest.mark.parametrize("example", ["harbour-pipe-pile-lrfd", "pipe-pile-silt-loess-piedmont"])
+def test_warnings_are_the_engines(page, command, example):
+    page.open(example, run=True)
+    expected = [w["number"] for w in command.results(EXAMPLES / f"{example}.lp")["warnings"]]
+    shown = [int(n) for n in page.js("return [...document.querySelectorAll('#warnings [data-warning]')]"
+                                     ".map((e) => e.dataset.warning)")]
+    assert shown == expected
+
+
+def test_changed_pile_diameter_gives_the_commands_results_of_the_changed_problem(page, command, tmp_path):
+    page.open("pipe-pile-soft-clay", run=True)
+    before = page.summary()
+    page.type_into("SECTIONS.sections.0.width_top", "914.0")
+    page.type_into("SECTIONS.sections.0.width_bottom", "914.0")
+    page.settle_run()
+    changed = tmp_path / "changed.lp"
+    changed.write_text(page.text())
+    assert changed.read_text().count("\n914.0\n") == 2
+    after = page.summary()
+    assert_summary(after, command.results(changed)["results"]["summary"])
+    # a wider pile meets more soil: every pile-head deflection is smaller
+    assert all(a["head_deflection"] < b["head_deflection"] for a, b in zip(after, before))
+
+
+# A bad value in a field: the engine's error, its number and its text, beside that field.
+k_Bad_Values = [
+    ("too few pile increments", "OPTIONS.increments", "30", 55),
+    ("too few iterations", "OPTIONS.iterations", "5", 95),
+    ("a unit glued to a diameter", "SECTIONS.sections.0.width_top", "762.0mm", 99),
+]
+
+
+@pytest.mark.parametrize("name, path, value, number", k_Bad_Values, ids=[row[0] for row in k_Bad_Values])
+def test_bad_value_shows_the_engines_error_beside_its_field(page, command, tmp_path, name, path, value, number):
+    page.open("pipe-pile-soft-clay")
+    assert page.error_beside(path) == ""
+    page.type_into(path, value)
+    page.settle_check()
+    problem = tmp_path / "bad.lp"
+    problem.write_text(page.text())
+    expected = command.check(problem)
+    error = expected["errors"][0]
+    assert (expected["accepted"], error["number"]) == (False, number)
+    assert page.js("return window.orvane.state.last_check.accepted") is False
+    shown = page.error_beside(path)
+    assert f"No. {number}" in shown
+    # the framed text without its heading line, which the page puts as "Input Data Error No. N"
+    assert " ".join(error["text"][1:]) in shown
+
+
+@pytest.mark.parametrize("example", examples())
+def test_every_example_round_trips_through_the_pages_save(page, command, downloads, example):
+    page.open(example)
+    assert page.js("return document.getElementById('notes').textContent") == ""
+    saved = downloads / f"{example}.lp"
+    saved.unlink(missing_ok=True)
+    page.driver.find_element("id", "save").click()
+    deadline = time.monotonic() + k_Wait_s
+    while not saved.is_file() and time.monotonic() < deadline:
+        time.sleep(0.05)
+    assert saved.read_text() == page.text()
+    original = command.results(EXAMPLES / f"{example}.lp")
+    again = command.results(saved)
+    assert without_input_name(again) == without_input_name(original)
+
+
+def test_new_run_cancels_the_run_in_progress(page, command, tmp_path):
+    page.open("pipe-pile-soft-clay")
+    first = page.text()
+    second = first.replace("\n762.0\n", "\n610.0\n")
+    assert second != first
+    outcome = page.driver.execute_async_script("""
+        const done = arguments[arguments.length - 1];
+        const engine = window.orvane.state.engine;
+        const a = engine.run(arguments[0], "first").then(() => "finished", (e) => e.constructor.name);
+        const b = engine.run(arguments[1], "second").then((r) => r.document);
+        Promise.all([a, b]).then(done);
+    """, first, second)
+    problem = tmp_path / "second.lp"
+    problem.write_text(second)
+    assert outcome[0] == "Cancelled"
+    assert outcome[1]["results"]["summary"] == command.results(problem)["results"]["summary"]
+
+
+def test_main_views_show_their_figures(page):
+    folder = pathlib.Path(os.environ.get("ORVANE_WEB_SCREENSHOTS") or tempfile.mkdtemp(prefix="orvane-web-"))
+    folder.mkdir(parents=True, exist_ok=True)
+    page.open("pier4-drilled-shaft", run=True)
+    page.driver.save_screenshot(str(folder / "forms-and-summary.png"))
+    for tab in ("response-view", "py-view", "sections-view", "nodes-view"):
+        page.driver.find_element("css selector", f"#tabs [data-tab={tab}]").click()
+        page.driver.save_screenshot(str(folder / f"{tab}.png"))
+        drawn = page.js(f"return [...document.querySelectorAll('#{tab} img')].map((i) => i.complete && i.naturalWidth > 0)")
+        if tab != "nodes-view":
+            assert drawn and all(drawn), tab
+    print(f"screenshots in {folder}")
