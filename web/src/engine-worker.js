@@ -38,9 +38,11 @@ function Check(text, name) {
 }
 
 const k_Run_Dir = "/run";
+const k_Moment_Curvature_Names = 100;   // as many as the command offers the engine
 
 // One run of ORVGO in a fresh folder of the in-memory file system: the input, NAMES.DAT naming
-// the three run files, the call, then the files read back and removed.
+// the three run files and the names of the moment-curvature files, as the command writes them;
+// the call; then the files read back (the folder is emptied before the next run).
 function Run(text, stem) {
     const FS = engine.FS;
     try { FS.mkdir(k_Run_Dir); } catch (e) { /* kept from an earlier run */ }
@@ -51,6 +53,9 @@ function Run(text, stem) {
     const files = { input: `${stem}.lp`, report: `${stem}-report.txt`, plot: `${stem}-plot.txt`, messages: `${stem}-messages.txt` };
     FS.writeFile(files.input, text);
     FS.writeFile("NAMES.DAT", `${files.input}\n${files.report}\n${files.plot}\n${files.messages}\n`);
+    // the names the engine may give its moment-curvature files, one per section and thrust table
+    const mc_names = Array.from({ length: k_Moment_Curvature_Names }, (_, k) => `${stem}-mc${k + 1}.txt`);
+    FS.writeFile("M_vs_EI_report_names.txt", mc_names.join("\n") + "\n");
     const started = performance.now();
     const code = engine._ORVGO(6032);
     const engine_ms = performance.now() - started;
@@ -61,7 +66,11 @@ function Run(text, stem) {
     for (const key of ["report", "plot", "messages"]) {
         try { outputs[key] = { name: files[key], text: FS.readFile(files[key], { encoding: "utf8" }) }; } catch (e) { /* not written */ }
     }
-    return { code, engine_ms, document: JSON.parse(document_text), document_text, figures, html, outputs };
+    const moment_curvature = [];
+    for (const name of mc_names) {
+        try { moment_curvature.push({ name, text: FS.readFile(name, { encoding: "utf8" }) }); } catch (e) { /* not written */ }
+    }
+    return { code, engine_ms, document: JSON.parse(document_text), document_text, figures, html, outputs, moment_curvature };
 }
 
 // Messages are handled in order; a call that arrives while the module is still being

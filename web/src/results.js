@@ -13,12 +13,17 @@ function Element(tag, attributes = {}, ...children) {
     return e;
 }
 
-// A number as the tables show it: six significant digits (the document keeps full precision).
+// A number as the tables show it: six significant digits (the document keeps full precision),
+// in exponent form (1.73108E12) beyond 1E7 and below 1E-4.
 export function Shown(value) {
     if (value === null || value === undefined) return "";
     if (typeof value !== "number") return String(value);
     if (value === 0) return "0";
-    return Number(value.toPrecision(6)).toString().replace(/e\+?/, "E");
+    const rounded = Number(value.toPrecision(6));
+    const size = Math.abs(rounded);
+    // very large and very small values in exponent form, as the report writes them
+    if (size >= 1e7 || size < 1e-4) return rounded.toExponential().replace("e+", "E").replace("e", "E");
+    return rounded.toString();
 }
 
 // The summary's columns: key, heading, quantity of the units table (null: no unit).
@@ -110,6 +115,7 @@ export function Show_Downloads(list, stem, run, urls) {
         if (run.outputs[key]) files.push([run.outputs[key].name, run.outputs[key].text, "text/plain"]);
     }
     files.push([`${stem}-results.json`, run.document_text, "application/json"]);
+    for (const f of run.moment_curvature) files.push([f.name, f.text, "text/plain"]);
     for (const f of run.figures) files.push([stem + f.suffix, f.svg, "image/svg+xml"]);
     if (run.html) files.push([`${stem}-report.html`, run.html, "text/html"]);
     list.replaceChildren(...files.map(([name, text, type]) => {
