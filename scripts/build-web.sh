@@ -14,7 +14,7 @@ export NODE_PATH=/usr/share/nodejs
 # nlohmann-json is header-only: give emscripten a folder holding it alone, never /usr/include
 mkdir -p "$build/include"
 ln -sfn /usr/include/nlohmann "$build/include/nlohmann"
-emcmake cmake -S . -B "$build" -DORVANE_WEB=ON -DORVANE_TESTS=OFF -DCMAKE_BUILD_TYPE=Release \
+emcmake cmake -S . -B "$build" -DORVANE_WEB=ON -DORVANE_TESTS=OFF -DORVANE_WERROR=ON -DCMAKE_BUILD_TYPE=Release \
   -DORVANE_JSON_INCLUDE="$PWD/$build/include" >/dev/null
 nice cmake --build "$build" --target orvane_web -j2
 rm -rf "$dist"

@@ -20,7 +20,7 @@ import time
 
 import pytest
 
-from conftest import EXAMPLES
+from conftest import EXAMPLES, ROOT
 
 # The page shows six significant digits: a printed value is within half a unit of its sixth digit,
 # a little more when the two engines' last bits fall on either side of a rounding.
@@ -276,18 +276,32 @@ def test_bad_value_shows_the_engines_error_beside_its_field(page, command, tmp_p
     assert " ".join(error["text"][1:]) in shown
 
 
-@pytest.mark.parametrize("example", examples())
-def test_every_example_round_trips_through_the_pages_save(page, command, downloads, example):
-    page.open(example)
+# Every example, opened as bundled with the page, and the problems that hold every section type
+# and every soil type, opened from a local file.
+k_Round_Trips = [(EXAMPLES / f"{name}.lp", True) for name in examples()] + [
+    (ROOT / "python" / "tests" / "data" / "every-section-type.lp", False),
+    (ROOT / "python" / "tests" / "data" / "every-soil-type.lp", False),
+]
+
+
+@pytest.mark.parametrize("source, bundled", k_Round_Trips, ids=[p.stem for p, _ in k_Round_Trips])
+def test_every_problem_round_trips_through_the_forms_and_the_pages_save(page, command, downloads, source, bundled):
+    if bundled:
+        page.open(source.stem)
+    else:
+        page.open("pipe-pile-soft-clay")
+        page.driver.find_element("id", "open").send_keys(str(source))
+        page.wait_for(f"return window.orvane.state.stem === '{source.stem}'", "open the file")
+        page.settle_check()
     assert page.js("return document.getElementById('notes').textContent") == ""
-    saved = downloads / f"{example}.lp"
+    saved = downloads / source.name
     saved.unlink(missing_ok=True)
     page.driver.find_element("id", "save").click()
     deadline = time.monotonic() + k_Wait_s
     while not saved.is_file() and time.monotonic() < deadline:
         time.sleep(0.05)
     assert saved.read_text() == page.text()
-    original = command.results(EXAMPLES / f"{example}.lp")
+    original = command.results(source)
     again = command.results(saved)
     assert without_input_name(again) == without_input_name(original)
 
@@ -322,3 +336,42 @@ def test_main_views_show_their_figures(page):
         if tab != "nodes-view":
             assert drawn and all(drawn), tab
     print(f"screenshots in {folder}")
+
+
+def tokens(text):
+    return [line.split() for line in text.splitlines() if line.strip()]
+
+
+def test_local_file_opens_into_the_forms(page):
+    page.open("pipe-pile-soft-clay")
+    source = EXAMPLES / "pier4-drilled-shaft.lp"
+    page.driver.find_element("id", "open").send_keys(str(source))
+    page.wait_for("return window.orvane.state.stem === 'pier4-drilled-shaft'", "open the file")
+    page.settle_check()
+    assert tokens(page.text()) == tokens(source.read_text())
+    assert page.field("SECTIONS.sections.1.diameter").get_attribute("value") == "42.0"
+
+
+# The unit beside a field in SI and in US customary units, as docs/input-format.md gives them.
+k_Units = [
+    ("section length", "SECTIONS.sections.0.length", "m", "ft"),
+    ("section diameter", "SECTIONS.sections.0.width_top", "mm", "in"),
+    ("modulus of elasticity", "SECTIONS.sections.0.e", "kPa", "psi"),
+    ("moment of inertia", "SECTIONS.sections.0.inertia_top", "mm4", "in4"),
+    ("convergence tolerance", "OPTIONS.tolerance", "m", "in"),
+    ("soil layer depth", "SOIL LAYERS.layers.0.bottom", "m", "ft"),
+]
+
+
+def test_units_beside_the_fields_follow_the_unit_system(page):
+    from selenium.webdriver.support.ui import Select
+    page.open("pipe-pile-soft-clay")
+
+    def unit(path):
+        return page.driver.find_element("css selector", f'[data-field="{path}"] .unit').text
+
+    assert [unit(row[1]) for row in k_Units] == [row[2] for row in k_Units]
+    Select(page.field("OPTIONS.units")).select_by_value("Units USCS")
+    page.settle_check()
+    assert "Units USCS" in page.text().splitlines()
+    assert [unit(row[1]) for row in k_Units] == [row[3] for row in k_Units]

@@ -49,7 +49,7 @@ async function Check() {
     const serial = ++state.check_serial;
     const written = Problem_Text();
     const doc = await state.engine.check(written.text, `${state.stem}.lp`);
-    if (serial !== state.check_serial) return doc;    // a newer edit is being checked
+    if (serial !== state.check_serial) return null;   // a newer edit is being checked
     state.last_check = doc;
     state.last_check_text = written.text;
     const box = $("check");
@@ -65,6 +65,8 @@ async function Check() {
         const paths = error && error.line ? written.fields_on[error.line] : null;
         state.forms.Show_Error(paths, text);
     }
+    // results on the page that are not of the problem as it stands now say so
+    $("results-pane").classList.toggle("stale", state.last_run_text !== null && state.last_run_text !== written.text);
     state.checks += 1;
     box.dataset.checks = String(state.checks);
     return doc;
@@ -96,6 +98,7 @@ async function Run() {
         run.figures, state.urls);
     Show_Downloads($("downloads"), state.stem, run, state.urls);
     $("run-time").textContent = `run ${run.engine_ms.toFixed(1)} ms (${total_ms.toFixed(0)} ms in all)`;
+    $("results-pane").classList.toggle("stale", written.text !== Problem_Text().text);
     state.runs += 1;
     $("summary").dataset.runs = String(state.runs);
     Status(doc.outcome.result_code > 0 ? "the run ended with an error" : "done");
@@ -105,7 +108,7 @@ async function Run() {
 function Edited() {
     Later("check", k_Check_Pause_ms, async () => {
         const doc = await Check();
-        if (doc.accepted && $("auto-run").checked) Later("run", k_Run_Pause_ms - k_Check_Pause_ms, Run);
+        if (doc && doc.accepted && $("auto-run").checked) Later("run", k_Run_Pause_ms - k_Check_Pause_ms, Run);
     });
 }
 
