@@ -61,7 +61,15 @@ async function Check() {
     } else {
         box.className = "check refused";
         box.textContent = doc.outcome.text;
-        const text = error ? `${error.kind === "input" ? "Input Data Error" : "Error"} No. ${error.number}: ${error.text.join(" ")}` : doc.outcome.text;
+        // the engine's framed text, line by line, under a heading with the number when its own
+        // heading does not carry it ("***** INPUT ERROR *****")
+        let text = doc.outcome.text;
+        if (error) {
+            text = error.text.join("\n");
+            if (!error.text.some((line) => line.includes(`No. ${error.number}`))) {
+                text = `${error.kind === "input" ? "Input Data Error" : "Runtime Error"} No. ${error.number}\n${text}`;
+            }
+        }
         const paths = error && error.line ? written.fields_on[error.line] : null;
         state.forms.Show_Error(paths, text);
     }

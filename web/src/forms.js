@@ -162,6 +162,7 @@ export class ProblemForms {
         input.value = scope[f.name] ?? "";
         input.dataset.path = field_path;
         input.addEventListener(structural ? "change" : "input", () => {
+            this.last_edited = field_path;
             scope[f.name] = input.value.trim();
             this.changed(structural);
         });
@@ -226,12 +227,14 @@ export class ProblemForms {
         return box;
     }
 
-    // Shows an error of the engine's check beside the field it concerns: the first field of the
-    // paths given (those of the error's input line), or the block's heading for a keyword line.
+    // Shows an error of the engine's check beside the field it concerns: of the paths given (the
+    // fields of the error's input line, which the engine names, not the value) the field edited
+    // last if it is one of them, else the first; the block's heading for a keyword line.
     // Returns the element it was shown in, or null when no field of the paths is on the forms.
     Show_Error(paths, text) {
         this.Clear_Errors();
-        for (const path of paths || []) {
+        const ordered = [...(paths || [])].sort((a, b) => (b === this.last_edited) - (a === this.last_edited));
+        for (const path of ordered) {
             const holder = this.container.querySelector(`[data-field="${CSS.escape(path)}"] .error`)
                 || this.container.querySelector(`[data-path="${CSS.escape(path)}"] > .error`);
             if (holder) {
