@@ -117,6 +117,18 @@ def test_every_unit_is_one_the_reference_uses():
     assert missing == []
 
 
+def unit_in_cell(cell):
+    """The unit a cell of the reference's table of units names: "ft (converted to in)" -> "ft"."""
+    return re.sub(r"\(.*?\)", "", cell).replace("*", "").strip()
+
+
+def test_every_unit_of_the_references_table_is_a_unit_kind_of_the_description():
+    pairs = {(unit_in_cell(row[1]), unit_in_cell(row[2]), unit_in_cell(row[3])) for row in reference_table("## 2. Units")}
+    assert len(pairs) > 10
+    kinds = {(k["USCS"], k["SI"], k["GENERAL"]) for k in DESCRIPTION["units"].values()}
+    assert sorted(pairs - kinds) == []
+
+
 def test_every_field_has_a_unit_kind_the_description_defines():
     kinds = set(DESCRIPTION["units"])
     bad = []
