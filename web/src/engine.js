@@ -27,10 +27,23 @@ class EngineWorker {
                 const p = this.pending.get(m.id);
                 if (!p) return;
                 this.pending.delete(m.id);
-                if (m.kind === "done") p.resolve(m.result);
-                else p.reject(new Error(m.error));
+                if (m.kind === "done") {
+                    p.resolve(m.result);
+                } else {
+                    // a call that failed inside the engine (a trap) leaves its one model in an
+                    // unknown state: the next call gets a fresh worker
+                    p.reject(new Error(m.error));
+                    this.restart();
+                }
             };
-            this.worker.onerror = (event) => reject(new Error(event.message));
+            // a worker that fails outside a call (the module could not start) fails the calls
+            // waiting on it; a failure inside a call comes back as that call's error
+            this.worker.onerror = (event) => {
+                const error = new Error(event.message || "the engine's worker failed");
+                reject(error);
+                for (const p of this.pending.values()) p.reject(error);
+                this.pending.clear();
+            };
         });
         this.worker.postMessage({ kind: "load", module: this.module });
     }
