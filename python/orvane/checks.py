@@ -356,7 +356,7 @@ def check_problem(p, orvane=None) -> None:
 def refuse_unreadable(path, orvane=None) -> None:
     """Raises InputError when the engine's reader refuses the input data file at path (a value it
     cannot read, such as a decimal comma, a misspelled keyword or option word): the error arose
-    at an input line. Errors of the checks after reading are left to check_problem, so that a
+    while reading an input line. Errors of the checks after reading are left to check_problem, so that a
     problem read from a file can still be mended in Python. Without the orvane command, nothing
     is checked here."""
     from .engine import EngineError, find_orvane
@@ -372,5 +372,5 @@ def refuse_unreadable(path, orvane=None) -> None:
             return
         doc = engine_check(path, exe)
     errors = doc.get("errors") or []
-    if not doc.get("accepted") and errors and errors[0].get("line") is not None:
+    if not doc.get("accepted") and errors and errors[0].get("while_reading"):
         refuse_as_the_engine(doc)

@@ -103,6 +103,7 @@ void Set_Aside_Check_Error(const char* explanation) {
     if (m.i_SetAsideStatus == 0) {
         m.i_SetAsideStatus = m.ErrorStatus;
         m.i_SetAsideInputLine = m.i_ErrorInputLine;
+        m.b_SetAsideWhileReading = m.b_ErrorWhileReading;
         m.i_SetAsideTextLines = m.i_ErrorTextLines;
         for (int i = 1; i <= m.i_ErrorTextLines; ++i) m.SetAsideText[i] = m.ErrorText[i];
     } else if (m.i_NumFurtherErrors < k_Max_Further_Errors) {
@@ -120,6 +121,7 @@ void Restore_First_Check_Error() {
     if (m.i_SetAsideStatus == 0) return;
     m.ErrorStatus = m.i_SetAsideStatus;
     m.i_ErrorInputLine = m.i_SetAsideInputLine;
+    m.b_ErrorWhileReading = m.b_SetAsideWhileReading;
     m.i_ErrorTextLines = m.i_SetAsideTextLines;
     for (int i = 1; i <= m.i_SetAsideTextLines; ++i) m.ErrorText[i] = m.SetAsideText[i];
     m.b_ErrorTextClosed = -1;

@@ -236,8 +236,9 @@ std::string Error_Explanation() {
 namespace {
 
 // The members of one error before its text: kind, number (N of Input Data or Runtime Error No. N,
-// else the status) and input line; the caller writes the text and closes the object.
-void Open_Error(JsonText& j, int status, int line) {
+// else the status), input line and whether the reader refused that line (rather than a check of
+// the problem after the reading); the caller writes the text and closes the object.
+void Open_Error(JsonText& j, int status, int line, bool while_reading) {
     const bool input = Input_Error(status);
     const bool runtime = Runtime_Error(status);
     j.Separate();
@@ -247,6 +248,7 @@ void Open_Error(JsonText& j, int status, int line) {
     j.Key("line");
     if (line > 0) j.Integer(line);
     else j.Null();
+    j.Member_Bool("while_reading", while_reading);
     j.Key("text");
     j.Open('[');
 }
@@ -256,7 +258,7 @@ void Write_Error(JsonText& j) {
     j.Key("errors");
     j.Open('[');
     if (m.ErrorStatus != 0) {
-        Open_Error(j, m.ErrorStatus, m.i_ErrorInputLine);
+        Open_Error(j, m.ErrorStatus, m.i_ErrorInputLine, m.b_ErrorWhileReading != 0);
         for (int i = 1; i <= m.i_ErrorTextLines; ++i) {
             const std::string t = Shown_Line(m.ErrorText[i].data());
             if (!t.empty()) j.String(t.c_str());
@@ -266,7 +268,7 @@ void Write_Error(JsonText& j) {
     }
     // the further errors a check of the input found, each with its explanation
     for (int e = 1; e <= m.i_NumFurtherErrors && e <= k_Max_Further_Errors; ++e) {
-        Open_Error(j, m.i_FurtherErrorStatus[e], m.i_FurtherErrorLine[e]);
+        Open_Error(j, m.i_FurtherErrorStatus[e], m.i_FurtherErrorLine[e], false);
         j.String(m.FurtherErrorText[e].data());
         j.Close(']');
         j.Close('}');

@@ -60,6 +60,7 @@ struct AnalysisModel {
                                                       // written (the runtime message lines too)
     int b_ReadingInput;                               // -1 while the reader reads the input data file
     int i_ErrorInputLine;                             // input line being read when the error arose; 0: none
+    int b_ErrorWhileReading;                          // -1: the error arose while the reader read that line
     int b_ModelInUse;                                 // -1 once Initialize_Model has run in this
                                                       // process; 0 only in untouched static storage
     int ErrorStatus;                                  // 0, or the raised status; never lowered
@@ -681,6 +682,7 @@ struct AnalysisModel {
     // and each further one is listed by its status, input line and explanation.
     int i_SetAsideStatus;                             // the first error's status; 0: none set aside
     int i_SetAsideInputLine;
+    int b_SetAsideWhileReading;
     int i_SetAsideTextLines;
     std::array<NameText, k_Max_Error_Text_Lines + 1> SetAsideText;
     int i_NumFurtherErrors;

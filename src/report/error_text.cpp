@@ -67,6 +67,7 @@ void Reset_Error_Text() {
     m.i_ErrorTextLines = 0;
     m.i_ErrorTextOpenLength = 0;
     m.i_ErrorInputLine = 0;
+    m.b_ErrorWhileReading = 0;
 }
 
 void Reopen_Error_Text() {
@@ -76,6 +77,7 @@ void Reopen_Error_Text() {
     m.i_ErrorTextOpenLength = 0;
     m.b_ErrorTextOpen = -1;
     m.i_ErrorInputLine = 0;
+    m.b_ErrorWhileReading = 0;
 }
 
 void Keep_Written_Line(const char* text, std::size_t length) {
@@ -117,7 +119,10 @@ void Close_Error_Text(int status) {
     m.b_ErrorTextClosed = -1;
     m.b_ErrorTextOpen = 0;
     // an error of the reader arises at the line it has just read
-    if (m.b_ReadingInput != 0) m.i_ErrorInputLine = m.i_InputLineNumber;
+    if (m.b_ReadingInput != 0) {
+        m.i_ErrorInputLine = m.i_InputLineNumber;
+        m.b_ErrorWhileReading = -1;
+    }
     const bool numbered = status > ORVANE_RESULT_INPUT_ERROR_BASE && status < ORVANE_RESULT_RUNTIME_ERROR_BASE + 100 &&
                           status != ORVANE_RESULT_RUNTIME_ERROR_BASE;
     if (numbered && m.i_ErrorTextLines >= 1) {
