@@ -211,7 +211,7 @@ def test_downloaded_run_files_are_the_commands(page, command, tmp_path, example,
             .then((pairs) => done(Object.fromEntries(pairs)));
     """)
     out = tmp_path / "out"
-    subprocess.run([str(command.path), str(EXAMPLES / f"{example}.lp"), "--out-dir", str(out), "--json", "--plots"],
+    subprocess.run([str(command.path), str(EXAMPLES / f"{example}.lp"), "--out-dir", str(out), "--json", "--plots", "--html"],
                    stdout=subprocess.DEVNULL, check=False)
     expected = {p.name: p.read_text() for p in out.iterdir()}
     assert sorted(links) == sorted(expected)
@@ -299,9 +299,12 @@ def test_every_problem_round_trips_through_the_forms_and_the_pages_save(page, co
     saved.unlink(missing_ok=True)
     page.driver.find_element("id", "save").click()
     deadline = time.monotonic() + k_Wait_s
-    while not saved.is_file() and time.monotonic() < deadline:
+    # Chromium may make the file before it has written it: wait for its whole text
+    expected = page.text()
+    while time.monotonic() < deadline and not (saved.is_file() and saved.read_text() == expected
+                                               and not any(downloads.glob("*.crdownload"))):
         time.sleep(0.05)
-    assert saved.read_text() == page.text()
+    assert saved.read_text() == expected
     original = command.results(source)
     again = command.results(saved)
     assert without_input_name(again) == without_input_name(original)
