@@ -12,6 +12,7 @@
 #include "html_report.h"
 #include "results_data.h"
 #include "results_plots.h"
+#include "svg_texts.h"
 
 namespace {
 
@@ -26,17 +27,6 @@ const FigureFile* Find(const std::vector<FigureFile>& files, const std::string& 
         if (f.suffix == suffix) return &f;
     }
     return nullptr;
-}
-
-// The texts of the elements of class `cls`, in order.
-std::vector<std::string> Texts_Of_Class(const std::string& svg, const std::string& cls) {
-    std::vector<std::string> texts;
-    const std::string key = "class=\"" + cls + "\"";
-    for (std::size_t at = svg.find(key); at != std::string::npos; at = svg.find(key, at + 1)) {
-        const std::size_t open = svg.find('>', at) + 1;
-        texts.push_back(svg.substr(open, svg.find('<', open) - open));
-    }
-    return texts;
 }
 
 // The part of an SVG from panel n's opening to the next panel (or the end).

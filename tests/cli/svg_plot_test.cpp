@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "svg_plot.h"
+#include "svg_texts.h"
 
 namespace {
 
@@ -30,16 +31,6 @@ std::vector<std::string> Attribute_Values(const std::string& svg, const std::str
         values.push_back(svg.substr(from, svg.find('"', from) - from));
     }
     return values;
-}
-
-std::vector<std::string> Texts_Of_Class(const std::string& svg, const std::string& cls) {
-    std::vector<std::string> texts;
-    const std::string key = "class=\"" + cls + "\"";
-    for (std::size_t at = svg.find(key); at != std::string::npos; at = svg.find(key, at + 1)) {
-        const std::size_t open = svg.find('>', at) + 1;
-        texts.push_back(svg.substr(open, svg.find('<', open) - open));
-    }
-    return texts;
 }
 
 }  // namespace

@@ -9,17 +9,7 @@ import {
     Chosen_Option, Complete_Scope, Field_Label, k_Layer_Ends, New_Scope,
     Resolved_Field, Switch_Items, Unit_System, Unit_Text,
 } from "./lp-format.js";
-
-function Element(tag, attributes = {}, ...children) {
-    const e = document.createElement(tag);
-    for (const [k, v] of Object.entries(attributes)) {
-        if (k === "class") e.className = v;
-        else if (k === "text") e.textContent = v;
-        else e.setAttribute(k, v);
-    }
-    for (const c of children) if (c) e.append(c);
-    return e;
-}
+import { Element } from "./dom.js";
 
 // The names of the fields whose value selects the lines that follow, or their units.
 function Structural_Names(desc) {

@@ -1,17 +1,7 @@
 // The results of a run on the page, all from the engine's results document (docs/results-json.md)
 // and the figures the command's figure code draws from it: the outcome, the summary table, the
 // warnings, the node table of a chosen case, the figures and the files to download.
-
-function Element(tag, attributes = {}, ...children) {
-    const e = document.createElement(tag);
-    for (const [k, v] of Object.entries(attributes)) {
-        if (k === "class") e.className = v;
-        else if (k === "text") e.textContent = v;
-        else e.setAttribute(k, v);
-    }
-    for (const c of children) if (c) e.append(c);
-    return e;
-}
+import { Element } from "./dom.js";
 
 // A number as the tables show it: six significant digits (the document keeps full precision),
 // in exponent form (1.73108E12) beyond 1E7 and below 1E-4.
