@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "engine/errors.h"
+#include "engine/line_input.h"
 #include "engine/messages.h"
 #include "report/fortran_format.h"
 
@@ -20,16 +21,8 @@ constexpr const char* k_Null_Device = "/dev/null";   // where a run in memory wr
 // Reads one line of any length; keeps its first k_Name_Length characters (without the line end)
 // in line. Returns false at the end of the file or on a read error before any character.
 bool Read_Field_Line(std::FILE* f, char (&line)[k_Name_Length + 1]) {
-    int n = 0;
-    int c = 0;
-    bool any = false;
-    while ((c = std::fgetc(f)) != EOF) {
-        any = true;
-        if (c == '\n') break;
-        if (n < k_Name_Length) line[n++] = static_cast<char>(c);
-    }
-    line[n] = '\0';
-    return any && !std::ferror(f);
+    bool cut = false;
+    return Read_Line_Into(f, line, k_Name_Length, cut) >= 0;
 }
 
 bool Is_Blank(const NameText& name) { return name[0] == '\0'; }

@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "engine/errors.h"
+#include "engine/line_input.h"
 #include "engine/messages.h"
 #include "input/input_errors.h"
 #include "input/warning_catalogue.h"
@@ -234,22 +235,10 @@ bool Read_Line_Field(NameText& line, bool& cut) {
     cut = false;
     std::FILE* f = g_Model.InputFile;
     if (f == nullptr) return false;
-    int n = 0;
-    int c = 0;
-    bool any = false;
-    while ((c = std::fgetc(f)) != EOF) {
-        any = true;
-        if (c == '\n') break;
-        // A NUL would end the text early: "END" followed by NUL and garbage would pass as END.
-        if (c == '\0') c = '?';
-        // Characters beyond column 256 are outside the field.
-        if (n < k_Name_Length) {
-            line[n++] = static_cast<char>(c);
-        } else if (!Is_Blank(static_cast<char>(c)) && c != '\r') {
-            cut = true;
-        }
-    }
-    if (!any) {
+    // A NUL reads as '?': "END" followed by NUL and garbage must not pass as END. Characters
+    // beyond column 256 are outside the field.
+    int n = Read_Line_Into(f, line.data(), k_Name_Length, cut);
+    if (n < 0) {
         line[0] = '\0';
         return false;
     }

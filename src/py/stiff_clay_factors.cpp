@@ -7,6 +7,7 @@
 #include "model/model.h"
 #include "model/units.h"
 #include "pile/soil_profile.h"
+#include "py/py_framework.h"
 
 #include <algorithm>
 #include <cmath>
@@ -103,4 +104,18 @@ double Stiff_Clay_Layer_K(int L, double z, double default_k, bool negative_is_mi
     // a bottom value of 0 or less is the top value
     const double k_bottom = m.LayerKBottom[L] <= 0.0 ? m.LayerKTop[L] : m.LayerKBottom[L];
     return fn_LayerK(L, z, k_bottom);
+}
+
+bool Stiff_Clay_Cohesion(int L, int k, const PYNodeValues& v, bool print, void (*raise_zero)(),
+                         const int (&warnings)[4], const double (&si_limits)[2], double& c) {
+    const bool first = k == Layer_First_Point(L, print);
+    bool on_interface = false;
+    c = fn_c(v.z, on_interface);
+    if (g_Model.ErrorStatus != 0) return false;
+    if (!first && c < k_PY_Zero_Cohesion) {
+        raise_zero();
+        return false;
+    }
+    Warn_Stiff_Clay_Cohesion(c, on_interface, warnings, si_limits);
+    return true;
 }

@@ -5,6 +5,8 @@
 // subgrade modulus.
 #pragma once
 
+#include "py/py_node.h"
+
 double StiffClayAs(double r);
 double StiffClayAc(double r);
 
@@ -37,6 +39,13 @@ struct StiffClayDefaults {
 // precision. General units have no test, and a depth on a layer interface is not tested.
 void Warn_Stiff_Clay_Cohesion(double c, bool on_interface, const int (&warnings)[4],
                               const double (&si_limits)[2]);
+
+// The cohesion c at point k of stiff clay layer L (v gathered there): zero cohesion is tolerated
+// at the layer's first point only, below it raise_zero raises the criterion's own input error;
+// then the criterion's cohesion warnings as Warn_Stiff_Clay_Cohesion gives them. False after an
+// error.
+bool Stiff_Clay_Cohesion(int L, int k, const PYNodeValues& v, bool print, void (*raise_zero)(),
+                         const int (&warnings)[4], const double (&si_limits)[2], double& c);
 
 // k at soil depth z of layer L: linear between the layer's top and bottom values (a missing
 // bottom value, 0 or less, is taken as the top one; the model keeps both as read), or default_k where the

@@ -172,15 +172,10 @@ bool No_Free_Water_At_Node(const NoFreeWaterVariant& variant, int L, int k, cons
     const AnalysisModel& m = g_Model;
     const bool cyclic = m.b_Cyclic != 0;
     const bool first = k == Layer_First_Point(L, print);
-    // cohesion; zero cohesion is tolerated at the layer's first node only
-    bool on_interface = false;
-    const double c = fn_c(v.z, on_interface);
-    if (m.ErrorStatus != 0) return false;
-    if (!first && c < k_PY_Zero_Cohesion) {
-        Raise_Zero_Cohesion();
+    double c = 0.0;
+    if (!Stiff_Clay_Cohesion(L, k, v, print, Raise_Zero_Cohesion, variant.warnings, k_SI_Cohesion_Limits, c)) {
         return false;
     }
-    Warn_Stiff_Clay_Cohesion(c, on_interface, variant.warnings, k_SI_Cohesion_Limits);
     const double cg = AverageShearStrengthAbove(v.z);
     if (m.ErrorStatus != 0) return false;
     const double gamma = AverageUnitWeightAbove(v.z);

@@ -7,11 +7,12 @@
 // ksi and converted).
 #include "section/materials.h"
 
+#include <array>
 #include <cmath>
 
 #include "model/model.h"
-#include "model/units.h"
 #include "model/section_types.h"
+#include "model/units.h"
 
 namespace {
 
@@ -81,6 +82,23 @@ double Limited(double stress, double limit, bool& limited) {
         return -limit;
     }
     return stress;
+}
+
+using SliceValues = std::array<double, k_Num_Slices + 1>;
+
+// The force one component carries over slices first to last: each slice's stress from its strain
+// by the component's law, kept per slice, times the slice's area of the component, summed from
+// the top down.
+template <class StressLaw>
+double Slice_Force(int first, int last, const SliceValues& area, SliceValues& stress, StressLaw law) {
+    const SliceValues& strain = g_Model.rd_SliceStrain;
+    double force = 0.0;
+    for (int i = first; i <= last; ++i) {
+        const double sigma = law(strain[i]);
+        stress[i] = sigma;
+        force += sigma * area[i];
+    }
+    return force;
 }
 
 }  // namespace
@@ -209,24 +227,18 @@ double Compute_Concrete_Force() {
     const double drop = m.rd_fc015, descent = m.rd_EpsDescent;
     const bool all_cracked = Flag(m.b_AllCracked);
     bool cracked = Flag(m.b_Cracked);
-    double force = 0.0;
-    for (int i = 1; i <= k_Num_Slices; ++i) {
-        const double eps = m.rd_SliceStrain[i];
-        double sigma = 0.0;
-        if (eps > 0.0) {
-            sigma = Outer_Concrete_Stress(eps, fc, eps0, drop, descent);
-        } else if (!cracked) {
-            // Tension on the mirrored parabola up to the modulus of rupture; once a slice
-            // cracks, so does every slice below it.
-            sigma = Concrete_Tension_Stress(eps, fc, eps0);
-            if (ft > sigma || all_cracked) {
-                cracked = true;
-                sigma = 0.0;
-            }
+    const double force = Slice_Force(1, k_Num_Slices, m.ConcreteSliceArea, m.ConcreteStress, [&](double eps) {
+        if (eps > 0.0) return Outer_Concrete_Stress(eps, fc, eps0, drop, descent);
+        if (cracked) return 0.0;
+        // Tension on the mirrored parabola up to the modulus of rupture; once a slice cracks, so
+        // does every slice below it.
+        const double sigma = Concrete_Tension_Stress(eps, fc, eps0);
+        if (ft > sigma || all_cracked) {
+            cracked = true;
+            return 0.0;
         }
-        m.ConcreteStress[i] = sigma;
-        force += sigma * m.ConcreteSliceArea[i];
-    }
+        return sigma;
+    });
     if (cracked) m.b_Cracked = -1;
     m.rd_ConcreteForce = force;
     return force;
@@ -234,20 +246,16 @@ double Compute_Concrete_Force() {
 
 double Compute_Concrete_Force_Inside_Core() {
     AnalysisModel& m = g_Model;
-    double force = 0.0;
     if (m.i_CoreConcreteModel == 1 || m.b_FillCoreWithConcrete[m.i_CurrentSection] == 0) {
         for (int i = 1; i <= k_Num_Slices; ++i) m.CoreConcreteStress[i] = 0.0;
         m.rd_CoreConcreteForce = 0.0;
         return 0.0;
     }
     Test_Extreme_Fibre();
-    for (int i = 1; i <= k_Num_Slices; ++i) {
-        const double eps = m.rd_SliceStrain[i];
-        const double sigma = eps <= 0.0 ? Tension_Stress(eps, false)
-                                        : Core_Concrete_Stress(eps, m.rd_fc, m.rd_Eps0);
-        m.CoreConcreteStress[i] = sigma;
-        force += sigma * m.CoreConcreteSliceArea[i];
-    }
+    const double fc = m.rd_fc, eps0 = m.rd_Eps0;
+    const double force = Slice_Force(1, k_Num_Slices, m.CoreConcreteSliceArea, m.CoreConcreteStress, [&](double eps) {
+        return eps <= 0.0 ? Tension_Stress(eps, false) : Core_Concrete_Stress(eps, fc, eps0);
+    });
     m.rd_CoreConcreteForce = force;
     return force;
 }
@@ -271,20 +279,16 @@ double Compute_Rebar_Force() {
             if (limited_top || limited_bottom) m.b_Yielded = -1;
         }
         const double Es = m.rd_Es, fy = m.rd_fy;
-        for (int i = first; i <= last; ++i) {
+        force = Slice_Force(first, last, m.RebarSliceArea, m.RebarStress, [&](double eps) {
             bool limited = false;
-            const double sigma = Elastic_Plastic_Stress(m.rd_SliceStrain[i], Es, fy, limited);
-            m.RebarStress[i] = sigma;
-            force += sigma * m.RebarSliceArea[i];
-        }
+            return Elastic_Plastic_Stress(eps, Es, fy, limited);
+        });
     } else {
         const double to_section_units = m.IUNITS == k_Units_SI ? k_Ksi_To_KPa : 1.0;
-        for (int i = first; i <= last; ++i) {
-            const double eps = m.rd_SliceStrain[i] + m.rd_PrestrainSteel;
-            const double sigma = Strand_Stress_Ksi(law, eps, m.rd_StrandFpy) * to_section_units;
-            m.RebarStress[i] = sigma;
-            force += sigma * m.RebarSliceArea[i];
-        }
+        const double prestrain = m.rd_PrestrainSteel, fpy = m.rd_StrandFpy;
+        force = Slice_Force(first, last, m.RebarSliceArea, m.RebarStress, [&](double eps) {
+            return Strand_Stress_Ksi(law, eps + prestrain, fpy) * to_section_units;
+        });
     }
     m.rd_RebarForce = force;
     return force;
@@ -292,15 +296,13 @@ double Compute_Rebar_Force() {
 
 double Compute_Casing_Force() {
     AnalysisModel& m = g_Model;
-    double force = 0.0;
-    for (int i = 1; i <= k_Num_Slices; ++i) {
+    const double E = m.rd_CasingE, fy = m.rd_CasingFy;
+    double force = Slice_Force(1, k_Num_Slices, m.CasingSliceArea, m.CasingStress, [&](double eps) {
         bool limited = false;
-        const double sigma =
-            Elastic_Plastic_Stress(m.rd_SliceStrain[i], m.rd_CasingE, m.rd_CasingFy, limited);
+        const double sigma = Elastic_Plastic_Stress(eps, E, fy, limited);
         if (limited) m.b_Yielded = -1;
-        m.CasingStress[i] = sigma;
-        force += sigma * m.CasingSliceArea[i];
-    }
+        return sigma;
+    });
     if (m.rd_CasingWall <= 0.0) force = 0.0;
     m.rd_CasingForce = force;
     return force;
@@ -311,14 +313,13 @@ double Compute_Core_Force() {
     for (int i = 1; i <= k_Num_Slices; ++i) m.CoreStress[i] = 0.0;
     double force = 0.0;
     if (m.rd_CoreWall > 0.0 && m.i_CoreTopSlice > 0) {
-        for (int i = m.i_CoreTopSlice; i <= m.i_CoreBottomSlice; ++i) {
+        const double E = m.rd_CoreE, fy = m.rd_CoreFy;
+        force = Slice_Force(m.i_CoreTopSlice, m.i_CoreBottomSlice, m.CoreSliceArea, m.CoreStress, [&](double eps) {
             bool limited = false;
-            const double sigma =
-                Elastic_Plastic_Stress(m.rd_SliceStrain[i], m.rd_CoreE, m.rd_CoreFy, limited);
+            const double sigma = Elastic_Plastic_Stress(eps, E, fy, limited);
             if (limited) m.b_Yielded = -1;
-            m.CoreStress[i] = sigma;
-            force += sigma * m.CoreSliceArea[i];
-        }
+            return sigma;
+        });
     }
     m.rd_CoreForce = force;
     return force;
