@@ -31,6 +31,17 @@ void Raise_Framed_Input_Error(int number, std::initializer_list<const char*> lin
     Raise_Input_Error(number);
 }
 
+// An error of the soil data met at soil depth z is told at the input line of the layer holding z
+// (the deepest layer for a depth below the data), unless it already has a line.
+void Locate_At_Depth(double z) {
+    AnalysisModel& m = g_Model;
+    const int n = m.i_Number_of_Layers;
+    if (m.i_ErrorInputLine != 0 || n < 1 || n > k_Max_Layers) return;
+    int L = 1;
+    while (L < n && !(z <= m.XLayerBottom[L])) ++L;
+    m.i_ErrorInputLine = m.i_LayerInputLine[L];
+}
+
 // "... depth is " followed by z in E12.4 form.
 void Depth_Line(const char* prefix, double z, Line& line) {
     const FieldText e = Format_E(z, 12, 4);
@@ -68,6 +79,7 @@ void Raise_Below_Strength_Data(int number, const char* depth_prefix, double z, c
     Write_Report_Lines(lines);
     Write_Report_Lines(solution);
     Raise_Input_Error(number);
+    Locate_At_Depth(z);
 }
 
 void Write_Report_Record(const ListRecord& record) { Write_Report_Line(record.text); }
@@ -142,6 +154,7 @@ void Raise_Strength_Below_Data(double z, double deepest, bool rock_strength) {
             "maximum depth for shear strength of soil or shorten the ",
             "pile to be entirely within the defined soil layers.",
         });
+        Locate_At_Depth(z);
         return;
     }
     // The rock's message words its explanation differently in the two files.
@@ -178,6 +191,7 @@ void Raise_Strength_Below_Data(double z, double deepest, bool rock_strength) {
         "pile to be entirely within the defined soil layers.",
     });
     Raise_Input_Error(5);
+    Locate_At_Depth(z);
 }
 
 void Raise_Unit_Weight_Below_Data(double z) {
@@ -198,6 +212,7 @@ void Raise_Unit_Weight_Below_Data(double z) {
         "depth for effective unit weight or shorten the length of pile",
         "to be within the range of defined soil properties.",
     });
+    Locate_At_Depth(z);
 }
 
 void Raise_RQD_Below_Data(double z) {
@@ -238,6 +253,7 @@ void Raise_Zero_Strength_Segment(double z) {
         "Solution:  Examine the program output file to find the depth in question",
         "and correct the soil layer depth values. ",
     });
+    Locate_At_Depth(z);
 }
 
 void Raise_Interface_Class_Error(double z, int class_above, int class_below, int i, bool at_tip,

@@ -276,3 +276,33 @@ TEST_F(SoilProfileErrorTest, RockStrengthLookupDiagnosticsAtAnInterface) {
     EXPECT_EQ(lines[6], " b_XElevAtPileTip               = F");
     EXPECT_EQ(lines[7], " b_AtNode              = T");
 }
+
+// An error of the soil data met while computing is told at the input line of the layer holding
+// the depth, the deepest layer for a depth below the data.
+TEST_F(SoilProfileErrorTest, ErrorsAtADepthAreToldAtTheLayersInputLine) {
+    struct Case {
+        const char* name;
+        double (*lookup)();
+        int line;
+    };
+    const Case cases[] = {
+        {"strength below the data", [] { return fn_c(45.0); }, 31},
+        {"unit weight below the data", [] { return AverageUnitWeightAbove(45.0); }, 31},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        AnalysisModel& m = g_Model;
+        // two layers read at lines 27 and 31, the deeper one ending at 40
+        m.i_Number_of_Layers = 2;
+        m.i_SoilLayer_py_Type[2] = k_Soil_SoftClay;
+        m.XLayerBottom[1] = m.XLayerTop[2] = 20.0;
+        m.XLayerBottom[2] = 40.0;
+        m.i_LayerInputLine[1] = 27;
+        m.i_LayerInputLine[2] = 31;
+        c.lookup();
+        EXPECT_NE(m.ErrorStatus, 0);
+        EXPECT_EQ(m.i_ErrorInputLine, c.line);
+    }
+}
