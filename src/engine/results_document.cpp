@@ -796,8 +796,9 @@ const char* Section_Type_Name(int type) {
     }
 }
 
-// The soil layers as read: number, soil type code and long name, top and bottom depth below the
-// pile head; null before the input's depths are known.
+// The soil layers: number, soil type code and long name, top and bottom depth below the pile
+// head (the top as analysed, from the ground surface or the layer above, once the run has derived
+// it; as read before); null before the input's depths are known.
 void Write_Soil_Layers(JsonText& j) {
     const AnalysisModel& m = g_Model;
     j.Key("soil_layers");
@@ -814,7 +815,7 @@ void Write_Soil_Layers(JsonText& j) {
         j.Member_Int("layer", L);
         j.Member_Int("soil_type", type);
         j.Member_Text("soil", known ? m.SoilTypeName[type].data() : "");
-        j.Member("top", m.XLayerTop[L]);
+        j.Member("top", m.b_RunValuesDerived != 0 ? m.rd_LayerTop[L] : m.XLayerTop[L]);
         j.Member("bottom", m.XLayerBottom[L]);
         j.Close('}');
     }

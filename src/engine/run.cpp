@@ -15,6 +15,8 @@
 #include "input/input_echo.h"
 #include "input/line_reader.h"
 #include "input/reader.h"
+#include "input/run_values.h"
+#include "input/us_input.h"
 #include "input/warning_catalogue.h"
 #include "lrfd/performance.h"
 #include "model/model.h"
@@ -173,7 +175,6 @@ void Compute() {
         Analyze_Sections();
         return;
     }
-    Derive_Layer_Tops();
     DiscretizePile();
     if (m.ErrorStatus != 0) return;
     Analyze_Sections();
@@ -242,6 +243,7 @@ void Run_Opened() {
     WriteInputEcho();
     if (Failed()) return;
     ConvertUSCustomaryInput();
+    Derive_Run_Values();
     Compute();
 }
 
@@ -261,9 +263,9 @@ void Check_Opened() {
     WriteInputEcho();
     if (Failed()) return;
     ConvertUSCustomaryInput();
+    Derive_Run_Values();
     if (Nothing_To_Compute() || !Refuse_Missing_Capability()) return;
     if (g_Model.i_Analysis_Type != 2) {
-        Derive_Layer_Tops();
         DiscretizePile();
         if (Failed()) return;
     }

@@ -1,7 +1,7 @@
 // ReadConcrete, ReadRebar, ReadStrands and StrandProperties. Stresses and moduli are stored as
 // input (psi or kPa); bar and strand dimensions and areas are inches and square inches, or meters
 // and square meters in SI runs. Bar and strand positions generated from a pattern come from
-// section/bar_placement, called as soon as the pattern's lines are read.
+// input/bar_placement, called as soon as the pattern's lines are read.
 #include "input/section_materials.h"
 
 #include <cstdio>
@@ -14,7 +14,7 @@
 #include "input/si_input.h"
 #include "model/model.h"
 #include "model/units.h"
-#include "section/bar_placement.h"
+#include "input/bar_placement.h"
 
 namespace {
 

@@ -88,11 +88,12 @@ struct AnalysisModel {
     int i_LoadingTypeInputLine;                       // the loading type line with the cycles
     int b_TextInput;                                  // -1: the input is a text in memory, the outputs go nowhere
     long long i_InputTextLength;                      // bytes of that text
+    int b_USCustomaryConverted;                       // the US customary input is in inches and pounds
     int b_WriteFailed;                                // an output file could not be written completely
     int i_WriteFailedErrno;                           // the system's reason for the first such file
     NameText WriteFailedName;                         // the first such file
 
-    // ---- Options -----------------------------------------------------------------------
+    // ---- Problem: options ---------------------------------------------------------
     int IUNITS;                                       // 1 US customary, 2 SI, 3 general, 0 none
     int i_Analysis_Type;                              // 2 bending stiffness only, 3 conventional
     int b_UseLRFD;                                    // LRFD combinations are the cases analysed
@@ -114,9 +115,8 @@ struct AnalysisModel {
     int b_ComputeInteraction;                         // section thrusts from the input thrust list
     int i_InteractionCode;                            // 1 AASHTO, 2 ACI318, 3 Eurocode2
     int KYL;                                          // pile-head deflection versus length option value
-    int b_USCustomaryConverted;                       // ConvertUSCustomaryInput has run
 
-    // ---- Problem title -----------------------------------------------------------------
+    // ---- Problem: title -----------------------------------------------------------
     std::array<NameText, k_Num_Title_Lines + 1> TitleLine;   // five 256-character title lines
 
     // ---- Unit labels (blank-padded to their widths, set once the unit system is known) ---
@@ -138,9 +138,8 @@ struct AnalysisModel {
     char LabelExp3[1 + 1];                            // "3"
     char LabelExp4[1 + 1];                            // "4"
 
-    // ---- Pile and sections -------------------------------------------------------------
+    // ---- Problem: pile and sections -----------------------------------------------
     double PileLength;                                // total pile length, sum of section lengths (in | m)
-    double rd_InputPileLength;                        // PileLength as input, restored for every load case
     double XGroundSurface;                            // depth of the ground surface below the pile head
     int NumSections;                                  // pile sections, 0 to 20
     std::array<int, k_Max_Sections + 1> i_SectionInputLine;   // input line of the section's number
@@ -237,7 +236,7 @@ struct AnalysisModel {
     std::array<double, k_Max_Section_Points + 1> SectionPointE;   // modulus E (lb/in2 | kPa)
     std::array<double, k_Max_Section_Points + 1> SectionPointA;   // cross-sectional area (in2 | m2)
 
-    // ---- Soil layers -------------------------------------------------------------------
+    // ---- Problem: soil layers -----------------------------------------------------
     std::array<NameText, k_Num_Soil_Types + 1> SoilTypeCode;     // ten-character soil type codes
     std::array<NameText, k_Num_Soil_Types + 1> SoilTypeName;     // long names for reports
     int i_Number_of_Layers;                           // soil layers, 0 to 40
@@ -277,7 +276,7 @@ struct AnalysisModel {
     std::array<std::array<double, k_Max_Soil_Points + 1>, k_Max_User_PY_Points + 1> UserPY_p;  // [j][k]
     std::array<double, k_Max_Soil_Points + 1> UserPYDepth;                // depth of the curve
 
-    // ---- Pile-head load cases ----------------------------------------------------------
+    // ---- Problem: pile-head load cases --------------------------------------------
     int NumLoadCases;
     std::array<int, k_Max_Load_Cases + 1> LoadType;            // 1 to 5
     std::array<double, k_Max_Load_Cases + 1> Load1;            // first pile-head boundary value
@@ -288,7 +287,7 @@ struct AnalysisModel {
     std::array<double, k_Max_Dist_Load_Points + 1> XDistLoad;  // depth (in | m)
     std::array<double, k_Max_Dist_Load_Points + 1> DistLoad;   // (lb/in | kN/m)
 
-    // ---- LRFD --------------------------------------------------------------------------
+    // ---- Problem: LRFD ------------------------------------------------------------
     int NumLrfdLoads;
     std::array<int, k_Max_Lrfd_Loads + 1> LrfdLoadType;        // 1 to 13
     std::array<double, k_Max_Lrfd_Loads + 1> LrfdH;            // unfactored shear
@@ -302,18 +301,8 @@ struct AnalysisModel {
     std::array<double, k_Max_Lrfd_Combinations + 1> PhiM;      // resistance factor for moment
     std::array<double, k_Max_Lrfd_Combinations + 1> PhiV;      // resistance factor for shear
     std::array<NameText, k_Max_Lrfd_Combinations + 1> LrfdCombinationName;
-    // Factored pile-head loads of every combination, formed after the input (lbs, in-lb | kN, kN-m).
-    std::array<double, k_Max_Lrfd_Combinations + 1> rd_LrfdHorizontal;  // Hc, before the batter transform
-    std::array<double, k_Max_Lrfd_Combinations + 1> rd_LrfdVertical;    // Pc, before the batter transform
-    std::array<double, k_Max_Lrfd_Combinations + 1> rd_LrfdShear;       // Vc, perpendicular to the pile
-    std::array<double, k_Max_Lrfd_Combinations + 1> rd_LrfdMoment;      // Mc
-    std::array<double, k_Max_Lrfd_Combinations + 1> rd_LrfdThrust;      // Qc, along the pile
-    std::array<int, k_Max_Lrfd_Combinations + 1> i_LrfdThrustIndex;      // position of Qc in EIThrust
-    // Distributed load of each load type averaged at node k, wt(k), [t][k] (lb/in | kN/m).
-    std::array<std::array<double, k_Max_Nodes + 1>, k_Num_Lrfd_Load_Types + 1> rd_LrfdDistLoad_Node;
-    int b_LrfdDistLoadsReported;                      // their report block is written once a run
 
-    // ---- Auxiliary profiles ------------------------------------------------------------
+    // ---- Problem: auxiliary profiles ----------------------------------------------
     int NumSoilMovementPoints;
     std::array<double, k_Max_Soil_Movement_Points + 1> XSoilMovement;   // depth
     std::array<double, k_Max_Soil_Movement_Points + 1> SoilMovement;    // (in | m)
@@ -329,8 +318,28 @@ struct AnalysisModel {
     double GroundSlope;                               // radians
     double PileBatter;                                // radians
     double EffectiveSlope;                            // GroundSlope - PileBatter (radians)
+
+    // ---- Derived from the problem ---------------------------------------------------------
+    // What the run analyses where that is not the problem as read. The Problem blocks above are
+    // written by the input stage alone (reader, echo, US customary conversion); what comes after
+    // reads them and writes its own values here.
+    int b_RunValuesDerived;                           // -1 once the two below are set
+    double rd_PileLengthAnalysed;                     // the input pile length, or a trial length of the
+                                                      // length study while it runs
+    std::array<double, k_Max_Layers + 1> rd_LayerTop; // layer top as analysed: the ground surface for
+                                                      // layer 1, the bottom of the layer above for the others
     int NumEIThrusts;                                 // axial thrust list of the section analysis
     std::array<double, k_Max_EI_Thrusts + 1> EIThrust;          // ascending (kips | kN)
+    // Factored pile-head loads of every combination, formed after the input (lbs, in-lb | kN, kN-m).
+    std::array<double, k_Max_Lrfd_Combinations + 1> rd_LrfdHorizontal;  // Hc, before the batter transform
+    std::array<double, k_Max_Lrfd_Combinations + 1> rd_LrfdVertical;    // Pc, before the batter transform
+    std::array<double, k_Max_Lrfd_Combinations + 1> rd_LrfdShear;       // Vc, perpendicular to the pile
+    std::array<double, k_Max_Lrfd_Combinations + 1> rd_LrfdMoment;      // Mc
+    std::array<double, k_Max_Lrfd_Combinations + 1> rd_LrfdThrust;      // Qc, along the pile
+    std::array<int, k_Max_Lrfd_Combinations + 1> i_LrfdThrustIndex;      // position of Qc in EIThrust
+    // Distributed load of each load type averaged at node k, wt(k), [t][k] (lb/in | kN/m).
+    std::array<std::array<double, k_Max_Nodes + 1>, k_Num_Lrfd_Load_Types + 1> rd_LrfdDistLoad_Node;
+    int b_LrfdDistLoadsReported;                      // their report block is written once a run
 
     // ---- Section analysis: the section being analysed ------------------------------------
     // Lengths in inches and stresses in ksi, forces in kips for US customary runs; meters, kPa

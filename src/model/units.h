@@ -1,5 +1,5 @@
-// Unit systems of a run: the fixed-width unit labels every report writer takes its unit texts
-// from, and the one-time conversion of US customary input to inches and pounds.
+// Unit systems of a run and the fixed-width unit labels every report writer takes its unit texts
+// from.
 #pragma once
 
 constexpr int k_Units_US = 1;        // US customary: feet and inches, pounds, psf, pcf
@@ -9,7 +9,3 @@ constexpr int k_Units_General = 3;   // no conversion and no unit-dependent chec
 // Sets the unit labels of the model for IUNITS; with no unit system selected the unit-dependent
 // labels stay blank. The unit-independent texts ("/", "-", "**", "2", "3", "4") are always set.
 void Set_Unit_Labels();
-
-// Converts the input quantities given in feet, psf and pcf to inches, psi and pci, in place.
-// Runs only for US customary problems and only once per run (guarded by b_USCustomaryConverted).
-void ConvertUSCustomaryInput();

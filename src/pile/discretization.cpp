@@ -34,7 +34,7 @@ void Assign_Layer_Node_Ranges(const NodeDepths& depth, int N) {
     const int layers = m.i_Number_of_Layers;
     int j = layers + 1;   // the layer that holds the pile tip; one past the last when none does
     for (int L = 1; L <= layers; ++L) {
-        const int a = First_Node_At_Or_Below(depth, N, m.XLayerTop[L]);
+        const int a = First_Node_At_Or_Below(depth, N, m.rd_LayerTop[L]);
         // With every node above the layer top the layer holds no node.
         if (a > N || depth[a] > m.XLayerBottom[L]) continue;
         m.i_TopNodeInLayer[L] = a;
@@ -60,10 +60,10 @@ void Write_Thin_Layer_Error(int L, bool to_report) {
     const AnalysisModel& m = g_Model;
     void (*const write)(const char*) = to_report ? Write_Report_Line : Write_Message_Line;
     const int N = m.NumNodes;
-    const double thickness = m.XLayerBottom[L] - m.XLayerTop[L];
+    const double thickness = m.XLayerBottom[L] - m.rd_LayerTop[L];
     // Truncated toward zero; a zero thickness makes the estimate unbounded, and I0 then shows
     // the largest magnitude a 64-bit integer holds rather than an undefined conversion.
-    const double estimate = m.PileLength / thickness;
+    const double estimate = m.rd_PileLengthAnalysed / thickness;
     const long long increments_needed =
         estimate >= 9.2e18 ? LLONG_MAX : estimate <= -9.2e18 ? LLONG_MIN : static_cast<long long>(estimate);
     FortranRecord r;
@@ -85,7 +85,7 @@ void Write_Thin_Layer_Error(int L, bool to_report) {
     Append_Text(r, " ");
     Append_Text(r, m.LabelLength);
     Append_Text(r, " and the pile increment length is ");
-    Append_F(r, m.PileLength / (N - 1), 9, 3);
+    Append_F(r, m.rd_PileLengthAnalysed / (N - 1), 9, 3);
     Append_Text(r, " ");
     Append_Text(r, m.LabelLength);
     write(r.text.data());
@@ -112,19 +112,12 @@ void Write_Thin_Layer_Error(int L, bool to_report) {
 
 }  // namespace
 
-void Derive_Layer_Tops() {
-    AnalysisModel& m = g_Model;
-    if (m.i_Number_of_Layers < 1) return;
-    m.XLayerTop[1] = m.XGroundSurface;
-    for (int L = 1; L < m.i_Number_of_Layers; ++L) m.XLayerTop[L + 1] = m.XLayerBottom[L];
-}
-
 void DiscretizePile() {
     AnalysisModel& m = g_Model;
     const int n = m.NumIncrements;
     assert(n >= 1 && n <= k_Max_Increments);
     const int N = n + 1;
-    const double L = m.PileLength;
+    const double L = m.rd_PileLengthAnalysed;
     const double h = L / n;
     m.NumNodes = N;
     m.IncrementLength = h;
@@ -180,7 +173,7 @@ void CheckLayerHasNode(int L) {
     // Tolerated: a thin first layer, a layer wholly below the tip, a layer whose equivalent
     // depth is already known and a layer below a rock layer.
     if (L <= 1 || m.i_TopNodeInLayer[L] != 0) return;
-    if (!(m.XLayerTop[L] < m.ZNode[m.NumNodes])) return;
+    if (!(m.rd_LayerTop[L] < m.ZNode[m.NumNodes])) return;
     if (m.XEquivalentTop[L] != k_No_Equivalent_Top) return;
     if (m.b_BelowRockLayer[L] != 0) return;
     Write_Thin_Layer_Error(L, false);

@@ -6,15 +6,10 @@
 // load terms per node belong to the lateral-load modules.
 #pragma once
 
-// Derives the layer tops from the ground surface and the layer bottoms, so that the layers are
-// contiguous from the ground surface down: XLayerTop(1) = XGroundSurface, XLayerTop(L + 1) =
-// XLayerBottom(L). Done once per run, before the first load case.
-void Derive_Layer_Tops();
-
 // Divides the pile into NumIncrements equal increments and fills NumNodes, IncrementLength,
 // XNode, ZNode, W_Node (outside LRFD runs) and EI_Node, then the section of every node and the
 // node range of every layer. Called at the start of every load case and every pass of the length
-// study, with PileLength already set for it. Raises nothing itself.
+// study, with rd_PileLengthAnalysed already set for it. Raises nothing itself.
 void DiscretizePile();
 
 // Fills i_SectionOfNode(1..N) from XNode. A node on a section boundary belongs to the section

@@ -38,7 +38,7 @@ double Average_At_Node(const double* depth, const double* load, int n, double x)
     const AnalysisModel& m = g_Model;
     if (n <= 0) return 0.0;
     const double h = m.IncrementLength;
-    const double L = m.PileLength;
+    const double L = m.rd_PileLengthAnalysed;
     const double a = std::max(0.0, x - h / 2.0);
     const double b = std::min(L, x + h / 2.0);
     if (b <= depth[1] || a > depth[n]) return 0.0;

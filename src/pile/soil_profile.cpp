@@ -63,7 +63,7 @@ double Strength_On_Interface(double z, int i, bool at_tip, bool rock_strength) {
     int KTOP = 1;
     for (; KTOP <= last_pair; ++KTOP) {
         if (std::fabs(z - m.XLayerBottom[KTOP]) < k_Point_Tolerance &&
-            std::fabs(z - m.XLayerTop[KTOP + 1]) < k_Point_Tolerance) {
+            std::fabs(z - m.rd_LayerTop[KTOP + 1]) < k_Point_Tolerance) {
             break;
         }
     }
@@ -105,7 +105,7 @@ ColumnLookup Column_At_Depth(const SoilColumn& v, double z, bool tip_rule) {
             return {false, Interpolate_Linear(z, x[i - 1], v[i - 1], x[i], v[i])};
         }
         if (i < P && x[i + 1] == x[i]) {
-            if (tip_rule && z == m.PileLength) return {false, v[i]};
+            if (tip_rule && z == m.rd_PileLengthAnalysed) return {false, v[i]};
             return {false, Column_Value_At_Interface(v[i], v[i + 1])};
         }
         return {false, v[i]};
@@ -146,7 +146,7 @@ double Strength_At_Depth(double z, bool& at_interior_point, bool rock_strength) 
         if (std::fabs(z - x[i]) <= k_Point_Tolerance) at_node = true;
     }
     at_interior_point = at_node;
-    const bool at_tip = z == m.PileLength;
+    const bool at_tip = z == m.rd_PileLengthAnalysed;
     for (int i = 2; i <= P; ++i) {
         if (!(z <= x[i] + k_Point_Tolerance)) continue;
         if (std::fabs(z - x[P]) <= k_Point_Tolerance) return m.StrengthAtPoint[P];
@@ -308,7 +308,7 @@ double KrmAtDepth(double z) {
         if (!(x[i - 1] <= z && z <= x[i])) continue;
         int j = i;
         // On an interface the lower layer's top governs, except at the pile tip.
-        if (z == x[j] && j < P && x[j + 1] == x[j] && z != m.PileLength) ++j;
+        if (z == x[j] && j < P && x[j + 1] == x[j] && z != m.rd_PileLengthAnalysed) ++j;
         if (z == x[P] || z == x[j]) return v[j];
         return Interpolate_Linear(z, x[j - 1], v[j - 1], x[j], v[j]);
     }
@@ -328,5 +328,5 @@ double fn_LayerK(int L, double z, double k_bottom) {
     const AnalysisModel& m = g_Model;
     const double k_top = m.LayerKTop[L];
     if (k_bottom == k_top) return k_top;
-    return k_top + (k_bottom - k_top) * (z - m.XLayerTop[L]) / (m.XLayerBottom[L] - m.XLayerTop[L]);
+    return k_top + (k_bottom - k_top) * (z - m.rd_LayerTop[L]) / (m.XLayerBottom[L] - m.rd_LayerTop[L]);
 }

@@ -309,6 +309,6 @@ void Raise_Interface_Not_Found(double z, bool at_node, bool at_tip, int KTOP, in
     Write_Integer_Record("Layer index above     =", KTOP);
     Write_Integer_Record("Layer index below     =", KBOT);
     Write_Real_Record("DABS(X-XLayerBottom(KTOP))    =", std::fabs(z - m.XLayerBottom[KTOP]));
-    Write_Real_Record("DABS(X-XLayerTop(KBOT))    =", std::fabs(z - m.XLayerTop[KBOT]));
+    Write_Real_Record("DABS(X-XLayerTop(KBOT))    =", std::fabs(z - m.rd_LayerTop[KBOT]));
     Set_Error_Status(999);
 }

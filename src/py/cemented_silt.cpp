@@ -159,14 +159,14 @@ constexpr double k_On_Interface = 1e-6;   // a depth this close to a layer bound
 double Silt_Cohesion(int L, double z) {
     const AnalysisModel& m = g_Model;
     int above = 0;
-    if (L > 1 && std::fabs(z - m.XLayerTop[L]) < k_On_Interface &&
+    if (L > 1 && std::fabs(z - m.rd_LayerTop[L]) < k_On_Interface &&
         std::fabs(z - m.XLayerBottom[L - 1]) < k_On_Interface) {
         above = L - 1;
     } else if (L < m.i_Number_of_Layers && std::fabs(z - m.XLayerBottom[L]) < k_On_Interface &&
-               std::fabs(z - m.XLayerTop[L + 1]) < k_On_Interface) {
+               std::fabs(z - m.rd_LayerTop[L + 1]) < k_On_Interface) {
         above = L;
     }
-    if (above != 0 && z != m.PileLength) {
+    if (above != 0 && z != m.rd_PileLengthAnalysed) {
         const double upper = m.StrengthAtPoint[2 * above];
         const double lower = m.StrengthAtPoint[2 * above + 1];
         double strength = 0.0;
@@ -185,7 +185,7 @@ double Silt_Cohesion(int L, double z) {
 double Layer_Silt_K(int L, double z) {
     const AnalysisModel& m = g_Model;
     if (m.LayerKTop[L] <= 0.0) return -1.0;
-    if (m.XLayerBottom[L] - m.XLayerTop[L] == 0.0) return m.LayerKTop[L];
+    if (m.XLayerBottom[L] - m.rd_LayerTop[L] == 0.0) return m.LayerKTop[L];
     const double k_bottom = m.LayerKBottom[L] == 0.0 ? m.LayerKTop[L] : m.LayerKBottom[L];
     return fn_LayerK(L, z, k_bottom);
 }
@@ -373,7 +373,7 @@ bool Cemented_Silt_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNo
     CementedSiltNode n{};
     n.c = Silt_Cohesion(L, v.z);
     if (m.ErrorStatus != 0) return false;
-    if (n.c < k_PY_Zero_Cohesion && v.z > m.XLayerTop[L]) {
+    if (n.c < k_PY_Zero_Cohesion && v.z > m.rd_LayerTop[L]) {
         Raise_Zero_Cohesion(L, v.z, n.c);
         return false;
     }

@@ -165,9 +165,9 @@ double Depth_For_Ultimate_Resistance(int L, double z, bool first_node, bool prin
                 ComputeEquivalentTop(L, in);
             }
         }
-        if (!rock_above) zu = z - m.XLayerTop[L] + m.XEquivalentTop[L];
+        if (!rock_above) zu = z - m.rd_LayerTop[L] + m.XEquivalentTop[L];
         // A profile whose first or second layer ends above the pile head measures from layer 1.
-        if (m.XLayerBottom[1] < -1e-8 || m.XLayerBottom[2] < -1e-8) zu = z - m.XLayerTop[1];
+        if (m.XLayerBottom[1] < -1e-8 || m.XLayerBottom[2] < -1e-8) zu = z - m.rd_LayerTop[1];
     }
     return zu;
 }

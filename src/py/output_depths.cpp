@@ -89,7 +89,7 @@ void Assign_Depths_To_Layers(int n) {
     int last = layers + 1;   // the layer that holds the deepest depth; one past the last when none does
     for (int L = 1; L <= layers; ++L) {
         int a = 1;
-        while (a <= n && !(depth[a] >= m.XLayerTop[L])) ++a;
+        while (a <= n && !(depth[a] >= m.rd_LayerTop[L])) ++a;
         if (a > n || depth[a] > m.XLayerBottom[L]) continue;
         m.i_TopPYDepthInLayer[L] = a;
         if (n >= 1 && m.XLayerBottom[L] >= depth[n]) {

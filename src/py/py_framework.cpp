@@ -83,7 +83,7 @@ void Add_To_Layer_Integral(int L, int k, double pu, double& pu_prev) {
 void Close_Layer_Integral_Above_Head(int L, double p_sum) {
     AnalysisModel& m = g_Model;
     if (L != 1 || !(m.XGroundSurface < k_PY_Above_Head)) return;
-    m.Fu_Layer[1] = p_sum * 0.5 * (m.XLayerBottom[1] - m.XLayerTop[1]);
+    m.Fu_Layer[1] = p_sum * 0.5 * (m.XLayerBottom[1] - m.rd_LayerTop[1]);
 }
 
 double Secant_Modulus(const PYNodeValues& v, double p) { return v.pm * p / (v.ym * v.y_prime); }

@@ -115,7 +115,7 @@ void Raise_Zero_Cohesion(const SoftClayVariant& variant, int L, int k, bool prin
     where(z, line);
     char report[2 * k_Message_Length];
     std::snprintf(report, sizeof report, "%s, Pile length = %s", line,
-                  Format_F(m.PileLength, 10, 3).text.data());
+                  Format_F(m.rd_PileLengthAnalysed, 10, 3).text.data());
     Write_Report_Line(report);
     std::snprintf(line, sizeof line, ", ITOP = %s, IBOT = %s", Format_I(top, 0).text.data(),
                   Format_I(Layer_Last_Point(L, print), 0).text.data());

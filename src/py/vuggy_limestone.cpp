@@ -82,7 +82,7 @@ bool Vuggy_Limestone_At_Node(int L, int k, const PYNodeValues& v, bool print, PY
         Raise_Strength_Not_Positive(L);
         return false;
     }
-    if (v.z > m.XLayerTop[L]) Warn_Vuggy_Limestone_Strength(qu);
+    if (v.z > m.rd_LayerTop[L]) Warn_Vuggy_Limestone_Strength(qu);
     const VuggyLimestoneCurve c = Vuggy_Limestone_Curve(v.b, qu, gamma, v.zg);
     if (print) {
         Print_Vuggy_Limestone_Curve(L, k, v, qu, c);

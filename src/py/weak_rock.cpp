@@ -296,7 +296,7 @@ double Weak_Rock_Table_Deflection(const WeakRockCurve& c, int j) {
 
 double LayerKAtDepth(int L, double z) {
     const AnalysisModel& m = g_Model;
-    if (m.XLayerTop[L] == m.XLayerBottom[L]) {
+    if (m.rd_LayerTop[L] == m.XLayerBottom[L]) {
         Raise_Runtime_Error(20);
         Write_Report_Lines({"**** Runtime Error No. 20 ****", "",
                             "Problem:  The top and bottom elevations for weak rock layer are equal.",
@@ -310,11 +310,11 @@ double LayerKAtDepth(int L, double z) {
 
 double Depth_Into_Rock(int L, double z) {
     const AnalysisModel& m = g_Model;
-    double xr = z + k_Depth_Offset - m.XLayerTop[L];
+    double xr = z + k_Depth_Offset - m.rd_LayerTop[L];
     for (int j = L - 1; j >= 1; --j) {
         const int type = m.i_SoilLayer_py_Type[j];
         if (type != k_Soil_WeakRock && type != k_Soil_VuggyLS) break;
-        xr += m.XLayerBottom[j] - m.XLayerTop[j];
+        xr += m.XLayerBottom[j] - m.rd_LayerTop[j];
     }
     return xr;
 }

@@ -292,8 +292,9 @@ void Write_Structural_Warnings(int lc) {
 
 void WriteLoadCaseResults(int lc, int iterations) {
     const AnalysisModel& m = g_Model;
-    const bool full_report = m.b_PrintSummaryOnly == 0;
-    if (full_report && m.b_StiffnessPass == 0) Write_Heading(lc);
+    // the stiffness series' cases are written as in summary-only mode, whatever the option says
+    const bool full_report = m.b_PrintSummaryOnly == 0 && m.b_StiffnessPass == 0;
+    if (full_report) Write_Heading(lc);
     // the stiffness series' cases are no load cases of the problem: no "Line 9" for them
     if (lc == 1 && m.b_StiffnessPass == 0) Write_Line9_Record();
     if (full_report) Write_Head_Condition();

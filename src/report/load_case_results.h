@@ -5,6 +5,6 @@
 
 // Writes the results of load case lc (or LRFD combination lc) after iterations solutions, from
 // the node responses, maxima, equilibrium and kept values of Complete_Case_Results. In
-// summary-only mode only the plot records are written; a stiffness pass (b_StiffnessPass) writes
-// neither the "Line 9" record nor node records.
+// summary-only mode only the plot records are written; a stiffness pass (b_StiffnessPass) is
+// written as in summary-only mode, without the "Line 9" record and the node records.
 void WriteLoadCaseResults(int lc, int iterations);

@@ -95,18 +95,13 @@ double Stiffness_Series_Load(int j, const StiffnessBases& bases) {
 
 void ComputeHeadStiffness() {
     AnalysisModel& m = g_Model;
-    // PileLength holds the input length here, whether or not load cases ran before
-    m.rd_InputPileLength = m.PileLength;
     const StiffnessBases bases = Stiffness_Series_Bases();
-    const int summary_only = m.b_PrintSummaryOnly;
     const int current_case = m.i_CurrentLoadCase;
-    m.b_PrintSummaryOnly = -1;
     m.b_StiffnessPass = -1;
     // no load case is being solved: the per-section maxima of the load cases stay theirs
     m.i_CurrentLoadCase = 0;
     bool completed = true;
     for (int j = 1; j <= k_Num_Stiffness_Cases && completed; ++j) completed = Run_Stiffness_Case(j, bases);
-    m.b_PrintSummaryOnly = summary_only;
     m.b_StiffnessPass = 0;
     m.i_CurrentLoadCase = current_case;
     if (!completed) return;

@@ -179,7 +179,7 @@ namespace {
 // line, the head conditions and the iteration. Returns the number of solutions.
 int Solve_Case(int number, int combination, int type, double load1, double load2, double thrust) {
     AnalysisModel& m = g_Model;
-    m.PileLength = m.rd_InputPileLength;
+    m.rd_PileLengthAnalysed = m.PileLength;
     DiscretizePile();
     if (m.ErrorStatus != 0) return 0;
     if (combination != 0) Set_Lrfd_Node_Loads(combination);

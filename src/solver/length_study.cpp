@@ -21,7 +21,7 @@ constexpr double k_Shortest_Fraction = 0.05000000074505806;  // 0.05 (s)
 // converged within the excess deflection limit, stores its point. Returns false on an error.
 bool Run_Trial(int lc, double Lj) {
     AnalysisModel& m = g_Model;
-    m.PileLength = Lj;
+    m.rd_PileLengthAnalysed = Lj;
     DiscretizePile();
     if (m.ErrorStatus != 0) return false;
     Start_Case(m.LoadType[lc], m.Load1[lc], m.Load2[lc], m.AxialThrustLoad[lc]);
@@ -51,7 +51,7 @@ double Trial_Length_Fraction(int j) {
 void DeflectionVersusLength(int lc) {
     AnalysisModel& m = g_Model;
     assert(lc >= 1 && lc <= k_Max_Load_Cases);
-    const double L = m.rd_InputPileLength;
+    const double L = m.PileLength;
     const double shortest = k_Shortest_Fraction * L + m.XGroundSurface;
     m.i_LengthStudyPoints[lc] = 0;
     // The trials are no load case: the per-section maxima of load case lc stay its own.
@@ -62,7 +62,7 @@ void DeflectionVersusLength(int lc) {
         if (Lj < shortest) break;   // every later trial is shorter still
         ok = Run_Trial(lc, Lj);
     }
-    m.PileLength = L;
+    m.rd_PileLengthAnalysed = L;
     m.i_CurrentLoadCase = lc;
     if (Soil_Movement_Acts()) RecordWarning(-k_Warning_Soil_Movement_Study);
     if (!ok) return;

@@ -13,7 +13,7 @@ double Trial_Length_Fraction(int j);
 // shorter than 5 % of the pile plus the depth of the ground surface (it and every shorter one
 // would leave too little pile in the soil, and are never solved); stores the points in
 // i_LengthStudyPoints and rd_Study*[.][lc], writes the study's report block, "Line 11" and one
-// "Line 12" per point. Restores PileLength and the load case being solved. Raises what the
+// "Line 12" per point. Restores the analysed pile length and the load case being solved. Raises what the
 // solver and the criteria raise; a trial that exceeds the excess deflection limit, does not
 // converge or yields no number only yields no point.
 void DeflectionVersusLength(int lc);

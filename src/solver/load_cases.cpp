@@ -15,7 +15,6 @@
 
 void RunLoadCases() {
     AnalysisModel& m = g_Model;
-    m.rd_InputPileLength = m.PileLength;
     // The request for curves at output depths is served once, after the first case converged.
     const bool print_py = PY_Curves_Requested();
     const int cases = Analysed_Case_Count();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "input/run_values.h"
 #include "model/model.h"
 #include "model/units.h"
 #include "pile/discretization.h"
@@ -32,7 +33,7 @@ protected:
         m.XGroundSurface = ground;
         m.i_Number_of_Layers = static_cast<int>(bottoms.size());
         for (int L = 1; L <= m.i_Number_of_Layers; ++L) m.XLayerBottom[L] = bottoms[L - 1];
-        Derive_Layer_Tops();
+        Derive_Run_Values();
     }
 };
 
@@ -54,15 +55,6 @@ const LayerCase k_Layer_Cases[] = {
 };
 
 }  // namespace
-
-TEST_F(DiscretizationTest, LayerTopsFollowTheGroundSurfaceAndTheBottomsAbove) {
-    g_Model.XLayerTop[4] = 99.0;
-    Set_Layers(2.0, {10.0, 25.0, 40.0});
-    EXPECT_EQ(g_Model.XLayerTop[1], 2.0);
-    EXPECT_EQ(g_Model.XLayerTop[2], 10.0);
-    EXPECT_EQ(g_Model.XLayerTop[3], 25.0);
-    EXPECT_EQ(g_Model.XLayerTop[4], 99.0);   // no layer 4: left alone
-}
 
 TEST_F(DiscretizationTest, LayerNodeRanges) {
     for (const LayerCase& row : k_Layer_Cases) {

@@ -16,7 +16,7 @@ protected:
     void SetUp() override {
         ModelTest::SetUp();
         AnalysisModel& m = g_Model;
-        m.PileLength = 100.0;
+        m.rd_PileLengthAnalysed = 100.0;
         m.IncrementLength = 10.0;
         m.NumNodes = 11;
         for (int k = 1; k <= 11; ++k) m.XNode[k] = 10.0 * (k - 1);

@@ -26,7 +26,7 @@ protected:
         AnalysisModel& m = g_Model;
         m.i_Number_of_Layers = 2;
         m.i_SoilLayer_py_Type[1] = m.i_SoilLayer_py_Type[2] = k_Soil_Sand;
-        m.XLayerBottom[1] = m.XLayerTop[2] = z;
+        m.XLayerBottom[1] = m.rd_LayerTop[2] = z;
         m.XLayerBottom[2] = 2.0 * z;
         const double depths[] = {0.0, 0.0, z, z, 2.0 * z};
         for (int i = 1; i <= 4; ++i) m.XSoilPoint[i] = depths[i];
@@ -39,7 +39,7 @@ protected:
         AnalysisModel& m = g_Model;
         m.IUNITS = k_Units_US;
         Set_Unit_Labels();
-        m.PileLength = 50.0;
+        m.rd_PileLengthAnalysed = 50.0;
         m.i_Number_of_Layers = 1;
         m.i_SoilLayer_py_Type[1] = k_Soil_SoftClay;
         m.XLayerBottom[1] = 40.0;
@@ -190,7 +190,7 @@ TEST_F(SoilProfileErrorTest, InteriorPointOffEveryInterfaceEndsWith999) {
     AnalysisModel& m = g_Model;
     m.i_Number_of_Layers = 2;
     m.i_SoilLayer_py_Type[2] = k_Soil_SoftClay;
-    m.XLayerBottom[1] = m.XLayerTop[2] = 12.0;
+    m.XLayerBottom[1] = m.rd_LayerTop[2] = 12.0;
     m.XLayerBottom[2] = 20.0;
     const double depths[] = {0.0, 0.0, 10.0, 10.0, 20.0};
     for (int i = 1; i <= 4; ++i) m.XSoilPoint[i] = depths[i];
@@ -262,7 +262,7 @@ TEST_F(SoilProfileErrorTest, RockStrengthLookupDiagnosticsAtAnInterface) {
     SetUp();
     m.i_Number_of_Layers = 2;
     m.i_SoilLayer_py_Type[2] = k_Soil_SoftClay;
-    m.XLayerBottom[1] = m.XLayerTop[2] = 12.0;
+    m.XLayerBottom[1] = m.rd_LayerTop[2] = 12.0;
     m.XLayerBottom[2] = 20.0;
     const double depths[] = {0.0, 0.0, 10.0, 10.0, 20.0};
     for (int i = 1; i <= 4; ++i) m.XSoilPoint[i] = depths[i];
@@ -297,7 +297,7 @@ TEST_F(SoilProfileErrorTest, ErrorsAtADepthAreToldAtTheLayersInputLine) {
         // two layers read at lines 27 and 31, the deeper one ending at 40
         m.i_Number_of_Layers = 2;
         m.i_SoilLayer_py_Type[2] = k_Soil_SoftClay;
-        m.XLayerBottom[1] = m.XLayerTop[2] = 20.0;
+        m.XLayerBottom[1] = m.rd_LayerTop[2] = 20.0;
         m.XLayerBottom[2] = 40.0;
         m.i_LayerInputLine[1] = 27;
         m.i_LayerInputLine[2] = 31;

@@ -33,7 +33,7 @@ void Set_Profile(const std::vector<LayerRow>& rows) {
         const int t = 2 * L - 1;
         const int b = 2 * L;
         m.i_SoilLayer_py_Type[L] = r.type;
-        m.XLayerTop[L] = r.top;
+        m.rd_LayerTop[L] = r.top;
         m.XLayerBottom[L] = r.bottom;
         m.XSoilPoint[t] = m.XUnitWeightPoint[t] = r.top;
         m.XSoilPoint[b] = m.XUnitWeightPoint[b] = r.bottom;
@@ -62,7 +62,7 @@ protected:
             {k_Soil_Sand, 20.0, 30.0, 0.0, 0.0, 0.005, 0.007, 30.0, 34.0, 0.05, 0.07},
             {k_Soil_SoftClay, 30.0, 40.0, 10.0, 12.0, 0.01, 0.01, 0.0, 0.0, 0.05, 0.05},
         });
-        g_Model.PileLength = 50.0;
+        g_Model.rd_PileLengthAnalysed = 50.0;
     }
 };
 
@@ -101,7 +101,7 @@ TEST_F(SoilProfileTest, StrengthAtDepth) {
 }
 
 TEST_F(SoilProfileTest, InterfaceAtThePileTipTakesTheUpperLayer) {
-    g_Model.PileLength = 10.0;
+    g_Model.rd_PileLengthAnalysed = 10.0;
     EXPECT_EQ(fn_c(10.0), 4.0);   // not the clay-over-clay mean 5
 }
 
@@ -252,7 +252,7 @@ TEST_F(SoilProfileTest, StrainAndFrictionAngleAtDepth) {
 
 TEST_F(SoilProfileTest, ColumnInterfaceAtThePileTipTakesTheUpperValueExceptRQD) {
     AnalysisModel& m = g_Model;
-    m.PileLength = 30.0;
+    m.rd_PileLengthAnalysed = 30.0;
     m.JAtPoint[6] = 0.25;
     m.JAtPoint[7] = 0.5;
     m.RQDAtPoint[6] = 40.0;
@@ -261,7 +261,7 @@ TEST_F(SoilProfileTest, ColumnInterfaceAtThePileTipTakesTheUpperValueExceptRQD) 
     EXPECT_EQ(JAtDepth(30.0), 0.25);
     EXPECT_EQ(FrictionAngleAtDepth(30.0), 34.0);
     EXPECT_EQ(RQDAtDepth(30.0), 50.0);
-    m.PileLength = 50.0;
+    m.rd_PileLengthAnalysed = 50.0;
     EXPECT_EQ(JAtDepth(30.0), 0.375);
 }
 
@@ -281,7 +281,7 @@ TEST_F(SoilProfileTest, KrmTakesTheLowerLayerOnAnInterfaceAndTheUpperAtTheTip) {
     EXPECT_EQ(KrmAtDepth(20.0), 0.005);
     EXPECT_DOUBLE_EQ(KrmAtDepth(25.0), 0.006);
     EXPECT_EQ(KrmAtDepth(45.0), 0.0);
-    g_Model.PileLength = 20.0;
+    g_Model.rd_PileLengthAnalysed = 20.0;
     EXPECT_EQ(KrmAtDepth(20.0), 0.0);
 }
 

@@ -19,7 +19,7 @@ protected:
         m.SectionPointD[1] = m.SectionPointD[2] = 0.5;
         m.i_Number_of_Layers = 1;
         m.i_SoilLayer_py_Type[1] = type;
-        m.XLayerTop[1] = m.XSoilPoint[1] = 0.0;
+        m.rd_LayerTop[1] = m.XSoilPoint[1] = 0.0;
         m.XLayerBottom[1] = m.XSoilPoint[2] = 10.0;
         m.NumStrengthPoints = 2;
         m.ElasticSubgradeAtPoint[1] = m.ElasticSubgradeAtPoint[2] = 4000.0;

@@ -21,7 +21,7 @@ void Set_Up_Layer() {
     m.SectionPointD[1] = m.SectionPointD[2] = 0.6;
     m.i_Number_of_Layers = 1;
     m.i_SoilLayer_py_Type[1] = k_Soil_ElastSG;
-    m.XLayerTop[1] = m.XSoilPoint[1] = 0.0;
+    m.rd_LayerTop[1] = m.XSoilPoint[1] = 0.0;
     m.XLayerBottom[1] = m.XSoilPoint[2] = 10.0;
     m.ElasticSubgradeAtPoint[1] = 1000.0;
     m.ElasticSubgradeAtPoint[2] = 3000.0;

@@ -136,9 +136,9 @@ TEST_F(EquivalentDepthTest, DepthForUltimateResistance) {
     AnalysisModel& m = g_Model;
     m.i_Number_of_Layers = 2;
     m.XGroundSurface = 12.0;
-    m.XLayerTop[1] = 12.0;
+    m.rd_LayerTop[1] = 12.0;
     m.XLayerBottom[1] = 60.0;
-    m.XLayerTop[2] = 60.0;
+    m.rd_LayerTop[2] = 60.0;
     m.XLayerBottom[2] = 240.0;
     m.i_SoilLayer_py_Type[1] = k_Soil_SoftClay;
     m.i_SoilLayer_py_Type[2] = k_Soil_SoftClay;
@@ -158,7 +158,7 @@ TEST_F(EquivalentDepthTest, DepthForUltimateResistance) {
     m.i_RockLayersAbove = 0;
 
     // A first layer ending above the pile head: measured from the top of layer 1.
-    m.XLayerTop[1] = -30.0;
+    m.rd_LayerTop[1] = -30.0;
     m.XLayerBottom[1] = -5.0;
     EXPECT_DOUBLE_EQ(Depth_For_Ultimate_Resistance(2, 90.0, false, false, in), 120.0);
 }

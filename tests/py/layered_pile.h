@@ -20,7 +20,7 @@ inline void Set_Up_Pile(int units, double b, double length, int nodes) {
     AnalysisModel& m = g_Model;
     m.IUNITS = units;
     Set_Unit_Labels();
-    m.PileLength = length;
+    m.rd_PileLengthAnalysed = length;
     m.NumSectionPoints = 2;
     m.XSectionPoint[1] = 0.0;
     m.XSectionPoint[2] = length;
@@ -38,7 +38,7 @@ inline void Add_Layer(int type, double top, double bottom, const LayerValues& at
     AnalysisModel& m = g_Model;
     const int L = ++m.i_Number_of_Layers;
     m.i_SoilLayer_py_Type[L] = type;
-    m.XLayerTop[L] = top;
+    m.rd_LayerTop[L] = top;
     m.XLayerBottom[L] = bottom;
     m.LayerKTop[L] = k_top;
     m.LayerKBottom[L] = k_bottom;
@@ -53,7 +53,7 @@ inline void Add_Layer(int type, double top, double bottom, const LayerValues& at
         m.FrictionAngleAtPoint[p] = values[i]->phi;
     }
     m.NumStrengthPoints = m.NumUnitWeightPoints = 2 * L;
-    m.XGroundSurface = m.XLayerTop[1];
+    m.XGroundSurface = m.rd_LayerTop[1];
 }
 
 inline void Assign_Layers() { AssignNodesToLayers(g_Model.NumNodes); }

@@ -16,7 +16,7 @@ protected:
         AnalysisModel& m = g_Model;
         m.IUNITS = k_Units_SI;
         Set_Unit_Labels();
-        m.PileLength = 10.0;
+        m.rd_PileLengthAnalysed = 10.0;
         m.NumIncrements = 10;
         m.NumSections = 1;
         m.NumSectionPoints = 2;
@@ -25,7 +25,7 @@ protected:
         m.XGroundSurface = 1.0;
         m.i_Number_of_Layers = 1;
         m.i_SoilLayer_py_Type[1] = k_Soil_ElastSG;
-        m.XLayerTop[1] = m.XSoilPoint[1] = 1.0;
+        m.rd_LayerTop[1] = m.XSoilPoint[1] = 1.0;
         m.XLayerBottom[1] = m.XSoilPoint[2] = 10.0;
         m.ElasticSubgradeAtPoint[1] = m.ElasticSubgradeAtPoint[2] = 5000.0;
         m.NumNodes = 11;
@@ -101,12 +101,12 @@ TEST_F(OutputDepthsTest, RequestedDepthsTakeTheLayersTheirNodesWouldTake) {
     m.i_Number_of_Layers = 3;
     m.XLayerBottom[1] = m.XSoilPoint[2] = 4.0;
     m.i_SoilLayer_py_Type[2] = m.i_SoilLayer_py_Type[3] = k_Soil_ElastSG;
-    m.XLayerTop[2] = 4.0;
+    m.rd_LayerTop[2] = 4.0;
     m.XLayerBottom[2] = 6.0;
-    m.XLayerTop[3] = 6.0;
+    m.rd_LayerTop[3] = 6.0;
     m.XLayerBottom[3] = 10.0;
     for (int p = 3; p <= 6; ++p) {
-        m.XSoilPoint[p] = p % 2 == 1 ? m.XLayerTop[(p + 1) / 2] : m.XLayerBottom[p / 2];
+        m.XSoilPoint[p] = p % 2 == 1 ? m.rd_LayerTop[(p + 1) / 2] : m.XLayerBottom[p / 2];
         m.ElasticSubgradeAtPoint[p] = 5000.0;
     }
     AssignNodesToLayers(m.NumNodes);

@@ -98,7 +98,7 @@ TEST_F(PYFrameworkTest, LayerIntegralAddsTrapezoidsAndTheRestToTheLayerBottom) {
     m.IncrementLength = 10.0;
     m.i_TopNodeInLayer[2] = 1;
     m.i_BottomNodeInLayer[2] = 3;
-    m.XLayerTop[2] = 0.0;
+    m.rd_LayerTop[2] = 0.0;
     m.XLayerBottom[2] = 25.0;
     for (int k = 1; k <= 3; ++k) m.XNode[k] = 10.0 * (k - 1);
     m.Fu_Layer[2] = 0.0;
@@ -113,7 +113,7 @@ TEST_F(PYFrameworkTest, LayerIntegralAddsTrapezoidsAndTheRestToTheLayerBottom) {
     // Only a first layer with the ground above the pile head takes the closed form.
     Close_Layer_Integral_Above_Head(2, 100.0);
     EXPECT_DOUBLE_EQ(m.Fu_Layer[2], 130.0);
-    m.XLayerTop[1] = -10.0;
+    m.rd_LayerTop[1] = -10.0;
     m.XLayerBottom[1] = 30.0;
     m.Fu_Layer[1] = 7.0;
     m.XGroundSurface = 0.0;

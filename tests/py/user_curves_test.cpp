@@ -26,7 +26,7 @@ void Set_Up_Layer() {
     m.SectionPointD[1] = m.SectionPointD[2] = 0.6;
     m.i_Number_of_Layers = 1;
     m.i_SoilLayer_py_Type[1] = k_Soil_UserPY;
-    m.XLayerTop[1] = m.XSoilPoint[1] = m.UserPYDepth[1] = 0.0;
+    m.rd_LayerTop[1] = m.XSoilPoint[1] = m.UserPYDepth[1] = 0.0;
     m.XLayerBottom[1] = m.XSoilPoint[2] = m.UserPYDepth[2] = 10.0;
     const double top[3][2] = {{0.0, 0.0}, {0.01, 100.0}, {0.05, 300.0}};
     const double bottom[4][2] = {{0.0, 0.0}, {0.02, 400.0}, {0.04, 600.0}, {0.1, 800.0}};

@@ -292,7 +292,7 @@ TEST_F(WeakRockTest, LayerOfNoThicknessAndPileOfNoWidth) {
     Capture_Run_Files();
     Set_Up_Rock();
     AnalysisModel& m = g_Model;
-    m.XLayerBottom[1] = m.XLayerTop[1];
+    m.XLayerBottom[1] = m.rd_LayerTop[1];
     EXPECT_EQ(LayerKAtDepth(1, 0.0), 0.0);
     EXPECT_EQ(m.ErrorStatus, 220);
     EXPECT_EQ(Captured_Report_Lines(),

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "model/model.h"
-#include "section/bar_placement.h"
+#include "input/bar_placement.h"
 
 inline void Use_Reinforced_Shaft(int s) {
     AnalysisModel& m = g_Model;

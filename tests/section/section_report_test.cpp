@@ -14,7 +14,7 @@
 
 #include "model/model.h"
 #include "model/units.h"
-#include "section/bar_placement.h"
+#include "input/bar_placement.h"
 #include "section/capacities.h"
 #include "section/section_blocks.h"
 #include "section/section_geometry.h"

@@ -1,7 +1,8 @@
 // Generated positions of the bars and strands of a pile section: bars (or strands) on a circle
-// and strands on the sides of a square. The input reader calls these as soon as a section's
-// reinforcement is read; the section report uses the circle for its bar spacing. Positions are
-// in section coordinates (x across, y toward the compression face, origin at the centroid).
+// and strands on the sides of a square. The input reader places them as soon as a section's
+// reinforcement is read: the positions are part of the problem, like bars given one by one.
+// Positions are in section coordinates (x across, y toward the compression face, origin at the
+// centroid).
 #pragma once
 
 // Places n_groups groups of per_group bars (1, 2 or 3) of diameter d on a circle inside a

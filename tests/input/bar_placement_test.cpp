@@ -1,6 +1,6 @@
 // Generated bar and strand positions, checked against hand-placed coordinates and against the
 // geometry they must have: bars on their circle, bundled bars touching, strands on the square.
-#include "section/bar_placement.h"
+#include "input/bar_placement.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 // each side at a corner; pattern 2 starts half a spacing from it, leaving the corners empty. The
 // n - 4m strands left over go to the middles of the bottom, top and right sides, in that order;
 // where a side already has a strand at its middle, the extra one moves half a spacing along it.
-#include "section/bar_placement.h"
+#include "input/bar_placement.h"
 
 #include <cmath>
 
