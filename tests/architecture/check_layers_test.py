@@ -6,6 +6,7 @@ import pytest
 
 sys.path.insert(0, str(pathlib.Path(__file__).parent))
 import check_layers  # noqa: E402
+from trees import write_tree  # noqa: E402
 
 TABLE = """# Architecture
 
@@ -38,12 +39,7 @@ SOUND = {
 
 
 def tree(tmp_path, changes):
-    files = dict(SOUND, **changes)
-    (tmp_path / "ARCHITECTURE.md").write_text(TABLE)
-    for name, text in files.items():
-        path = tmp_path / name
-        path.parent.mkdir(parents=True, exist_ok=True)
-        path.write_text(text)
+    write_tree(tmp_path, dict(SOUND, **changes, **{"ARCHITECTURE.md": TABLE}))
     return check_layers.faults(tmp_path)
 
 

@@ -7,6 +7,7 @@ import pytest
 
 sys.path.insert(0, str(pathlib.Path(__file__).parent))
 import check_problem_writes  # noqa: E402
+from trees import write_tree  # noqa: E402
 
 MODEL = """struct AnalysisModel {
     // ---- Run control ------------------------------------------------------------------
@@ -33,10 +34,7 @@ SOUND = {
 
 
 def faults(tmp_path, changes):
-    for name, text in dict(SOUND, **changes).items():
-        path = tmp_path / name
-        path.parent.mkdir(parents=True, exist_ok=True)
-        path.write_text(text)
+    write_tree(tmp_path, dict(SOUND, **changes))
     return check_problem_writes.faults(tmp_path)
 
 
