@@ -84,12 +84,6 @@ void Print_Liquefied_Sand_Curve(int L, int k, const PYNodeValues& v, double bm, 
     WriteLine("");
 }
 
-// The criterion is defined for at least one cycle; the raised count is kept for the run.
-bool Begin_Liquefied_Sand_Layer(int, bool) {
-    Take_Missing_Cycles_As_One();
-    return true;
-}
-
 bool Liquefied_Sand_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
     const AnalysisModel& m = g_Model;
     const double bm = m.IUNITS == k_Units_US ? v.b * k_Metres_Per_Inch : v.b;
@@ -110,7 +104,7 @@ bool Liquefied_Sand_At_Node(int L, int k, const PYNodeValues& v, bool print, PYN
 // Liquefied sand takes part in soil movement and keeps the integral of its upper limit.
 constexpr PYCriterion k_Liquefied_Sand = {
     nullptr, 0, 0, true, k_PY_Trapezoid_Integral, false,
-    Begin_Liquefied_Sand_Layer, Liquefied_Sand_At_Node};
+    Begin_Layer_Taking_Missing_Cycles_As_One, Liquefied_Sand_At_Node};
 
 }  // namespace
 

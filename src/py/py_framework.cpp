@@ -55,6 +55,11 @@ void Take_Missing_Cycles_As_One() {
     }
 }
 
+bool Begin_Layer_Taking_Missing_Cycles_As_One(int, bool) {
+    Take_Missing_Cycles_As_One();
+    return true;
+}
+
 void Take_At_Least_One_Cycle() {
     AnalysisModel& m = g_Model;
     m.rd_NumCyclesInUse = std::max(1.0, Cycles_Of_Loading());

@@ -47,6 +47,9 @@ double Cycles_Of_Loading();
 // The raises of the criteria that need at least one cycle; NumCycles itself is never written.
 // A count of 0 or less is taken as one cycle (weak rock, liquefied sand).
 void Take_Missing_Cycles_As_One();
+// The layer's begin hook of those criteria, defined for at least one cycle: the count raised
+// so is kept for the run, and the layer always goes on.
+bool Begin_Layer_Taking_Missing_Cycles_As_One(int L, bool print);
 // Any count below one is taken as one cycle (stiff clay without free water).
 void Take_At_Least_One_Cycle();
 

@@ -174,12 +174,6 @@ void Print_Weak_Rock_Curve(int L, int k, const PYNodeValues& v, const WeakRockPr
     WriteLine("");
 }
 
-// The criterion is defined for at least one cycle; the raised count is kept for the run.
-bool Begin_Weak_Rock_Layer(int, bool) {
-    Take_Missing_Cycles_As_One();
-    return true;
-}
-
 bool Weak_Rock_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
     const AnalysisModel& m = g_Model;
     bool on_interface = false;
@@ -233,7 +227,8 @@ bool Weak_Rock_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeMo
 
 // Weak rock takes part in soil movement and keeps no layer integral.
 constexpr PYCriterion k_Weak_Rock = {
-    nullptr, 0, 0, true, k_PY_No_Integral, false, Begin_Weak_Rock_Layer, Weak_Rock_At_Node};
+    nullptr, 0, 0, true, k_PY_No_Integral, false,
+    Begin_Layer_Taking_Missing_Cycles_As_One, Weak_Rock_At_Node};
 
 }  // namespace
 
