@@ -23,10 +23,6 @@ constexpr double k_Max_Real_Length_SI = 1.0e4;    // m
 constexpr double k_Max_Real_Stress_US = 2.9e10;   // psi
 constexpr double k_Max_Real_Stress_SI = 2.0e11;   // kPa
 
-// "***** Input Data Error No. N *****", an empty line, the problem and solution lines, to the
-// runtime message file and then to the report; raises Input Data Error No. N.
-void Raise_Section_Input_Error(int number, const char* problem, const char* solution);
-
 // Appends x as the number writer renders it in 15 columns, without its leading blanks, for a
 // value quoted inside a sentence.
 void Append_Quoted_Number(FortranRecord& record, double x);
