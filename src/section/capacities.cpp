@@ -240,11 +240,8 @@ void Write_Checked_Thrust_Count(int s) {
 void Write_Thrust_Table() {
     const AnalysisModel& m = g_Model;
     WriteLine("   Number     Axial Thrust Force");
-    FortranRecord units;
-    Start_Record(units);
-    Tab_To(units, 13);   // the 8-character label right-justified in 20 columns
-    Append_Trimmed(units, m.c_LabelForce);
-    Write_Record_Line(units);
+    // the 8-character label right-justified in 20 columns
+    Write_Record_Line(Tabbed_Record({{13, m.c_LabelForce}}));
     WriteLine("   ------     ------------------");
     for (int a = 1; a <= m.i_NumThrusts; ++a) {
         FortranRecord r;
@@ -273,13 +270,7 @@ void Write_Summary_Title(int s) {
 void Write_Pipe_Capacities(int s) {
     const AnalysisModel& m = g_Model;
     WriteLine(" Load           Axial Thrust        Nominal Mom. Cap.");
-    FortranRecord units;
-    Start_Record(units);
-    Append_Text(units, "  No.              ");
-    Append_Text(units, m.c_LabelForce);
-    Tab_To(units, 41);
-    Append_Trimmed(units, m.c_LabelMoment);
-    Write_Record_Line(units);
+    Write_Record_Line(Tabbed_Record({{1, "  No."}, {20, m.c_LabelForce}, {41, m.c_LabelMoment}}));
     WriteLine(" ----         ----------------     ------------------");
     for (int a = 1; a <= m.i_NumThrusts; ++a) {
         FortranRecord r;
@@ -310,16 +301,8 @@ void Write_Nominal_Capacities(int s) {
     WriteLine("Moment values interpolated at maximum compressive strain = 0.003");
     WriteLine("or maximum developed moment if pile fails at smaller strains.");
     WriteLine(" Load           Axial Thrust        Nominal Mom. Cap.      Max. Comp.");
-    FortranRecord units;
-    Start_Record(units);
-    Append_Text(units, "  No.");
-    Tab_To(units, 20);
-    Append_Text(units, m.c_LabelForce);
-    Tab_To(units, 41);
-    Append_Text(units, m.c_LabelMoment);
-    Tab_To(units, 62);
-    Append_Text(units, "Strain");
-    Write_Record_Line(units);
+    Write_Record_Line(Tabbed_Record(
+        {{1, "  No."}, {20, m.c_LabelForce}, {41, m.c_LabelMoment}, {62, "Strain"}}));
     WriteLine(" ----         ----------------     ------------------     ------------");
     for (int a = 1; a <= m.i_NumThrusts; ++a) {
         FortranRecord r;
@@ -355,18 +338,11 @@ void Write_Factored_Capacities(int s) {
     WriteLine("");
     WriteLine(" Axial     Resistance           Nominal           Ultimate (Factored)     Ultimate (Factored)     Bending Stiffness");
     WriteLine(" Load        Factor         Moment Capacity          Axial Thrust           Moment Capacity       at Ult. Mom. Cap.");
-    FortranRecord units;
-    Start_Record(units);
-    Append_Text(units, "  No.      for Moment");
-    Tab_To(units, 32);
-    Append_Text(units, m.c_LabelMoment);
-    Tab_To(units, 57);
-    Append_Text(units, m.c_LabelForce);
-    Tab_To(units, 80);
-    Append_Text(units, m.c_LabelMoment);
-    Tab_To(units, 104);
-    Append_Trimmed(units, m.c_LabelStiffness);
-    Write_Record_Line(units);
+    Write_Record_Line(Tabbed_Record({{1, "  No.      for Moment"},
+                                     {32, m.c_LabelMoment},
+                                     {57, m.c_LabelForce},
+                                     {80, m.c_LabelMoment},
+                                     {104, m.c_LabelStiffness}}));
     WriteLine(" -----     ----------     -------------------     -------------------     -------------------     -------------------");
     for (int f = 1; f <= k_Num_Resistance_Factors; ++f) {
         if (f > 1) WriteLine("");

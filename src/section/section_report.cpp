@@ -133,17 +133,13 @@ void Write_Rectangular_Bar_Details(int s) {
     WriteLine("");
     WriteLine("Reinforcing Bar Details:");
     WriteLine("   Bar              Bar           Bar Diam.        Bar Area          Bar X            Bar Y");
-    FortranRecord units;
-    Start_Record(units);
-    Append_Text(units, "  Number           Index");
     // each unit under the first letter of its column's heading ("Bar Diam.", "Bar Area", "Bar X", "Bar Y")
-    const char* labels[] = {m.c_LabelLength, m.c_LabelArea, m.c_LabelLength, m.c_LabelLength};
-    const int columns[] = {34, 51, 69, 86};
-    for (int i = 0; i < 4; ++i) {
-        Tab_To(units, columns[i]);
-        Append_Trimmed(units, labels[i]);
-    }
-    WriteLine(units.text.data());
+    WriteLine(Tabbed_Record({{1, "  Number           Index"},
+                             {34, m.c_LabelLength},
+                             {51, m.c_LabelArea},
+                             {69, m.c_LabelLength},
+                             {86, m.c_LabelLength}})
+                  .text.data());
     WriteLine("----------     ------------     ------------     ------------     ------------     ------------");
     for (int j = 1; j <= m.NumBars[s] && j <= k_Max_Bars; ++j) {
         WriteInteger(j, 10);
