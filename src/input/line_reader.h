@@ -53,6 +53,12 @@ DataItem Word_Item(char* target, int width);
 void Read_Data_Line(const DataItem* items, int count);
 void Read_Data_Line(std::initializer_list<DataItem> items);
 
+// One data line of a numbered table: its running number, read and not kept, then up to
+// k_Max_Numbered_Line_Items items; false when the read raised an input error.
+constexpr int k_Max_Numbered_Line_Items = 8;
+bool Read_Numbered_Line(const DataItem* items, int count);
+bool Read_Numbered_Line(std::initializer_list<DataItem> items);
+
 // One value on its own data line; false when the read raised an input error.
 bool Read_Real_Value(double& value);
 bool Read_Int_Value(int& value);

@@ -207,10 +207,11 @@ void Read_Bar_List(int s) {
     if (!Check_Count(what, bars, 0, k_Max_Bars)) return;
     m.NumBars[s] = bars;
     for (int j = 1; j <= bars; ++j) {
-        int running = 0;
-        Read_Data_Line({Int_Item(running), Int_Item(m.i_BarSize[j][s]), Real_Item(m.BarDiameter[j][s]),
-                        Real_Item(m.BarArea[j][s]), Real_Item(m.BarX[j][s]), Real_Item(m.BarY[j][s])});
-        if (m.ErrorStatus != 0) return;
+        if (!Read_Numbered_Line({Int_Item(m.i_BarSize[j][s]), Real_Item(m.BarDiameter[j][s]),
+                                 Real_Item(m.BarArea[j][s]), Real_Item(m.BarX[j][s]),
+                                 Real_Item(m.BarY[j][s])})) {
+            return;
+        }
         m.BarDiameter[j][s] = Input_Length(m.BarDiameter[j][s]);
         m.BarArea[j][s] = Input_Area(m.BarArea[j][s]);
         m.BarX[j][s] = Input_Length(m.BarX[j][s]);

@@ -135,8 +135,7 @@ void ReadSoilLayers() {
     AnalysisModel& m = g_Model;
     Write_Message_Line("Reading soil layering data");
     int n = m.i_Number_of_Layers;
-    Read_Data_Line({Int_Item(n)});
-    if (m.ErrorStatus != 0) return;
+    if (!Read_Int_Value(n)) return;
     if (n <= 0) {
         m.i_Number_of_Layers = 0;
         m.NumStrengthPoints = 0;
