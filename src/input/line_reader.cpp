@@ -395,6 +395,14 @@ void Read_Data_Line(std::initializer_list<DataItem> items) {
     Read_Data_Line(items.begin(), static_cast<int>(items.size()));
 }
 
+bool Read_Entries(int n, void (*read_entry)(int)) {
+    for (int i = 1; i <= n; ++i) {
+        read_entry(i);
+        if (g_Model.ErrorStatus != 0) return false;
+    }
+    return true;
+}
+
 bool Read_Numbered_Line(const DataItem* items, int count) {
     assert(count >= 0 && count <= k_Max_Numbered_Line_Items);
     int running = 0;

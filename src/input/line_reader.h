@@ -59,6 +59,10 @@ constexpr int k_Max_Numbered_Line_Items = 8;
 bool Read_Numbered_Line(const DataItem* items, int count);
 bool Read_Numbered_Line(std::initializer_list<DataItem> items);
 
+// Entries 1..n of a section (load cases, layers, pile sections ...), each read by read_entry;
+// stops at the first raised error and returns false.
+bool Read_Entries(int n, void (*read_entry)(int));
+
 // One value on its own data line; false when the read raised an input error.
 bool Read_Real_Value(double& value);
 bool Read_Int_Value(int& value);

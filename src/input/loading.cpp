@@ -150,10 +150,7 @@ void ReadLoading() {
     if (!Read_Int_Value(n)) return;
     if (!Check_Count("pile-head load cases", n, 0, k_Max_Load_Cases)) return;
     m.NumLoadCases = n;
-    for (int i = 1; i <= n; ++i) {
-        Read_Load_Case(i);
-        if (m.ErrorStatus != 0) return;
-    }
+    if (!Read_Entries(n, Read_Load_Case)) return;
     Read_Distributed_Load();
 }
 
@@ -172,10 +169,7 @@ void ReadLrfdLoads() {
         return;
     }
     m.NumLrfdLoads = n;
-    for (int g = 1; g <= n; ++g) {
-        Read_Lrfd_Load(g);
-        if (m.ErrorStatus != 0) return;
-    }
+    Read_Entries(n, Read_Lrfd_Load);
 }
 
 // LRFD FACTORS AND CASES: count, then per combination a factor line and a name line.
@@ -193,10 +187,7 @@ void ReadLrfdFactors() {
         return;
     }
     m.NumLrfdCombinations = n;
-    for (int c = 1; c <= n; ++c) {
-        Read_Lrfd_Combination(c);
-        if (m.ErrorStatus != 0) return;
-    }
+    Read_Entries(n, Read_Lrfd_Combination);
 }
 
 void Derive_Length_Study_Count() {

@@ -280,8 +280,5 @@ void ReadSections() {
     if (!Check_Count("pile sections", n, 0, k_Max_Sections)) return;
     m.NumSections = n;
     m.NumSectionPoints = 2 * n;
-    for (int s = 1; s <= n; ++s) {
-        Read_Section(s);
-        if (m.ErrorStatus != 0) return;
-    }
+    Read_Entries(n, Read_Section);
 }
