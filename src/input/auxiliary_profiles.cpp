@@ -138,10 +138,10 @@ void Read_PY_Output_Depths() {
     AnalysisModel& m = g_Model;
     if (m.b_PrintPYCurves == 0) return;
     Write_Message_Line("Reading p-y output depths data");
-    int n = m.NumPYOutputDepths;
-    if (!Read_Int_Value(n)) return;
-    if (!Check_Count("p-y output depths", n, 0, k_Max_PY_Output_Depths)) return;
-    m.NumPYOutputDepths = n;
+    if (!Read_Checked_Count(m.NumPYOutputDepths, "p-y output depths", k_Max_PY_Output_Depths)) {
+        return;
+    }
+    const int n = m.NumPYOutputDepths;
     Read_Real_Rows(n, {m.XPYOutputDepth.data()}, m.i_PYOutputDepthInputLine.data());
 }
 

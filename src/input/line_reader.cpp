@@ -395,6 +395,14 @@ void Read_Data_Line(std::initializer_list<DataItem> items) {
     Read_Data_Line(items.begin(), static_cast<int>(items.size()));
 }
 
+bool Read_Checked_Count(int& stored, const char* what, int capacity) {
+    int n = stored;
+    if (!Read_Int_Value(n)) return false;
+    if (!Check_Count(what, n, 0, capacity)) return false;
+    stored = n;
+    return true;
+}
+
 bool Read_Entries(int n, void (*read_entry)(int)) {
     for (int i = 1; i <= n; ++i) {
         read_entry(i);

@@ -146,10 +146,8 @@ void Read_Lrfd_Combination(int c) {
 void ReadLoading() {
     AnalysisModel& m = g_Model;
     Write_Message_Line("Reading pile head loading data");
-    int n = m.NumLoadCases;
-    if (!Read_Int_Value(n)) return;
-    if (!Check_Count("pile-head load cases", n, 0, k_Max_Load_Cases)) return;
-    m.NumLoadCases = n;
+    if (!Read_Checked_Count(m.NumLoadCases, "pile-head load cases", k_Max_Load_Cases)) return;
+    const int n = m.NumLoadCases;
     if (!Read_Entries(n, Read_Load_Case)) return;
     Read_Distributed_Load();
 }

@@ -133,12 +133,10 @@ void Read_Stress_Strain_Option(int s) {
     }
     m.b_InputConcreteCurve[s] = internal ? 0 : -1;
     if (internal) return;
-    int points = m.NumConcreteCurvePoints[s];
-    if (!Read_Int_Value(points)) return;
     char what[96];
     std::snprintf(what, sizeof what, "points of the concrete stress-strain curve of section %d", s);
-    if (!Check_Count(what, points, 0, k_Max_Concrete_Curve_Points)) return;
-    m.NumConcreteCurvePoints[s] = points;
+    if (!Read_Checked_Count(m.NumConcreteCurvePoints[s], what, k_Max_Concrete_Curve_Points)) return;
+    const int points = m.NumConcreteCurvePoints[s];
     for (int p = 1; p <= points; ++p) {
         int number = 0;
         Read_Data_Line({Int_Item(number), Real_Item(m.ConcreteCurveStrain[p][s]),
@@ -200,12 +198,10 @@ void Read_Bar_List(int s) {
     AnalysisModel& m = g_Model;
     if (!Read_Real_Value(m.RebarYieldStress[s])) return;
     if (!Read_Real_Value(m.ReinforcementModulus[s])) return;
-    int bars = m.NumBars[s];
-    if (!Read_Int_Value(bars)) return;
     char what[96];
     std::snprintf(what, sizeof what, "bars of section %d", s);
-    if (!Check_Count(what, bars, 0, k_Max_Bars)) return;
-    m.NumBars[s] = bars;
+    if (!Read_Checked_Count(m.NumBars[s], what, k_Max_Bars)) return;
+    const int bars = m.NumBars[s];
     for (int j = 1; j <= bars; ++j) {
         if (!Read_Numbered_Line({Int_Item(m.i_BarSize[j][s]), Real_Item(m.BarDiameter[j][s]),
                                  Real_Item(m.BarArea[j][s]), Real_Item(m.BarX[j][s]),
