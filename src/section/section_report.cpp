@@ -297,41 +297,37 @@ void Write_Pipe_Block(int s) {
     Number_Line("Plastic Moment Capacity = Fy Z", m.rd_CasingFy * Z, m.c_LabelMoment);
 }
 
+// The outline of a prestressed pile by type: its heading, the label of its diameter or width,
+// whether it has a corner chamfer, and the label of its void (null: solid).
+struct PrestressedOutline {
+    const char* heading;
+    const char* width_label;
+    bool chamfer;
+    const char* void_label;
+};
+
 // Prestressed piles list their outline; the strand block follows as their details.
 void Write_Prestressed_Block(int s) {
+    static constexpr PrestressedOutline k_Outlines[] = {
+        {"Dimensions and Properties of Circular Prestressed Pile:", "Diameter", false, nullptr},
+        {"Dimensions and Properties of Hollow Core Circular Prestressed Pile:", "Outside Diameter",
+         false, "Inside Diameter"},
+        {"Dimensions of Square Prestressed Pile Section:", "Pile Width", true, nullptr},
+        {"Dimensions and Properties of Square Prestressed Pile Section with Hollow Core:",
+         "Pile Width", true, "Inside Void Diameter"},
+        {"Dimensions and Properties of Octagonal Prestressed Pile:", "Pile Width", false, nullptr},
+        {"Dimensions and Properties of Octagonal Prestressed Pile Section with Hollow Core:",
+         "Pile Width", false, "Inside Void Diameter"},
+    };
     const AnalysisModel& m = g_Model;
     const char* L = m.c_LabelLength;
-    switch (m.SectionType[s]) {
-        case 5:
-            Write_Block_Opening("Dimensions and Properties of Circular Prestressed Pile:", s);
-            Number_Line("Diameter", m.SectionDiameter[s], L);
-            break;
-        case 6:
-            Write_Block_Opening("Dimensions and Properties of Hollow Core Circular Prestressed Pile:", s);
-            Number_Line("Outside Diameter", m.SectionDiameter[s], L);
-            Number_Line("Inside Diameter", m.VoidDiameter[s], L);
-            break;
-        case 7:
-            Write_Block_Opening("Dimensions of Square Prestressed Pile Section:", s);
-            Number_Line("Pile Width", m.SectionDiameter[s], L);
-            Number_Line("Corner Chamfer", m.ChamferWidth[s], L);
-            break;
-        case 8:
-            Write_Block_Opening("Dimensions and Properties of Square Prestressed Pile Section with Hollow Core:", s);
-            Number_Line("Pile Width", m.SectionDiameter[s], L);
-            Number_Line("Corner Chamfer", m.ChamferWidth[s], L);
-            Number_Line("Inside Void Diameter", m.VoidDiameter[s], L);
-            break;
-        case 9:
-            Write_Block_Opening("Dimensions and Properties of Octagonal Prestressed Pile:", s);
-            Number_Line("Pile Width", m.SectionDiameter[s], L);
-            break;
-        default:
-            Write_Block_Opening("Dimensions and Properties of Octagonal Prestressed Pile Section with Hollow Core:", s);
-            Number_Line("Pile Width", m.SectionDiameter[s], L);
-            Number_Line("Inside Void Diameter", m.VoidDiameter[s], L);
-            break;
-    }
+    // types 5 to 9 in order; any other is the hollow octagonal pile (type 10)
+    const int type = m.SectionType[s];
+    const PrestressedOutline& o = k_Outlines[type >= 5 && type <= 9 ? type - 5 : 5];
+    Write_Block_Opening(o.heading, s);
+    Number_Line(o.width_label, m.SectionDiameter[s], L);
+    if (o.chamfer) Number_Line("Corner Chamfer", m.ChamferWidth[s], L);
+    if (o.void_label != nullptr) Number_Line(o.void_label, m.VoidDiameter[s], L);
 }
 
 // ---- Moment-curvature table ----------------------------------------------------------------
