@@ -1,7 +1,6 @@
-// The raise of a pile section's input errors (see section_errors.h).
+// The quoted numbers of a pile section's input error messages (see section_errors.h).
 #include "section/section_errors.h"
 
-#include "engine/errors.h"
 #include "report/number_writer.h"
 
 void Append_Quoted_Number(FortranRecord& record, double x) {

@@ -1,5 +1,6 @@
 // The input errors of a pile section's data that the section analysis and its checks find: their
-// numbers, the bounds beyond which a value is no real pile, and the raise with its framed message.
+// numbers, the bounds beyond which a value is no real pile, and the quoted numbers of their
+// messages. They are raised through engine/errors (Raise_Input_Problem).
 #pragma once
 
 #include "report/fortran_format.h"
