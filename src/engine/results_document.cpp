@@ -102,7 +102,7 @@ struct JsonText {
     void Member_Text(const char* key, const char* s) { Key(key); String(s); }
     void Member_Bool(const char* key, bool b) { Key(key); Boolean(b); }
     void Member_Null(const char* key) { Key(key); Null(); }
-    // The member key: null when the value is absent, else the opened object or array (true).
+    // The member named key: null when its value is absent (false), else its object or array opened.
     bool Open_Member_Or_Null(const char* key, bool present, char bracket) {
         Key(key);
         if (!present) {
@@ -117,7 +117,7 @@ struct JsonText {
         Separate();
         Open(bracket);
     }
-    // The member key: x, or null when it is absent.
+    // The member named key: x, or null when it is absent.
     void Member_Or_Null(const char* key, bool present, double x) {
         Key(key);
         if (present) Number(x);
