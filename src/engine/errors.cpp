@@ -43,6 +43,14 @@ void Raise_Runtime_Error(int number) {
     RaiseError(code, k_Status_Runtime_Base + number);
 }
 
+void Raise_Input_Problem(int number, const char* problem, const char* solution) {
+    const FortranRecord heading = Error_Heading(true, number, 5);
+    const char* lines[] = {"", "", heading.text.data(), "", problem, solution, "", ""};
+    for (const char* l : lines) Write_Message_Line(l);
+    for (const char* l : lines) Write_Report_Line(l);
+    Raise_Input_Error(number);
+}
+
 FortranRecord Error_Heading(bool input_error, int number, int stars) {
     char side[8];
     int n = 0;

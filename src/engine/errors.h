@@ -29,6 +29,11 @@ void Raise_Runtime_Error(int number);
 // "**** Runtime Error No. n ****", with `stars` asterisks on each side (a few messages have five).
 FortranRecord Error_Heading(bool input_error, int number, int stars = 4);
 
+// The framed message of an input error told in one problem and one solution line: two empty
+// lines, "***** Input Data Error No. N *****", an empty line, problem, solution and two empty
+// lines, to the runtime message file and then to the report; raises Input Data Error No. N.
+void Raise_Input_Problem(int number, const char* problem, const char* solution);
+
 // Sets ErrorStatus directly, for the statuses that end a run without RaiseError's report lines
 // (228, 229, 231-238, 99, 123, 999).
 void Set_Error_Status(int status);

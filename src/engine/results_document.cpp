@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,35 @@ struct JsonText {
     void Member_Text(const char* key, const char* s) { Key(key); String(s); }
     void Member_Bool(const char* key, bool b) { Key(key); Boolean(b); }
     void Member_Null(const char* key) { Key(key); Null(); }
+    // The member named key: null when its value is absent (false), else its object or array opened.
+    bool Open_Member_Or_Null(const char* key, bool present, char bracket) {
+        Key(key);
+        if (!present) {
+            Null();
+            return false;
+        }
+        Open(bracket);
+        return true;
+    }
+    // An object or array opened as the next element of an array.
+    void Open_Element(char bracket) {
+        Separate();
+        Open(bracket);
+    }
+    // The member named key: x, or null when it is absent.
+    void Member_Or_Null(const char* key, bool present, double x) {
+        Key(key);
+        if (present) Number(x);
+        else Null();
+    }
+    // Number members in order, each a key and its value.
+    struct NumberMember {
+        const char* key;
+        double value;
+    };
+    void Members(std::initializer_list<NumberMember> members) {
+        for (const NumberMember& n : members) Member(n.key, n.value);
+    }
     // Points 1..n of a 1-based table, each times scale.
     template <typename Table>
     void Numbers(const char* key, const Table& values, int n, double scale = 1.0) {
@@ -241,8 +271,7 @@ namespace {
 void Open_Error(JsonText& j, int status, int line, bool while_reading) {
     const bool input = Input_Error(status);
     const bool runtime = Runtime_Error(status);
-    j.Separate();
-    j.Open('{');
+    j.Open_Element('{');
     j.Member_Text("kind", input ? "input" : runtime ? "runtime" : "engine status");
     j.Member_Int("number", input || runtime ? status % 100 : status);
     j.Key("line");
@@ -282,8 +311,7 @@ void Write_Warnings(JsonText& j) {
     j.Open('[');
     for (int k = 1; k <= k_Max_Warning_Number; ++k) {
         if (m.WarningLog[k] == 0) continue;
-        j.Separate();
-        j.Open('{');
+        j.Open_Element('{');
         j.Member_Int("number", k);
         j.Member_Int("count", m.WarningLog[k]);
         j.Key("text");
@@ -361,12 +389,7 @@ constexpr const char* k_Lrfd_Factor_Names[k_Num_Lrfd_Load_Types + 1] = {
 
 void Write_Lrfd_Combination(JsonText& j, int c) {
     const AnalysisModel& m = g_Model;
-    j.Key("lrfd_combination");
-    if (m.b_UseLRFD == 0) {
-        j.Null();
-        return;
-    }
-    j.Open('{');
+    if (!j.Open_Member_Or_Null("lrfd_combination", m.b_UseLRFD != 0, '{')) return;
     std::string name(m.LrfdCombinationName[c].data());
     while (!name.empty() && name.back() == ' ') name.pop_back();
     j.Member_Text("name", name.c_str());
@@ -378,11 +401,9 @@ void Write_Lrfd_Combination(JsonText& j, int c) {
     j.Member("resistance_factor_shear", m.PhiV[c]);
     j.Key("factored_loads");
     j.Open('{');
-    j.Member("horizontal", m.rd_LrfdHorizontal[c]);
-    j.Member("vertical", m.rd_LrfdVertical[c]);
-    j.Member("shear", m.rd_LrfdShear[c]);
-    j.Member("moment", m.rd_LrfdMoment[c]);
-    j.Member("axial_thrust", m.rd_LrfdThrust[c]);
+    j.Members({{"horizontal", m.rd_LrfdHorizontal[c]}, {"vertical", m.rd_LrfdVertical[c]},
+               {"shear", m.rd_LrfdShear[c]}, {"moment", m.rd_LrfdMoment[c]},
+               {"axial_thrust", m.rd_LrfdThrust[c]}});
     j.Close('}');
     j.Close('}');
 }
@@ -413,12 +434,7 @@ constexpr const char* k_Node_Column_Names[k_Num_Node_Columns] = {
 void Write_Nodes(JsonText& j, int lc) {
     const AnalysisModel& m = g_Model;
     const int n = m.i_CaseNodeCount[lc];
-    j.Key("nodes");
-    if (n <= 0) {
-        j.Null();
-        return;
-    }
-    j.Open('{');
+    if (!j.Open_Member_Or_Null("nodes", n > 0, '{')) return;
     for (int c = 0; c < k_Num_Node_Columns; ++c) j.Numbers(k_Node_Column_Names[c], m.rd_CaseNodeTable[lc][c], n);
     j.Close('}');
 }
@@ -427,20 +443,13 @@ bool Has_Results(int lc) { return g_Model.i_CaseNodeCount[lc] > 0; }
 
 void Write_Output_Summary(JsonText& j, int lc) {
     const AnalysisModel& m = g_Model;
-    j.Key("output_summary");
-    if (!Has_Results(lc)) {
-        j.Null();
-        return;
-    }
-    j.Open('{');
-    j.Member("head_deflection", m.rd_CaseHeadDeflection[lc]);
-    j.Member("head_slope", m.rd_CaseHeadSlope[lc]);
-    j.Member("head_shear", m.rd_CaseHeadShear[lc]);
-    j.Member("head_moment", m.rd_CaseHeadMoment[lc]);
-    j.Member("max_moment", m.rd_CaseMaxMoment[lc]);
-    j.Member("depth_of_max_moment", m.rd_CaseXMaxMoment[lc]);
-    j.Member("max_shear", m.rd_CaseMaxShear[lc]);
-    j.Member("depth_of_max_shear", m.rd_CaseXMaxShear[lc]);
+    if (!j.Open_Member_Or_Null("output_summary", Has_Results(lc), '{')) return;
+    j.Members({{"head_deflection", m.rd_CaseHeadDeflection[lc]},
+               {"head_slope", m.rd_CaseHeadSlope[lc]}, {"head_shear", m.rd_CaseHeadShear[lc]}, {"head_moment", m.rd_CaseHeadMoment[lc]},
+               {"max_moment", m.rd_CaseMaxMoment[lc]},
+               {"depth_of_max_moment", m.rd_CaseXMaxMoment[lc]},
+               {"max_shear", m.rd_CaseMaxShear[lc]},
+               {"depth_of_max_shear", m.rd_CaseXMaxShear[lc]}});
     j.Member_Int("zero_deflection_points", m.i_CaseZeroDeflectionPoints[lc]);
     j.Close('}');
 }
@@ -451,16 +460,9 @@ void Write_Output_Summary(JsonText& j, int lc) {
 // table (null where neither happened).
 void Write_Structural_State(JsonText& j, int lc) {
     const AnalysisModel& m = g_Model;
-    j.Key("structural_state");
-    if (!Has_Results(lc)) {
-        j.Null();
-        return;
-    }
-    j.Open('{');
+    if (!j.Open_Member_Or_Null("structural_state", Has_Results(lc), '{')) return;
     const bool capacity = m.i_CaseRatioSection[lc] != 0;
-    j.Key("moment_capacity_ratio");
-    if (capacity) j.Number(m.rd_CaseMomentRatio[lc]);
-    else j.Null();
+    j.Member_Or_Null("moment_capacity_ratio", capacity, m.rd_CaseMomentRatio[lc]);
     j.Key("section");
     if (capacity) j.Integer(m.i_CaseRatioSection[lc]);
     else j.Null();
@@ -490,12 +492,11 @@ void Write_Length_Study(JsonText& j, int lc) {
     j.Key("length_study");
     j.Open('[');
     for (int p = 1; p <= m.i_LengthStudyPoints[lc] && p <= k_Max_Length_Trials; ++p) {
-        j.Separate();
-        j.Open('{');
-        j.Member("pile_length", m.rd_StudyPileLength[p][lc]);
-        j.Member("head_deflection", m.rd_StudyHeadDeflection[p][lc]);
-        j.Member("max_moment", m.rd_StudyMaxMoment[p][lc]);
-        j.Member("max_shear", m.rd_StudyMaxShear[p][lc]);
+        j.Open_Element('{');
+        j.Members({{"pile_length", m.rd_StudyPileLength[p][lc]},
+                   {"head_deflection", m.rd_StudyHeadDeflection[p][lc]},
+                   {"max_moment", m.rd_StudyMaxMoment[p][lc]},
+                   {"max_shear", m.rd_StudyMaxShear[p][lc]}});
         j.Close('}');
     }
     j.Close(']');
@@ -504,8 +505,7 @@ void Write_Length_Study(JsonText& j, int lc) {
 void Write_Load_Case(JsonText& j, int lc, bool without_nodes) {
     const AnalysisModel& m = g_Model;
     const int outcome = m.i_CaseOutcome[lc];
-    j.Separate();
-    j.Open('{');
+    j.Open_Element('{');
     j.Member_Int("number", lc);
     j.Member_Text("status", Case_Status(outcome));
     j.Member_Bool("converged", outcome == k_Case_Converged);
@@ -530,17 +530,13 @@ void Write_Summary(JsonText& j, int cases) {
     j.Open('[');
     for (int lc = 1; lc <= cases; ++lc) {
         if (!Has_Results(lc)) continue;
-        j.Separate();
-        j.Open('{');
+        j.Open_Element('{');
         j.Member_Int("load_case", lc);
-        j.Member("head_shear", m.rd_CaseHeadShear[lc]);
-        j.Member("head_deflection", m.rd_CaseHeadDeflection[lc]);
-        j.Member("max_moment", m.rd_CaseMaxMoment[lc]);
-        j.Member("max_shear", m.rd_CaseMaxShear[lc]);
-        j.Member("head_rotation", m.rd_CaseHeadSlope[lc]);
-        j.Key("moment_capacity_ratio");
-        if (m.i_CaseRatioSection[lc] != 0) j.Number(m.rd_CaseMomentRatio[lc]);
-        else j.Null();
+        j.Members({{"head_shear", m.rd_CaseHeadShear[lc]},
+                   {"head_deflection", m.rd_CaseHeadDeflection[lc]}, {"max_moment", m.rd_CaseMaxMoment[lc]}, {"max_shear", m.rd_CaseMaxShear[lc]},
+                   {"head_rotation", m.rd_CaseHeadSlope[lc]}});
+        j.Member_Or_Null("moment_capacity_ratio", m.i_CaseRatioSection[lc] != 0,
+                         m.rd_CaseMomentRatio[lc]);
         j.Close('}');
     }
     j.Close(']');
@@ -574,8 +570,7 @@ void Write_PY_Curves(JsonText& j) {
     j.Open('[');
     for (int c = 1; c <= m.i_NumKeptPYCurves; ++c) {
         const int kind = m.i_KeptPYCurveKind[c];
-        j.Separate();
-        j.Open('{');
+        j.Open_Element('{');
         j.Member_Int("number", m.i_KeptPYCurveNumber[c]);
         j.Member("depth", m.rd_KeptPYCurveDepth[c]);
         j.Member_Text("soil", kind >= 1 && kind <= k_Num_PY_Curve_Kinds ? k_PY_Curve_Soils[kind] : "");
@@ -604,16 +599,14 @@ void Write_Moment_Curvature(JsonText& j) {
         if (m.b_SectionTablesKept[s] == 0) continue;
         for (int t = 1; t <= m.i_SectionThrusts[s] && t <= k_Max_EI_Thrusts; ++t) {
             const int n = m.i_TablePoints[s][t];
-            j.Separate();
-            j.Open('{');
+            j.Open_Element('{');
             j.Member_Int("section", s);
             j.Member_Int("thrust_index", t);
             j.Member_Text("kind", Table_Kind(s));
             j.Member("axial_thrust", m.rd_SectionThrust[s][t] * scale);
             // an elastic section never yields: the last moment of its table is no capacity
-            j.Key("nominal_moment_capacity");
-            if (m.SectionType[s] == k_Section_Elastic) j.Null();
-            else j.Number(m.rd_TableNominalCap[s][t]);
+            j.Member_Or_Null("nominal_moment_capacity", m.SectionType[s] != k_Section_Elastic,
+                             m.rd_TableNominalCap[s][t]);
             j.Numbers("moment", m.rd_TableMoment[s][t], n, scale);
             j.Numbers("bending_stiffness", m.rd_TableEI[s][t], n, scale);
             j.Numbers("curvature", m.rd_TableCurvature[s][t], n);
@@ -634,30 +627,27 @@ void Write_Section_Capacities(JsonText& j) {
     j.Open('[');
     for (int s = 1; s <= m.NumSections && s <= k_Max_Sections; ++s) {
         if (m.b_SectionCapacitiesKept[s] == 0 || m.b_SectionTablesKept[s] == 0) continue;
-        j.Separate();
-        j.Open('{');
+        j.Open_Element('{');
         j.Member_Int("section", s);
-        j.Member("axial_compression", m.rd_SectionAxialCapComp[s] * scale);
-        j.Member("axial_tension", m.rd_SectionAxialCapTens[s] * scale);
-        j.Member("cracking_load", m.rd_SectionCrackingLoad[s] * scale);
+        j.Members({{"axial_compression", m.rd_SectionAxialCapComp[s] * scale},
+                   {"axial_tension", m.rd_SectionAxialCapTens[s] * scale},
+                   {"cracking_load", m.rd_SectionCrackingLoad[s] * scale}});
         j.Key("thrusts");
         j.Open('[');
         for (int t = 1; t <= m.i_SectionThrusts[s] && t <= k_Max_EI_Thrusts; ++t) {
-            j.Separate();
-            j.Open('{');
+            j.Open_Element('{');
             j.Member_Int("thrust_index", t);
-            j.Member("axial_thrust", m.rd_SectionThrust[s][t] * scale);
-            j.Member("nominal_moment", m.rd_SectionNominalMoment[s][t] * scale);
-            j.Member("strain_at_nominal_moment", m.rd_SectionStrainAtCap[s][t]);
+            j.Members({{"axial_thrust", m.rd_SectionThrust[s][t] * scale},
+                       {"nominal_moment", m.rd_SectionNominalMoment[s][t] * scale},
+                       {"strain_at_nominal_moment", m.rd_SectionStrainAtCap[s][t]}});
             j.Key("factored");
             j.Open('[');
             for (int f = 1; f <= k_Num_Resistance_Factors && m.SectionType[s] != k_Section_Pipe; ++f) {
-                j.Separate();
-                j.Open('{');
-                j.Member("resistance_factor", k_Resistance_Factors[static_cast<std::size_t>(f)]);
-                j.Member("axial_thrust", m.rd_SectionFactoredThrust[s][t][f] * scale);
-                j.Member("moment", m.rd_SectionFactoredMoment[s][t][f] * scale);
-                j.Member("bending_stiffness", m.rd_SectionFactoredEI[s][t][f] * scale);
+                j.Open_Element('{');
+                j.Members({{"resistance_factor", k_Resistance_Factors[static_cast<std::size_t>(f)]},
+                           {"axial_thrust", m.rd_SectionFactoredThrust[s][t][f] * scale},
+                           {"moment", m.rd_SectionFactoredMoment[s][t][f] * scale},
+                           {"bending_stiffness", m.rd_SectionFactoredEI[s][t][f] * scale}});
                 j.Close('}');
             }
             j.Close(']');
@@ -671,27 +661,18 @@ void Write_Section_Capacities(JsonText& j) {
 
 void Write_Lrfd_Performance(JsonText& j) {
     const AnalysisModel& m = g_Model;
-    j.Key("lrfd_performance");
-    if (m.b_UseLRFD == 0 || m.b_LrfdPerformanceKept == 0) {
-        j.Null();
-        return;
-    }
-    j.Open('[');
+    const bool kept = m.b_UseLRFD != 0 && m.b_LrfdPerformanceKept != 0;
+    if (!j.Open_Member_Or_Null("lrfd_performance", kept, '[')) return;
     for (int c = 1; c <= m.NumLrfdCombinations && c <= k_Max_Lrfd_Combinations; ++c) {
         for (int s = 1; s <= m.NumSections && s <= k_Max_Sections; ++s) {
             const LrfdPerformance p = Lrfd_Performance_Of(c, s);
-            j.Separate();
-            j.Open('{');
+            j.Open_Element('{');
             j.Member_Int("combination", c);
             j.Member_Int("section", s);
             j.Member("resistance_factor", m.PhiM[c]);
-            j.Key("factored_moment_capacity");
-            if (p.has_capacity) j.Number(p.capacity);
-            else j.Null();
+            j.Member_Or_Null("factored_moment_capacity", p.has_capacity, p.capacity);
             j.Member("max_moment", p.max_moment);
-            j.Key("moment_fraction");
-            if (p.has_fraction) j.Number(p.fraction);
-            else j.Null();
+            j.Member_Or_Null("moment_fraction", p.has_fraction, p.fraction);
             j.Key("passed");
             if (p.has_capacity) j.Boolean(!p.failed);
             else j.Null();
@@ -706,24 +687,15 @@ void Write_Lrfd_Performance(JsonText& j) {
 
 void Write_Stiffness_Matrix(JsonText& j) {
     const AnalysisModel& m = g_Model;
-    j.Key("stiffness_matrix");
-    if (m.b_StiffnessMatrixKept == 0) {
-        j.Null();
-        return;
-    }
-    j.Open('[');
+    if (!j.Open_Member_Or_Null("stiffness_matrix", m.b_StiffnessMatrixKept != 0, '[')) return;
     for (int i = 1; i <= k_Num_Stiffness_Rows; ++i) {
         const int moment_case = k_Num_Stiffness_Rows + i;
-        j.Separate();
-        j.Open('{');
-        j.Member("shear", m.rd_StiffnessHeadShear[i]);
-        j.Member("moment", m.rd_StiffnessHeadMoment[moment_case]);
-        j.Member("k22", m.rd_K22[i]);
-        j.Member("k23", m.rd_K23[i]);
-        j.Member("k32", m.rd_K32[i]);
-        j.Member("k33", m.rd_K33[i]);
-        j.Member("head_deflection", m.rd_StiffnessHeadDeflection[i]);
-        j.Member("head_rotation", m.rd_StiffnessHeadSlope[moment_case]);
+        j.Open_Element('{');
+        j.Members({{"shear", m.rd_StiffnessHeadShear[i]},
+                   {"moment", m.rd_StiffnessHeadMoment[moment_case]}, {"k22", m.rd_K22[i]},
+                   {"k23", m.rd_K23[i]}, {"k32", m.rd_K32[i]}, {"k33", m.rd_K33[i]},
+                   {"head_deflection", m.rd_StiffnessHeadDeflection[i]},
+                   {"head_rotation", m.rd_StiffnessHeadSlope[moment_case]}});
         j.Close('}');
     }
     j.Close(']');
@@ -745,12 +717,7 @@ void Write_Results(JsonText& j, bool without_nodes) {
     const AnalysisModel& m = g_Model;
     // a bending-stiffness-only run analyses no case
     const int cases = Kept_Case_Count();
-    j.Key("results");
-    if (!Anything_Computed(cases)) {
-        j.Null();
-        return;
-    }
-    j.Open('{');
+    if (!j.Open_Member_Or_Null("results", Anything_Computed(cases), '{')) return;
     j.Member_Int("node_count", m.NumNodes);
     j.Key("load_cases");
     j.Open('[');
@@ -801,17 +768,11 @@ const char* Section_Type_Name(int type) {
 // it; as read before); null before the input's depths are known.
 void Write_Soil_Layers(JsonText& j) {
     const AnalysisModel& m = g_Model;
-    j.Key("soil_layers");
-    if (!Depths_Known()) {
-        j.Null();
-        return;
-    }
-    j.Open('[');
+    if (!j.Open_Member_Or_Null("soil_layers", Depths_Known(), '[')) return;
     for (int L = 1; L <= m.i_Number_of_Layers && L <= k_Max_Layers; ++L) {
         const int type = m.i_SoilLayer_py_Type[L];
         const bool known = type >= 1 && type <= k_Num_Soil_Types;
-        j.Separate();
-        j.Open('{');
+        j.Open_Element('{');
         j.Member_Int("layer", L);
         j.Member_Int("soil_type", type);
         j.Member_Text("soil", known ? m.SoilTypeName[type].data() : "");
@@ -826,15 +787,9 @@ void Write_Soil_Layers(JsonText& j) {
 // pile head, and the diameter (or width) the p-y curves take; null before the depths are known.
 void Write_Pile_Sections(JsonText& j) {
     const AnalysisModel& m = g_Model;
-    j.Key("pile_sections");
-    if (!Depths_Known()) {
-        j.Null();
-        return;
-    }
-    j.Open('[');
+    if (!j.Open_Member_Or_Null("pile_sections", Depths_Known(), '[')) return;
     for (int s = 1; s <= m.NumSections && s <= k_Max_Sections; ++s) {
-        j.Separate();
-        j.Open('{');
+        j.Open_Element('{');
         j.Member_Int("section", s);
         j.Member_Int("section_type", m.SectionType[s]);
         j.Member_Text("kind", Section_Type_Name(m.SectionType[s]));
@@ -949,9 +904,7 @@ std::string Results_Document(bool without_nodes) {
     else j.Null();
     Write_Units(j);
     // the ground surface is read in feet in US customary runs: known in inches once converted
-    j.Key("ground_surface_depth");
-    if (Depths_Known()) j.Number(m.XGroundSurface);
-    else j.Null();
+    j.Member_Or_Null("ground_surface_depth", Depths_Known(), m.XGroundSurface);
     Write_Soil_Layers(j);
     Write_Pile_Sections(j);
     Write_Error(j);

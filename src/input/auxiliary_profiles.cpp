@@ -23,10 +23,35 @@ constexpr int k_Min_Soil_Movement_Points = 2;
 static_assert(k_Max_Load_Cases <= k_Max_EI_Thrusts,
               "every distinct load-case thrust must fit the thrust list");
 
-// Reads a count line; a null value keeps current.
-bool Read_Count(int& count) {
-    Read_Data_Line({Int_Item(count)});
-    return g_Model.ErrorStatus == 0;
+// Reads the count line of a table of rows that may be empty into count (a null value keeps it):
+// true when rows follow, after the line `reading` to the runtime message file. A count of zero or less is stored as none, so that no later loop or
+// lookup ever sees a negative one; a count beyond capacity raises Input Data Error No. 95 and
+// leaves count as it was.
+bool Read_Row_Count(int& count, const char* what, int capacity, const char* reading) {
+    int n = count;
+    if (!Read_Int_Value(n)) return false;
+    if (n <= 0) {
+        count = 0;
+        return false;
+    }
+    if (!Check_Count(what, n, 0, capacity)) return false;
+    count = n;
+    Write_Message_Line(reading);
+    return true;
+}
+
+// Reads n rows, each its running number and one real per column into the 1-based column
+// tables; input_lines, when given, keeps each row's input line. False when a read raised.
+bool Read_Real_Rows(int n, std::initializer_list<double*> columns, int* input_lines) {
+    const AnalysisModel& m = g_Model;
+    for (int j = 1; j <= n; ++j) {
+        DataItem items[k_Max_Numbered_Line_Items];
+        int count = 0;
+        for (double* column : columns) items[count++] = Real_Item(column[j]);
+        if (!Read_Numbered_Line(items, count)) return false;
+        if (input_lines != nullptr) input_lines[j] = m.i_InputLineNumber;
+    }
+    return true;
 }
 
 // Ascending insertion sort of values[1..n] of a 1-based table.
@@ -50,7 +75,7 @@ void Read_Soil_Movements() {
     if (m.b_UseSoilMovement == 0) return;
     Write_Message_Line("Reading soil movement data");
     int n = m.NumSoilMovementPoints;
-    if (!Read_Count(n)) return;
+    if (!Read_Int_Value(n)) return;
     if (n < k_Min_Soil_Movement_Points || n > k_Max_Soil_Movement_Points) {
         char line[96];
         std::snprintf(line, sizeof line, "Number of lines specified for soil movement data = %d", n);
@@ -63,12 +88,7 @@ void Read_Soil_Movements() {
         return;
     }
     m.NumSoilMovementPoints = n;
-    for (int j = 1; j <= n; ++j) {
-        int running = 0;
-        Read_Data_Line({Int_Item(running), Real_Item(m.XSoilMovement[j]),
-                        Real_Item(m.SoilMovement[j])});
-        if (m.ErrorStatus != 0) return;
-    }
+    if (!Read_Real_Rows(n, {m.XSoilMovement.data(), m.SoilMovement.data()}, nullptr)) return;
     if (m.IUNITS == k_Units_SI) {
         for (int j = 1; j <= n; ++j) m.SoilMovement[j] /= k_Millimeters_Per_Meter;
     }
@@ -77,44 +97,24 @@ void Read_Soil_Movements() {
 // GROUP EFFECT FACTORS: count, then per row: running number, depth, p-multiplier, y-multiplier.
 void Read_Group_Effect_Factors() {
     AnalysisModel& m = g_Model;
-    int n = m.NumPYModifierPoints;
-    if (!Read_Count(n)) return;
-    if (n <= 0) {
-        // No rows: the p-y curves are unmodified. A negative count is stored as none, so that
-        // no later loop or lookup ever sees it.
-        m.NumPYModifierPoints = 0;
-        return;
-    }
-    if (!Check_Count("p-y modifier rows", n, 0, k_Max_PY_Modifier_Points)) return;
-    m.NumPYModifierPoints = n;
-    Write_Message_Line("Reading p-y multiplier data");
-    for (int j = 1; j <= n; ++j) {
-        int running = 0;
-        Read_Data_Line({Int_Item(running), Real_Item(m.XPYModifier[j]), Real_Item(m.PMultiplier[j]),
-                        Real_Item(m.YMultiplier[j])});
-        if (m.ErrorStatus != 0) return;
-        m.i_PYModifierInputLine[j] = m.i_InputLineNumber;
+    // no rows: the p-y curves are unmodified
+    if (Read_Row_Count(m.NumPYModifierPoints, "p-y modifier rows", k_Max_PY_Modifier_Points,
+                       "Reading p-y multiplier data")) {
+        Read_Real_Rows(m.NumPYModifierPoints,
+                       {m.XPYModifier.data(), m.PMultiplier.data(), m.YMultiplier.data()},
+                       m.i_PYModifierInputLine.data());
     }
 }
 
 // TIP SHEAR: count, then per point: running number, tip deflection, tip shear.
 void Read_Tip_Shear() {
     AnalysisModel& m = g_Model;
-    int n = m.NumTipShearPoints;
-    if (!Read_Count(n)) return;
-    if (n <= 0) {
-        m.NumTipShearPoints = 0;
+    if (!Read_Row_Count(m.NumTipShearPoints, "tip shear points", k_Max_Tip_Shear_Points,
+                        "Reading tip shear data")) {
         return;
     }
-    if (!Check_Count("tip shear points", n, 0, k_Max_Tip_Shear_Points)) return;
-    m.NumTipShearPoints = n;
-    Write_Message_Line("Reading tip shear data");
-    for (int j = 1; j <= n; ++j) {
-        int running = 0;
-        Read_Data_Line({Int_Item(running), Real_Item(m.YTipShear[j]), Real_Item(m.VTipShear[j])});
-        if (m.ErrorStatus != 0) return;
-        m.i_TipShearInputLine[j] = m.i_InputLineNumber;
-    }
+    Read_Real_Rows(m.NumTipShearPoints, {m.YTipShear.data(), m.VTipShear.data()},
+                   m.i_TipShearInputLine.data());
 }
 
 // PILE BATTER AND SLOPE: ground slope line, pile batter line, both in degrees.
@@ -138,23 +138,18 @@ void Read_PY_Output_Depths() {
     AnalysisModel& m = g_Model;
     if (m.b_PrintPYCurves == 0) return;
     Write_Message_Line("Reading p-y output depths data");
-    int n = m.NumPYOutputDepths;
-    if (!Read_Count(n)) return;
-    if (!Check_Count("p-y output depths", n, 0, k_Max_PY_Output_Depths)) return;
-    m.NumPYOutputDepths = n;
-    for (int j = 1; j <= n; ++j) {
-        int running = 0;
-        Read_Data_Line({Int_Item(running), Real_Item(m.XPYOutputDepth[j])});
-        if (m.ErrorStatus != 0) return;
-        m.i_PYOutputDepthInputLine[j] = m.i_InputLineNumber;
+    if (!Read_Checked_Count(m.NumPYOutputDepths, "p-y output depths", k_Max_PY_Output_Depths)) {
+        return;
     }
+    const int n = m.NumPYOutputDepths;
+    Read_Real_Rows(n, {m.XPYOutputDepth.data()}, m.i_PYOutputDepthInputLine.data());
 }
 
 // AXIAL THRUST LOADS: count, then per thrust: running number, thrust.
 void Read_Axial_Thrust_Loads() {
     AnalysisModel& m = g_Model;
     int n = m.NumLoadCases;
-    if (!Read_Count(n)) return;
+    if (!Read_Int_Value(n)) return;
     if (n <= 0) {
         // One thrust: whatever the first load case holds (0 in a fresh run).
         m.NumLoadCases = 1;
@@ -162,11 +157,7 @@ void Read_Axial_Thrust_Loads() {
         if (!Check_Count("axial thrusts", n, 0, k_Max_Load_Cases)) return;
         m.NumLoadCases = n;
         Write_Message_Line("Reading axial thrust force data for EI-only computations");
-        for (int i = 1; i <= n; ++i) {
-            int running = 0;
-            Read_Data_Line({Int_Item(running), Real_Item(m.AxialThrustLoad[i])});
-            if (m.ErrorStatus != 0) return;
-        }
+        if (!Read_Real_Rows(n, {m.AxialThrustLoad.data()}, nullptr)) return;
     }
     Sort_Ascending(m.AxialThrustLoad.data(), m.NumLoadCases);
 }

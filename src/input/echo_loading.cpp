@@ -102,19 +102,25 @@ void Write_Group_Distributed_Loads(int g) {
     }
 }
 
+// An LRFD block's opening: blank_lines empty lines, the title between two rules, an empty
+// line and the line counting the block's entries.
+void Write_Lrfd_Block_Heading(int blank_lines, const char* rule, const char* title,
+                              const char* count_text, int count) {
+    for (int i = 0; i < blank_lines; ++i) WriteLine("");
+    WriteLine(rule);
+    WriteLine(title);
+    WriteLine(rule);
+    WriteLine("");
+    const FortranRecord line = Text_With_Integer(count_text, count);
+    WriteLine(line.text.data());
+}
+
 void Write_Loading_Groups() {
     const AnalysisModel& m = g_Model;
-    const char* const dashes79 =
-        "-------------------------------------------------------------------------------";
-    WriteLine("");
-    WriteLine("");
-    WriteLine("");
-    WriteLine(dashes79);
-    WriteLine("                  Unfactored Loading Groups for LRFD Analysis");
-    WriteLine(dashes79);
-    WriteLine("");
-    FortranRecord count = Text_With_Integer("Number of Loading Groups = ", m.NumLrfdLoads);
-    WriteLine(count.text.data());
+    Write_Lrfd_Block_Heading(
+        3, "-------------------------------------------------------------------------------",
+        "                  Unfactored Loading Groups for LRFD Analysis",
+        "Number of Loading Groups = ", m.NumLrfdLoads);
     WriteLine("      Load                    Load                Horiz. Force               Moment "
               "               Axial Force           Number of ");
     WriteLine(SI() ? "      Group                   Type                     kN                   "
@@ -184,19 +190,13 @@ void Write_Load_Type_Totals() {
 
 void Write_Factors() {
     const AnalysisModel& m = g_Model;
-    const char* const dashes77 =
-        "-----------------------------------------------------------------------------";
     const char* const heading =
         " No.    DL     LL     EQ     IM    Wind   Watr    Ice   Soil   Roof   Rain   Snow   "
         "Temp   Spec   M RF   V RF   Name";
-    WriteLine("");
-    WriteLine("");
-    WriteLine(dashes77);
-    WriteLine("     Load and Resistance Factors by Load Combinations for LRFD Analyses      ");
-    WriteLine(dashes77);
-    WriteLine("");
-    FortranRecord count = Text_With_Integer("Number of Factored Load Combinations = ", m.NumLrfdCombinations);
-    WriteLine(count.text.data());
+    Write_Lrfd_Block_Heading(
+        2, "-----------------------------------------------------------------------------",
+        "     Load and Resistance Factors by Load Combinations for LRFD Analyses      ",
+        "Number of Factored Load Combinations = ", m.NumLrfdCombinations);
     WriteLine("");
     WriteLine("Summary of Load and Resistance Factors:");
     WriteLine("---------------------------------------");

@@ -59,6 +59,15 @@ void Write_Type_Line(int s) {
     WriteLine(line.text.data());
 }
 
+// The four casing lines of a cased section, the casing's outside diameter as given.
+void Write_Casing(int s, double diameter) {
+    const AnalysisModel& m = g_Model;
+    Write_Number_Line("   Outside Diameter of Casing", diameter, Len());
+    Write_Number_Line("   Casing Wall Thickness", m.CasingThickness[s], Len());
+    Write_Number_Line("   Casing Yield Stress", m.CasingYieldStress[s], Stress());
+    Write_Number_Line("   Casing Modulus of Elasticity", m.CasingModulus[s], Stress());
+}
+
 // The dimension lines of the section's type, in input order.
 void Write_Dimensions(int s) {
     const AnalysisModel& m = g_Model;
@@ -72,10 +81,7 @@ void Write_Dimensions(int s) {
             Write_Number_Line("   Diameter", m.SectionDiameter[s], Len());
             break;
         case 2: case 3:
-            Write_Number_Line("   Outside Diameter of Casing", m.SectionDiameter[s], Len());
-            Write_Number_Line("   Casing Wall Thickness", m.CasingThickness[s], Len());
-            Write_Number_Line("   Casing Yield Stress", m.CasingYieldStress[s], Stress());
-            Write_Number_Line("   Casing Modulus of Elasticity", m.CasingModulus[s], Stress());
+            Write_Casing(s, m.SectionDiameter[s]);
             if (m.SectionType[s] == k_Section_Cased_Core) {
                 Write_Number_Line("   Outside Diameter of Core", m.CoreDiameter[s], Len());
                 Write_Number_Line("   Core Wall Thickness", m.CoreThickness[s], Len());
@@ -112,10 +118,7 @@ void Write_Dimensions(int s) {
         case 14:
             Write_Number_Line("   Diameter of Drilled Hole", m.SectionDiameter[s], Len());
             Write_Number_Line("   Grout Compressive Strength", m.ConcreteStrength[s], Stress());
-            Write_Number_Line("   Outside Diameter of Casing", m.rd_CasingDiameter[s], Len());
-            Write_Number_Line("   Casing Wall Thickness", m.CasingThickness[s], Len());
-            Write_Number_Line("   Casing Yield Stress", m.CasingYieldStress[s], Stress());
-            Write_Number_Line("   Casing Modulus of Elasticity", m.CasingModulus[s], Stress());
+            Write_Casing(s, m.rd_CasingDiameter[s]);
             Write_Number_Line("   Diameter of Central Bar", m.BarDiameter[1][s], Len());
             Write_Number_Line("   Yield Stress of Central Bar", m.RebarYieldStress[s], Stress());
             Write_Number_Line("   Modulus of Elasticity of Central Bar", m.ReinforcementModulus[s], Stress());

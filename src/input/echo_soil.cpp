@@ -153,28 +153,24 @@ void Write_Note(int L, Note note) {
 
 // The field test named at the top of a Piedmont layer selects the value shown.
 void Write_Piedmont(int L) {
+    struct FieldTest {
+        const char* line;
+        const Stem* stem;
+    };
+    // "(DMT)" for the pressuremeter is the report's established wording
+    static constexpr FieldTest k_Field_Tests[] = {
+        {"   The type of field test is the Standard Penetration Test (SPT)", &k_SPT},
+        {"   The type of field test is the Cone Penetration Test (CPT)", &k_Piedmont_Cone},
+        {"   The type of field test is the Dilatometer Test (DMT)", &k_Dilatometer},
+        {"   The type of field test is the Pressuremeter Test (DMT)", &k_Pressuremeter},
+    };
     const int test = g_Model.FieldTestTypeAtPoint[2 * L - 1];
-    switch (test) {
-        case 1:
-            WriteLine("   The type of field test is the Standard Penetration Test (SPT)");
-            Write_Stem(L, k_SPT);
-            break;
-        case 2:
-            WriteLine("   The type of field test is the Cone Penetration Test (CPT)");
-            Write_Stem(L, k_Piedmont_Cone);
-            break;
-        case 3:
-            WriteLine("   The type of field test is the Dilatometer Test (DMT)");
-            Write_Stem(L, k_Dilatometer);
-            break;
-        case 4:
-            WriteLine("   The type of field test is the Pressuremeter Test (DMT)");
-            Write_Stem(L, k_Pressuremeter);
-            break;
-        default:
-            Write_Count_Line("   Field test type code (not one of 1 to 4)", test);
-            break;
+    if (test < 1 || test > 4) {
+        Write_Count_Line("   Field test type code (not one of 1 to 4)", test);
+        return;
     }
+    WriteLine(k_Field_Tests[test - 1].line);
+    Write_Stem(L, *k_Field_Tests[test - 1].stem);
 }
 
 // One input p-y curve at strength point k.
@@ -193,14 +189,7 @@ void Write_User_Curve(int L, int k, bool top) {
     WriteLine(head.text.data());
     WriteLine("");
     WriteLine("Point                y                     p     ");
-    FortranRecord units;
-    Start_Record(units);
-    Append_Text(units, " No.");
-    Tab_To(units, 22);
-    Append_Trimmed(units, m.LabelLength);
-    Tab_To(units, 42);
-    Append_Trimmed(units, m.LabelForcePerLength);
-    WriteLine(units.text.data());
+    WriteLine(Tabbed_Record({{1, " No."}, {22, m.LabelLength}, {42, m.LabelForcePerLength}}).text.data());
     WriteLine("-----          ------------          ------------");
     for (int j = 1; j <= m.NumUserPYPoints[k] && j <= k_Max_User_PY_Points; ++j) {
         WriteInteger(j, 5);

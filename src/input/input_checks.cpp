@@ -158,6 +158,23 @@ void Check_Pile_Diameters() {
     }
 }
 
+namespace {
+
+// Input Data Error No. 85 at elastic section s: "has a <what> of <value>" and the ending, then
+// the solution.
+void Raise_Elastic_Section_Value(int s, const char* what, double value, const char* ending,
+                                 const char* solution) {
+    FortranRecord problem = Text_With_Integer("Problem:  Pile section ", s, " has a ");
+    Append_Text(problem, what);
+    Append_Text(problem, " of ");
+    Append_Text(problem, Format_Number(value, 12).text.data());
+    Append_Text(problem, ending);
+    const char* const body[] = {"", problem.text.data(), solution, ""};
+    Raise_Check(85, Section_Line(s), 1, body);
+}
+
+}  // namespace
+
 void Check_Section_Values() {
     const AnalysisModel& m = g_Model;
     for (int s = 1; s <= m.NumSections && s <= k_Max_Sections; ++s) {
@@ -190,28 +207,16 @@ void Check_Section_Values() {
                                  L * L * L * L, L * L * L * L, L * L, L * L};
         for (int i = 0; bounded && i < 5; ++i) {
             if (values[i].value <= bounds[i]) continue;
-            FortranRecord problem = Text_With_Integer("Problem:  Pile section ", s, " has a ");
-            Append_Text(problem, values[i].what);
-            Append_Text(problem, " of ");
-            Append_Text(problem, Format_Number(values[i].value, 12).text.data());
-            Append_Text(problem, ", beyond any real pile.");
-            const char* const body[] = {"", problem.text.data(),
-                                        "Solution: Check the value and its unit: no real pile comes within a factor of a "
-                                        "thousand of it.", ""};
-            Raise_Check(85, Section_Line(s), 1, body);
+            Raise_Elastic_Section_Value(s, values[i].what, values[i].value, ", beyond any real pile.",
+                                        "Solution: Check the value and its unit: no real pile comes "
+                                        "within a factor of a thousand of it.");
             return;
         }
         for (const auto& v : values) {
             if (v.value > 0.0) continue;
-            FortranRecord problem = Text_With_Integer("Problem:  Pile section ", s, " has a ");
-            Append_Text(problem, v.what);
-            Append_Text(problem, " of ");
-            Append_Text(problem, Format_Number(v.value, 12).text.data());
-            Append_Text(problem, ".");
-            const char* const body[] = {"", problem.text.data(),
-                                        "Solution: Give the elastic section a modulus of elasticity, moments of "
-                                        "inertia and areas greater than zero.", ""};
-            Raise_Check(85, Section_Line(s), 1, body);
+            Raise_Elastic_Section_Value(s, v.what, v.value, ".",
+                                        "Solution: Give the elastic section a modulus of elasticity, "
+                                        "moments of inertia and areas greater than zero.");
             return;
         }
         if (!Check_Elastic_Shape_Dimensions(s)) return;

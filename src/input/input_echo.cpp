@@ -128,47 +128,62 @@ void Write_Slope_And_Batter() {
     Write_Number_Line("Pile Batter Angle", m.PileBatter * k_Degrees_Per_Radian, "degrees");
 }
 
+// One value column of a profile's point table: the values (1-based), the blanks before the
+// field and its Fw.d form.
+struct PointColumn {
+    const double* values;
+    int blanks;
+    int w;
+    int d;
+};
+
+// A profile's echo block: the heading, "<what> n points", an empty line, the column names and
+// their units, then per point (at most capacity) its number in I3 and its value columns.
+void Write_Profile_Block(const char* title, int indent, const char* what, int n, int capacity,
+                         std::initializer_list<ColumnHead> names,
+                         std::initializer_list<ColumnHead> units,
+                         std::initializer_list<PointColumn> columns) {
+    Write_Echo_Heading(title, indent);
+    WriteLine(Text_With_Count(what, n, " points").text.data());
+    WriteLine("");
+    Write_Column_Heads(names);
+    Write_Column_Heads(units);
+    for (int j = 1; j <= n && j <= capacity; ++j) {
+        FortranRecord row;
+        Start_Record(row);
+        Append_I(row, j, 3);
+        for (const PointColumn& column : columns) {
+            Append_X(row, column.blanks);
+            Append_F(row, column.values[j], column.w, column.d);
+        }
+        WriteLine(row.text.data());
+    }
+}
+
 void Write_PY_Modifiers() {
     const AnalysisModel& m = g_Model;
     if (m.NumPYModifierPoints <= 0) return;
     // A table given with the option off still acts, as files written that way rely on; the
     // user learns it from the warning.
     if (m.b_UsePYModifiers == 0) RecordWarning(-k_Warning_Modifiers_Option_NO);
-    Write_Echo_Heading("p-y Modification Factors for Group Action", 19);
-    WriteLine(Text_With_Count("Distribution of p-y modifiers with depth defined using ",
-                              m.NumPYModifierPoints, " points").text.data());
-    WriteLine("");
-    Write_Column_Heads({{"Point", 5}, {"Depth X", 20}, {"p-mult", 35}, {"y-mult", 50}});
-    Write_Column_Heads({{"No.", 3}, {m.LabelLengthLarge, 20}});
-    for (int j = 1; j <= m.NumPYModifierPoints && j <= k_Max_PY_Modifier_Points; ++j) {
-        FortranRecord row;
-        Start_Record(row);
-        Append_I(row, j, 3);
-        Append_F(row, m.XPYModifier[j], 17, 3);
-        Append_F(row, m.PMultiplier[j], 15, 4);
-        Append_F(row, m.YMultiplier[j], 15, 4);
-        WriteLine(row.text.data());
-    }
+    Write_Profile_Block("p-y Modification Factors for Group Action", 19,
+                        "Distribution of p-y modifiers with depth defined using ",
+                        m.NumPYModifierPoints, k_Max_PY_Modifier_Points,
+                        {{"Point", 5}, {"Depth X", 20}, {"p-mult", 35}, {"y-mult", 50}},
+                        {{"No.", 3}, {m.LabelLengthLarge, 20}},
+                        {{m.XPYModifier.data(), 0, 17, 3}, {m.PMultiplier.data(), 0, 15, 4},
+                         {m.YMultiplier.data(), 0, 15, 4}});
 }
 
 void Write_Soil_Movements() {
     const AnalysisModel& m = g_Model;
     if (m.b_UseSoilMovement == 0 || m.NumSoilMovementPoints <= 0) return;
-    Write_Echo_Heading("Lateral Soil Movements", 29);
-    WriteLine(Text_With_Count("Profile of soil movement with depth defined using ",
-                              m.NumSoilMovementPoints, " points").text.data());
-    WriteLine("");
-    Write_Column_Heads({{"Point", 5}, {"Depth X", 20}, {"Soil Movement", 35}});
-    Write_Column_Heads({{"No.", 3}, {m.LabelLengthLarge, 20}, {m.LabelLength, 35}});
-    for (int j = 1; j <= m.NumSoilMovementPoints && j <= k_Max_Soil_Movement_Points; ++j) {
-        FortranRecord row;
-        Start_Record(row);
-        Append_I(row, j, 3);
-        Append_X(row, 2);
-        Append_F(row, m.XSoilMovement[j], 15, 5);
-        Append_F(row, m.SoilMovement[j], 15, 5);
-        WriteLine(row.text.data());
-    }
+    Write_Profile_Block("Lateral Soil Movements", 29,
+                        "Profile of soil movement with depth defined using ",
+                        m.NumSoilMovementPoints, k_Max_Soil_Movement_Points,
+                        {{"Point", 5}, {"Depth X", 20}, {"Soil Movement", 35}},
+                        {{"No.", 3}, {m.LabelLengthLarge, 20}, {m.LabelLength, 35}},
+                        {{m.XSoilMovement.data(), 2, 15, 5}, {m.SoilMovement.data(), 0, 15, 5}});
 }
 
 // The loading type block; the number of cycles is checked right after it is shown.
@@ -188,20 +203,11 @@ void Write_Loading_Type() {
 void Write_Distributed_Load() {
     const AnalysisModel& m = g_Model;
     if (m.NumDistLoadPoints <= 0) return;
-    Write_Echo_Heading("Distributed Lateral Loading", 27);
-    WriteLine(Text_With_Count("Distributed lateral load intensity defined using ",
-                              m.NumDistLoadPoints, " points").text.data());
-    WriteLine("");
-    Write_Column_Heads({{"Point", 5}, {"Depth X", 23}, {"Dist. Load", 43}});
-    Write_Column_Heads({{"No.", 3}, {m.LabelLength, 23}, {m.LabelForcePerLength, 43}});
-    for (int j = 1; j <= m.NumDistLoadPoints && j <= k_Max_Dist_Load_Points; ++j) {
-        FortranRecord row;
-        Start_Record(row);
-        Append_I(row, j, 3);
-        Append_F(row, m.XDistLoad[j], 20, 3);
-        Append_F(row, m.DistLoad[j], 20, 3);
-        WriteLine(row.text.data());
-    }
+    Write_Profile_Block("Distributed Lateral Loading", 27,
+                        "Distributed lateral load intensity defined using ", m.NumDistLoadPoints,
+                        k_Max_Dist_Load_Points, {{"Point", 5}, {"Depth X", 23}, {"Dist. Load", 43}},
+                        {{"No.", 3}, {m.LabelLength, 23}, {m.LabelForcePerLength, 43}},
+                        {{m.XDistLoad.data(), 0, 20, 3}, {m.DistLoad.data(), 0, 20, 3}});
 }
 
 // The tip shear block when points were given; the curve is checked in any case.
@@ -278,16 +284,12 @@ void WriteInputEcho() {
     if (Failed()) return;
     Write_PY_Output_Depths();
     if (Failed()) return;
-    Check_Section_Point_Count();
-    if (Failed()) return;
-    Check_Soil_Profile();
-    if (Failed()) return;
-    Check_User_PY_Curves();
-    if (Failed()) return;
-    Check_Soil_Test_Values();
-    if (Failed()) return;
-    Check_Soil_Criteria();
-    if (Failed()) return;
+    // the consistency checks that follow the echo, in order; the first error ends the echo
+    for (void (*check)() : {Check_Section_Point_Count, Check_Soil_Profile, Check_User_PY_Curves,
+                            Check_Soil_Test_Values, Check_Soil_Criteria}) {
+        check();
+        if (Failed()) return;
+    }
     Check_Unit_Plausibility();
     Write_Message_Line("Output of input data completed");
     Write_Message_Line("");

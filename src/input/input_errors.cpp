@@ -30,6 +30,22 @@ void Write_Unrecognized_Frame(const char* line, const char* problem, const char*
     }
 }
 
+// The opening of a sentence of the code-range message: lead, the owner numbered n, the joint
+// and the name of the code, then a blank.
+FortranRecord Start_Code_Sentence(const char* lead, const char* owner, int n, const char* joint,
+                                  const char* what) {
+    FortranRecord r;
+    Start_Record(r);
+    Append_Text(r, lead);
+    Append_Text(r, owner);
+    Append_Text(r, " ");
+    Append_I(r, n, 0);
+    Append_Text(r, joint);
+    Append_Text(r, what);
+    Append_Text(r, " ");
+    return r;
+}
+
 }  // namespace
 
 void Raise_Unrecognized_Line(const char* line) {
@@ -65,36 +81,18 @@ void Raise_End_Of_Input(const char* partial_line) {
 }
 
 void Raise_Input_Error_95(const char* problem, const char* solution) {
-    const char* lines[] = {"", "", "***** Input Data Error No. 95 *****", "", problem, solution,
-                           "", ""};
-    for (const char* l : lines) Write_Message_Line(l);
-    for (const char* l : lines) Write_Report_Line(l);
-    Raise_Input_Error(95);
+    Raise_Input_Problem(95, problem, solution);
 }
 
 void Raise_Code_Out_Of_Range(const CodeRange& range, int n, int code) {
-    FortranRecord problem;
-    Start_Record(problem);
-    Append_Text(problem, "Problem:  ");
-    Append_Text(problem, range.owner);
-    Append_Text(problem, " ");
-    Append_I(problem, n, 0);
-    Append_Text(problem, " has the ");
-    Append_Text(problem, range.what);
-    Append_Text(problem, " ");
+    FortranRecord problem =
+        Start_Code_Sentence("Problem:  ", range.owner, n, " has the ", range.what);
     Append_I(problem, code, 0);
     Append_Text(problem, ", outside the ");
     Append_Text(problem, range.valid);
     Append_Text(problem, ".");
-    FortranRecord solution;
-    Start_Record(solution);
-    Append_Text(solution, "Solution: Give ");
-    Append_Text(solution, range.owner_in_solution);
-    Append_Text(solution, " ");
-    Append_I(solution, n, 0);
-    Append_Text(solution, " a ");
-    Append_Text(solution, range.what);
-    Append_Text(solution, " ");
+    FortranRecord solution =
+        Start_Code_Sentence("Solution: Give ", range.owner_in_solution, n, " a ", range.what);
     Append_Text(solution, range.allowed);
     Append_Text(solution, ".");
     Raise_Input_Error_95(problem.text.data(), solution.text.data());

@@ -5,6 +5,7 @@
 // rather than silently taken.
 #include "input/line_reader.h"
 
+#include <cassert>
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -392,6 +393,36 @@ void Read_Data_Line(const DataItem* items, int count) { Read_Items(items, count,
 
 void Read_Data_Line(std::initializer_list<DataItem> items) {
     Read_Data_Line(items.begin(), static_cast<int>(items.size()));
+}
+
+bool Read_Checked_Count(int& stored, const char* what, int capacity) {
+    int n = stored;
+    if (!Read_Int_Value(n)) return false;
+    if (!Check_Count(what, n, 0, capacity)) return false;
+    stored = n;
+    return true;
+}
+
+bool Read_Entries(int n, void (*read_entry)(int)) {
+    for (int i = 1; i <= n; ++i) {
+        read_entry(i);
+        if (g_Model.ErrorStatus != 0) return false;
+    }
+    return true;
+}
+
+bool Read_Numbered_Line(const DataItem* items, int count) {
+    assert(count >= 0 && count <= k_Max_Numbered_Line_Items);
+    int running = 0;
+    DataItem all[1 + k_Max_Numbered_Line_Items];
+    all[0] = Int_Item(running);
+    for (int i = 0; i < count; ++i) all[1 + i] = items[i];
+    Read_Data_Line(all, 1 + count);
+    return g_Model.ErrorStatus == 0;
+}
+
+bool Read_Numbered_Line(std::initializer_list<DataItem> items) {
+    return Read_Numbered_Line(items.begin(), static_cast<int>(items.size()));
 }
 
 bool Read_Real_Value(double& value) {

@@ -53,6 +53,21 @@ DataItem Word_Item(char* target, int width);
 void Read_Data_Line(const DataItem* items, int count);
 void Read_Data_Line(std::initializer_list<DataItem> items);
 
+// One data line of a numbered table: its running number, read and not kept, then up to
+// k_Max_Numbered_Line_Items items; false when the read raised an input error.
+constexpr int k_Max_Numbered_Line_Items = 8;
+bool Read_Numbered_Line(const DataItem* items, int count);
+bool Read_Numbered_Line(std::initializer_list<DataItem> items);
+
+// A count on its own data line, checked against 0 .. capacity (Input Data Error No. 95 names
+// what is counted) and then stored; a null value keeps the stored count. False when the read or
+// the check raised, the stored count then unchanged.
+bool Read_Checked_Count(int& stored, const char* what, int capacity);
+
+// Entries 1..n of a section (load cases, layers, pile sections ...), each read by read_entry;
+// stops at the first raised error and returns false.
+bool Read_Entries(int n, void (*read_entry)(int));
+
 // One value on its own data line; false when the read raised an input error.
 bool Read_Real_Value(double& value);
 bool Read_Int_Value(int& value);

@@ -46,8 +46,7 @@ void Read_Load_Case(int i) {
 void Read_Distributed_Load() {
     AnalysisModel& m = g_Model;
     int n = m.NumDistLoadPoints;
-    Read_Data_Line({Int_Item(n)});
-    if (m.ErrorStatus != 0) return;
+    if (!Read_Int_Value(n)) return;
     if (n <= 0) {
         m.NumDistLoadPoints = 0;
         m.XDistLoad[1] = m.XDistLoad[2] = 0.0;
@@ -57,9 +56,7 @@ void Read_Distributed_Load() {
     if (!Check_Count("distributed lateral load points", n, 0, k_Max_Dist_Load_Points)) return;
     m.NumDistLoadPoints = n;
     for (int j = 1; j <= n; ++j) {
-        int running = 0;
-        Read_Data_Line({Int_Item(running), Real_Item(m.XDistLoad[j]), Real_Item(m.DistLoad[j])});
-        if (m.ErrorStatus != 0) return;
+        if (!Read_Numbered_Line({Real_Item(m.XDistLoad[j]), Real_Item(m.DistLoad[j])})) return;
     }
 }
 
@@ -149,15 +146,9 @@ void Read_Lrfd_Combination(int c) {
 void ReadLoading() {
     AnalysisModel& m = g_Model;
     Write_Message_Line("Reading pile head loading data");
-    int n = m.NumLoadCases;
-    Read_Data_Line({Int_Item(n)});
-    if (m.ErrorStatus != 0) return;
-    if (!Check_Count("pile-head load cases", n, 0, k_Max_Load_Cases)) return;
-    m.NumLoadCases = n;
-    for (int i = 1; i <= n; ++i) {
-        Read_Load_Case(i);
-        if (m.ErrorStatus != 0) return;
-    }
+    if (!Read_Checked_Count(m.NumLoadCases, "pile-head load cases", k_Max_Load_Cases)) return;
+    const int n = m.NumLoadCases;
+    if (!Read_Entries(n, Read_Load_Case)) return;
     Read_Distributed_Load();
 }
 
@@ -167,8 +158,7 @@ void ReadLrfdLoads() {
     AnalysisModel& m = g_Model;
     Write_Message_Line("Reading LRFD unfactored load data");
     int n = m.NumLrfdLoads;
-    Read_Data_Line({Int_Item(n)});
-    if (m.ErrorStatus != 0) return;
+    if (!Read_Int_Value(n)) return;
     if (n < 1 || n > k_Max_Lrfd_Loads) {
         char line[96];
         std::snprintf(line, sizeof line, "Number of LRFD loads specified is %d", n);
@@ -177,10 +167,7 @@ void ReadLrfdLoads() {
         return;
     }
     m.NumLrfdLoads = n;
-    for (int g = 1; g <= n; ++g) {
-        Read_Lrfd_Load(g);
-        if (m.ErrorStatus != 0) return;
-    }
+    Read_Entries(n, Read_Lrfd_Load);
 }
 
 // LRFD FACTORS AND CASES: count, then per combination a factor line and a name line.
@@ -188,8 +175,7 @@ void ReadLrfdFactors() {
     AnalysisModel& m = g_Model;
     Write_Message_Line("Reading LRFD load and resistance factor data ");
     int n = m.NumLrfdCombinations;
-    Read_Data_Line({Int_Item(n)});
-    if (m.ErrorStatus != 0) return;
+    if (!Read_Int_Value(n)) return;
     if (n < 1 || n > k_Max_Lrfd_Combinations) {
         char line[96];
         std::snprintf(line, sizeof line, "Number of LRFD load combinations input is %d", n);
@@ -199,10 +185,7 @@ void ReadLrfdFactors() {
         return;
     }
     m.NumLrfdCombinations = n;
-    for (int c = 1; c <= n; ++c) {
-        Read_Lrfd_Combination(c);
-        if (m.ErrorStatus != 0) return;
-    }
+    Read_Entries(n, Read_Lrfd_Combination);
 }
 
 void Derive_Length_Study_Count() {

@@ -3,6 +3,7 @@
 // the value of the other unit system (a factor of 25.4, 1000, 6.4 or 20.9 away) falls outside.
 #include "input/plausibility.h"
 
+#include <array>
 #include <cstdio>
 
 #include "engine/errors.h"
@@ -75,34 +76,50 @@ bool Is_Clay(int type) {
            type == k_Soil_StfClyAK || type == k_Soil_SoftClyJ;
 }
 
+// The bounds of one soil value per layer point: the warning, what the value is, the least real
+// US value of a layer that has any and the largest real SI value, and the rest of each line.
+struct PointBounds {
+    int warning;
+    const char* owner;
+    const char* what;
+    double min_us;
+    double max_si;
+    const char* low_us;
+    const char* high_si;
+};
+
+// Warns once for layer L when the value at its top or bottom point is beyond the bounds.
+void Check_Layer_Points(int L, const std::array<double, k_Max_Soil_Points + 1>& values,
+                        const PointBounds& b) {
+    // points 2L-1 and 2L are the top and the bottom of layer L
+    for (int p = 2 * L - 1; p <= 2 * L; ++p) {
+        const double value = values[p];
+        const bool low = US() && value > 0.0 && value < b.min_us;
+        if (low || (!US() && value > b.max_si)) {
+            const FortranRecord before = Text_With_Integer(b.owner, L, b.what);
+            Warn(b.warning, before.text.data(), value, low ? b.low_us : b.high_si);
+            return;
+        }
+    }
+}
+
+constexpr PointBounds k_Unit_Weight_Bounds = {
+    k_Warning_Unit_Weight_Unit, "soil layer ", " has an effective unit weight of ",
+    k_Min_Unit_Weight_US, k_Max_Unit_Weight_SI,
+    " pcf, below 15 pcf of real soils; US unit weights are in pcf, not kN/m3.",
+    " kN/m3, above 30 kN/m3 of real soils; SI unit weights are in kN/m3, not pcf."};
+constexpr PointBounds k_Cohesion_Bounds = {
+    k_Warning_Cohesion_Unit, "clay layer ", " has a shear strength of ",
+    k_Min_Cohesion_US, k_Max_Cohesion_SI,
+    " psf, below 100 psf of real clays; US shear strengths are in psf, not kPa.",
+    " kPa, above 2000 kPa of real clays; SI shear strengths are in kPa, not psf."};
+
 void Check_Soil_Values() {
     const AnalysisModel& m = g_Model;
     for (int L = 1; L <= m.i_Number_of_Layers && L <= k_Max_Layers; ++L) {
-        char before[64];
-        // points 2L-1 and 2L are the top and the bottom of layer L
-        for (int p = 2 * L - 1; p <= 2 * L; ++p) {
-            const double gamma = m.UnitWeightAtPoint[p];
-            const bool light = US() && gamma > 0.0 && gamma < k_Min_Unit_Weight_US;
-            if (light || (!US() && gamma > k_Max_Unit_Weight_SI)) {
-                std::snprintf(before, sizeof before, "soil layer %d has an effective unit weight of ", L);
-                Warn(k_Warning_Unit_Weight_Unit, before, gamma,
-                     light ? " pcf, below 15 pcf of real soils; US unit weights are in pcf, not kN/m3."
-                           : " kN/m3, above 30 kN/m3 of real soils; SI unit weights are in kN/m3, not pcf.");
-                break;
-            }
-        }
+        Check_Layer_Points(L, m.UnitWeightAtPoint, k_Unit_Weight_Bounds);
         if (!Is_Clay(m.i_SoilLayer_py_Type[L])) continue;
-        for (int p = 2 * L - 1; p <= 2 * L; ++p) {
-            const double c = m.StrengthAtPoint[p];
-            const bool weak = US() && c > 0.0 && c < k_Min_Cohesion_US;
-            if (weak || (!US() && c > k_Max_Cohesion_SI)) {
-                std::snprintf(before, sizeof before, "clay layer %d has a shear strength of ", L);
-                Warn(k_Warning_Cohesion_Unit, before, c,
-                     weak ? " psf, below 100 psf of real clays; US shear strengths are in psf, not kPa."
-                          : " kPa, above 2000 kPa of real clays; SI shear strengths are in kPa, not psf.");
-                break;
-            }
-        }
+        Check_Layer_Points(L, m.StrengthAtPoint, k_Cohesion_Bounds);
     }
 }
 

@@ -36,6 +36,22 @@ void Raise_Option_Error(const char* text, const char* expected) {
     Raise_Input_Error_95(problem, solution);
 }
 
+// Reads an option line that names one of two choices: true with first set when it names the
+// first; false after a failed read, or for any other line after the report's established
+// error_text and Input Data Error No. 95 that asks for the two choices as spelled.
+bool Read_Choice_Line(const char* first_choice, const char* second_choice, const char* error_text,
+                      bool& first) {
+    NameText line;
+    if (!Read_Required_Text_Line(line)) return false;
+    first = std::strcmp(line.data(), first_choice) == 0;
+    if (first || std::strcmp(line.data(), second_choice) == 0) return true;
+    char expected[2 * k_Name_Length - 32];   // leaves room for the solution's own words
+    std::snprintf(expected, sizeof expected, "\"%s\" or \"%s\", spelled and capitalized as shown",
+                  first_choice, second_choice);
+    Raise_Option_Error(error_text, expected);
+    return false;
+}
+
 void Write_Progress(const char* text, int s) {
     char line[96];
     std::snprintf(line, sizeof line, "%s%d", text, s);
@@ -96,42 +112,31 @@ constexpr StrandSize k_Deformed_Bars[] = {
 // Concrete tensile strength option: default, or an override with its value on the next line.
 void Read_Tensile_Strength_Option(int s) {
     AnalysisModel& m = g_Model;
-    NameText line;
-    if (!Read_Required_Text_Line(line)) return;
-    if (std::strcmp(line.data(), "Use default concrete tensile strength") == 0) {
-        m.b_OverrideTensileStrength[s] = 0;
-    } else if (std::strcmp(line.data(), "Override concrete tensile strength") == 0) {
-        m.b_OverrideTensileStrength[s] = -1;
-        Read_Real_Value(m.ConcreteTensileStrength[s]);
-    } else {
-        Raise_Option_Error("INPUT ERROR - Unrecognized command for concrete tensile strength option",
-                           "\"Use default concrete tensile strength\" or \"Override concrete tensile strength\", "
-                           "spelled and capitalized as shown");
+    bool by_default = false;
+    if (!Read_Choice_Line("Use default concrete tensile strength", "Override concrete tensile strength",
+                          "INPUT ERROR - Unrecognized command for concrete tensile strength option",
+                          by_default)) {
+        return;
     }
+    m.b_OverrideTensileStrength[s] = by_default ? 0 : -1;
+    if (!by_default) Read_Real_Value(m.ConcreteTensileStrength[s]);
 }
 
 // Concrete stress-strain option: the internal curve, or an input curve of numbered points.
 void Read_Stress_Strain_Option(int s) {
     AnalysisModel& m = g_Model;
-    NameText line;
-    if (!Read_Required_Text_Line(line)) return;
-    if (std::strcmp(line.data(), "Use internal stress-strain curve for concrete") == 0) {
-        m.b_InputConcreteCurve[s] = 0;
+    bool internal = false;
+    if (!Read_Choice_Line("Use internal stress-strain curve for concrete",
+                          "Input stress-strain curve for concrete",
+                          "INPUT ERROR - Unrecognized input for concrete stress-strain option", internal)) {
         return;
     }
-    if (std::strcmp(line.data(), "Input stress-strain curve for concrete") != 0) {
-        Raise_Option_Error("INPUT ERROR - Unrecognized input for concrete stress-strain option",
-                           "\"Use internal stress-strain curve for concrete\" or \"Input stress-strain curve for "
-                           "concrete\", spelled and capitalized as shown");
-        return;
-    }
-    m.b_InputConcreteCurve[s] = -1;
-    int points = m.NumConcreteCurvePoints[s];
-    if (!Read_Int_Value(points)) return;
+    m.b_InputConcreteCurve[s] = internal ? 0 : -1;
+    if (internal) return;
     char what[96];
     std::snprintf(what, sizeof what, "points of the concrete stress-strain curve of section %d", s);
-    if (!Check_Count(what, points, 0, k_Max_Concrete_Curve_Points)) return;
-    m.NumConcreteCurvePoints[s] = points;
+    if (!Read_Checked_Count(m.NumConcreteCurvePoints[s], what, k_Max_Concrete_Curve_Points)) return;
+    const int points = m.NumConcreteCurvePoints[s];
     for (int p = 1; p <= points; ++p) {
         int number = 0;
         Read_Data_Line({Int_Item(number), Real_Item(m.ConcreteCurveStrain[p][s]),
@@ -193,17 +198,16 @@ void Read_Bar_List(int s) {
     AnalysisModel& m = g_Model;
     if (!Read_Real_Value(m.RebarYieldStress[s])) return;
     if (!Read_Real_Value(m.ReinforcementModulus[s])) return;
-    int bars = m.NumBars[s];
-    if (!Read_Int_Value(bars)) return;
     char what[96];
     std::snprintf(what, sizeof what, "bars of section %d", s);
-    if (!Check_Count(what, bars, 0, k_Max_Bars)) return;
-    m.NumBars[s] = bars;
+    if (!Read_Checked_Count(m.NumBars[s], what, k_Max_Bars)) return;
+    const int bars = m.NumBars[s];
     for (int j = 1; j <= bars; ++j) {
-        int running = 0;
-        Read_Data_Line({Int_Item(running), Int_Item(m.i_BarSize[j][s]), Real_Item(m.BarDiameter[j][s]),
-                        Real_Item(m.BarArea[j][s]), Real_Item(m.BarX[j][s]), Real_Item(m.BarY[j][s])});
-        if (m.ErrorStatus != 0) return;
+        if (!Read_Numbered_Line({Int_Item(m.i_BarSize[j][s]), Real_Item(m.BarDiameter[j][s]),
+                                 Real_Item(m.BarArea[j][s]), Real_Item(m.BarX[j][s]),
+                                 Real_Item(m.BarY[j][s])})) {
+            return;
+        }
         m.BarDiameter[j][s] = Input_Length(m.BarDiameter[j][s]);
         m.BarArea[j][s] = Input_Area(m.BarArea[j][s]);
         m.BarX[j][s] = Input_Length(m.BarX[j][s]);
@@ -315,37 +319,29 @@ void ReadRebar(int s) {
             "Section Above\", spelled and capitalized as shown");
         return;
     }
-    if (!Read_Required_Text_Line(line)) return;
-    if (std::strcmp(line.data(), "Rebar in circle") == 0) {
-        m.b_RebarInCircle[s] = -1;
-        Read_Bars_In_Circle(s);
-    } else if (std::strcmp(line.data(), "Rebar in noncircular pattern") == 0) {
-        m.b_RebarInCircle[s] = 0;
-        Read_Bar_List(s);
-    } else {
-        Raise_Option_Error("INPUT ERROR - Unrecognized command for rebar pattern option",
-                           "\"Rebar in circle\" or \"Rebar in noncircular pattern\", spelled and capitalized as shown");
+    bool in_circle = false;
+    if (!Read_Choice_Line("Rebar in circle", "Rebar in noncircular pattern",
+                          "INPUT ERROR - Unrecognized command for rebar pattern option", in_circle)) {
+        return;
     }
+    m.b_RebarInCircle[s] = in_circle ? -1 : 0;
+    if (in_circle) Read_Bars_In_Circle(s);
+    else Read_Bar_List(s);
 }
 
 // Strands: positioning option line, then the lines of the option.
 void ReadStrands(int s) {
     AnalysisModel& m = g_Model;
     Write_Progress("Reading prestressing strand data for Section ", s);
-    NameText line;
-    if (!Read_Required_Text_Line(line)) return;
-    if (std::strcmp(line.data(), "Autoposition strands") == 0) {
-        m.b_AutoPositionStrands[s] = -1;
-        Read_Auto_Strands(s);
-    } else if (std::strcmp(line.data(), "Manually-positioned strands") == 0) {
-        m.b_AutoPositionStrands[s] = 0;
-        Read_Manual_Strands(s);
-    } else {
-        // No strand has been read yet when the option line is wrong.
-        Raise_Option_Error("INPUT ERROR - Unrecognized input for strand no. 0",
-                           "\"Autoposition strands\" or \"Manually-positioned strands\", spelled and capitalized "
-                           "as shown");
+    bool automatic = false;
+    // No strand has been read yet when the option line is wrong.
+    if (!Read_Choice_Line("Autoposition strands", "Manually-positioned strands",
+                          "INPUT ERROR - Unrecognized input for strand no. 0", automatic)) {
+        return;
     }
+    m.b_AutoPositionStrands[s] = automatic ? -1 : 0;
+    if (automatic) Read_Auto_Strands(s);
+    else Read_Manual_Strands(s);
 }
 
 void StrandProperties(int s, int j, int type, int size) {

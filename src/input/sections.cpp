@@ -39,19 +39,15 @@ bool Read_Lengths(std::initializer_list<double*> fields) {
 // and per point a moment line and a bending stiffness line. Values are used as input.
 void Read_MEI_Table(int s) {
     AnalysisModel& m = g_Model;
-    int thrusts = m.i_NumMEIThrusts[s];
-    if (!Read_Int_Value(thrusts)) return;
     char what[96];
     std::snprintf(what, sizeof what, "M-EI thrusts of section %d", s);
-    if (!Check_Count(what, thrusts, 0, k_Max_MEI_Thrusts)) return;
-    m.i_NumMEIThrusts[s] = thrusts;
+    if (!Read_Checked_Count(m.i_NumMEIThrusts[s], what, k_Max_MEI_Thrusts)) return;
+    const int thrusts = m.i_NumMEIThrusts[s];
     for (int b = 1; b <= thrusts; ++b) {
         if (!Read_Real_Value(m.MEIThrust[b][s])) return;
-        int points = m.i_NumMEIPoints[b][s];
-        if (!Read_Int_Value(points)) return;
         std::snprintf(what, sizeof what, "M-EI points for thrust %d of section %d", b, s);
-        if (!Check_Count(what, points, 0, k_Max_MEI_Points)) return;
-        m.i_NumMEIPoints[b][s] = points;
+        if (!Read_Checked_Count(m.i_NumMEIPoints[b][s], what, k_Max_MEI_Points)) return;
+        const int points = m.i_NumMEIPoints[b][s];
         for (int p = 1; p <= points; ++p) {
             if (!Read_Real_Value(m.MEIMoment[p][b][s])) return;
             if (!Read_Real_Value(m.MEIStiffness[p][b][s])) return;
@@ -280,8 +276,5 @@ void ReadSections() {
     if (!Check_Count("pile sections", n, 0, k_Max_Sections)) return;
     m.NumSections = n;
     m.NumSectionPoints = 2 * n;
-    for (int s = 1; s <= n; ++s) {
-        Read_Section(s);
-        if (m.ErrorStatus != 0) return;
-    }
+    Read_Entries(n, Read_Section);
 }

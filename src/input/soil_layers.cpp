@@ -135,8 +135,7 @@ void ReadSoilLayers() {
     AnalysisModel& m = g_Model;
     Write_Message_Line("Reading soil layering data");
     int n = m.i_Number_of_Layers;
-    Read_Data_Line({Int_Item(n)});
-    if (m.ErrorStatus != 0) return;
+    if (!Read_Int_Value(n)) return;
     if (n <= 0) {
         m.i_Number_of_Layers = 0;
         m.NumStrengthPoints = 0;
@@ -145,10 +144,7 @@ void ReadSoilLayers() {
     }
     if (!Check_Count("soil layers", n, 0, k_Max_Layers)) return;
     m.i_Number_of_Layers = n;
-    for (int L = 1; L <= n; ++L) {
-        Read_Layer(L);
-        if (m.ErrorStatus != 0) return;
-    }
+    if (!Read_Entries(n, Read_Layer)) return;
     m.NumStrengthPoints = 2 * n;
     m.NumUnitWeightPoints = 2 * n;
     // The top of the first layer is the ground surface; above the pile head it is negative.

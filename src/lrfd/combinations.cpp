@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "engine/errors.h"
-#include "engine/messages.h"
 #include "model/capacities.h"
 #include "model/model.h"
 #include "model/units.h"
@@ -210,22 +209,12 @@ void Write_Thrust_List(const double* list, int n) {
     }
 }
 
-// An LRFD run whose input lacks one of its two sections: the framed message to the runtime
-// message file and the report, then the error.
-void Raise_Missing_Section(int number, const char* problem, const char* solution) {
-    const FortranRecord heading = Error_Heading(true, number, 5);
-    const char* lines[] = {"", "", heading.text.data(), "", problem, solution, "", ""};
-    for (const char* l : lines) Write_Message_Line(l);
-    for (const char* l : lines) Write_Report_Line(l);
-    Raise_Input_Error(number);
-}
-
 // Without combinations nothing would be analysed, and without loading groups every
 // combination would be an unloaded pile; either would end with every combination "passed".
 bool Lrfd_Input_Complete() {
     const AnalysisModel& m = g_Model;
     if (m.NumLrfdLoads <= 0) {
-        Raise_Missing_Section(
+        Raise_Input_Problem(
             k_Error_No_Lrfd_Loads,
             "Problem:  UseLRFD YES, but the input has no LRFD LOADS section.",
             "Solution: Give the unfactored loading groups in an LRFD LOADS section, or set "
@@ -233,7 +222,7 @@ bool Lrfd_Input_Complete() {
         return false;
     }
     if (m.NumLrfdCombinations <= 0) {
-        Raise_Missing_Section(
+        Raise_Input_Problem(
             k_Error_No_Lrfd_Combinations,
             "Problem:  UseLRFD YES, but the input has no LRFD FACTORS AND CASES section.",
             "Solution: Give the load combinations in an LRFD FACTORS AND CASES section, or set "

@@ -16,43 +16,14 @@ namespace {
 
 using NodeDepths = std::array<double, k_Max_Nodes + 1>;
 
-// First node at or below the layer top, N + 1 when every node lies above it.
-int First_Node_At_Or_Below(const NodeDepths& depth, int N, double top) {
-    if (N < 1) return 1;
-    for (int a = 1; a <= N; ++a) {
-        if (depth[a] >= top) return a;
-    }
-    return N + 1;
-}
-
 // Node ranges of the layers for the node depths given (vertical, or along the pile).
 void Assign_Layer_Node_Ranges(const NodeDepths& depth, int N) {
     AnalysisModel& m = g_Model;
     assert(N <= k_Max_Nodes && m.i_Number_of_Layers <= k_Max_Layers);
-    m.i_TopNodeInLayer.fill(0);
-    m.i_BottomNodeInLayer.fill(0);
-    const int layers = m.i_Number_of_Layers;
-    int j = layers + 1;   // the layer that holds the pile tip; one past the last when none does
-    for (int L = 1; L <= layers; ++L) {
-        const int a = First_Node_At_Or_Below(depth, N, m.rd_LayerTop[L]);
-        // With every node above the layer top the layer holds no node.
-        if (a > N || depth[a] > m.XLayerBottom[L]) continue;
-        m.i_TopNodeInLayer[L] = a;
-        if (N >= 1 && m.XLayerBottom[L] >= depth[N]) {
-            j = L;
-            break;
-        }
-    }
-    m.i_BottomNodeInLayer[j] = N;
-    for (int L = 1; L <= j - 1; ++L) {
-        if (m.i_TopNodeInLayer[L] == 0) continue;
-        int k = L + 1;
-        while (k <= layers && m.i_TopNodeInLayer[k] == 0) ++k;
-        // Some layer below holds a node unless the pile reaches below the deepest layer, which
-        // the input checks refuse (Input Data Error No. 18) before any discretization.
-        assert(k <= layers);
-        m.i_BottomNodeInLayer[L] = k <= layers ? m.i_TopNodeInLayer[k] - 1 : -1;
-    }
+    Assign_Depth_Ranges_To_Layers(depth.data(), N, m.i_TopNodeInLayer, m.i_BottomNodeInLayer);
+    // Some layer below holds a node unless the pile reaches below the deepest layer, which the
+    // input checks refuse (Input Data Error No. 18) before any discretization.
+    for (int L = 1; L <= m.i_Number_of_Layers; ++L) assert(m.i_BottomNodeInLayer[L] != -1);
 }
 
 // The Runtime Error No. 29 block; the runtime message file words line 3 differently.
@@ -179,4 +150,31 @@ void CheckLayerHasNode(int L) {
     Write_Thin_Layer_Error(L, false);
     Write_Thin_Layer_Error(L, true);
     Set_Error_Status(k_Status_Runtime_Base + 29);
+}
+
+void Assign_Depth_Ranges_To_Layers(const double* depth, int n, LayerRanges& top,
+                                   LayerRanges& bottom) {
+    const AnalysisModel& m = g_Model;
+    top.fill(0);
+    bottom.fill(0);
+    const int layers = m.i_Number_of_Layers;
+    int last = layers + 1;   // the layer that holds the deepest depth; one past the last when none does
+    for (int L = 1; L <= layers; ++L) {
+        int a = 1;
+        while (a <= n && !(depth[a] >= m.rd_LayerTop[L])) ++a;
+        // With every depth above the layer top the layer holds none.
+        if (a > n || depth[a] > m.XLayerBottom[L]) continue;
+        top[L] = a;
+        if (n >= 1 && m.XLayerBottom[L] >= depth[n]) {
+            last = L;
+            break;
+        }
+    }
+    bottom[last] = n;
+    for (int L = 1; L <= last - 1; ++L) {
+        if (top[L] == 0) continue;
+        int below = L + 1;
+        while (below <= layers && top[below] == 0) ++below;
+        bottom[L] = below <= layers ? top[below] - 1 : -1;
+    }
 }

@@ -6,6 +6,10 @@
 // load terms per node belong to the lateral-load modules.
 #pragma once
 
+#include <array>
+
+#include "model/capacities.h"
+
 // Divides the pile into NumIncrements equal increments and fills NumNodes, IncrementLength,
 // XNode, ZNode, W_Node (outside LRFD runs) and EI_Node, then the section of every node and the
 // node range of every layer. Called at the start of every load case and every pass of the length
@@ -21,6 +25,15 @@ void AssignSectionsToNodes(int N);
 // gets 0 in both entries. When the pile tip lies below the deepest layer the last layer with
 // nodes gets -1 as its last node and the report receives the "ERROR 2" lines; the run goes on.
 void AssignNodesToLayers(int N);
+
+// Ranges of the n sorted depths depth(1..n) in each layer, 1-based by layer: a layer holds the
+// depths from the first at or below its top (top 0 and bottom 0: none, when that one lies below
+// its bottom) to the one before the next layer's first (-1 when no layer below holds any); the
+// layer that reaches the deepest depth holds the rest. Serves the pile's nodes and the depths
+// of the printed p-y curves alike.
+using LayerRanges = std::array<int, k_Max_Soil_Points + 1>;
+void Assign_Depth_Ranges_To_Layers(const double* depth, int n, LayerRanges& top,
+                                   LayerRanges& bottom);
 
 // As AssignNodesToLayers, with the depths along the pile XNode(1..N); used while XNode holds the
 // depths at which p-y curves are printed.

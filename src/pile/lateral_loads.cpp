@@ -70,13 +70,7 @@ void Write_Lrfd_Distributed_Loads() {
         Append_Text(title, k_Type_Names[t]);
         WriteLine(title.text.data());
         WriteLine("   Depth     Distributed Load");
-        FortranRecord units;
-        Start_Record(units);
-        Tab_To(units, 5);
-        Append_Trimmed(units, m.LabelLength);
-        Tab_To(units, 19);
-        Append_Trimmed(units, m.LabelForcePerLength);
-        WriteLine(units.text.data());
+        WriteLine(Tabbed_Record({{5, m.LabelLength}, {19, m.LabelForcePerLength}}).text.data());
         WriteLine("----------   ----------------");
         for (int k = 1; k <= m.NumNodes; ++k) {
             FortranRecord row;

@@ -161,6 +161,33 @@ double Strength_At_Depth(double z, bool& at_interior_point, bool rock_strength) 
     return 0.0;
 }
 
+// The mean unit weight at the ground surface: the first unit weight given, skipping zero
+// entries (the depth is not needed).
+double First_Unit_Weight_Given(double) {
+    const AnalysisModel& m = g_Model;
+    const int P = m.NumUnitWeightPoints;
+    for (int i = 1; i <= P; ++i) {
+        if (m.UnitWeightAtPoint[i] > 0.0) return m.UnitWeightAtPoint[i];
+    }
+    return m.UnitWeightAtPoint[P];
+}
+
+// The mean of a profile of P points (x, v) from the ground surface down to z: 0 above the
+// surface or with fewer than two points, the profile's own value at_surface(z) within the point
+// tolerance of the surface; below the data raise_below(z) raises and the mean is 0.
+double Mean_From_Surface(double z, const SoilColumn& x, const SoilColumn& v, int P,
+                         void (*raise_below)(double), double (*at_surface)(double)) {
+    const AnalysisModel& m = g_Model;
+    if (z < m.XGroundSurface) return 0.0;
+    if (P < 1 || z > x[P]) {
+        raise_below(z);
+        return 0.0;
+    }
+    if (P < 2) return 0.0;
+    if (z - m.XGroundSurface < k_Point_Tolerance) return at_surface(z);
+    return Mean_Down_To(x, v, P, z, m.XGroundSurface);
+}
+
 }  // namespace
 
 int Soil_Class_Of_Layer(int L, double strength_at_point) {
@@ -240,34 +267,14 @@ double fn_HB_qu_at_DepthX(double z) {
 
 double AverageShearStrengthAbove(double z) {
     const AnalysisModel& m = g_Model;
-    const int P = m.NumStrengthPoints;
-    if (z < m.XGroundSurface) return 0.0;
-    if (P < 1 || z > m.XSoilPoint[P]) {
-        Raise_Strength_Average_Below_Data(z);
-        return 0.0;
-    }
-    if (P < 2) return 0.0;
-    if (z - m.XGroundSurface < k_Point_Tolerance) return fn_c(z);
-    return Mean_Down_To(m.XSoilPoint, m.StrengthAtPoint, P, z, m.XGroundSurface);
+    return Mean_From_Surface(z, m.XSoilPoint, m.StrengthAtPoint, m.NumStrengthPoints,
+                             Raise_Strength_Average_Below_Data, [](double zs) { return fn_c(zs); });
 }
 
 double AverageUnitWeightAbove(double z) {
     const AnalysisModel& m = g_Model;
-    const int P = m.NumUnitWeightPoints;
-    if (z < m.XGroundSurface) return 0.0;
-    if (P < 1 || z > m.XUnitWeightPoint[P]) {
-        Raise_Unit_Weight_Below_Data(z);
-        return 0.0;
-    }
-    if (P < 2) return 0.0;
-    if (z - m.XGroundSurface < k_Point_Tolerance) {
-        // At the surface the mean is the first unit weight given, skipping zero entries.
-        for (int i = 1; i <= P; ++i) {
-            if (m.UnitWeightAtPoint[i] > 0.0) return m.UnitWeightAtPoint[i];
-        }
-        return m.UnitWeightAtPoint[P];
-    }
-    return Mean_Down_To(m.XUnitWeightPoint, m.UnitWeightAtPoint, P, z, m.XGroundSurface);
+    return Mean_From_Surface(z, m.XUnitWeightPoint, m.UnitWeightAtPoint, m.NumUnitWeightPoints,
+                             Raise_Unit_Weight_Below_Data, First_Unit_Weight_Given);
 }
 
 double Epsilon50AtDepth(double z) {

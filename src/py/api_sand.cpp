@@ -144,16 +144,14 @@ void Print_Api_Sand_Table(int k, const PYNodeValues& v, const ApiSandNode& n) {
     const AnalysisModel& m = g_Model;
     WriteLine("");
     Write_PY_Table_Heading_After(13);
-    Record_Printed_PY_Curve(k_PY_Curve_API_Sand, v.x, k_PY_Print_Points, k);
     const double kz = n.k * n.zu;
     double step = m.IUNITS == k_Units_SI ? k_SI_Surface_Step : k_US_Surface_Step;
     if (kz != 0.0) step = k_Pi_Over_16 * n.A * n.R.Pu / kz;
-    PYCurveTable t{};
-    for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        t.y_prime[j] = (j - 1) * step;
-        t.p[j] = Api_Sand_P(n.A, n.R.Pu, n.k, n.zu, t.y_prime[j]);
-    }
-    Write_PY_Curve_Table(k_PY_Curve_API_Sand, v, t, k_PY_Rows_Fixed);
+    Print_Tabulated_PY_Curve(k_PY_Curve_API_Sand, k, v, k_PY_Rows_Fixed,
+                             [&](int j) { return (j - 1) * step; },
+                             [&](double y_prime) {
+                                 return Api_Sand_P(n.A, n.R.Pu, n.k, n.zu, y_prime);
+                             });
     if (n.default_k) {
         WriteLine("");
         WriteLine("The above p-y curve was computed using the internal default value of k.");

@@ -260,13 +260,9 @@ void Print_Silt_Table(int k, const PYNodeValues& v, const CementedSiltCurve& c) 
     const int kind = m.IUNITS == k_Units_US ? k_PY_Curve_Cemented_Silt_In : k_PY_Curve_Cemented_Silt_M;
     WriteLine("");
     Write_PY_Table_Heading_After(13);
-    Record_Printed_PY_Curve(kind, v.x, k_PY_Print_Points, k);
-    PYCurveTable t{};
-    for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        t.y_prime[j] = Cemented_Silt_Table_Deflection(c, j);
-        t.p[j] = Cemented_Silt_P(c, t.y_prime[j]);
-    }
-    Write_PY_Curve_Table(kind, v, t, k_PY_Rows_Numbers);
+    Print_Tabulated_PY_Curve(kind, k, v, k_PY_Rows_Numbers,
+                             [&](int j) { return Cemented_Silt_Table_Deflection(c, j); },
+                             [&](double y_prime) { return Cemented_Silt_P(c, y_prime); });
 }
 
 }  // namespace

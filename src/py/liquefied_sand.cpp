@@ -78,20 +78,10 @@ void Print_Liquefied_Sand_Curve(int L, int k, const PYNodeValues& v, double bm, 
         WriteLine("6.0 meters recommended by Rollins, et al. (2005)");
     }
     Write_PY_Table_Heading_After(12);
-    Record_Printed_PY_Curve(k_PY_Curve_Liquefied_Sand, v.x, k_PY_Print_Points, k);
-    PYCurveTable t{};
-    for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        t.y_prime[j] = Liquefied_Sand_Table_Deflection(curve, j, m.IUNITS);
-        t.p[j] = Liquefied_Sand_P(curve, t.y_prime[j]);
-    }
-    Write_PY_Curve_Table(k_PY_Curve_Liquefied_Sand, v, t, k_PY_Rows_Numbers);
+    Print_Tabulated_PY_Curve(k_PY_Curve_Liquefied_Sand, k, v, k_PY_Rows_Numbers,
+                             [&](int j) { return Liquefied_Sand_Table_Deflection(curve, j, m.IUNITS); },
+                             [&](double y_prime) { return Liquefied_Sand_P(curve, y_prime); });
     WriteLine("");
-}
-
-// The criterion is defined for at least one cycle; the raised count is kept for the run.
-bool Begin_Liquefied_Sand_Layer(int, bool) {
-    Take_Missing_Cycles_As_One();
-    return true;
 }
 
 bool Liquefied_Sand_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
@@ -114,7 +104,7 @@ bool Liquefied_Sand_At_Node(int L, int k, const PYNodeValues& v, bool print, PYN
 // Liquefied sand takes part in soil movement and keeps the integral of its upper limit.
 constexpr PYCriterion k_Liquefied_Sand = {
     nullptr, 0, 0, true, k_PY_Trapezoid_Integral, false,
-    Begin_Liquefied_Sand_Layer, Liquefied_Sand_At_Node};
+    Begin_Layer_Taking_Missing_Cycles_As_One, Liquefied_Sand_At_Node};
 
 }  // namespace
 

@@ -60,13 +60,9 @@ void Print_Loess_Curve(int L, int k, const PYNodeValues& v, const LoessCurve& c)
     Write_PY_Value_Line("Number of Cycles of Loading", Cycles_Of_Loading(), 0, "cycles");
     Write_PY_Multipliers(v.pm, v.ym);
     Write_PY_Table_Heading(9, 22, nullptr, "---------------   ---------------");
-    Record_Printed_PY_Curve(k_PY_Curve_Loess, v.x, k_PY_Print_Points, k);
-    PYCurveTable t{};
-    for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        t.y_prime[j] = k_Table_Ratios[j] * c.yr;
-        t.p[j] = Loess_P(c, t.y_prime[j]);
-    }
-    Write_PY_Curve_Table(k_PY_Curve_Loess, v, t, k_PY_Rows_Numbers);
+    Print_Tabulated_PY_Curve(k_PY_Curve_Loess, k, v, k_PY_Rows_Numbers,
+                             [&](int j) { return k_Table_Ratios[j] * c.yr; },
+                             [&](double y_prime) { return Loess_P(c, y_prime); });
 }
 
 // The layer's check: the criterion holds for at most ten cycles.

@@ -9,6 +9,7 @@
 #include "engine/errors.h"
 #include "engine/messages.h"
 #include "model/model.h"
+#include "pile/discretization.h"
 #include "py/dispatch.h"
 #include "report/fortran_format.h"
 #include "report/plot_file.h"
@@ -77,33 +78,11 @@ void Raise_Depth_Above_Ground(int j, double depth) {
 }
 
 // Ranges of the n sorted requested depths in each layer, by depth along the pile, as the pile's
-// nodes get theirs: a layer holds the depths from the first at or below its top (none when that
-// one lies below its bottom) to the one before the next layer's first; the layer that reaches the
-// deepest requested depth holds the rest.
+// nodes get theirs.
 void Assign_Depths_To_Layers(int n) {
     AnalysisModel& m = g_Model;
-    m.i_TopPYDepthInLayer.fill(0);
-    m.i_BottomPYDepthInLayer.fill(0);
-    const int layers = m.i_Number_of_Layers;
-    const auto& depth = m.rd_PYCurveDepth;
-    int last = layers + 1;   // the layer that holds the deepest depth; one past the last when none does
-    for (int L = 1; L <= layers; ++L) {
-        int a = 1;
-        while (a <= n && !(depth[a] >= m.rd_LayerTop[L])) ++a;
-        if (a > n || depth[a] > m.XLayerBottom[L]) continue;
-        m.i_TopPYDepthInLayer[L] = a;
-        if (n >= 1 && m.XLayerBottom[L] >= depth[n]) {
-            last = L;
-            break;
-        }
-    }
-    m.i_BottomPYDepthInLayer[last] = n;
-    for (int L = 1; L <= last - 1; ++L) {
-        if (m.i_TopPYDepthInLayer[L] == 0) continue;
-        int below = L + 1;
-        while (below <= layers && m.i_TopPYDepthInLayer[below] == 0) ++below;
-        m.i_BottomPYDepthInLayer[L] = below <= layers ? m.i_TopPYDepthInLayer[below] - 1 : -1;
-    }
+    Assign_Depth_Ranges_To_Layers(m.rd_PYCurveDepth.data(), n, m.i_TopPYDepthInLayer,
+                                  m.i_BottomPYDepthInLayer);
 }
 
 }  // namespace

@@ -88,13 +88,9 @@ void Print_Piedmont_Curve(int L, int k, const PYNodeValues& v, int test, double 
     Write_PY_Value_Line("Initial Modulus from Field Tests", Epy, 3, m.LabelStress);
     Write_PY_Multipliers(v.pm, v.ym);
     Write_PY_Table_Heading(9, 22, nullptr, "---------------   ---------------");
-    Record_Printed_PY_Curve(k_PY_Curve_Piedmont, v.x, k_PY_Print_Points, k);
-    PYCurveTable t{};
-    for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        t.y_prime[j] = Piedmont_Table_Deflection(v.b, j);
-        t.p[j] = Piedmont_P(Epy, v.b, t.y_prime[j]);
-    }
-    Write_PY_Curve_Table(k_PY_Curve_Piedmont, v, t, k_PY_Rows_Numbers);
+    Print_Tabulated_PY_Curve(k_PY_Curve_Piedmont, k, v, k_PY_Rows_Numbers,
+                             [&](int j) { return Piedmont_Table_Deflection(v.b, j); },
+                             [&](double y_prime) { return Piedmont_P(Epy, v.b, y_prime); });
 }
 
 // The layer resists nothing without a modulus; the report's warning summary says why.

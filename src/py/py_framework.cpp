@@ -55,6 +55,11 @@ void Take_Missing_Cycles_As_One() {
     }
 }
 
+bool Begin_Layer_Taking_Missing_Cycles_As_One(int, bool) {
+    Take_Missing_Cycles_As_One();
+    return true;
+}
+
 void Take_At_Least_One_Cycle() {
     AnalysisModel& m = g_Model;
     m.rd_NumCyclesInUse = std::max(1.0, Cycles_Of_Loading());
@@ -207,6 +212,18 @@ void Write_PY_Force_Line(const char* label, double value, int d) {
     Write_PY_Record(r);
 }
 
+void Write_PY_Stress_Line(const char* label, double value, int d) {
+    const AnalysisModel& m = g_Model;
+    FortranRecord r;
+    Start_PY_Label_Line(r, label);
+    Append_F(r, value, 12, d);
+    Append_Text(r, " ");
+    Append_Force_Per_Length_Label(r);
+    Append_Trimmed(r, m.LabelPower);
+    Append_Trimmed(r, m.LabelExp2);
+    Write_PY_Record(r);
+}
+
 void Write_PY_Layer_And_Depths(int L, double depth) { Write_PY_Layer_And_Depths(L, depth, 10); }
 
 void Write_PY_Layer_And_Depths(int L, double depth, int layer_width) {
@@ -248,6 +265,14 @@ void Append_Force_Per_Length_Label(FortranRecord& record) {
     Append_Trimmed(record, m.LabelLength);
 }
 
+void Append_Unit_Or_Force_Per_Length(FortranRecord& record, const char* unit) {
+    if (unit != nullptr) {
+        Append_Trimmed(record, unit);
+    } else {
+        Append_Force_Per_Length_Label(record);
+    }
+}
+
 void Append_Subgrade_Label(FortranRecord& record) {
     Append_Force_Per_Length_Label(record);
     Append_Trimmed(record, g_Model.LabelPower);
@@ -262,11 +287,7 @@ void Write_PY_Table_Heading(int y_column, int p_column, const char* p_unit, cons
     Append_Trimmed(r, g_Model.LabelLength);
     Tab_To(r, p_column);
     Append_Text(r, "p, ");
-    if (p_unit != nullptr) {
-        Append_Trimmed(r, p_unit);
-    } else {
-        Append_Force_Per_Length_Label(r);
-    }
+    Append_Unit_Or_Force_Per_Length(r, p_unit);
     Write_PY_Record(r);
     WriteLine(dashes);
 }
@@ -297,6 +318,23 @@ void Write_PY_Fixed_Row(double y, double p) {
     Append_F(r, y, 15, 4);
     Append_F(r, p, 17, 3);
     Write_PY_Record(r);
+}
+
+PYCurveTable Tabulate_PY_Curve(const std::function<double(int)>& deflection,
+                               const std::function<double(double)>& law) {
+    PYCurveTable t{};
+    for (int j = 1; j <= k_PY_Print_Points; ++j) {
+        t.y_prime[j] = deflection(j);
+        t.p[j] = law(t.y_prime[j]);
+    }
+    return t;
+}
+
+void Print_Tabulated_PY_Curve(int kind, int k, const PYNodeValues& v, int rows,
+                              const std::function<double(int)>& deflection,
+                              const std::function<double(double)>& law) {
+    Record_Printed_PY_Curve(kind, v.x, k_PY_Print_Points, k);
+    Write_PY_Curve_Table(kind, v, Tabulate_PY_Curve(deflection, law), rows);
 }
 
 void Write_PY_Curve_Table(int kind, const PYNodeValues& v, const PYCurveTable& t, int rows) {

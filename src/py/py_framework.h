@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <initializer_list>
 
 #include "py/py_node.h"
@@ -46,6 +47,9 @@ double Cycles_Of_Loading();
 // The raises of the criteria that need at least one cycle; NumCycles itself is never written.
 // A count of 0 or less is taken as one cycle (weak rock, liquefied sand).
 void Take_Missing_Cycles_As_One();
+// The layer's begin hook of those criteria, defined for at least one cycle: the count raised
+// so is kept for the run, and the layer always goes on.
+bool Begin_Layer_Taking_Missing_Cycles_As_One(int L, bool print);
 // Any count below one is taken as one cycle (stiff clay without free water).
 void Take_At_Least_One_Cycle();
 
@@ -151,6 +155,9 @@ void Write_PY_Real_Line(const char* label, double value, int w, int d, const cha
 void Write_PY_Value_Line(const char* label, double value, int d, const char* unit);
 // "label = value" in F12.d and the force-per-length label ("lbs/in", "kN/m").
 void Write_PY_Force_Line(const char* label, double value, int d);
+// "label = value" in F12.d, a blank and force / length ** 2 built from the unit labels, the
+// form of the stresses and moduli that the criteria compute rather than read.
+void Write_PY_Stress_Line(const char* label, double value, int d);
 
 // "Soil Layer Number" (I10, or Iw) and the two depth lines (F12.3; feet in US customary runs).
 void Write_PY_Layer_And_Depths(int L, double depth);
@@ -168,6 +175,8 @@ void Write_PY_Multipliers(double pm, double ym);
 // Unit texts of the printed blocks: force per length ("lbs/in", "kN/m", "F/L") and force per
 // length cubed ("lbs/in**3", "kN/m**3", "F/L**3").
 void Append_Force_Per_Length_Label(FortranRecord& record);
+// The unit text, or the force-per-length label when unit is null.
+void Append_Unit_Or_Force_Per_Length(FortranRecord& record, const char* unit);
 void Append_Subgrade_Label(FortranRecord& record);
 
 // Table heading and its dash line: "y, " and the length label from column y_column, "p, " and
@@ -198,6 +207,15 @@ struct PYCurveTable {
 // Writes the points of table t of a curve of the given kind at node values v, y = ym y' and
 // p = pm p(y'), in the row layout rows (k_PY_Rows_*), and keeps each point (its "Line 8").
 void Write_PY_Curve_Table(int kind, const PYNodeValues& v, const PYCurveTable& t, int rows);
+
+// The table of a criterion whose points are its tabulated deflection y'(j) and its law p(y').
+PYCurveTable Tabulate_PY_Curve(const std::function<double(int)>& deflection,
+                               const std::function<double(double)>& law);
+// A printed curve of the given kind at node k whose table is tabulated so: kept with its
+// "Line 7" record, then its points written in the row layout rows.
+void Print_Tabulated_PY_Curve(int kind, int k, const PYNodeValues& v, int rows,
+                              const std::function<double(int)>& deflection,
+                              const std::function<double(double)>& law);
 
 // A p-y curve printed at requested depth number `number`, at `depth` along the pile, with its
 // kind (k_PY_Curve_* of report/plot_file) and number of points: kept for callers, then its

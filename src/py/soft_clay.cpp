@@ -180,11 +180,9 @@ void Print_Soft_Clay_Table(const SoftClayVariant& variant, const PYNodeValues& v
     if (Cycles_Of_Loading() >= 2.0) Write_PY_Force_Line("pu_cyclic", curve.pc, 3);
     WriteLine("");
     Write_PY_Table_Heading(6, 25, m.LabelForcePerLength, k_PY_Table_Dashes);
-    PYCurveTable t{};
-    for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        t.y_prime[j] = Soft_Clay_Table_Ratio(j, curve.cyclic) * curve.y50;
-        t.p[j] = Soft_Clay_P(curve, t.y_prime[j]);
-    }
+    const PYCurveTable t =
+        Tabulate_PY_Curve([&](int j) { return Soft_Clay_Table_Ratio(j, curve.cyclic) * curve.y50; },
+                          [&](double y_prime) { return Soft_Clay_P(curve, y_prime); });
     Write_PY_Curve_Table(variant.curve_kind, v, t,
                          variant.with_J ? k_PY_Rows_Numbers : k_PY_Rows_Numbers_Wide);
 }

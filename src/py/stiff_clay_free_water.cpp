@@ -89,19 +89,6 @@ double Update_Average_Cohesion(bool first, double z, double c) {
 
 // ---- Printed block ---------------------------------------------------------------------
 
-// "c (at curve depth)" of the static block: force / length ** 2.
-void Write_Composed_Stress_Line(const char* label, double value) {
-    const AnalysisModel& m = g_Model;
-    FortranRecord r;
-    Start_PY_Label_Line(r, label);
-    Append_F(r, value, 12, 3);
-    Append_Text(r, " ");
-    Append_Force_Per_Length_Label(r);
-    Append_Trimmed(r, m.LabelPower);
-    Append_Trimmed(r, m.LabelExp2);
-    Write_PY_Record(r);
-}
-
 int Free_Water_Curve_Kind(const StiffClayFreeWaterCurve& s) {
     return s.cyclic ? k_PY_Curve_Free_Water_Cyclic : k_PY_Curve_Free_Water_Static;
 }
@@ -121,7 +108,7 @@ void Print_Free_Water_Parameters(int L, int k, const PYNodeValues& v, double c, 
         Write_PY_Value_Line("c (at curve depth)", c, 3, m.LabelStress);
         if (us) Write_PY_Value_Line("c (at curve depth)", c * 144.0, 3, "psf");
     } else {
-        Write_Composed_Stress_Line("c (at curve depth)", c);
+        Write_PY_Stress_Line("c (at curve depth)", c, 3);
     }
     Write_PY_Value_Line("Average cohesion, c", ca, 5, m.LabelStress);
     if (us) Write_PY_Value_Line("Undrained cohesion, c", ca * 144.0, 5, "psf");
@@ -145,11 +132,9 @@ void Print_Free_Water_Parameters(int L, int k, const PYNodeValues& v, double c, 
 }
 
 void Print_Free_Water_Table(const PYNodeValues& v, const StiffClayFreeWaterCurve& s) {
-    PYCurveTable t{};
-    for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        t.y_prime[j] = Stiff_Clay_Free_Water_Table_Deflection(s, j);
-        t.p[j] = Stiff_Clay_Free_Water_P(s, t.y_prime[j]);
-    }
+    const PYCurveTable t =
+        Tabulate_PY_Curve([&](int j) { return Stiff_Clay_Free_Water_Table_Deflection(s, j); },
+                          [&](double y_prime) { return Stiff_Clay_Free_Water_P(s, y_prime); });
     // The cyclic table has always been written with fixed decimals.
     Write_PY_Curve_Table(Free_Water_Curve_Kind(s), v, t,
                          s.cyclic ? k_PY_Rows_Fixed : k_PY_Rows_Numbers);

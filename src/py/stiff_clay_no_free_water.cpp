@@ -152,11 +152,9 @@ void Print_No_Free_Water_Parameters(const NoFreeWaterVariant& variant, int L, in
 
 void Print_No_Free_Water_Table(const NoFreeWaterVariant& variant, const PYNodeValues& v,
                                const StiffClayNoFreeWaterCurve& s) {
-    PYCurveTable t{};
-    for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        t.y_prime[j] = Stiff_Clay_No_Free_Water_Table_Deflection(s, j);
-        t.p[j] = Stiff_Clay_No_Free_Water_P(s, t.y_prime[j]);
-    }
+    const PYCurveTable t =
+        Tabulate_PY_Curve([&](int j) { return Stiff_Clay_No_Free_Water_Table_Deflection(s, j); },
+                          [&](double y_prime) { return Stiff_Clay_No_Free_Water_P(s, y_prime); });
     Write_PY_Curve_Table(variant.curve_kind, v, t, k_PY_Rows_Numbers);
 }
 

@@ -63,13 +63,9 @@ void Print_Vuggy_Limestone_Curve(int L, int k, const PYNodeValues& v, double qu,
     Write_PY_Value_Line("Uniaxial Compressive Strength", qu, 3, m.LabelStress);
     Write_PY_Multipliers(v.pm, v.ym);
     Write_PY_Table_Heading(9, 22, nullptr, "---------------   ---------------");
-    Record_Printed_PY_Curve(k_PY_Curve_Vuggy_Limestone, v.x, k_PY_Print_Points, k);
-    PYCurveTable t{};
-    for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        t.y_prime[j] = Vuggy_Limestone_Table_Deflection(c, j);
-        t.p[j] = Vuggy_Limestone_P(c, t.y_prime[j]);
-    }
-    Write_PY_Curve_Table(k_PY_Curve_Vuggy_Limestone, v, t, k_PY_Rows_Numbers);
+    Print_Tabulated_PY_Curve(k_PY_Curve_Vuggy_Limestone, k, v, k_PY_Rows_Numbers,
+                             [&](int j) { return Vuggy_Limestone_Table_Deflection(c, j); },
+                             [&](double y_prime) { return Vuggy_Limestone_P(c, y_prime); });
 }
 
 bool Vuggy_Limestone_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {

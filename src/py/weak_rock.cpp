@@ -133,30 +133,13 @@ bool Check_Weak_Rock_Strength(int L, double qur, bool on_interface) {
 
 // ---- Printed block ---------------------------------------------------------------------
 
-// "label = value" in the given form, a blank and force / length ** 2.
-void Write_Modulus_Line(const char* label, double value) {
-    const AnalysisModel& m = g_Model;
-    FortranRecord r;
-    Start_PY_Label_Line(r, label);
-    Append_F(r, value, 12, 0);
-    Append_Text(r, " ");
-    Append_Force_Per_Length_Label(r);
-    Append_Trimmed(r, m.LabelPower);
-    Append_Trimmed(r, m.LabelExp2);
-    Write_PY_Record(r);
-}
-
 // "label = value" in E12.5, a blank and the unit (force / length when unit is null).
 void Write_E_Line(const char* label, double value, const char* unit) {
     FortranRecord r;
     Start_PY_Label_Line(r, label);
     Append_E(r, value, 12, 5);
     Append_Text(r, " ");
-    if (unit != nullptr) {
-        Append_Trimmed(r, unit);
-    } else {
-        Append_Force_Per_Length_Label(r);
-    }
+    Append_Unit_Or_Force_Per_Length(r, unit);
     Write_PY_Record(r);
 }
 
@@ -175,7 +158,7 @@ void Print_Weak_Rock_Curve(int L, int k, const PYNodeValues& v, const WeakRockPr
     if (m.IUNITS == k_Units_US) Write_PY_Value_Line("Avg. Eff. Unit Weight", in.gamma * 1728.0, 5, "pcf");
     Write_PY_Value_Line("Xr", in.xr, 3, m.LabelLength);
     Write_PY_Value_Line("RQD", in.rqd, 3, "%");
-    Write_Modulus_Line("Eir", in.Eir);
+    Write_PY_Stress_Line("Eir", in.Eir, 0);
     Write_PY_Force_Line("Pu", c.pu, 3);
     Write_PY_Value_Line("k_rm", in.krm, 5, nullptr);
     Write_E_Line("K_ir", c.Kir, nullptr);
@@ -185,20 +168,10 @@ void Print_Weak_Rock_Curve(int L, int k, const PYNodeValues& v, const WeakRockPr
     Write_E_Line("Y_A", c.yA, m.LabelLength);
     Write_PY_Multipliers(v.pm, v.ym);
     Write_PY_Table_Heading(9, 30, nullptr, k_PY_Table_Dashes);
-    Record_Printed_PY_Curve(k_PY_Curve_Weak_Rock, v.x, k_PY_Print_Points, k);
-    PYCurveTable t{};
-    for (int j = 1; j <= k_PY_Print_Points; ++j) {
-        t.y_prime[j] = Weak_Rock_Table_Deflection(c, j);
-        t.p[j] = Weak_Rock_P(c, t.y_prime[j]);
-    }
-    Write_PY_Curve_Table(k_PY_Curve_Weak_Rock, v, t, k_PY_Rows_Numbers);
+    Print_Tabulated_PY_Curve(k_PY_Curve_Weak_Rock, k, v, k_PY_Rows_Numbers,
+                             [&](int j) { return Weak_Rock_Table_Deflection(c, j); },
+                             [&](double y_prime) { return Weak_Rock_P(c, y_prime); });
     WriteLine("");
-}
-
-// The criterion is defined for at least one cycle; the raised count is kept for the run.
-bool Begin_Weak_Rock_Layer(int, bool) {
-    Take_Missing_Cycles_As_One();
-    return true;
 }
 
 bool Weak_Rock_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeModulus& out) {
@@ -254,7 +227,8 @@ bool Weak_Rock_At_Node(int L, int k, const PYNodeValues& v, bool print, PYNodeMo
 
 // Weak rock takes part in soil movement and keeps no layer integral.
 constexpr PYCriterion k_Weak_Rock = {
-    nullptr, 0, 0, true, k_PY_No_Integral, false, Begin_Weak_Rock_Layer, Weak_Rock_At_Node};
+    nullptr, 0, 0, true, k_PY_No_Integral, false,
+    Begin_Layer_Taking_Missing_Cycles_As_One, Weak_Rock_At_Node};
 
 }  // namespace
 

@@ -333,6 +333,16 @@ FortranRecord Text_With_Field(const char* before, const FieldText& field, const 
 
 }  // namespace
 
+FortranRecord Tabbed_Record(std::initializer_list<TabbedText> pieces) {
+    FortranRecord record;
+    Start_Record(record);
+    for (const TabbedText& piece : pieces) {
+        Tab_To(record, piece.column);
+        Append_Trimmed(record, piece.text);
+    }
+    return record;
+}
+
 FortranRecord Text_With_Integer(const char* before, long long n, const char* after) {
     return Text_With_Field(before, Format_I(n, 0), after);
 }

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdio>
+#include <initializer_list>
 
 constexpr int k_Max_Field_Width = 48;       // widest single field; wider requests are cut to it
 constexpr int k_Max_Record_Length = 400;    // longest record; plot records with labels stay below 260
@@ -60,6 +61,14 @@ void Append_Trimmed(FortranRecord& record, const char* text);
 void Append_Field_In_Sentence(FortranRecord& record, const FieldText& field);
 void Append_X(FortranRecord& record, int n);          // nX: skip n columns
 void Tab_To(FortranRecord& record, int column);       // Tn: next character at 1-based column n
+
+// A text from its 1-based column: one piece of a heading line such as a table's units line.
+struct TabbedText {
+    int column;
+    const char* text;
+};
+// A record holding each text from its column (Tn), without its trailing blanks.
+FortranRecord Tabbed_Record(std::initializer_list<TabbedText> pieces);
 
 // A record holding before, n in I0 and after: a sentence with one whole number in it.
 FortranRecord Text_With_Integer(const char* before, long long n, const char* after = "");

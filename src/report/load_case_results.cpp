@@ -86,54 +86,52 @@ void Write_Head_Line(const HeadLine& h) {
     WriteLine(line.text.data());
 }
 
-// The pile-head condition the load case was solved for.
+// The pile-head condition the load case was solved for: per loading type its title and its
+// two conditions with the axial load, then what follows them (types 1 and 2 only).
 void Write_Head_Condition() {
     const AnalysisModel& m = g_Model;
     const double Q = m.AxialThrust;
-    switch (m.i_HeadLoadType) {
-        case 1:
-            WriteLine("Pile-head conditions are Shear and Moment (Loading Type 1)");
-            Write_Head_Line({"Shear force at pile head", m.HeadShear, Form::F, 3, " lbs", " kN"});
-            Write_Head_Line({"Applied moment at pile head        ", m.HeadMoment, Form::F, 3,
-                             " in-lbs", " kN-m"});
-            Write_Head_Line({"Axial thrust load on pile head     ", Q, Form::F, 3, " lbs", " kN"});
-            WriteLine("");
-            break;
-        case 2:
-            WriteLine("Pile-head conditions are Shear and Pile-head Rotation (Loading Type 2)");
-            Write_Head_Line({"Shear force at pile head", m.HeadShear, Form::F, 3, " lbs", " kN"});
-            Write_Head_Line({"Rotation of pile head   ", m.HeadSlope, Form::E, 3, " radians",
-                             " radians"});
-            Write_Head_Line({"Axial load at pile head ", Q, Form::F, 3, " lbs", " kN"});
-            // "does indicates" is the report's established wording
-            WriteLine(std::fabs(m.HeadSlope) < 1e-10
-                          ? "(Zero slope for this load indicates fixed-head conditions)"
-                          : "(Non-zero slope for this load does indicates rotated pile-head "
-                            "condition)");
-            break;
-        case 3:
-            WriteLine("Pile-head conditions are Shear and Rotational Stiffness (Loading Type 3)");
-            Write_Head_Line({"Shear force at pile head", m.HeadShear, Form::F, 3, " lb", " kN"});
-            Write_Head_Line({"Rotational stiffness    ", m.HeadRotStiffness, Form::F, 3,
-                             " in-lb/rad", " kN-m/rad"});
-            Write_Head_Line({"Axial load at pile head ", Q, Form::F, 3, " lbs", " kN"});
-            break;
-        case 4:
-            WriteLine("Pile-head conditions are Displacement and Moment (Loading Type 4)");
-            Write_Head_Line({"Displacement of pile head", m.HeadDeflection, Form::F, 6, " inches",
-                             " meters"});
-            Write_Head_Line({"Moment at pile head      ", m.HeadMoment, Form::F, 3, " in-lbs",
-                             " kN-m"});
-            Write_Head_Line({"Axial load at pile head  ", Q, Form::F, 3, " lbs", " kN"});
-            break;
-        default:
-            WriteLine("Pile-head conditions are Displacement and Pile-head Rotation (Loading Type 5)");
-            Write_Head_Line({"Displacement of pile head", m.HeadDeflection, Form::F, 6, " inches",
-                             " meters"});
-            Write_Head_Line({"Rotation of pile head    ", m.HeadSlope, Form::E, 3, " radians",
-                             " radians"});
-            Write_Head_Line({"Axial load on pile head  ", Q, Form::F, 3, " lbs", " kN"});
-            break;
+    struct HeadBlock {
+        const char* title;
+        HeadLine lines[3];
+    };
+    const HeadLine shear = {"Shear force at pile head", m.HeadShear, Form::F, 3, " lbs", " kN"};
+    const HeadLine displacement = {"Displacement of pile head", m.HeadDeflection, Form::F, 6,
+                                   " inches", " meters"};
+    const HeadLine axial = {"Axial load at pile head ", Q, Form::F, 3, " lbs", " kN"};
+    const HeadBlock blocks[] = {
+        {"Pile-head conditions are Shear and Moment (Loading Type 1)",
+         {shear,
+          {"Applied moment at pile head        ", m.HeadMoment, Form::F, 3, " in-lbs", " kN-m"},
+          {"Axial thrust load on pile head     ", Q, Form::F, 3, " lbs", " kN"}}},
+        {"Pile-head conditions are Shear and Pile-head Rotation (Loading Type 2)",
+         {shear, {"Rotation of pile head   ", m.HeadSlope, Form::E, 3, " radians", " radians"},
+          axial}},
+        // the shear of this type has always been labelled in "lb"
+        {"Pile-head conditions are Shear and Rotational Stiffness (Loading Type 3)",
+         {{"Shear force at pile head", m.HeadShear, Form::F, 3, " lb", " kN"},
+          {"Rotational stiffness    ", m.HeadRotStiffness, Form::F, 3, " in-lb/rad", " kN-m/rad"},
+          axial}},
+        {"Pile-head conditions are Displacement and Moment (Loading Type 4)",
+         {displacement, {"Moment at pile head      ", m.HeadMoment, Form::F, 3, " in-lbs", " kN-m"},
+          {"Axial load at pile head  ", Q, Form::F, 3, " lbs", " kN"}}},
+        {"Pile-head conditions are Displacement and Pile-head Rotation (Loading Type 5)",
+         {displacement,
+          {"Rotation of pile head    ", m.HeadSlope, Form::E, 3, " radians", " radians"},
+          {"Axial load on pile head  ", Q, Form::F, 3, " lbs", " kN"}}},
+    };
+    // any other type is reported as type 5
+    const int type = m.i_HeadLoadType >= 1 && m.i_HeadLoadType <= 4 ? m.i_HeadLoadType : 5;
+    const HeadBlock& block = blocks[type - 1];
+    WriteLine(block.title);
+    for (const HeadLine& line : block.lines) Write_Head_Line(line);
+    if (type == 1) WriteLine("");
+    if (type == 2) {
+        // "does indicates" is the report's established wording
+        WriteLine(std::fabs(m.HeadSlope) < 1e-10
+                      ? "(Zero slope for this load indicates fixed-head conditions)"
+                      : "(Non-zero slope for this load does indicates rotated pile-head "
+                        "condition)");
     }
 }
 

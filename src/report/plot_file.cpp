@@ -2,6 +2,7 @@
 #include "report/plot_file.h"
 
 #include <cassert>
+#include <initializer_list>
 
 #include "model/model.h"
 #include "model/units.h"
@@ -12,6 +13,17 @@ namespace {
 bool Is_US() { return g_Model.IUNITS == k_Units_US; }
 
 void Write(const FortranRecord& r) { Write_Record(g_Model.PlotFile, r); }
+
+// Values in E15.7, then the label from label_column: Lines 12, 13 and 14.
+void Write_E_Values_Record(std::initializer_list<double> values, int label_column,
+                           const char* label) {
+    FortranRecord r;
+    Start_Record(r);
+    for (double v : values) Append_E(r, v, 15, 7);
+    Tab_To(r, label_column);
+    Append_Text(r, label);
+    Write(r);
+}
 
 // An integer in I5 followed by 75 blanks and the label: Lines 2, 3, 6 and 11.
 void Write_Count_Record(int n, const char* label) {
@@ -255,41 +267,29 @@ void Write_Line11_Study_Record(int lc) {
 
 void Write_Line12_Record(int lc, int j) {
     const AnalysisModel& m = g_Model;
-    FortranRecord r;
-    Start_Record(r);
-    const double values[4] = {m.rd_StudyPileLength[j][lc], m.rd_StudyHeadDeflection[j][lc],
-                              m.rd_StudyMaxMoment[j][lc], m.rd_StudyMaxShear[j][lc]};
-    for (double v : values) Append_E(r, v, 15, 7);
-    Append_X(r, 20);
-    Append_Text(r, Is_US() ? "Line 12: pile length (in), Ytop (in), Mmax (in-lb), Vmax (lbs)"
-                           : "Line 12: pile length (m), Ytop (m), Mmax (kN-m), Vmax (kN)");
-    Write(r);
+    Write_E_Values_Record(
+        {m.rd_StudyPileLength[j][lc], m.rd_StudyHeadDeflection[j][lc], m.rd_StudyMaxMoment[j][lc],
+         m.rd_StudyMaxShear[j][lc]},
+        81, Is_US() ? "Line 12: pile length (in), Ytop (in), Mmax (in-lb), Vmax (lbs)"
+                    : "Line 12: pile length (m), Ytop (m), Mmax (kN-m), Vmax (kN)");
 }
 
 void Write_Line13_Record(int lc) {
     const AnalysisModel& m = g_Model;
-    FortranRecord r;
-    Start_Record(r);
-    const double values[5] = {m.rd_CaseHeadShear[lc], m.rd_CaseHeadDeflection[lc],
-                              m.rd_CaseMaxMoment[lc], m.rd_CaseMaxShear[lc],
-                              m.rd_CaseHeadSlope[lc]};
-    for (double v : values) Append_E(r, v, 15, 7);
-    Tab_To(r, 81);
     // the SI label has no comma after TopV(kN); it is kept as the front end reads it
-    Append_Text(r, Is_US() ? "Line 13: TopV(lbs), TopY(in), Mmax(in-lbs), Vmax(lbs), Rotation(rad)"
-                           : "Line 13: TopV(kN) TopY(m), Mmax(kN-m), Vmax(kN), Rotation(rad)");
-    Write(r);
+    Write_E_Values_Record(
+        {m.rd_CaseHeadShear[lc], m.rd_CaseHeadDeflection[lc], m.rd_CaseMaxMoment[lc],
+         m.rd_CaseMaxShear[lc], m.rd_CaseHeadSlope[lc]},
+        81, Is_US() ? "Line 13: TopV(lbs), TopY(in), Mmax(in-lbs), Vmax(lbs), Rotation(rad)"
+                    : "Line 13: TopV(kN) TopY(m), Mmax(kN-m), Vmax(kN), Rotation(rad)");
 }
 
 void Write_Line14_Record(int i) {
     const AnalysisModel& m = g_Model;
     const int j = k_Num_Stiffness_Rows + i;
-    FortranRecord r;
-    Start_Record(r);
-    const double values[8] = {m.rd_StiffnessHeadShear[i], m.rd_StiffnessHeadMoment[j],
-                              m.rd_K22[i], m.rd_K23[i], m.rd_K32[i], m.rd_K33[i],
-                              m.rd_StiffnessHeadDeflection[i], m.rd_StiffnessHeadSlope[j]};
-    for (double v : values) Append_E(r, v, 15, 7);
-    Append_Text(r, "  Line 14: V, M, K22, K23, K32, K33, ytop, theta");
-    Write(r);
+    // the label follows the eighth value directly
+    Write_E_Values_Record({m.rd_StiffnessHeadShear[i], m.rd_StiffnessHeadMoment[j], m.rd_K22[i],
+                           m.rd_K23[i], m.rd_K32[i], m.rd_K33[i], m.rd_StiffnessHeadDeflection[i],
+                           m.rd_StiffnessHeadSlope[j]},
+                          121, "  Line 14: V, M, K22, K23, K32, K33, ytop, theta");
 }

@@ -240,11 +240,8 @@ void Write_Checked_Thrust_Count(int s) {
 void Write_Thrust_Table() {
     const AnalysisModel& m = g_Model;
     WriteLine("   Number     Axial Thrust Force");
-    FortranRecord units;
-    Start_Record(units);
-    Tab_To(units, 13);   // the 8-character label right-justified in 20 columns
-    Append_Trimmed(units, m.c_LabelForce);
-    Write_Record_Line(units);
+    // the 8-character label right-justified in 20 columns
+    Write_Record_Line(Tabbed_Record({{13, m.c_LabelForce}}));
     WriteLine("   ------     ------------------");
     for (int a = 1; a <= m.i_NumThrusts; ++a) {
         FortranRecord r;
@@ -268,27 +265,35 @@ void Write_Summary_Title(int s) {
     WriteLine(dashes);
 }
 
-// The pipe's capacity is its plastic moment, not a strain-limited value: no strain column and
-// no factored table, only the note that the values carry no resistance factor.
-void Write_Pipe_Capacities(int s) {
+// The nominal moment capacity of section s per thrust; a strain-limited capacity (with_strain)
+// shows the compressive strain it was found at and three decimals, a pipe's plastic moment one.
+void Write_Nominal_Moment_Table(int s, bool with_strain) {
     const AnalysisModel& m = g_Model;
-    WriteLine(" Load           Axial Thrust        Nominal Mom. Cap.");
-    FortranRecord units;
-    Start_Record(units);
-    Append_Text(units, "  No.              ");
-    Append_Text(units, m.c_LabelForce);
-    Tab_To(units, 41);
-    Append_Trimmed(units, m.c_LabelMoment);
+    WriteLine(with_strain ? " Load           Axial Thrust        Nominal Mom. Cap.      Max. Comp."
+                          : " Load           Axial Thrust        Nominal Mom. Cap.");
+    FortranRecord units = Tabbed_Record({{1, "  No."}, {20, m.c_LabelForce}, {41, m.c_LabelMoment}});
+    if (with_strain) {
+        Tab_To(units, 62);
+        Append_Text(units, "Strain");
+    }
     Write_Record_Line(units);
-    WriteLine(" ----         ----------------     ------------------");
+    WriteLine(with_strain ? " ----         ----------------     ------------------     ------------"
+                          : " ----         ----------------     ------------------");
     for (int a = 1; a <= m.i_NumThrusts; ++a) {
         FortranRecord r;
         Start_Record(r);
         Append_I(r, a, 4);
         Append_F(r, m.rd_Thrust[a], 16, 3);
-        Append_F(r, m.rd_SectionNominalMoment[s][a], 16, 1);
+        Append_F(r, m.rd_SectionNominalMoment[s][a], 16, with_strain ? 3 : 1);
+        if (with_strain) Append_F(r, m.rd_SectionStrainAtCap[s][a], 15, 8);
         Write_Record_Line(r);
     }
+}
+
+// The pipe's capacity is its plastic moment, not a strain-limited value: no strain column and
+// no factored table, only the note that the values carry no resistance factor.
+void Write_Pipe_Capacities(int s) {
+    Write_Nominal_Moment_Table(s, false);
     static constexpr const char* k_Note[] = {
         "",
         "Note that the values in the above table are not factored by a strength",
@@ -306,30 +311,9 @@ void Write_Pipe_Capacities(int s) {
 }
 
 void Write_Nominal_Capacities(int s) {
-    const AnalysisModel& m = g_Model;
     WriteLine("Moment values interpolated at maximum compressive strain = 0.003");
     WriteLine("or maximum developed moment if pile fails at smaller strains.");
-    WriteLine(" Load           Axial Thrust        Nominal Mom. Cap.      Max. Comp.");
-    FortranRecord units;
-    Start_Record(units);
-    Append_Text(units, "  No.");
-    Tab_To(units, 20);
-    Append_Text(units, m.c_LabelForce);
-    Tab_To(units, 41);
-    Append_Text(units, m.c_LabelMoment);
-    Tab_To(units, 62);
-    Append_Text(units, "Strain");
-    Write_Record_Line(units);
-    WriteLine(" ----         ----------------     ------------------     ------------");
-    for (int a = 1; a <= m.i_NumThrusts; ++a) {
-        FortranRecord r;
-        Start_Record(r);
-        Append_I(r, a, 4);
-        Append_F(r, m.rd_Thrust[a], 16, 3);
-        Append_F(r, m.rd_SectionNominalMoment[s][a], 16, 3);
-        Append_F(r, m.rd_SectionStrainAtCap[s][a], 15, 8);
-        Write_Record_Line(r);
-    }
+    Write_Nominal_Moment_Table(s, true);
     // "Note note" is the report's own wording, kept as it has always been printed.
     static constexpr const char* k_Note[] = {
         "",
@@ -355,18 +339,11 @@ void Write_Factored_Capacities(int s) {
     WriteLine("");
     WriteLine(" Axial     Resistance           Nominal           Ultimate (Factored)     Ultimate (Factored)     Bending Stiffness");
     WriteLine(" Load        Factor         Moment Capacity          Axial Thrust           Moment Capacity       at Ult. Mom. Cap.");
-    FortranRecord units;
-    Start_Record(units);
-    Append_Text(units, "  No.      for Moment");
-    Tab_To(units, 32);
-    Append_Text(units, m.c_LabelMoment);
-    Tab_To(units, 57);
-    Append_Text(units, m.c_LabelForce);
-    Tab_To(units, 80);
-    Append_Text(units, m.c_LabelMoment);
-    Tab_To(units, 104);
-    Append_Trimmed(units, m.c_LabelStiffness);
-    Write_Record_Line(units);
+    Write_Record_Line(Tabbed_Record({{1, "  No.      for Moment"},
+                                     {32, m.c_LabelMoment},
+                                     {57, m.c_LabelForce},
+                                     {80, m.c_LabelMoment},
+                                     {104, m.c_LabelStiffness}}));
     WriteLine(" -----     ----------     -------------------     -------------------     -------------------     -------------------");
     for (int f = 1; f <= k_Num_Resistance_Factors; ++f) {
         if (f > 1) WriteLine("");

@@ -33,7 +33,7 @@ void Refuse(int number, int s, const char* what, double value, const char* unit,
     FortranRecord solution = Text_With_Integer("Solution: Give section ", s, " ");
     Append_Text(solution, need);
     Append_Text(solution, ".");
-    Raise_Section_Input_Error(number, problem.text.data(), solution.text.data());
+    Raise_Input_Problem(number, problem.text.data(), solution.text.data());
 }
 
 bool Positive(int s, const char* what, double value, const char* unit) {
@@ -89,7 +89,7 @@ bool Check_Micropile_Dimensions(int s) {
         Append_Trimmed(problem, len);
         Append_Text(problem, ".");
         FortranRecord solution = Text_With_Integer("Solution: Give section ", s, " a bar that fits inside its casing, or a casing with room for the bar.");
-        Raise_Section_Input_Error(k_Error_Bar_Outside_Section, problem.text.data(), solution.text.data());
+        Raise_Input_Problem(k_Error_Bar_Outside_Section, problem.text.data(), solution.text.data());
         return false;
     }
     return true;
@@ -201,7 +201,7 @@ bool Check_Materials(int s) {
         Append_Text(problem, " ");
         Append_Trimmed(problem, stress);
         Append_Text(problem, ", too low for the concrete tensile law.");
-        Raise_Section_Input_Error(
+        Raise_Input_Problem(
             k_Error_Concrete_Strength_Low, problem.text.data(),
             m.IUNITS == k_Units_US
                 ? "Solution: Give the concrete compressive strength in psi (4000 for 4 ksi concrete)."
@@ -251,7 +251,7 @@ bool Check_Bars(int s) {
         Append_Trimmed(problem, m.LabelLength);
         Append_Text(problem, " (rebar cage offset included).");
         FortranRecord solution = Text_With_Integer("Solution: Place every bar of section ", s, " inside the section: check the bar positions, the cover and the cage offset.");
-        Raise_Section_Input_Error(k_Error_Bar_Outside_Section, problem.text.data(), solution.text.data());
+        Raise_Input_Problem(k_Error_Bar_Outside_Section, problem.text.data(), solution.text.data());
         return false;
     }
     return true;
@@ -306,7 +306,7 @@ void Refuse_Bar(int number, int s, int j, const char* what, double value, const 
     FortranRecord line = Text_With_Integer("Solution: Give section ", s, " ");
     Append_Text(line, solution);
     Append_Text(line, ".");
-    Raise_Section_Input_Error(number, problem.text.data(), line.text.data());
+    Raise_Input_Problem(number, problem.text.data(), line.text.data());
 }
 
 // Lengths of the concrete and of the bar pattern that may be zero but never negative: the
@@ -347,7 +347,7 @@ bool Check_Strand_Codes(int s) {
         Append_I(problem, type, 0);
         Append_Text(problem, ".");
         FortranRecord solution = Text_With_Integer("Solution: Give section ", s, " a strand type code from 0 to 5.");
-        Raise_Section_Input_Error(k_Error_Code_Out_Of_Range, problem.text.data(), solution.text.data());
+        Raise_Input_Problem(k_Error_Code_Out_Of_Range, problem.text.data(), solution.text.data());
         return false;
     }
     for (int j = 1; j <= m.NumBars[s] && j <= k_Max_Bars; ++j) {
@@ -361,7 +361,7 @@ bool Check_Strand_Codes(int s) {
         Append_Text(problem, " does not have.");
         FortranRecord solution = Text_With_Integer("Solution: Give the strands of section ", s,
                                                    " a size code of their type's table (from 0).");
-        Raise_Section_Input_Error(k_Error_Code_Out_Of_Range, problem.text.data(), solution.text.data());
+        Raise_Input_Problem(k_Error_Code_Out_Of_Range, problem.text.data(), solution.text.data());
         return false;
     }
     return true;
@@ -422,7 +422,7 @@ bool Check_Bar_Sizes(int s) {
         Append_Text(problem, ": no concrete would be left.");
         FortranRecord solution = Text_With_Integer("Solution: Check the bar areas of section ", s,
                                                    " (in square units of the bar diameters), and the number of bars.");
-        Raise_Section_Input_Error(k_Error_Section_Dimension, problem.text.data(), solution.text.data());
+        Raise_Input_Problem(k_Error_Section_Dimension, problem.text.data(), solution.text.data());
         return false;
     }
     const double room = m.SectionType[s] == k_Section_Rectangular ? std::fmin(m.SectionDiameter[s], m.SectionWidth[s])
@@ -441,7 +441,7 @@ bool Check_Bar_Sizes(int s) {
         Append_Trimmed(problem, len);
         Append_Text(problem, ".");
         FortranRecord solution = Text_With_Integer("Solution: Give section ", s, " bars that fit inside it.");
-        Raise_Section_Input_Error(k_Error_Bar_Outside_Section, problem.text.data(), solution.text.data());
+        Raise_Input_Problem(k_Error_Bar_Outside_Section, problem.text.data(), solution.text.data());
         return false;
     }
     if (!strands) {
@@ -455,7 +455,7 @@ bool Check_Bar_Sizes(int s) {
             Append_Text(problem, ".");
             FortranRecord solution = Text_With_Integer("Solution: Give section ", s,
                                                        " fewer or thinner bars, or a smaller cover, so that the bars fit around the circle.");
-            Raise_Section_Input_Error(k_Error_Bar_Outside_Section, problem.text.data(), solution.text.data());
+            Raise_Input_Problem(k_Error_Bar_Outside_Section, problem.text.data(), solution.text.data());
             return false;
         }
     }
@@ -481,7 +481,7 @@ bool Check_Tension_Steel(int s) {
                                                   " is a micropile without reinforcement: it has no central bar and no casing.");
         FortranRecord solution = Text_With_Integer("Solution: Give section ", s,
                                                    " a central bar or a casing (a bar diameter or casing wall greater than zero); plain grout is not analysed.");
-        Raise_Section_Input_Error(k_Error_No_Tension_Steel, problem.text.data(), solution.text.data());
+        Raise_Input_Problem(k_Error_No_Tension_Steel, problem.text.data(), solution.text.data());
         return false;
     }
     FortranRecord problem = Text_With_Integer("Problem:  Section ", s,
@@ -489,7 +489,7 @@ bool Check_Tension_Steel(int s) {
     Append_Text(problem, type == k_Section_Rectangular || type == k_Section_Shaft ? "." : " and no steel casing.");
     FortranRecord solution = Text_With_Integer("Solution: Give section ", s,
                                                " its reinforcing bars (\"Rebar in circle\" or \"Rebar in noncircular pattern\"); plain concrete is not analysed.");
-    Raise_Section_Input_Error(k_Error_No_Tension_Steel, problem.text.data(), solution.text.data());
+    Raise_Input_Problem(k_Error_No_Tension_Steel, problem.text.data(), solution.text.data());
     return false;
 }
 

@@ -1,5 +1,6 @@
 // The input errors of a pile section's data that the section analysis and its checks find: their
-// numbers, the bounds beyond which a value is no real pile, and the raise with its framed message.
+// numbers, the bounds beyond which a value is no real pile, and the quoted numbers of their
+// messages. They are raised through engine/errors (Raise_Input_Problem).
 #pragma once
 
 #include "report/fortran_format.h"
@@ -22,10 +23,6 @@ constexpr double k_Max_Real_Length_US = 4.0e5;    // in
 constexpr double k_Max_Real_Length_SI = 1.0e4;    // m
 constexpr double k_Max_Real_Stress_US = 2.9e10;   // psi
 constexpr double k_Max_Real_Stress_SI = 2.0e11;   // kPa
-
-// "***** Input Data Error No. N *****", an empty line, the problem and solution lines, to the
-// runtime message file and then to the report; raises Input Data Error No. N.
-void Raise_Section_Input_Error(int number, const char* problem, const char* solution);
 
 // Appends x as the number writer renders it in 15 columns, without its leading blanks, for a
 // value quoted inside a sentence.

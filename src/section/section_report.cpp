@@ -79,8 +79,11 @@ void Text_Line(const char* label, const char* text) {
     WriteLine(line.text.data());
 }
 
-// An empty line, the heading, a rule of dashes as long as the heading, an empty line.
-void Write_Heading(const char* heading) {
+// The opening of every block by section type: an empty line, the heading, a rule of dashes as
+// long as the heading, an empty line, then "Length of Section" of section s: feet for US
+// customary runs (lengths are inches by now), meters for SI.
+void Write_Block_Opening(const char* heading, int s) {
+    const AnalysisModel& m = g_Model;
     char rule[128];
     const std::size_t n = std::strlen(heading) < sizeof rule - 1 ? std::strlen(heading) : sizeof rule - 1;
     std::memset(rule, '-', n);
@@ -89,11 +92,6 @@ void Write_Heading(const char* heading) {
     WriteLine(heading);
     WriteLine(rule);
     WriteLine("");
-}
-
-// "Length of Section": feet for US customary runs (lengths are inches by now), meters for SI.
-void Write_Section_Length(int s) {
-    const AnalysisModel& m = g_Model;
     if (Is_US()) {
         Number_Line("Length of Section", m.SectionLength[s] / 12.0, " ft");
     } else if (Is_SI()) {
@@ -133,17 +131,13 @@ void Write_Rectangular_Bar_Details(int s) {
     WriteLine("");
     WriteLine("Reinforcing Bar Details:");
     WriteLine("   Bar              Bar           Bar Diam.        Bar Area          Bar X            Bar Y");
-    FortranRecord units;
-    Start_Record(units);
-    Append_Text(units, "  Number           Index");
     // each unit under the first letter of its column's heading ("Bar Diam.", "Bar Area", "Bar X", "Bar Y")
-    const char* labels[] = {m.c_LabelLength, m.c_LabelArea, m.c_LabelLength, m.c_LabelLength};
-    const int columns[] = {34, 51, 69, 86};
-    for (int i = 0; i < 4; ++i) {
-        Tab_To(units, columns[i]);
-        Append_Trimmed(units, labels[i]);
-    }
-    WriteLine(units.text.data());
+    WriteLine(Tabbed_Record({{1, "  Number           Index"},
+                             {34, m.c_LabelLength},
+                             {51, m.c_LabelArea},
+                             {69, m.c_LabelLength},
+                             {86, m.c_LabelLength}})
+                  .text.data());
     WriteLine("----------     ------------     ------------     ------------     ------------     ------------");
     for (int j = 1; j <= m.NumBars[s] && j <= k_Max_Bars; ++j) {
         WriteInteger(j, 10);
@@ -160,8 +154,7 @@ void Write_Rectangular_Bar_Details(int s) {
 
 void Write_Rectangular_Block(int s) {
     const AnalysisModel& m = g_Model;
-    Write_Heading("Dimensions and Properties of Rectangular Concrete Pile:");
-    Write_Section_Length(s);
+    Write_Block_Opening("Dimensions and Properties of Rectangular Concrete Pile:", s);
     const double Ag = m.rd_Depth * m.rd_Width;
     const double As = Total_Bar_Area(s);
     Number_Line("Depth of Section", m.rd_Depth, m.c_LabelLength);
@@ -178,8 +171,7 @@ void Write_Rectangular_Block(int s) {
 
 void Write_Drilled_Shaft_Block(int s) {
     const AnalysisModel& m = g_Model;
-    Write_Heading("Dimensions and Properties of Drilled Shaft:");
-    Write_Section_Length(s);
+    Write_Block_Opening("Dimensions and Properties of Drilled Shaft:", s);
     const double Ag = Circle_Area(m.rd_Depth);
     const double As = Total_Bar_Area(s);
     // "Shaft Diameter " and "... Reinforcement " keep the trailing blank of their report text
@@ -196,8 +188,7 @@ void Write_Drilled_Shaft_Block(int s) {
 
 void Write_Cased_Shaft_Block(int s) {
     const AnalysisModel& m = g_Model;
-    Write_Heading("Dimensions and Properties of Drilled Shaft with Permanent Casing:");
-    Write_Section_Length(s);
+    Write_Block_Opening("Dimensions and Properties of Drilled Shaft with Permanent Casing:", s);
     const double D = m.rd_Depth;
     const double tc = m.rd_CasingWall;
     const double As = Total_Bar_Area(s);
@@ -223,9 +214,9 @@ void Write_Cased_Shaft_Block(int s) {
 void Write_Cased_Core_Block(int s) {
     const AnalysisModel& m = g_Model;
     const bool filled = m.b_FillCoreWithConcrete[s] != 0;
-    Write_Heading(filled ? "Dimensions and Properties of Drilled Shaft with Casing and Filled Core:"
-                         : "Dimensions and Properties of Drilled Shaft with Casing and Hollow Core:");
-    Write_Section_Length(s);
+    Write_Block_Opening(filled ? "Dimensions and Properties of Drilled Shaft with Casing and Filled Core:"
+                               : "Dimensions and Properties of Drilled Shaft with Casing and Hollow Core:",
+                        s);
     const double D = m.rd_Depth;
     const double tc = m.rd_CasingWall;
     const double Dk = m.rd_CoreOuterDiameter;
@@ -263,8 +254,7 @@ void Write_Cased_Core_Block(int s) {
 // The micropile's hole, casing and central bar as input, and the areas the capacities take.
 void Write_Micropile_Block(int s) {
     const AnalysisModel& m = g_Model;
-    Write_Heading("Dimensions and Properties of Micropile:");
-    Write_Section_Length(s);
+    Write_Block_Opening("Dimensions and Properties of Micropile:", s);
     const double D = m.rd_Depth;
     const double Dc = m.rd_CasingOuterDiameter;
     const double tc = m.rd_CasingWall;
@@ -289,8 +279,7 @@ void Write_Micropile_Block(int s) {
 
 void Write_Pipe_Block(int s) {
     const AnalysisModel& m = g_Model;
-    Write_Heading("Dimensions and Properties of Steel Pipe Pile:");
-    Write_Section_Length(s);
+    Write_Block_Opening("Dimensions and Properties of Steel Pipe Pile:", s);
     const double D = m.rd_Depth;
     const double t = m.rd_CasingWall;
     const double d = D - 2.0 * t;
@@ -308,47 +297,37 @@ void Write_Pipe_Block(int s) {
     Number_Line("Plastic Moment Capacity = Fy Z", m.rd_CasingFy * Z, m.c_LabelMoment);
 }
 
+// The outline of a prestressed pile by type: its heading, the label of its diameter or width,
+// whether it has a corner chamfer, and the label of its void (null: solid).
+struct PrestressedOutline {
+    const char* heading;
+    const char* width_label;
+    bool chamfer;
+    const char* void_label;
+};
+
 // Prestressed piles list their outline; the strand block follows as their details.
 void Write_Prestressed_Block(int s) {
+    static constexpr PrestressedOutline k_Outlines[] = {
+        {"Dimensions and Properties of Circular Prestressed Pile:", "Diameter", false, nullptr},
+        {"Dimensions and Properties of Hollow Core Circular Prestressed Pile:", "Outside Diameter",
+         false, "Inside Diameter"},
+        {"Dimensions of Square Prestressed Pile Section:", "Pile Width", true, nullptr},
+        {"Dimensions and Properties of Square Prestressed Pile Section with Hollow Core:",
+         "Pile Width", true, "Inside Void Diameter"},
+        {"Dimensions and Properties of Octagonal Prestressed Pile:", "Pile Width", false, nullptr},
+        {"Dimensions and Properties of Octagonal Prestressed Pile Section with Hollow Core:",
+         "Pile Width", false, "Inside Void Diameter"},
+    };
     const AnalysisModel& m = g_Model;
     const char* L = m.c_LabelLength;
-    switch (m.SectionType[s]) {
-        case 5:
-            Write_Heading("Dimensions and Properties of Circular Prestressed Pile:");
-            Write_Section_Length(s);
-            Number_Line("Diameter", m.SectionDiameter[s], L);
-            break;
-        case 6:
-            Write_Heading("Dimensions and Properties of Hollow Core Circular Prestressed Pile:");
-            Write_Section_Length(s);
-            Number_Line("Outside Diameter", m.SectionDiameter[s], L);
-            Number_Line("Inside Diameter", m.VoidDiameter[s], L);
-            break;
-        case 7:
-            Write_Heading("Dimensions of Square Prestressed Pile Section:");
-            Write_Section_Length(s);
-            Number_Line("Pile Width", m.SectionDiameter[s], L);
-            Number_Line("Corner Chamfer", m.ChamferWidth[s], L);
-            break;
-        case 8:
-            Write_Heading("Dimensions and Properties of Square Prestressed Pile Section with Hollow Core:");
-            Write_Section_Length(s);
-            Number_Line("Pile Width", m.SectionDiameter[s], L);
-            Number_Line("Corner Chamfer", m.ChamferWidth[s], L);
-            Number_Line("Inside Void Diameter", m.VoidDiameter[s], L);
-            break;
-        case 9:
-            Write_Heading("Dimensions and Properties of Octagonal Prestressed Pile:");
-            Write_Section_Length(s);
-            Number_Line("Pile Width", m.SectionDiameter[s], L);
-            break;
-        default:
-            Write_Heading("Dimensions and Properties of Octagonal Prestressed Pile Section with Hollow Core:");
-            Write_Section_Length(s);
-            Number_Line("Pile Width", m.SectionDiameter[s], L);
-            Number_Line("Inside Void Diameter", m.VoidDiameter[s], L);
-            break;
-    }
+    // types 5 to 9 in order; any other is the hollow octagonal pile (type 10)
+    const int type = m.SectionType[s];
+    const PrestressedOutline& o = k_Outlines[type >= 5 && type <= 9 ? type - 5 : 5];
+    Write_Block_Opening(o.heading, s);
+    Number_Line(o.width_label, m.SectionDiameter[s], L);
+    if (o.chamfer) Number_Line("Corner Chamfer", m.ChamferWidth[s], L);
+    if (o.void_label != nullptr) Number_Line(o.void_label, m.VoidDiameter[s], L);
 }
 
 // ---- Moment-curvature table ----------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/errors.h"
 #include "model/model.h"
 #include "model/section_types.h"
 #include "model/units.h"
@@ -35,14 +36,14 @@ void Refuse(int s, const char* what, double value, const char* solution) {
     Append_Text(problem, " = ");
     Append_Quoted_Number(problem, value);
     Append_Text(problem, ".");
-    Raise_Section_Input_Error(k_Error_Stiffness_Table, problem.text.data(), solution);
+    Raise_Input_Problem(k_Error_Stiffness_Table, problem.text.data(), solution);
 }
 
 // Refusal without a value, for tables that are missing altogether.
 void Refuse_Missing(int s, const char* what, const char* solution) {
     FortranRecord problem = Text_With_Integer("Problem:  Section ", s, ": ");
     Append_Text(problem, what);
-    Raise_Section_Input_Error(k_Error_Stiffness_Table, problem.text.data(), solution);
+    Raise_Input_Problem(k_Error_Stiffness_Table, problem.text.data(), solution);
 }
 
 // EI_Node of every node in (section top, section bottom], linear in depth from the value at the
@@ -195,7 +196,7 @@ void Refuse_Point(int s, int b, int p, const char* what, double value, const cha
     Append_Text(problem, " = ");
     Append_Quoted_Number(problem, value);
     Append_Text(problem, ".");
-    Raise_Section_Input_Error(k_Error_Stiffness_Table, problem.text.data(), solution);
+    Raise_Input_Problem(k_Error_Stiffness_Table, problem.text.data(), solution);
 }
 
 // Refuses the points of user thrust b of section s that make no curve: a negative moment, a

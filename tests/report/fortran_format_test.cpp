@@ -259,3 +259,30 @@ TEST(FortranRecord, WriteRecordEndsTheLineAndSkipsNullFile) {
     std::fclose(file);
     EXPECT_EQ(std::string(line, count), "  42\n");
 }
+
+// Units lines of the report tables: each text from its column, without its trailing blanks, so
+// that a padded label leaves the line no longer than its last visible character.
+struct TabbedCase {
+    const char* name;
+    std::initializer_list<TabbedText> pieces;
+    const char* expected;
+};
+
+TEST(FortranRecord, TabbedRecordPutsEachTextAtItsColumnWithoutTrailingBlanks) {
+    const TabbedCase cases[] = {
+        {"leading blanks are kept", {{1, "  No."}, {10, "lbs"}}, "  No.    lbs"},
+        {"trailing blanks of a padded label are dropped", {{5, "in      "}, {19, "lbs/in  "}},
+         "    in            lbs/in"},
+        {"a text longer than its gap runs on to the next column", {{1, "abcdef"}, {4, "X"}},
+         "abcXef"},
+        // as when a units label is blank (general units): the line still reaches its column
+        {"a blank text ends the line before its column", {{1, "a"}, {20, "   "}},
+         "a                  "},
+    };
+    for (const TabbedCase& row : cases) {
+        SCOPED_TRACE(row.name);
+        const FortranRecord record = Tabbed_Record(row.pieces);
+        EXPECT_EQ(std::string(record.text.data(), static_cast<std::size_t>(record.length)),
+                  row.expected);
+    }
+}
