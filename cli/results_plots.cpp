@@ -333,31 +333,32 @@ Figure Section_Figure(const RunResults& r, int section) {
         b.x = Scaled(moments, fm);
         b.y = Scaled(stiffness, fe);
         ei.series.push_back(b);
-        if (t.nominal_capacity) {
+        // A moment marked on both panels: vertical on the stiffness panel, horizontal on the other.
+        const auto mark_moment = [&](double moment, const std::string& legend, const char* css_class,
+                                     const char* dash) {
             RefLine l;
-            l.value = *t.nominal_capacity * fm;
-            l.legend = std::string(t.kind == "elastic-plastic" ? "Plastic moment Mp" : "Nominal moment capacity Mn") +
-                       " at P = " + Value(r, Quantity::AxialThrust, t.axial_thrust) + ": " +
-                       Value(r, Quantity::Moment, *t.nominal_capacity);
-            l.css_class = "capacity";
+            l.value = moment * fm;
+            l.legend = legend;
+            l.css_class = css_class;
             l.colour = Series_Colour(n);
-            l.dash = "6 3";
+            l.dash = dash;
             ei.lines.push_back(l);
             l.vertical = false;
             mc.lines.push_back(l);
+        };
+        const std::string at_thrust = " at P = " + Value(r, Quantity::AxialThrust, t.axial_thrust) + ": ";
+        if (t.nominal_capacity) {
+            mark_moment(*t.nominal_capacity,
+                        std::string(t.kind == "elastic-plastic" ? "Plastic moment Mp" : "Nominal moment capacity Mn") +
+                            at_thrust + Value(r, Quantity::Moment, *t.nominal_capacity),
+                        "capacity", "6 3");
         }
         const std::optional<double> cracking = t.kind == "nonlinear" ? Cracking_Moment(t) : std::nullopt;
         if (cracking) {
-            RefLine l;
-            l.value = *cracking * fm;
-            l.legend = "Cracking moment at P = " + Value(r, Quantity::AxialThrust, t.axial_thrust) + ": " +
-                       Value(r, Quantity::Moment, *cracking) + " (where EI first drops at one moment)";
-            l.css_class = "cracking";
-            l.colour = Series_Colour(n);
-            l.dash = "2 3";
-            ei.lines.push_back(l);
-            l.vertical = false;
-            mc.lines.push_back(l);
+            mark_moment(*cracking,
+                        "Cracking moment" + at_thrust + Value(r, Quantity::Moment, *cracking) +
+                            " (where EI first drops at one moment)",
+                        "cracking", "2 3");
         }
         ++n;
     }
